@@ -1,0 +1,81 @@
+// glyphora-cli: runs editor scripts without a window.
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/command_table.h"
+#include "script.h"
+
+namespace {
+
+constexpr const char* kUsage = R"(Usage:
+  glyphora-cli [--home DIR] script FILE   run the directives of FILE (- reads stdin)
+  glyphora-cli --list-commands            one line per command: id, menu path, shortcut
+  glyphora-cli --help                     this text
+
+A script holds one directive per line:
+  # comment
+  home DIR                      program directory (before anything else)
+  run ID | run "&Menu > &Item"  run a command by id or by its menu path
+  answer VALUE                  queue the answer for the next dialog
+  select L T R B                set the grid selection corners (zero-based)
+  set NAME=VALUE                a setting, e.g. SolidChar="#" or ShowInfoMessages=N
+  clipboard TEXT                put TEXT on the system clipboard
+  textview TEXT                 replace the text view's lines while it is shown
+  tick status | tick autosave   fire a timer
+  dump PATH                     write the editor state as JSON (- for stdout)
+A value may stand in double quotes with the escapes \" \\ \n \r \t \xNN.
+
+Every dialog and message is printed as one line. Exit codes: 0 the script ran to its end,
+1 a directive could not be carried out, 2 a dialog found no answer.
+)";
+
+std::filesystem::path executableDir() {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path() : self.parent_path();
+}
+
+int listCommands() {
+    const glyphora::CommandTable table;
+    for (const glyphora::CommandRow& row : table.rows())
+        std::cout << row.id << '\t' << row.menuPath << '\t' << row.shortcut << '\n';
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::filesystem::path home = executableDir();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (arg == "--list-commands")
+            return listCommands();
+        if (arg == "--home" && i + 1 < args.size()) {
+            home = args[++i];
+            continue;
+        }
+        if (arg == "script" && i + 1 < args.size()) {
+            const std::string& file = args[i + 1];
+            glyphora::ScriptRunner runner(home, std::cout);
+            if (file == "-")
+                return runner.run(std::cin);
+            std::ifstream in(file, std::ios::binary);
+            if (!in) {
+                std::cerr << "glyphora-cli: cannot read " << file << '\n';
+                return glyphora::kScriptError;
+            }
+            return runner.run(in);
+        }
+        std::cerr << "glyphora-cli: unexpected argument " << arg << "\n\n" << kUsage;
+        return glyphora::kScriptError;
+    }
+    std::cerr << kUsage;
+    return glyphora::kScriptError;
+}

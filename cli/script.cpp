@@ -1,0 +1,262 @@
+#include "script.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "state_dump.h"
+
+namespace glyphora {
+
+namespace {
+
+std::string_view trim(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+int hexDigit(char ch) {
+    if (ch >= '0' && ch <= '9')
+        return ch - '0';
+    if (ch >= 'a' && ch <= 'f')
+        return ch - 'a' + 10;
+    if (ch >= 'A' && ch <= 'F')
+        return ch - 'A' + 10;
+    return -1;
+}
+
+// Resolves the escapes of a text; nothing when one is malformed.
+std::optional<std::string> unescape(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i >= text.size())
+            return std::nullopt;
+        switch (text[i]) {
+        case '"': out += '"'; break;
+        case '\\': out += '\\'; break;
+        case 'n': out += '\n'; break;
+        case 'r': out += '\r'; break;
+        case 't': out += '\t'; break;
+        case 'x': {
+            if (i + 2 >= text.size())
+                return std::nullopt;
+            const int hi = hexDigit(text[i + 1]);
+            const int lo = hexDigit(text[i + 2]);
+            if (hi < 0 || lo < 0)
+                return std::nullopt;
+            out += static_cast<char>(hi * 16 + lo);
+            i += 2;
+            break;
+        }
+        default: return std::nullopt;
+        }
+    }
+    return out;
+}
+
+// Splits at line feeds: "ab\n" gives "ab" and an empty line.
+TextLines splitLines(std::string_view text) {
+    TextLines lines;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t at = text.find('\n', start);
+        if (at == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            return lines;
+        }
+        lines.emplace_back(text.substr(start, at - start));
+        start = at + 1;
+    }
+}
+
+std::pair<std::string_view, std::string_view> splitDirective(std::string_view line) {
+    const std::size_t blank = line.find_first_of(" \t");
+    if (blank == std::string_view::npos)
+        return {line, {}};
+    return {line.substr(0, blank), trim(line.substr(blank + 1))};
+}
+
+} // namespace
+
+std::optional<std::string> parseScriptValue(std::string_view text) {
+    text = trim(text);
+    if (text.empty() || text.front() != '"')
+        return std::string(text);
+    // Find the closing quote, skipping escaped characters.
+    std::size_t i = 1;
+    while (i < text.size() && text[i] != '"')
+        i += text[i] == '\\' ? 2 : 1;
+    if (i >= text.size() || !trim(text.substr(i + 1)).empty())
+        return std::nullopt;
+    return unescape(text.substr(1, i - 1));
+}
+
+ScriptRunner::ScriptRunner(std::filesystem::path defaultHome, std::ostream& out)
+    : home_(std::move(defaultHome)), out_(out) {
+    ui_.setTranscriptSink([this](const std::string& line) { out_ << line << '\n'; });
+}
+
+ScriptRunner::~ScriptRunner() = default;
+
+Editor& ScriptRunner::editor() {
+    if (!editor_)
+        editor_ = std::make_unique<Editor>(ui_, home_);
+    return *editor_;
+}
+
+int ScriptRunner::fail(const std::string& text) {
+    out_ << "error: line " << lineNumber_ << ": " << text << '\n';
+    return kScriptError;
+}
+
+int ScriptRunner::run(std::istream& script) {
+    std::string line;
+    while (std::getline(script, line)) {
+        const int code = runLine(line);
+        if (code != kScriptOk)
+            return code;
+    }
+    return kScriptOk;
+}
+
+int ScriptRunner::runLine(std::string_view rawLine) {
+    ++lineNumber_;
+    const std::string_view line = trim(rawLine);
+    if (line.empty() || line.front() == '#')
+        return kScriptOk;
+    const auto [directive, rest] = splitDirective(line);
+
+    if (directive == "home") {
+        if (editor_)
+            return fail("home must come before every other directive");
+        const std::optional<std::string> dir = parseScriptValue(rest);
+        if (!dir || dir->empty())
+            return fail("home needs a directory");
+        home_ = *dir;
+        return kScriptOk;
+    }
+
+    int code = kScriptOk;
+    if (directive == "run") {
+        code = runCommand(rest);
+    } else if (directive == "answer") {
+        const std::optional<std::string> value = parseScriptValue(rest);
+        if (!value)
+            return fail("malformed value: " + std::string(rest));
+        editor();
+        ui_.queueAnswer(*value);
+    } else if (directive == "select") {
+        code = runSelect(rest);
+    } else if (directive == "set") {
+        code = runSet(rest);
+    } else if (directive == "clipboard") {
+        const std::optional<std::string> value = parseScriptValue(rest);
+        if (!value)
+            return fail("malformed value: " + std::string(rest));
+        // The system clipboard holds lines ended by CR LF.
+        std::string text;
+        const TextLines lines = splitLines(*value);
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            text += (i ? "\r\n" : "") + lines[i];
+        editor().ui().setClipboardText(text);
+    } else if (directive == "tick") {
+        code = runTick(rest);
+    } else if (directive == "dump") {
+        code = runDump(rest);
+    } else if (directive == "textview") {
+        code = runTextView(rest);
+    } else {
+        return fail("unknown directive: " + std::string(directive));
+    }
+    if (code != kScriptOk)
+        return code;
+    if (!ui_.unansweredDialog().empty()) {
+        out_ << "stopped: no answer for " << ui_.unansweredDialog() << '\n';
+        return kScriptUnanswered;
+    }
+    return kScriptOk;
+}
+
+int ScriptRunner::runCommand(std::string_view what) {
+    const std::optional<std::string> name = parseScriptValue(what);
+    if (!name || name->empty())
+        return fail("run needs a command id or menu path");
+    const CommandRow* row = commands_.findById(*name);
+    if (!row)
+        row = commands_.findByMenuPath(*name);
+    if (!row)
+        return fail("unknown command: " + *name);
+    if (CommandTable::run(editor(), *row) == CommandTable::RunResult::Disabled)
+        out_ << "disabled: " << row->menuPath << '\n';
+    return kScriptOk;
+}
+
+int ScriptRunner::runSet(std::string_view assignment) {
+    const std::size_t eq = assignment.find('=');
+    if (eq == std::string_view::npos)
+        return fail("set needs NAME=VALUE");
+    const std::string_view name = trim(assignment.substr(0, eq));
+    const std::optional<std::string> value = parseScriptValue(assignment.substr(eq + 1));
+    if (!value)
+        return fail("malformed value: " + std::string(assignment.substr(eq + 1)));
+    if (std::string error = editor().setSetting(name, *value); !error.empty())
+        return fail(error);
+    return kScriptOk;
+}
+
+int ScriptRunner::runSelect(std::string_view args) {
+    std::istringstream in{std::string(args)};
+    CellRect rect;
+    std::string extra;
+    if (!(in >> rect.left >> rect.top >> rect.right >> rect.bottom) || (in >> extra))
+        return fail("select needs four numbers: L T R B");
+    editor().setGridSelection(rect);
+    return kScriptOk;
+}
+
+int ScriptRunner::runTick(std::string_view which) {
+    if (which == "status") {
+        editor().onTimer(TimerId::Status);
+        return kScriptOk;
+    }
+    if (which == "autosave") {
+        editor().onTimer(TimerId::Autosave);
+        return kScriptOk;
+    }
+    return fail("tick needs status or autosave");
+}
+
+int ScriptRunner::runDump(std::string_view path) {
+    const std::optional<std::string> target = parseScriptValue(path);
+    if (!target || target->empty())
+        return fail("dump needs a path");
+    const std::string json = dumpState(editor()).dump(2) + "\n";
+    if (*target == "-") {
+        out_ << json;
+        return kScriptOk;
+    }
+    std::ofstream file(*target, std::ios::binary);
+    if (!(file << json) || !file.flush())
+        return fail("cannot write " + *target);
+    return kScriptOk;
+}
+
+int ScriptRunner::runTextView(std::string_view text) {
+    const std::optional<std::string> value = parseScriptValue(text);
+    if (!value)
+        return fail("malformed value: " + std::string(text));
+    TextView& view = editor().textView();
+    if (!view.visible)
+        return fail("the text view is not shown");
+    view.lines = splitLines(*value);
+    return kScriptOk;
+}
+
+} // namespace glyphora

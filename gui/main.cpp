@@ -1,0 +1,19 @@
+// glyphora: the character-art editor window.
+#include <QApplication>
+
+#include "app/command_table.h"
+#include "app/editor.h"
+#include "main_window.h"
+#include "qt_ui.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("glyphora5d");
+
+    glyphora::QtUi ui;
+    glyphora::Editor editor(ui, QApplication::applicationDirPath().toStdString());
+    const glyphora::CommandTable commands;
+    glyphora::MainWindow window(editor, ui, commands);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,265 @@
+#include "qt_ui.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QFontMetrics>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+#include "canvas_renderer.h"
+#include "platform/text_codec.h"
+
+namespace glyphora {
+
+namespace {
+
+constexpr int kEventPollMs = 40; // how often a polling command lets the window breathe
+constexpr const char* kTitle = "glyphora5d";
+
+QString fromBytes(std::string_view bytes) {
+    return QString::fromStdString(cp1252ToUtf8(bytes));
+}
+
+std::string toBytes(const QString& text) { return utf8ToCp1252(text.toStdString()); }
+
+bool isUserInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Close:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+QtUi::QtUi() { sinceEvents_.start(); }
+
+QtUi::~QtUi() {
+    if (commandDepth_ > 0)
+        qApp->removeEventFilter(this);
+}
+
+QWidget* QtUi::parent() const { return host_ ? host_->dialogParent() : nullptr; }
+
+void QtUi::beginCommand() {
+    if (commandDepth_++ == 0) {
+        escapePressed_ = false;
+        qApp->installEventFilter(this);
+    }
+}
+
+void QtUi::endCommand() {
+    if (commandDepth_ > 0 && --commandDepth_ == 0)
+        qApp->removeEventFilter(this);
+}
+
+bool QtUi::eventFilter(QObject* watched, QEvent* event) {
+    // Modal dialogs opened by the command get their input as usual.
+    if (QApplication::activeModalWidget())
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        escapePressed_ = true;
+        return true;
+    }
+    if (isUserInput(event->type())) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool QtUi::escapeDown() {
+    if (commandDepth_ > 0 && sinceEvents_.elapsed() >= kEventPollMs) {
+        sinceEvents_.restart();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kEventPollMs);
+    }
+    return escapePressed_;
+}
+
+void QtUi::message(std::string_view text) {
+    QMessageBox::information(parent(), kTitle, fromBytes(text));
+}
+
+Answer QtUi::confirm(std::string_view text, Buttons buttons) {
+    QMessageBox::StandardButtons set = QMessageBox::Yes | QMessageBox::No;
+    if (buttons != Buttons::YesNo)
+        set |= QMessageBox::Abort;
+    if (buttons == Buttons::YesNoAbortAll)
+        set |= QMessageBox::YesToAll;
+    switch (QMessageBox::question(parent(), kTitle, fromBytes(text), set)) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::YesToAll: return Answer::All;
+    case QMessageBox::Abort: return Answer::Abort;
+    case QMessageBox::No: return Answer::No;
+    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Abort;
+    }
+}
+
+std::optional<std::string> QtUi::inputBox(std::string_view title, std::string_view prompt,
+                                          std::string_view defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent(), fromBytes(title), fromBytes(prompt),
+                                               QLineEdit::Normal, fromBytes(defaultText), &ok);
+    if (!ok)
+        return std::nullopt;
+    return toBytes(text);
+}
+
+QString QtUi::toQtFilter(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        entries << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> QtUi::openFile(const FileDialogRequest& request) {
+    const QString path = QFileDialog::getOpenFileName(
+        parent(), fromBytes(request.title),
+        QString::fromStdString(request.initialDir + request.fileName), toQtFilter(request.filter));
+    if (path.isEmpty())
+        return std::nullopt;
+    return path.toStdString();
+}
+
+std::optional<std::string> QtUi::saveFile(const FileDialogRequest& request) {
+    // The commands ask about overwriting themselves.
+    const QString path = QFileDialog::getSaveFileName(
+        parent(), fromBytes(request.title),
+        QString::fromStdString(request.initialDir + request.fileName), toQtFilter(request.filter),
+        nullptr, QFileDialog::DontConfirmOverwrite);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path.toStdString();
+}
+
+std::optional<Color> QtUi::chooseColor(Color initial) {
+    const QColor chosen = QColorDialog::getColor(toQColor(initial), parent());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return rgb(chosen.red(), chosen.green(), chosen.blue());
+}
+
+std::optional<FontSpec> QtUi::chooseFont(const FontSpec& initial) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, toQFont(initial), parent());
+    if (!ok)
+        return std::nullopt;
+    FontSpec font = initial; // the dialog has no colour; the colour stays
+    font.name = toBytes(chosen.family());
+    font.size = chosen.pointSize();
+    font.bold = chosen.bold();
+    font.italic = chosen.italic();
+    font.underline = chosen.underline();
+    font.strikeOut = chosen.strikeOut();
+    return font;
+}
+
+std::string QtUi::clipboardText() { return toBytes(QGuiApplication::clipboard()->text()); }
+
+void QtUi::setClipboardText(std::string_view text) {
+    QGuiApplication::clipboard()->setText(fromBytes(text));
+}
+
+void QtUi::beep() { QApplication::beep(); }
+
+void QtUi::setCursor(AppCursor cursor) {
+    const bool busy = cursor == AppCursor::Busy;
+    if (busy == busyCursor_)
+        return;
+    busyCursor_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtUi::setTimer(TimerId id, bool enabled, int intervalMs) {
+    QTimer*& timer = timers_[id];
+    if (!timer) {
+        timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this, id] {
+            if (host_)
+                host_->timerFired(id);
+        });
+    }
+    if (!enabled) {
+        timer->stop();
+        return;
+    }
+    if (timer->interval() != intervalMs)
+        timer->setInterval(intervalMs);
+    if (!timer->isActive())
+        timer->start();
+}
+
+bool QtUi::shellOpen(const std::string& target) {
+    const QString path = QString::fromStdString(target);
+    const QFileInfo info(path);
+    if (info.isFile() && info.isExecutable())
+        return QProcess::startDetached(path, {});
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+std::vector<std::string> QtUi::fontFamilies(FontPitch pitch) {
+    std::vector<std::string> names;
+    for (const QString& family : QFontDatabase::families()) {
+        if (pitch == FontPitch::Any || QFontDatabase::isFixedPitch(family))
+            names.push_back(toBytes(family));
+    }
+    return names;
+}
+
+CharMetrics QtUi::measureChar(const FontSpec& font, char ch) {
+    const QFontMetrics metrics(toQFont(font));
+    const char32_t code = cp1252ToUnicode(static_cast<unsigned char>(ch));
+    return {metrics.horizontalAdvance(QString::fromUcs4(&code, 1)), metrics.height()};
+}
+
+void QtUi::statusChanged(int field, std::string_view) {
+    if (host_)
+        host_->showStatusField(field);
+}
+
+void QtUi::progressChanged(const ProgressView& view) {
+    if (host_)
+        host_->showProgress(view);
+}
+
+void QtUi::repaintCanvas() {
+    if (host_)
+        host_->repaintCanvasNow();
+}
+
+void QtUi::scrollCanvasTo(int col, int row) {
+    if (host_)
+        host_->scrollCanvasTo(col, row);
+}
+
+} // namespace glyphora

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the editor need.
+# Idempotent: only packages that are missing are installed.
+set -euo pipefail
+
+packages=(
+  build-essential
+  cmake
+  ninja-build
+  pkg-config
+  qt6-base-dev
+  libgl-dev
+  libstb-dev
+  libjpeg-dev
+  libpng-dev
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  nlohmann-json3-dev
+  fonts-liberation
+  fontconfig
+  xvfb
+  xauth
+  imagemagick
+)
+
+missing=()
+for pkg in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$pkg")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+else
+  sudo=(sudo)
+fi
+
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace glyphora {
+
+class Editor;
+
+// One menu item, pop-up item, shortcut or paint-bar button. The menus, the shortcuts and
+// the command-line tool are all built from these rows.
+struct CommandRow {
+    std::string_view id;
+    // Captions with their accelerator marks, from the top-level menu down, joined by " > ".
+    std::string_view menuPath;
+    // "Ctrl+Z", "F3", "Ctrl+Shift+F9", "Del", or empty.
+    std::string_view shortcut;
+    void (*run)(Editor&) = nullptr;
+    // Empty predicates: always enabled; not a check item.
+    bool (*enabled)(const Editor&) = nullptr;
+    bool (*checked)(const Editor&) = nullptr;
+    // Present and reachable by shortcut and id, but not shown in the menu.
+    bool hidden = false;
+
+    bool isCheckable() const { return checked != nullptr; }
+    bool isEnabled(const Editor& editor) const { return !enabled || enabled(editor); }
+    bool isChecked(const Editor& editor) const { return checked && checked(editor); }
+};
+
+// Splits "&View > &Show grid" into its captions. A caption may itself contain "/" or ">"
+// when not surrounded by blanks.
+std::vector<std::string_view> splitMenuPath(std::string_view path);
+
+class CommandTable {
+public:
+    // The program's commands in menu order.
+    CommandTable();
+
+    // The top-level menus in the order they stand in the menu bar.
+    static std::span<const std::string_view> topLevelMenus();
+
+    std::span<const CommandRow> rows() const { return rows_; }
+    const CommandRow* findById(std::string_view id) const;
+    const CommandRow* findByMenuPath(std::string_view path) const;
+    // Shortcut names compare case-insensitively ("ctrl+z" finds "Ctrl+Z").
+    const CommandRow* findByShortcut(std::string_view shortcut) const;
+
+    enum class RunResult { Ran, Disabled };
+    // Runs the row's command unless its item is disabled, as the menu would.
+    static RunResult run(Editor& editor, const CommandRow& row);
+
+private:
+    std::vector<CommandRow> rows_;
+};
+
+} // namespace glyphora

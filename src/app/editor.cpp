@@ -1,0 +1,196 @@
+#include "app/editor.h"
+
+#include <algorithm>
+#include <random>
+
+namespace glyphora {
+
+namespace {
+
+constexpr int kStartCols = 80;
+constexpr int kStartRows = 50;
+constexpr const char* kUndoDirectory = "Undo";
+constexpr const char* kWelcomeStatus = " W E L C O M E ";
+constexpr Color kAnsiDefaultFont = 0xA0A8A0;
+
+} // namespace
+
+std::string Editor::randomInstanceTag() {
+    std::random_device device;
+    std::mt19937 engine(device());
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::string tag;
+    for (int i = 0; i < 3; ++i)
+        tag += static_cast<char>('0' + static_cast<int>(std::nearbyint(unit(engine) * 9)));
+    return tag;
+}
+
+Editor::Editor(Ui& ui, std::filesystem::path programDir, std::string instanceTag)
+    : ui_(ui), programDir_(std::move(programDir)), canvas_(kStartCols, kStartRows),
+      settings_(defaultSettings(programDir_)), status_(ui), progress_(ui),
+      undo_(programDir_ / kUndoDirectory, std::move(instanceTag)) {
+    FontSpec font;
+    font.size = settings_.FontSize;
+    canvas_.setFont(font);
+    status_.StatusMessage(kWelcomeStatus);
+    Zellen();
+    undo_.reset();
+    TextToGrid(welcomePicture(), canvas_);
+    setShowGrid(settings_.ShowGrid);
+}
+
+void Editor::setColorMode(ColorMode mode) {
+    mode_ = mode;
+    switch (mode) {
+    case ColorMode::Plain:
+        canvas_.removeAllOwnFonts();
+        canvas_.removeAllOwnBrushes();
+        canvas_.setDefaultFontColor(kBlack);
+        canvas_.setDefaultColor(kWhite);
+        break;
+    case ColorMode::FontColored:
+        canvas_.removeAllOwnBrushes();
+        canvas_.setDefaultFontColor(kBlack);
+        canvas_.setDefaultColor(kWhite);
+        break;
+    case ColorMode::FullColored:
+        break;
+    case ColorMode::Ansi:
+        canvas_.removeAllOwnFonts();
+        canvas_.removeAllOwnBrushes();
+        canvas_.setDefaultFontColor(kAnsiDefaultFont);
+        canvas_.setDefaultColor(kBlack);
+        break;
+    }
+}
+
+void Editor::setGridSelection(CellRect rect) {
+    const auto clampCol = [&](int c) { return std::clamp(c, 0, canvas_.colCount() - 1); };
+    const auto clampRow = [&](int r) { return std::clamp(r, 0, canvas_.rowCount() - 1); };
+    gridSelection_ = {clampCol(std::min(rect.left, rect.right)),
+                      clampRow(std::min(rect.top, rect.bottom)),
+                      clampCol(std::max(rect.left, rect.right)),
+                      clampRow(std::max(rect.top, rect.bottom))};
+    sel_.CursorCol = sel_.SelEndCol = gridSelection_.left;
+    sel_.CursorRow = sel_.SelEndRow = gridSelection_.top;
+    sel_.SelStartCol = gridSelection_.right;
+    sel_.SelStartRow = gridSelection_.bottom;
+    status_.setField(StatusBar::kPositionField,
+                     StatusBar::positionText(sel_.CursorCol, sel_.CursorRow));
+}
+
+void Editor::rang() {
+    if (!suspendSnapshots)
+        grid1Togrid2();
+    if (sel_.SelStartCol == sel_.SelEndCol && sel_.SelStartRow == sel_.SelEndRow) {
+        StatusMessage("Selection set to 1x1");
+        sel_.SelLeft = sel_.SelRight = sel_.SelEndCol;
+        sel_.SelTop = sel_.SelBottom = sel_.SelEndRow;
+        return;
+    }
+    sel_.SelLeft = std::min(sel_.SelStartCol, sel_.SelEndCol);
+    sel_.SelRight = std::max(sel_.SelStartCol, sel_.SelEndCol);
+    sel_.SelTop = std::min(sel_.SelStartRow, sel_.SelEndRow);
+    sel_.SelBottom = std::max(sel_.SelStartRow, sel_.SelEndRow);
+    if (sel_.SelRight - sel_.SelLeft > kMaxSelection - 1) {
+        ui_.beep();
+        sel_.SelRight = sel_.SelLeft + kMaxSelection - 1;
+        StatusMessage("Selection out of range (x>499). Set x:=499");
+    }
+    if (sel_.SelBottom - sel_.SelTop > kMaxSelection - 1) {
+        ui_.beep();
+        sel_.SelBottom = sel_.SelTop + kMaxSelection - 1;
+        StatusMessage("Selection out of range (y>499). Set y:=499");
+    }
+}
+
+void Editor::grid1Togrid2() {
+    if (settings_.EnableUndo)
+        undo_.takeSnapshot(canvas_, settings_.UndoSteps);
+}
+
+void Editor::Zellen() {
+    const CharMetrics size = ui_.measureChar(canvas_.font(), 'A');
+    const int expansion = cellExpansionDisabled ? 0 : kCellExpansion;
+    canvas_.metrics.colWidth = size.width + expansion;
+    canvas_.metrics.rowHeight = size.height + expansion;
+    // Outside Plain mode every cell carries its own font, following the canvas font size.
+    if (mode_ != ColorMode::Plain)
+        canvas_.giveEveryCellOwnFont();
+}
+
+void Editor::ApplyFontSize(int size) {
+    FontSpec font = canvas_.font();
+    font.size = std::clamp(size, kMinFontSize, kMaxFontSize);
+    canvas_.setFont(font);
+    Zellen();
+}
+
+void Editor::setShowGrid(bool show) {
+    settings_.ShowGrid = show;
+    canvas_.metrics.gridLineWidth = show ? 1 : 0;
+}
+
+void Editor::scrollTo(int col, int row) {
+    firstVisibleCol = std::clamp(col, 0, canvas_.colCount() - 1);
+    firstVisibleRow = std::clamp(row, 0, canvas_.rowCount() - 1);
+    ui_.scrollCanvasTo(firstVisibleCol, firstVisibleRow);
+}
+
+void Editor::Refresh() {
+    canvas_.updateSizeFields();
+    setGridSelection(gridSelection_); // keep it inside a canvas that shrank
+    Zellen();
+    ui_.repaintCanvas();
+    progress_.EffBarOff();
+    progress_.HideBar();
+}
+
+void Editor::onTimer(TimerId id) {
+    if (id == TimerId::Status && status_.timerEnabled())
+        status_.Timer1Tick();
+}
+
+Settings Editor::currentSettings() const {
+    Settings s = settings_;
+    s.FontSize = canvas_.font().size;
+    s.MainFontName = canvas_.font().name;
+    s.MainFontColor = canvas_.defaultFontColor();
+    s.MainGridColor = canvas_.defaultColor();
+    s.ColorMode = mode_;
+    s.ShowGrid = canvas_.metrics.gridLineWidth != 0;
+    s.History = document_.ReopenList;
+    return s;
+}
+
+std::string Editor::setSetting(std::string_view name, std::string_view value) {
+    const SettingField* field = findSettingField(name);
+    if (!field)
+        return "unknown setting: " + std::string(name);
+    Settings next = currentSettings();
+    if (std::string error = setSettingFromText(next, *field, value); !error.empty())
+        return error;
+    settings_ = next;
+    // Fields whose value lives in the canvas or the mode take effect at once.
+    if (name == "FontSize") {
+        ApplyFontSize(next.FontSize);
+    } else if (name == "MainFontName") {
+        FontSpec font = canvas_.font();
+        font.name = next.MainFontName;
+        canvas_.setFont(font);
+        Zellen();
+    } else if (name == "MainFontColor") {
+        canvas_.setDefaultFontColor(next.MainFontColor);
+    } else if (name == "MainGridColor") {
+        canvas_.setDefaultColor(next.MainGridColor);
+    } else if (name == "ColorMode") {
+        setColorMode(next.ColorMode);
+    } else if (name == "ShowGrid") {
+        setShowGrid(next.ShowGrid);
+    } else if (name == "History") {
+        document_.ReopenList = next.History;
+    }
+    return {};
+}
+
+} // namespace glyphora

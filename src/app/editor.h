@@ -1,0 +1,145 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/progress_panel.h"
+#include "app/status.h"
+#include "canvas/char_canvas.h"
+#include "canvas/text_conversion.h"
+#include "canvas/undo.h"
+#include "config/settings.h"
+#include "platform/ui.h"
+
+namespace glyphora {
+
+// The selection and cursor fields next to the canvas. The grid's own rectangular selection
+// is the source of truth; these are copied from it on every selection, key and mouse move.
+struct SelectionFields {
+    int CursorCol = 0;
+    int CursorRow = 0;
+    int SelEndCol = 0; // the grid's current cell (top-left of its selection)
+    int SelEndRow = 0;
+    int SelStartCol = 0; // the other corner (bottom-right)
+    int SelStartRow = 0;
+    // The normalised rectangle computed by rang, inclusive.
+    int SelLeft = 0;
+    int SelTop = 0;
+    int SelRight = 0;
+    int SelBottom = 0;
+};
+
+// The plain-text view over the canvas area, hidden while the canvas is shown.
+struct TextView {
+    bool visible = false;
+    TextLines lines;
+};
+
+// Which file the document belongs to and how it is saved.
+struct DocumentState {
+    std::string CurrentFileName = "-"; // "-": no file
+    int CurrentFormat = 1;
+    int SaveFormat = 1;
+    std::string caption = "NoName.txt";
+    // The "&Reopen" entries, newest first, at most 10.
+    std::vector<std::string> ReopenList;
+};
+
+// The main window's state, free of any toolkit: the one canvas, the text view, undo, the
+// settings, the status bar and progress panel, the selection, and the Ui that shows them.
+// Commands live in their subsystems and take an Editor&.
+class Editor {
+public:
+    static constexpr int kMaxSelection = 500;
+    static constexpr int kMinFontSize = 2;
+    static constexpr int kMaxFontSize = 30;
+    static constexpr int kCellExpansion = 2;
+
+    // Builds the start state: the welcome picture on an 80 x 50 canvas in "Courier New" 6,
+    // Plain mode, " W E L C O M E " in the status bar, empty undo ring.
+    Editor(Ui& ui, std::filesystem::path programDir, std::string instanceTag = randomInstanceTag());
+
+    Ui& ui() { return ui_; }
+    CharCanvas& canvas() { return canvas_; }
+    const CharCanvas& canvas() const { return canvas_; }
+    Settings& settings() { return settings_; }
+    const Settings& settings() const { return settings_; }
+    StatusBar& status() { return status_; }
+    const StatusBar& status() const { return status_; }
+    ProgressPanel& progress() { return progress_; }
+    const ProgressPanel& progress() const { return progress_; }
+    UndoRing& undoRing() { return undo_; }
+    const UndoRing& undoRing() const { return undo_; }
+    TextView& textView() { return textView_; }
+    const TextView& textView() const { return textView_; }
+    SelectionFields& sel() { return sel_; }
+    const SelectionFields& sel() const { return sel_; }
+    DocumentState& document() { return document_; }
+    const DocumentState& document() const { return document_; }
+    const std::filesystem::path& programDir() const { return programDir_; }
+
+    void StatusMessage(std::string text) { status_.StatusMessage(std::move(text)); }
+
+    // Colour mode, with what entering a mode does to the cells and the defaults.
+    ColorMode colorMode() const { return mode_; }
+    void setColorMode(ColorMode mode);
+    Color ActiveFontColor = kBlack;
+    Color ActiveBackColor = kWhite;
+
+    // The grid's selection (inclusive). Setting it, as a drag or Shift+arrow does, copies
+    // it into the selection fields and shows the cursor position in status field 0.
+    const CellRect& gridSelection() const { return gridSelection_; }
+    void setGridSelection(CellRect rect);
+
+    // Normalises the selection before a command, taking an undo snapshot first unless
+    // snapshots are suspended.
+    void rang();
+    bool suspendSnapshots = false;
+    // Takes an undo snapshot when undo is enabled.
+    void grid1Togrid2();
+
+    // Cell size from the canvas font, plus the expansion unless disabled.
+    void Zellen();
+    bool cellExpansionDisabled = false;
+    // Clamps to 2..30, sets the canvas (and text view) font size and recomputes the cells.
+    void ApplyFontSize(int size);
+    void setShowGrid(bool show);
+
+    // The first visible cell of the canvas view, kept by the shell.
+    int firstVisibleCol = 0;
+    int firstVisibleRow = 0;
+    void scrollTo(int col, int row);
+
+    // Size fields, cell size, repaint, and the progress panel cleared.
+    void Refresh();
+
+    void onTimer(TimerId id);
+
+    // The settings with the values that live elsewhere (canvas font and colours, colour
+    // mode, grid lines) filled in from where they live.
+    Settings currentSettings() const;
+    // Sets one field by name, applying the ones that act at once. Returns an error text.
+    std::string setSetting(std::string_view name, std::string_view value);
+
+    static std::string randomInstanceTag();
+
+private:
+    Ui& ui_;
+    std::filesystem::path programDir_;
+    CharCanvas canvas_;
+    Settings settings_;
+    StatusBar status_;
+    ProgressPanel progress_;
+    UndoRing undo_;
+    TextView textView_;
+    SelectionFields sel_;
+    CellRect gridSelection_;
+    DocumentState document_;
+    ColorMode mode_ = ColorMode::Plain;
+};
+
+// The built-in welcome picture: 50 lines, the longest 80 characters, the last 80 spaces.
+const TextLines& welcomePicture();
+
+} // namespace glyphora

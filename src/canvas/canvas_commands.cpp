@@ -1,0 +1,85 @@
+#include "canvas/canvas_commands.h"
+
+#include <algorithm>
+
+#include "app/editor.h"
+
+namespace glyphora {
+
+namespace {
+
+constexpr const char* kNoUndo = " No undo possible.";
+
+} // namespace
+
+void RefreshFont(Editor& editor) {
+    // Cells keep their present colour; name, size and style are the canvas's anyway.
+    editor.canvas().giveEveryCellOwnFont();
+    editor.ui().repaintCanvas();
+}
+
+void ChooseFont(Editor& editor) {
+    const std::optional<FontSpec> chosen = editor.ui().chooseFont(editor.canvas().font());
+    if (!chosen)
+        return;
+    FontSpec font = *chosen;
+    font.size = std::clamp(font.size, Editor::kMinFontSize, Editor::kMaxFontSize);
+    // Every cell keeps the foreground it shows now, before the default colour changes.
+    editor.canvas().giveEveryCellOwnFont();
+    editor.canvas().setFont(font);
+    editor.Zellen();
+    editor.ui().repaintCanvas();
+}
+
+void ToggleGrid(Editor& editor) {
+    editor.setShowGrid(editor.canvas().metrics.gridLineWidth == 0);
+}
+
+void IncreaseFontSize(Editor& editor) {
+    editor.ApplyFontSize(editor.canvas().font().size + 1);
+}
+
+void DecreaseFontSize(Editor& editor) {
+    editor.ApplyFontSize(editor.canvas().font().size - 1);
+}
+
+void ToggleCellExpansion(Editor& editor) {
+    editor.cellExpansionDisabled = !editor.cellExpansionDisabled;
+    editor.Zellen();
+}
+
+void ToggleTextView(Editor& editor) {
+    BusyCursor busy(editor.ui());
+    TextView& view = editor.textView();
+    if (view.visible) {
+        TextToGrid(view.lines, editor.canvas());
+        view.visible = false;
+    } else {
+        view.lines = GridToText(editor.canvas());
+        view.visible = true;
+    }
+}
+
+void ToggleSaveOptimized(Editor& editor) {
+    editor.settings().SaveOptimized = !editor.settings().SaveOptimized;
+}
+
+void grid2Togrid1(Editor& editor) {
+    if (!editor.settings().EnableUndo)
+        return;
+    BusyCursor busy(editor.ui());
+    const int col = editor.firstVisibleCol;
+    const int row = editor.firstVisibleRow;
+    if (!editor.undoRing().undo(editor.canvas(), editor.settings().UndoSteps)) {
+        editor.StatusMessage(kNoUndo);
+        return;
+    }
+    editor.Refresh();
+    editor.scrollTo(col, row);
+}
+
+void ToggleUndo(Editor& editor) {
+    editor.settings().EnableUndo = !editor.settings().EnableUndo;
+}
+
+} // namespace glyphora

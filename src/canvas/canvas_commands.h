@@ -1,0 +1,19 @@
+#pragma once
+
+namespace glyphora {
+
+class Editor;
+
+// Commands on the canvas view, the text view and undo.
+void RefreshFont(Editor& editor);
+void ChooseFont(Editor& editor);
+void ToggleGrid(Editor& editor);
+void IncreaseFontSize(Editor& editor);
+void DecreaseFontSize(Editor& editor);
+void ToggleCellExpansion(Editor& editor);
+void ToggleTextView(Editor& editor);
+void ToggleSaveOptimized(Editor& editor);
+void grid2Togrid1(Editor& editor);
+void ToggleUndo(Editor& editor);
+
+} // namespace glyphora

@@ -1,0 +1,175 @@
+#include "canvas/grid_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <memory>
+
+namespace glyphora {
+
+namespace {
+
+// Calls visit(lineIndex, line) for every line of the text, which ends at the first byte 0.
+template <typename Visit> void forEachLine(std::string_view bytes, Visit visit) {
+    const std::size_t nul = bytes.find('\0');
+    if (nul != std::string_view::npos)
+        bytes = bytes.substr(0, nul);
+    std::size_t start = 0;
+    std::size_t lineIndex = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            visit(lineIndex, bytes.substr(start));
+            return;
+        }
+        if (!visit(lineIndex++, bytes.substr(start, end - start)))
+            return;
+        start = end + 1;
+        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
+            ++start;
+    }
+}
+
+// Number of cells a line yields: the line plus one extra separator is cut at separators
+// while at least two bytes are left.
+template <typename Visit>
+void forEachCell(std::string_view line, char separator, int maxCells, Visit visit) {
+    std::size_t pos = 0;
+    const std::size_t workSize = line.size() + 1; // the extra separator
+    for (int c = 0; c < maxCells && workSize - pos >= 2; ++c) {
+        std::size_t end = line.find(separator, pos);
+        if (end == std::string_view::npos)
+            end = line.size();
+        visit(c, line.substr(pos, end - pos));
+        pos = end + 1;
+    }
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+} // namespace
+
+std::string gridToBytes(const CharCanvas& canvas, GridArea area, char separator) {
+    const int left = std::max(area.left, 0);
+    const int top = std::max(area.top, 0);
+    int right = area.right;
+    int bottom = area.bottom;
+    if (right < left || right < 0)
+        right = canvas.colCount() - 1;
+    if (bottom < top || bottom < 0)
+        bottom = canvas.rowCount() - 1;
+    right = std::min(right, canvas.colCount() - 1);
+    bottom = std::min(bottom, canvas.rowCount() - 1);
+
+    std::string out;
+    if (left > right || top > bottom)
+        return out;
+    out.reserve(static_cast<std::size_t>(bottom - top + 1) *
+                (static_cast<std::size_t>(right - left + 1) * 2 + 2));
+    for (int r = top; r <= bottom; ++r) {
+        for (int c = left; c <= right; ++c) {
+            out += canvas.text(c, r);
+            out += separator;
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+namespace {
+
+struct ReadLimits {
+    int left;
+    int top;
+    long long rowLimit; // -1: no limit
+    int colLimit;
+};
+
+ReadLimits limitsOf(GridArea area) {
+    const int left = std::max(area.left, 0);
+    const int top = std::max(area.top, 0);
+    return {left, top, area.bottom < top ? -1 : static_cast<long long>(area.bottom) - top + 1,
+            area.right < left ? std::numeric_limits<int>::max() - left : area.right - left + 1};
+}
+
+} // namespace
+
+GridExtent measureGridBytes(std::string_view bytes, GridArea area, char separator) {
+    const ReadLimits limits = limitsOf(area);
+    long long lines = 0;
+    int widest = 0;
+    forEachLine(bytes, [&](std::size_t i, std::string_view line) {
+        if (limits.rowLimit >= 0 && static_cast<long long>(i) >= limits.rowLimit)
+            return false;
+        ++lines;
+        int count = 0;
+        forEachCell(line, separator, limits.colLimit, [&](int, std::string_view) { ++count; });
+        widest = std::max(widest, count);
+        return true;
+    });
+    if (lines == 0)
+        return {};
+    return {widest > 0 ? static_cast<long long>(limits.left) + widest : 0, limits.top + lines};
+}
+
+bool readGridBytes(CharCanvas& canvas, std::string_view bytes, GridArea area, char separator) {
+    const GridExtent extent = measureGridBytes(bytes, area, separator);
+    const long long cols = std::max<long long>(canvas.colCount(), extent.cols);
+    const long long rows = std::max<long long>(canvas.rowCount(), extent.rows);
+    if (!CharCanvas::sizeFits(cols, rows))
+        return false;
+    // Grow once instead of cell by cell.
+    canvas.setSize(static_cast<int>(cols), static_cast<int>(rows));
+
+    const ReadLimits limits = limitsOf(area);
+    forEachLine(bytes, [&](std::size_t i, std::string_view line) {
+        if (limits.rowLimit >= 0 && static_cast<long long>(i) >= limits.rowLimit)
+            return false;
+        const int row = limits.top + static_cast<int>(i);
+        forEachCell(line, separator, limits.colLimit, [&](int c, std::string_view text) {
+            canvas.setText(limits.left + c, row, text);
+        });
+        return true;
+    });
+    return true;
+}
+
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes) {
+    File file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return false;
+    std::string data;
+    char buffer[1 << 16];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        data.append(buffer, got);
+    if (std::ferror(file.get()))
+        return false;
+    bytes = std::move(data);
+    return true;
+}
+
+bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes) {
+    File file(std::fopen(path.c_str(), "wb"));
+    if (!file)
+        return false;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        return false;
+    return std::fclose(file.release()) == 0;
+}
+
+bool SaveToFile(const CharCanvas& canvas, const std::filesystem::path& path) {
+    return writeFileBytes(path, gridToBytes(canvas));
+}
+
+bool LoadFromFile(CharCanvas& canvas, const std::filesystem::path& path) {
+    std::string bytes;
+    if (!readFileBytes(path, bytes))
+        return false;
+    return readGridBytes(canvas, bytes);
+}
+
+} // namespace glyphora

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "canvas/char_canvas.h"
+
+namespace glyphora {
+
+// The grid text layout: one line per row ended by CR LF, each cell's text followed by a
+// separator byte. Empty cells keep their place; long cells keep all their bytes.
+inline constexpr char kGridSeparator = 7;
+
+// Rectangle edges of the general forms. Writing: a right or bottom edge below its left or
+// top edge, or negative, means the last column or row; a negative left or top means 0.
+// Reading: a negative left or top means 0; a right or bottom below its left or top means
+// no limit.
+struct GridArea {
+    int left = 0;
+    int top = 0;
+    int right = -1;
+    int bottom = -1;
+};
+
+std::string gridToBytes(const CharCanvas& canvas, GridArea area = {},
+                        char separator = kGridSeparator);
+
+// The columns and rows (counted from 0, rectangle offset included) that reading the text
+// would fill; 0 x 0 for a text without lines.
+struct GridExtent {
+    long long cols = 0;
+    long long rows = 0;
+};
+GridExtent measureGridBytes(std::string_view bytes, GridArea area = {},
+                            char separator = kGridSeparator);
+
+// Reads lines split at CR LF, a lone CR or a lone LF, up to the first byte 0. The canvas
+// only grows; cells outside the lines and columns present keep their text and colours.
+// Returns false, changing nothing, when the text describes a canvas too large to hold.
+bool readGridBytes(CharCanvas& canvas, std::string_view bytes, GridArea area = {},
+                   char separator = kGridSeparator);
+
+// The canvas component's own file operations, on the whole canvas with separator 7.
+// The text is built in memory and written in one piece. Return false on any failure; a
+// failed read changes nothing.
+bool SaveToFile(const CharCanvas& canvas, const std::filesystem::path& path);
+bool LoadFromFile(CharCanvas& canvas, const std::filesystem::path& path);
+
+// The whole file as bytes, or false when it cannot be opened or read.
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes);
+// Creates or truncates the file and writes the bytes in one piece.
+bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes);
+
+} // namespace glyphora

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "canvas/char_canvas.h"
+
+namespace glyphora {
+
+// A ring of snapshot files of the canvas text (grid text layout, no colours) in the undo
+// directory. The ring size comes from the settings at each call, so a changed setting
+// takes effect at once.
+class UndoRing {
+public:
+    UndoRing(std::filesystem::path directory, std::string instanceTag);
+
+    // Writes the canvas to the next slot. A snapshot that cannot be written is abandoned:
+    // the counters go back, so an older file in that slot is never mistaken for it.
+    bool takeSnapshot(const CharCanvas& canvas, int steps);
+    // Reads the current slot back into the canvas and steps back. False, with the canvas
+    // unchanged, when nothing is left to undo or the file cannot be read.
+    bool undo(CharCanvas& canvas, int steps);
+
+    void reset() { slot_ = count_ = 0; }
+    int slot() const { return slot_; }
+    int count() const { return count_; }
+    const std::string& instanceTag() const { return tag_; }
+    const std::filesystem::path& directory() const { return directory_; }
+    std::filesystem::path snapshotPath(int slot) const;
+
+    // Deletes every "*.dat" file in the undo directory, other instances' files included.
+    void deleteAllSnapshotFiles() const;
+
+private:
+    std::filesystem::path directory_;
+    std::string tag_;
+    int slot_ = 0;
+    int count_ = 0;
+};
+
+} // namespace glyphora

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "platform/color.h"
+
+namespace glyphora {
+
+// A font as the canvas, the font dialog and the text view use it.
+struct FontSpec {
+    std::string name = "Courier New";
+    int size = 6; // points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    Color color = kBlack;
+
+    bool operator==(const FontSpec&) const = default;
+};
+
+} // namespace glyphora

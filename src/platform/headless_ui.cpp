@@ -1,0 +1,245 @@
+#include "platform/headless_ui.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+namespace glyphora {
+
+namespace {
+
+constexpr const char* kCancel = "cancel";
+
+std::string lower(std::string_view text) {
+    std::string out(text);
+    for (char& ch : out)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return out;
+}
+
+bool isHexColor(std::string_view text) {
+    if (text.size() != 6)
+        return false;
+    for (const char ch : text) {
+        if (!std::isxdigit(static_cast<unsigned char>(ch)))
+            return false;
+    }
+    return true;
+}
+
+std::optional<int> parseInt(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string describeFont(const FontSpec& font) {
+    std::string text = font.name + " " + std::to_string(font.size);
+    if (font.bold)
+        text += " bold";
+    if (font.italic)
+        text += " italic";
+    if (font.underline)
+        text += " underline";
+    if (font.strikeOut)
+        text += " strikeout";
+    return text + " " + colorToHex(font.color);
+}
+
+// "NAME SIZE [bold] [italic] [underline] [strikeout] [RRGGBB]"; the name may hold blanks.
+std::optional<FontSpec> parseFont(std::string_view answer, FontSpec font) {
+    std::istringstream in{std::string(answer)};
+    std::vector<std::string> words;
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    std::size_t sizeAt = 0;
+    while (sizeAt < words.size() && !parseInt(words[sizeAt]))
+        ++sizeAt;
+    if (sizeAt == 0 || sizeAt == words.size())
+        return std::nullopt;
+    font.name = words[0];
+    for (std::size_t i = 1; i < sizeAt; ++i)
+        font.name += " " + words[i];
+    font.size = *parseInt(words[sizeAt]);
+    font.bold = font.italic = font.underline = font.strikeOut = false;
+    for (std::size_t i = sizeAt + 1; i < words.size(); ++i) {
+        const std::string word = lower(words[i]);
+        if (word == "bold")
+            font.bold = true;
+        else if (word == "italic")
+            font.italic = true;
+        else if (word == "underline")
+            font.underline = true;
+        else if (word == "strikeout")
+            font.strikeOut = true;
+        else if (isHexColor(word))
+            font.color = hexToColor(word);
+        else
+            return std::nullopt;
+    }
+    return font;
+}
+
+} // namespace
+
+HeadlessUi::HeadlessUi() = default;
+
+void HeadlessUi::note(std::string line) {
+    if (sink_)
+        sink_(line);
+    transcript_.push_back(std::move(line));
+}
+
+std::optional<std::string> HeadlessUi::take(const std::string& dialog) {
+    if (answers_.empty()) {
+        if (unanswered_.empty())
+            unanswered_ = dialog;
+        note("unanswered: " + dialog);
+        return std::nullopt;
+    }
+    std::string answer = std::move(answers_.front());
+    answers_.pop_front();
+    return answer;
+}
+
+void HeadlessUi::message(std::string_view text) { note("message: " + std::string(text)); }
+
+Answer HeadlessUi::confirm(std::string_view text, Buttons buttons) {
+    const std::string dialog = "confirm: " + std::string(text);
+    // Closing the box without a button is No, or Abort where Abort is offered.
+    const Answer closed = buttons == Buttons::YesNo ? Answer::No : Answer::Abort;
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return closed;
+    const std::string word = lower(*answer);
+    Answer result = closed;
+    if (word == "yes")
+        result = Answer::Yes;
+    else if (word == "no")
+        result = Answer::No;
+    else if (word == "abort" && buttons != Buttons::YesNo)
+        result = Answer::Abort;
+    else if (word == "all" && buttons == Buttons::YesNoAbortAll)
+        result = Answer::All;
+    static constexpr const char* kNames[] = {"yes", "no", "abort", "all"};
+    note(dialog + " -> " + kNames[static_cast<int>(result)]);
+    return result;
+}
+
+std::optional<std::string> HeadlessUi::inputBox(std::string_view title, std::string_view prompt,
+                                                std::string_view defaultText) {
+    const std::string dialog = "input: " + std::string(title) + " / " + std::string(prompt);
+    std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    if (*answer == kCancel) {
+        note(dialog + " -> cancel");
+        return std::nullopt;
+    }
+    (void)defaultText;
+    note(dialog + " -> " + *answer);
+    return answer;
+}
+
+std::optional<std::string> HeadlessUi::openFile(const FileDialogRequest& request) {
+    const std::string dialog = "open: " + request.filter;
+    std::optional<std::string> answer = take(dialog);
+    if (!answer || *answer == kCancel || answer->empty()) {
+        if (answer)
+            note(dialog + " -> cancel");
+        return std::nullopt;
+    }
+    note(dialog + " -> " + *answer);
+    return answer;
+}
+
+std::optional<std::string> HeadlessUi::saveFile(const FileDialogRequest& request) {
+    const std::string dialog = "save: " + request.filter;
+    std::optional<std::string> answer = take(dialog);
+    if (!answer || *answer == kCancel || answer->empty()) {
+        if (answer)
+            note(dialog + " -> cancel");
+        return std::nullopt;
+    }
+    note(dialog + " -> " + *answer);
+    return answer;
+}
+
+std::optional<Color> HeadlessUi::chooseColor(Color initial) {
+    const std::string dialog = "color: " + colorToHex(initial);
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    if (answer->empty()) {
+        note(dialog + " -> " + colorToHex(initial));
+        return initial;
+    }
+    if (!isHexColor(*answer)) {
+        note(dialog + " -> cancel");
+        return std::nullopt;
+    }
+    const Color chosen = hexToColor(*answer);
+    note(dialog + " -> " + colorToHex(chosen));
+    return chosen;
+}
+
+std::optional<FontSpec> HeadlessUi::chooseFont(const FontSpec& initial) {
+    const std::string dialog = "font: " + describeFont(initial);
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    std::optional<FontSpec> chosen = answer->empty() ? initial : parseFont(*answer, initial);
+    note(dialog + " -> " + (chosen ? describeFont(*chosen) : std::string(kCancel)));
+    return chosen;
+}
+
+void HeadlessUi::beep() { note("beep"); }
+
+void HeadlessUi::setTimer(TimerId id, bool enabled, int intervalMs) {
+    timers_[id] = {enabled, intervalMs};
+}
+
+bool HeadlessUi::timerEnabled(TimerId id) const {
+    const auto it = timers_.find(id);
+    return it != timers_.end() && it->second.first;
+}
+
+int HeadlessUi::timerInterval(TimerId id) const {
+    const auto it = timers_.find(id);
+    return it == timers_.end() ? 0 : it->second.second;
+}
+
+bool HeadlessUi::shellOpen(const std::string& target) {
+    note("shell open: " + target);
+    return true;
+}
+
+std::vector<std::string> HeadlessUi::fontFamilies(FontPitch pitch) {
+    if (pitch == FontPitch::Fixed)
+        return {"Courier New", "Liberation Mono"};
+    return {"Arial", "Courier New", "Liberation Mono", "Times New Roman"};
+}
+
+CharMetrics HeadlessUi::measureChar(const FontSpec& font, char) {
+    const double size = font.size;
+    return {static_cast<int>(std::lround(size * 0.8)), static_cast<int>(std::lround(size * 1.5))};
+}
+
+void HeadlessUi::statusChanged(int field, std::string_view text) {
+    // Field 0 follows every cursor move; the dump shows it.
+    if (field != 0)
+        note("status" + std::to_string(field) + ": " + std::string(text));
+}
+
+void HeadlessUi::progressChanged(const ProgressView& view) {
+    if (view.visible && !progress_.visible)
+        note("progress: " + view.caption + " / " + view.step);
+    else if (!view.visible && progress_.visible)
+        note("progress: hidden");
+    progress_ = view;
+}
+
+} // namespace glyphora

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+
+namespace glyphora {
+
+// A Ui without a screen: dialogs take their answers from a queue, and every interaction is
+// recorded as one transcript line ("confirm: File exists. Overwrite ? -> yes"). A dialog
+// with no queued answer is cancelled and remembered, so a script runner can stop there.
+class HeadlessUi : public Ui {
+public:
+    HeadlessUi();
+
+    void queueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
+    std::size_t pendingAnswers() const { return answers_.size(); }
+    // The dialog that found no answer, e.g. "confirm: Replace ? ", or empty.
+    const std::string& unansweredDialog() const { return unanswered_; }
+    void clearUnanswered() { unanswered_.clear(); }
+
+    const std::vector<std::string>& transcript() const { return transcript_; }
+    // Receives each transcript line as it is written.
+    void setTranscriptSink(std::function<void(const std::string&)> sink) {
+        sink_ = std::move(sink);
+    }
+    // Writes a line of the caller's own into the transcript.
+    void note(std::string line);
+
+    void setEscapeDown(bool down) { escapeDown_ = down; }
+    AppCursor cursor() const { return cursor_; }
+    bool timerEnabled(TimerId id) const;
+    int timerInterval(TimerId id) const;
+    std::pair<int, int> scrollPosition() const { return scroll_; }
+    const ProgressView& lastProgress() const { return progress_; }
+
+    void message(std::string_view text) override;
+    Answer confirm(std::string_view text, Buttons buttons) override;
+    std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
+                                        std::string_view defaultText) override;
+    std::optional<std::string> openFile(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+    std::optional<Color> chooseColor(Color initial) override;
+    std::optional<FontSpec> chooseFont(const FontSpec& initial) override;
+
+    std::string clipboardText() override { return clipboard_; }
+    void setClipboardText(std::string_view text) override { clipboard_ = std::string(text); }
+    void beep() override;
+    bool escapeDown() override { return escapeDown_; }
+    void setCursor(AppCursor cursor) override { cursor_ = cursor; }
+    void setTimer(TimerId id, bool enabled, int intervalMs) override;
+    bool shellOpen(const std::string& target) override;
+    std::vector<std::string> fontFamilies(FontPitch pitch) override;
+    // Deterministic metrics close to the fixed-pitch screen font: "A" at 10 points is
+    // 8 x 15 pixels.
+    CharMetrics measureChar(const FontSpec& font, char ch) override;
+
+    void statusChanged(int field, std::string_view text) override;
+    void progressChanged(const ProgressView& view) override;
+    void repaintCanvas() override {}
+    void scrollCanvasTo(int col, int row) override { scroll_ = {col, row}; }
+
+private:
+    // The next answer, or nothing (recording the dialog as unanswered).
+    std::optional<std::string> take(const std::string& dialog);
+
+    std::deque<std::string> answers_;
+    std::vector<std::string> transcript_;
+    std::function<void(const std::string&)> sink_;
+    std::string unanswered_;
+    std::string clipboard_;
+    bool escapeDown_ = false;
+    AppCursor cursor_ = AppCursor::Normal;
+    std::map<TimerId, std::pair<bool, int>> timers_;
+    std::pair<int, int> scroll_{0, 0};
+    ProgressView progress_;
+};
+
+} // namespace glyphora

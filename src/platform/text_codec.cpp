@@ -1,0 +1,107 @@
+#include "platform/text_codec.h"
+
+#include <array>
+
+namespace glyphora {
+
+namespace {
+
+// Unicode of bytes 0x80..0x9F; the rest of the code page equals Latin-1.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void appendUtf8(std::string& out, char32_t ch) {
+    if (ch < 0x80) {
+        out += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        out += static_cast<char>(0xC0 | (ch >> 6));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        out += static_cast<char>(0xE0 | (ch >> 12));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (ch >> 18));
+        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at pos and advances; a malformed byte yields U+FFFD.
+char32_t nextUtf8(std::string_view s, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(s[pos++]);
+    int extra = 0;
+    char32_t ch = 0;
+    if (lead < 0x80)
+        return lead;
+    if ((lead & 0xE0) == 0xC0) {
+        extra = 1;
+        ch = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2;
+        ch = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3;
+        ch = lead & 0x07;
+    } else {
+        return 0xFFFD;
+    }
+    for (int i = 0; i < extra; ++i) {
+        if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80)
+            return 0xFFFD;
+        ch = (ch << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
+    }
+    return ch;
+}
+
+} // namespace
+
+char32_t cp1252ToUnicode(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F)
+        return kHighControls[byte - 0x80];
+    return byte;
+}
+
+std::optional<unsigned char> unicodeToCp1252(char32_t ch) {
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
+        return static_cast<unsigned char>(ch);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == ch)
+            return static_cast<unsigned char>(0x80 + i);
+    }
+    return std::nullopt;
+}
+
+std::string cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char b : bytes)
+        appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(b)));
+    return out;
+}
+
+std::string utf8ToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const auto byte = unicodeToCp1252(nextUtf8(utf8, pos));
+        out += byte ? static_cast<char>(*byte) : '?';
+    }
+    return out;
+}
+
+std::string latin1ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char b : bytes)
+        appendUtf8(out, static_cast<unsigned char>(b));
+    return out;
+}
+
+} // namespace glyphora

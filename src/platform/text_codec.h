@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace glyphora {
+
+// Cells and files hold bytes. The shells show them, and exchange them with the system
+// clipboard, as Windows-1252 text. The five bytes that code page leaves undefined map to
+// the C1 controls of the same value, so every byte survives a round trip.
+char32_t cp1252ToUnicode(unsigned char byte);
+// The byte for a character, or nothing when Windows-1252 has no such character.
+std::optional<unsigned char> unicodeToCp1252(char32_t ch);
+
+// Whole texts, UTF-8 on the Unicode side. Characters without a byte become "?".
+std::string cp1252ToUtf8(std::string_view bytes);
+std::string utf8ToCp1252(std::string_view utf8);
+
+// Bytes mapped one to one onto U+0000..U+00FF, encoded as UTF-8 (and back); used where a
+// text must carry arbitrary bytes, such as the JSON state dump.
+std::string latin1ToUtf8(std::string_view bytes);
+
+} // namespace glyphora

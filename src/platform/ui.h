@@ -1,0 +1,90 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/color.h"
+#include "platform/font_spec.h"
+#include "platform/progress.h"
+
+namespace glyphora {
+
+// Services the commands need from a desktop toolkit. Every method takes and returns plain
+// data; texts are bytes as the cells hold them. Two implementations: the Qt shell's, with
+// real dialogs, and HeadlessUi, which answers from a script and keeps a transcript.
+// The program's own dialogs (canvas size, save-as browser, configure, picture import ...)
+// join this interface with the commands that show them.
+
+enum class Answer { Yes, No, Abort, All };
+enum class Buttons { YesNo, YesNoAbort, YesNoAbortAll };
+
+struct FileDialogRequest {
+    std::string title;
+    // Pairs "description|patterns|description|patterns", patterns separated by ";".
+    std::string filter;
+    std::string fileName;   // preset, may be empty
+    std::string initialDir; // empty: the current directory
+};
+
+struct CharMetrics {
+    int width = 0;
+    int height = 0;
+};
+
+enum class TimerId { Status, Autosave };
+enum class AppCursor { Normal, Busy };
+enum class FontPitch { Any, Fixed };
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+
+    // Modal standard dialogs.
+    virtual void message(std::string_view text) = 0;
+    virtual Answer confirm(std::string_view text, Buttons buttons) = 0;
+    // Nothing when cancelled.
+    virtual std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
+                                                std::string_view defaultText) = 0;
+    virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<Color> chooseColor(Color initial) = 0;
+    virtual std::optional<FontSpec> chooseFont(const FontSpec& initial) = 0;
+
+    // Environment.
+    virtual std::string clipboardText() = 0;
+    virtual void setClipboardText(std::string_view text) = 0;
+    virtual void beep() = 0;
+    // The asynchronous key-state query for Escape, polled once per row by long loops.
+    virtual bool escapeDown() = 0;
+    virtual void setCursor(AppCursor cursor) = 0;
+    // Enabling a running timer does not restart it.
+    virtual void setTimer(TimerId id, bool enabled, int intervalMs) = 0;
+    // Hands a file or program to the desktop ("open" action); false when that failed.
+    virtual bool shellOpen(const std::string& target) = 0;
+    virtual std::vector<std::string> fontFamilies(FontPitch pitch) = 0;
+    // Pixel size of a character drawn in the font.
+    virtual CharMetrics measureChar(const FontSpec& font, char ch) = 0;
+
+    // What the shell shows, pushed while a command runs so long work stays visible.
+    virtual void statusChanged(int field, std::string_view text) = 0;
+    virtual void progressChanged(const ProgressView& view) = 0;
+    virtual void repaintCanvas() = 0;
+    virtual void scrollCanvasTo(int col, int row) = 0;
+};
+
+// Shows the wait cursor for a scope and restores the normal one on every exit.
+class BusyCursor {
+public:
+    explicit BusyCursor(Ui& ui) : ui_(ui) { ui_.setCursor(AppCursor::Busy); }
+    ~BusyCursor() { ui_.setCursor(AppCursor::Normal); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    Ui& ui_;
+};
+
+} // namespace glyphora

@@ -1,0 +1,123 @@
+#include "canvas/canvas_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "app/editor.h"
+#include "platform/headless_ui.h"
+#include "test_support.h"
+
+namespace glyphora {
+namespace {
+
+struct CanvasCommands : ::testing::Test {
+    test::TempDir dir;
+    HeadlessUi ui;
+    Editor editor{ui, dir.path(), "321"};
+
+    void writeCommand(const std::string& text) {
+        editor.rang();
+        editor.canvas().setText(editor.sel().SelLeft, editor.sel().SelTop, text);
+    }
+};
+
+TEST_F(CanvasCommands, UndoWalksBackThroughTheRingThenRefuses) {
+    editor.settings().UndoSteps = 3;
+    for (int i = 1; i <= 5; ++i)
+        writeCommand(std::to_string(i));
+    editor.scrollTo(10, 20);
+    editor.canvas().setSize(3, 3); // undo restores the size the snapshot had
+
+    grid2Togrid1(editor);
+    EXPECT_EQ(editor.canvas().text(0, 0), "4");
+    EXPECT_EQ(editor.canvas().colCount(), 80);
+    EXPECT_EQ(editor.canvas().widthField, "80");
+    EXPECT_EQ(ui.scrollPosition(), (std::pair<int, int>{10, 20})); // scroll position restored
+    grid2Togrid1(editor);
+    grid2Togrid1(editor);
+    EXPECT_EQ(editor.canvas().text(0, 0), "2");
+    grid2Togrid1(editor);
+    EXPECT_EQ(editor.canvas().text(0, 0), "2");
+    EXPECT_EQ(editor.status().field(3), " No undo possible.");
+    EXPECT_EQ(ui.cursor(), AppCursor::Normal);
+}
+
+TEST_F(CanvasCommands, UndoSwitchedOffDoesNothingAndKeepsTheRing) {
+    const std::string before(editor.canvas().text(0, 0));
+    writeCommand("a");
+    ToggleUndo(editor);
+    EXPECT_FALSE(editor.settings().EnableUndo);
+    writeCommand("b"); // no snapshot while off
+    grid2Togrid1(editor);
+    EXPECT_EQ(editor.canvas().text(0, 0), "b");
+    ToggleUndo(editor);
+    grid2Togrid1(editor);
+    EXPECT_EQ(editor.canvas().text(0, 0), before); // the snapshot taken before "a"
+    EXPECT_EQ(editor.undoRing().count(), 0);
+}
+
+TEST_F(CanvasCommands, TextViewToggleConvertsBothWays) {
+    editor.canvas().setSize(3, 2);
+    editor.canvas().clearTexts();
+    editor.canvas().setText(0, 0, "x");
+    ToggleTextView(editor);
+    ASSERT_TRUE(editor.textView().visible);
+    EXPECT_EQ(editor.textView().lines, (TextLines{"x  ", "   "}));
+
+    editor.textView().lines = {"hello", "", "ab"};
+    ToggleTextView(editor);
+    EXPECT_FALSE(editor.textView().visible);
+    EXPECT_EQ(editor.canvas().colCount(), 5);
+    EXPECT_EQ(editor.canvas().rowCount(), 3);
+    EXPECT_EQ(editor.canvas().text(4, 0), "o");
+    EXPECT_EQ(editor.canvas().text(1, 2), "b");
+    EXPECT_EQ(ui.cursor(), AppCursor::Normal);
+}
+
+TEST_F(CanvasCommands, FontDialogAppliesAClampedFontAndKeepsCellColours) {
+    editor.canvas().SetFontCell(1, 1, 0x0000FF);
+    ui.queueAnswer("Liberation Mono 40 italic 00FF00");
+    ChooseFont(editor);
+    const FontSpec& font = editor.canvas().font();
+    EXPECT_EQ(font.name, "Liberation Mono");
+    EXPECT_EQ(font.size, 30);
+    EXPECT_TRUE(font.italic);
+    EXPECT_EQ(font.color, 0x00FF00u);
+    EXPECT_EQ(editor.canvas().foreground(1, 1), 0x0000FFu);
+    EXPECT_EQ(editor.canvas().foreground(0, 0), kBlack); // what it showed before
+    EXPECT_EQ(editor.canvas().metrics.colWidth, 24 + 2);
+
+    ui.queueAnswer("cancel");
+    ChooseFont(editor);
+    EXPECT_EQ(editor.canvas().font().size, 30);
+}
+
+TEST_F(CanvasCommands, RefreshFontPinsEveryCellToItsPresentColour) {
+    editor.canvas().SetFontCell(2, 0, 0x00FFFF);
+    RefreshFont(editor);
+    editor.canvas().setDefaultFontColor(0x123456);
+    EXPECT_EQ(editor.canvas().foreground(0, 0), kBlack);
+    EXPECT_EQ(editor.canvas().foreground(2, 0), 0x00FFFFu);
+}
+
+TEST_F(CanvasCommands, SwitchesToggle) {
+    ToggleGrid(editor);
+    EXPECT_EQ(editor.canvas().metrics.gridLineWidth, 0);
+    ToggleGrid(editor);
+    EXPECT_EQ(editor.canvas().metrics.gridLineWidth, 1);
+
+    ToggleSaveOptimized(editor);
+    EXPECT_FALSE(editor.settings().SaveOptimized);
+
+    const int width = editor.canvas().metrics.colWidth;
+    ToggleCellExpansion(editor);
+    EXPECT_EQ(editor.canvas().metrics.colWidth, width - 2);
+
+    editor.ApplyFontSize(30);
+    IncreaseFontSize(editor);
+    EXPECT_EQ(editor.canvas().font().size, 30);
+    DecreaseFontSize(editor);
+    EXPECT_EQ(editor.canvas().font().size, 29);
+}
+
+} // namespace
+} // namespace glyphora

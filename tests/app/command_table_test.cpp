@@ -1,0 +1,86 @@
+#include "app/command_table.h"
+
+#include <gtest/gtest.h>
+
+#include "app/editor.h"
+#include "app/menu_vocabulary.h"
+#include "platform/headless_ui.h"
+#include "test_support.h"
+
+namespace glyphora {
+namespace {
+
+TEST(CommandTable, EveryRowStandsInTheMenuVocabularyInOrderWithItsShortcut) {
+    const CommandTable table;
+    const auto& vocabulary = test::menuVocabulary();
+    std::size_t lastIndex = 0;
+    for (const CommandRow& row : table.rows()) {
+        SCOPED_TRACE(std::string(row.id));
+        const auto it = std::find_if(vocabulary.begin(), vocabulary.end(),
+                                     [&](const auto& entry) { return entry.path == row.menuPath; });
+        ASSERT_NE(it, vocabulary.end()) << row.menuPath;
+        EXPECT_EQ(row.shortcut, it->shortcut);
+        const auto index = static_cast<std::size_t>(it - vocabulary.begin());
+        EXPECT_GE(index, lastIndex) << "out of menu order: " << row.menuPath;
+        lastIndex = index;
+        ASSERT_NE(row.run, nullptr);
+    }
+}
+
+TEST(CommandTable, IdsAndShortcutsAreUnique) {
+    const CommandTable table;
+    for (const CommandRow& a : table.rows()) {
+        for (const CommandRow& b : table.rows()) {
+            if (&a == &b)
+                continue;
+            EXPECT_NE(a.id, b.id);
+            if (!a.shortcut.empty()) {
+                EXPECT_NE(a.shortcut, b.shortcut);
+            }
+        }
+    }
+}
+
+TEST(CommandTable, TopLevelMenusKeepTheirOrder) {
+    const auto menus = CommandTable::topLevelMenus();
+    ASSERT_EQ(menus.size(), 11u);
+    EXPECT_EQ(menus.front(), "&File");
+    EXPECT_EQ(menus[8], "&View");
+    EXPECT_EQ(menus.back(), "I&nfo");
+}
+
+TEST(CommandTable, RowsAreFoundByIdPathAndShortcut) {
+    const CommandTable table;
+    const CommandRow* undo = table.findById("grid2Togrid1");
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(table.findByMenuPath("Edit&1 > &Undo"), undo);
+    EXPECT_EQ(table.findByShortcut("ctrl+z"), undo);
+    EXPECT_EQ(table.findByShortcut(""), nullptr);
+    EXPECT_EQ(table.findById("NoSuchCommand"), nullptr);
+    ASSERT_NE(table.findByMenuPath("&Options > \"&Undo\" enabled"), nullptr);
+}
+
+TEST(CommandTable, MenuPathsSplitOnlyAtSpacedArrows) {
+    EXPECT_EQ(splitMenuPath("&View > &Text/Gridview"),
+              (std::vector<std::string_view>{"&View", "&Text/Gridview"}));
+    EXPECT_EQ(splitMenuPath("Edit&1 > Selec&t ... > complete &cols"),
+              (std::vector<std::string_view>{"Edit&1", "Selec&t ...", "complete &cols"}));
+    EXPECT_EQ(splitMenuPath("a->b"), (std::vector<std::string_view>{"a->b"}));
+}
+
+TEST(CommandTable, CheckItemsReflectTheEditorState) {
+    test::TempDir dir;
+    HeadlessUi ui;
+    Editor editor(ui, dir.path(), "100");
+    const CommandTable table;
+    const CommandRow& grid = *table.findById("ToggleGrid");
+    ASSERT_TRUE(grid.isCheckable());
+    EXPECT_TRUE(grid.isChecked(editor));
+    EXPECT_EQ(CommandTable::run(editor, grid), CommandTable::RunResult::Ran);
+    EXPECT_FALSE(grid.isChecked(editor));
+    EXPECT_FALSE(table.findById("ChooseFont")->isCheckable());
+    EXPECT_TRUE(table.findById("IncreaseFontSize")->hidden);
+}
+
+} // namespace
+} // namespace glyphora

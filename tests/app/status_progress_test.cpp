@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "app/progress_panel.h"
+#include "app/status.h"
+#include "platform/headless_ui.h"
+
+namespace glyphora {
+namespace {
+
+TEST(StatusBar, AMessageStartsTheClearingTimerWhichARunningOneKeeps) {
+    HeadlessUi ui;
+    StatusBar status(ui);
+    status.StatusMessage("first");
+    EXPECT_TRUE(ui.timerEnabled(TimerId::Status));
+    EXPECT_EQ(ui.timerInterval(TimerId::Status), 5000);
+    status.StatusMessage("second"); // replaces the text, does not restart the timer
+    EXPECT_EQ(status.field(3), "second");
+
+    status.Timer1Tick();
+    EXPECT_EQ(status.field(3), "");
+    EXPECT_FALSE(status.timerEnabled());
+    EXPECT_FALSE(ui.timerEnabled(TimerId::Status));
+    EXPECT_EQ(ui.transcript(), (std::vector<std::string>{"status3: first", "status3: second",
+                                                         "status3: "}));
+}
+
+TEST(StatusBar, PositionIsCountedFromOne) {
+    EXPECT_EQ(StatusBar::positionText(0, 0), "Pos.: X=1 Y=1");
+    EXPECT_EQ(StatusBar::positionText(79, 49), "Pos.: X=80 Y=50");
+}
+
+int litCount(const ProgressView& view) {
+    int n = 0;
+    for (int i = 0; i < ProgressView::kSegments; ++i)
+        n += view.segmentOn(i);
+    return n;
+}
+
+TEST(ProgressPanel, SegmentsFollowRoundedPositionAndNeverGoOut) {
+    HeadlessUi ui;
+    ProgressPanel panel(ui);
+    panel.ShowBar("Saving ...", true, "Step 1 of 3");
+    EXPECT_TRUE(panel.view().visible);
+    EXPECT_TRUE(panel.view().abortable);
+    EXPECT_EQ(litCount(panel.view()), 0);
+
+    panel.PosBar(0, 100, "Saving ...", "Step 1 of 3");
+    EXPECT_EQ(litCount(panel.view()), 1); // segment 0 only
+    panel.PosBar(50, 100, "Saving ...", "Step 1 of 3");
+    EXPECT_EQ(litCount(panel.view()), 11); // round(10) -> 0..10
+    panel.PosBar(5, 100, "Converting ...", "Step 2 of 3");
+    EXPECT_EQ(litCount(panel.view()), 11); // smaller positions switch nothing off
+    EXPECT_EQ(panel.view().caption, "Converting ...");
+    EXPECT_EQ(panel.view().step, "Step 2 of 3");
+    panel.PosBar(100, 100, "Converting ...", "Step 2 of 3");
+    EXPECT_EQ(litCount(panel.view()), 20);
+
+    panel.ShowBar("Again", false, "");
+    EXPECT_EQ(litCount(panel.view()), 0);
+    EXPECT_FALSE(panel.view().abortable);
+    panel.PosBar(1, 8, "Again", ""); // 2.5 rounds to 2: segments 0..2
+    EXPECT_EQ(litCount(panel.view()), 3);
+    panel.PosBar(-7, 8, "Again", "");
+    panel.PosBar(5000, 8, "Again", ""); // beyond the bar: only the 20 exist
+    EXPECT_EQ(litCount(panel.view()), 20);
+    panel.HideBar();
+    EXPECT_FALSE(panel.view().visible);
+}
+
+TEST(ProgressPanel, ZeroMaximumCountsAsFinishedWork) {
+    HeadlessUi ui;
+    ProgressPanel panel(ui);
+    panel.ShowBar("Converting ...", false, "Step 1 of 3");
+    panel.PosBar(0, 0, "Converting ...", "Step 1 of 3");
+    EXPECT_EQ(litCount(panel.view()), 20);
+}
+
+TEST(ProgressPanel, AnimationSwitchesOnAndOff) {
+    HeadlessUi ui;
+    ProgressPanel panel(ui);
+    panel.EffBarOn(4);
+    EXPECT_TRUE(panel.view().animated);
+    EXPECT_EQ(panel.view().animationProcess, 4);
+    panel.EffBarOff();
+    EXPECT_FALSE(panel.view().animated);
+    EXPECT_EQ(panel.view().animationProcess, 0);
+}
+
+TEST(ProgressPanel, EscapeComesFromTheKeyStateQuery) {
+    HeadlessUi ui;
+    ProgressPanel panel(ui);
+    EXPECT_FALSE(panel.escapePressed());
+    ui.setEscapeDown(true);
+    EXPECT_TRUE(panel.escapePressed());
+}
+
+} // namespace
+} // namespace glyphora

@@ -1,0 +1,64 @@
+// The two dependency rules that keep the core toolkit-free and layered.
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSource = fs::path(GLYPHORA_SOURCE_DIR) / "src";
+
+std::vector<std::string> includesOf(const fs::path& file) {
+    static const std::regex include(R"(^\s*#\s*include\s*[<"]([^>"]+)[>"])");
+    std::vector<std::string> found;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);) {
+        std::smatch m;
+        if (std::regex_search(line, m, include))
+            found.push_back(m[1]);
+    }
+    return found;
+}
+
+std::vector<fs::path> sourceFiles() {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(kSource)) {
+        const auto ext = entry.path().extension();
+        if (ext == ".h" || ext == ".cpp")
+            files.push_back(entry.path());
+    }
+    return files;
+}
+
+TEST(Architecture, NothingInTheCoreIncludesQt) {
+    const auto files = sourceFiles();
+    ASSERT_FALSE(files.empty());
+    for (const fs::path& file : files) {
+        for (const std::string& inc : includesOf(file)) {
+            EXPECT_FALSE(inc.rfind("Q", 0) == 0 || inc.rfind("qt", 0) == 0)
+                << file << " includes " << inc;
+        }
+    }
+}
+
+TEST(Architecture, LowerLevelsDoNotReachIntoTheApplication) {
+    for (const fs::path& file : sourceFiles()) {
+        const std::string folder = file.parent_path().filename().string();
+        const std::string name = file.filename().string();
+        // The command files of each subsystem sit above the Editor by design.
+        if (folder == "app" || name.find("_commands.") != std::string::npos)
+            continue;
+        for (const std::string& inc : includesOf(file)) {
+            EXPECT_NE(inc.rfind("app/", 0), 0u) << file << " includes " << inc;
+            if (folder == "platform") {
+                EXPECT_TRUE(inc.find('/') == std::string::npos || inc.rfind("platform/", 0) == 0)
+                    << file << " (platform) includes " << inc;
+            }
+        }
+    }
+}
+
+} // namespace

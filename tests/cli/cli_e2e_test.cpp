@@ -1,0 +1,142 @@
+// Scripts run through the glyphora-cli executable, checked by transcript and JSON dump.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+
+#include "test_support.h"
+
+namespace {
+
+using glyphora::test::TempDir;
+using Json = nlohmann::json;
+
+struct Result {
+    int exitCode = -1;
+    std::string output;
+};
+
+Result runCli(const std::string& args) {
+    Result result;
+    FILE* pipe = ::popen((std::string(GLYPHORA_CLI) + " " + args + " 2>&1").c_str(), "r");
+    if (!pipe)
+        return result;
+    std::array<char, 4096> buffer{};
+    std::size_t got;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.output.append(buffer.data(), got);
+    const int status = ::pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+struct CliScript : ::testing::Test {
+    TempDir dir;
+
+    Result runScript(const std::string& script) {
+        glyphora::test::writeBytes(dir / "script.txt", "home " + (dir / "home").string() + "\n" +
+                                                           script);
+        return runCli("script " + (dir / "script.txt").string());
+    }
+    Json dump() { return Json::parse(glyphora::test::readBytes(dir / "state.json")); }
+};
+
+TEST_F(CliScript, FreshEditorDumpsTheWelcomeState) {
+    const Result r = runScript("dump " + (dir / "state.json").string() + "\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json state = dump();
+    EXPECT_EQ(state["cols"], 80);
+    EXPECT_EQ(state["rows"], 50);
+    EXPECT_EQ(state["mode"], 1);
+    EXPECT_EQ(state["font"]["name"], "Courier New");
+    EXPECT_EQ(state["font"]["size"], 6);
+    EXPECT_EQ(state["defaultFg"], "000000");
+    EXPECT_EQ(state["defaultBg"], "FFFFFF");
+    EXPECT_EQ(state["cells"].size(), 50u);
+    EXPECT_EQ(state["cells"][49].size(), 80u);
+    EXPECT_EQ(state["cells"][49][79], " ");
+    EXPECT_TRUE(state["fg"][0][0].is_null());
+    EXPECT_EQ(state["status"][3], " W E L C O M E ");
+    EXPECT_EQ(state["caption"], "NoName.txt");
+    EXPECT_EQ(state["currentFileName"], "-");
+    EXPECT_EQ(state["undo"]["count"], 0);
+    EXPECT_EQ(state["textView"]["visible"], false);
+    EXPECT_EQ(state["settings"]["UndoSteps"], 10);
+    EXPECT_EQ(state["settings"]["SolidChar"], "#");
+    EXPECT_EQ(state["settings"]["ShowGrid"], true);
+}
+
+TEST_F(CliScript, TextViewEditsTakeNoSnapshotSoUndoRefuses) {
+    const Result r = runScript(
+        "set UndoSteps=3\n"
+        "run ToggleTextView\n"
+        "textview \"one\"\n"
+        "run ToggleTextView\n"
+        "run grid2Togrid1\n"
+        "dump " + (dir / "state.json").string() + "\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("status3:  No undo possible."), std::string::npos) << r.output;
+    const Json state = dump();
+    EXPECT_EQ(state["cols"], 3);
+    EXPECT_EQ(state["cells"][0][0], "o");
+}
+
+TEST_F(CliScript, OptimisedTextViewAndSettingsShowInTheDump) {
+    const Result r = runScript(
+        "set ColorMode=3\n"
+        "set FontSize=10\n"
+        "set MainGridColor=000080\n"
+        "select 2 3 5 4\n"
+        "run \"&View > &Text/Gridview\"\n"
+        "dump " + (dir / "state.json").string() + "\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json state = dump();
+    EXPECT_EQ(state["font"]["size"], 10);
+    EXPECT_EQ(state["cellWidth"], 10);
+    EXPECT_EQ(state["cellHeight"], 17);
+    EXPECT_EQ(state["mode"], 3);
+    EXPECT_EQ(state["defaultBg"], "000080");
+    EXPECT_EQ(state["selection"], Json::array({2, 3, 5, 4}));
+    EXPECT_EQ(state["cursor"], Json::array({2, 3}));
+    EXPECT_EQ(state["status"][0], "Pos.: X=3 Y=4");
+    EXPECT_EQ(state["textView"]["visible"], true);
+    EXPECT_EQ(state["textView"]["lines"].size(), 50u);
+    EXPECT_EQ(state["textView"]["lines"][49], std::string(80, ' '));
+    // Mode 3 after a font change: every cell carries its own font colour.
+    EXPECT_EQ(state["fg"][10][10], "000000");
+}
+
+TEST_F(CliScript, BytesSurviveTheDumpOneToOne) {
+    const Result r = runScript("run ToggleTextView\n"
+                               "textview \"\\xC4\\x80\\t\"\n"
+                               "run ToggleTextView\n"
+                               "dump " + (dir / "state.json").string() + "\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json state = dump();
+    EXPECT_EQ(state["cells"][0][0], "\xC3\x84");  // U+00C4
+    EXPECT_EQ(state["cells"][0][1], "\xC2\x80");  // U+0080, not the euro sign
+    EXPECT_EQ(state["cells"][0][2], "\t");
+}
+
+TEST_F(CliScript, UnansweredDialogExitsTwo) {
+    const Result r = runScript("run ChooseFont\n");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.output.find("unanswered: font: Courier New 6 000000"), std::string::npos);
+}
+
+TEST(Cli, ListsCommandsAndHelp) {
+    const Result list = runCli("--list-commands");
+    ASSERT_EQ(list.exitCode, 0);
+    EXPECT_NE(list.output.find("grid2Togrid1\tEdit&1 > &Undo\tCtrl+Z\n"), std::string::npos);
+    EXPECT_NE(list.output.find("ToggleGrid\t&View > &Show grid\t\n"), std::string::npos);
+    const Result help = runCli("--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.output.find("glyphora-cli [--home DIR] script FILE"), std::string::npos);
+    EXPECT_EQ(runCli("--bogus").exitCode, 1);
+    EXPECT_EQ(runCli("script /no/such/file").exitCode, 1);
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "script.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "test_support.h"
+
+namespace glyphora {
+namespace {
+
+TEST(ScriptValue, QuotedValuesTakeEscapesAndBareOnesAreTrimmed) {
+    EXPECT_EQ(parseScriptValue("  plain text  "), "plain text");
+    EXPECT_EQ(parseScriptValue("\"a\\\"b\\\\c\""), "a\"b\\c");
+    EXPECT_EQ(parseScriptValue("\"x\\n\\r\\t\\x07\\xC4\""), std::string("x\n\r\t\x07\xC4"));
+    EXPECT_EQ(parseScriptValue("\" padded \""), " padded ");
+    EXPECT_EQ(parseScriptValue(""), "");
+    EXPECT_EQ(parseScriptValue("\"unclosed"), std::nullopt);
+    EXPECT_EQ(parseScriptValue("\"bad \\q\""), std::nullopt);
+    EXPECT_EQ(parseScriptValue("\"short \\x4\""), std::nullopt);
+    EXPECT_EQ(parseScriptValue("\"a\" trailing"), std::nullopt);
+}
+
+struct Script : ::testing::Test {
+    test::TempDir dir;
+    std::ostringstream out;
+    ScriptRunner runner{dir.path(), out};
+
+    int run(const std::string& text) {
+        std::istringstream in(text);
+        return runner.run(in);
+    }
+};
+
+TEST_F(Script, RunsCommandsByIdAndMenuPath) {
+    EXPECT_EQ(run("# a comment\n\nrun ToggleGrid\nrun \"&Options > Sa&ve optimized\"\n"),
+              kScriptOk);
+    EXPECT_EQ(runner.editor().canvas().metrics.gridLineWidth, 0);
+    EXPECT_FALSE(runner.editor().settings().SaveOptimized);
+}
+
+TEST_F(Script, HomeMustComeFirstAndChoosesTheProgramDirectory) {
+    const auto home = dir / "prog";
+    EXPECT_EQ(run("home " + home.string() + "\nselect 1 1 1 1\nrun ToggleUndo\nrun ToggleUndo\n"),
+              kScriptOk);
+    EXPECT_EQ(runner.editor().programDir(), home);
+    EXPECT_EQ(run("home /elsewhere\n"), kScriptError);
+    EXPECT_NE(out.str().find("home must come before"), std::string::npos);
+}
+
+TEST_F(Script, UnansweredDialogStopsWithCodeTwo) {
+    EXPECT_EQ(run("run ChooseFont\nrun ToggleGrid\n"), kScriptUnanswered);
+    EXPECT_NE(out.str().find("stopped: no answer for font: Courier New 6"), std::string::npos);
+    EXPECT_EQ(runner.editor().canvas().metrics.gridLineWidth, 1); // the next line never ran
+}
+
+TEST_F(Script, AnswersFeedTheDialogs) {
+    EXPECT_EQ(run("answer \"Courier New 9\"\nrun ChooseFont\n"), kScriptOk);
+    EXPECT_EQ(runner.editor().canvas().font().size, 9);
+    EXPECT_NE(out.str().find("font: Courier New 6 000000 -> Courier New 9 000000"),
+              std::string::npos);
+}
+
+TEST_F(Script, BadDirectivesAreErrors) {
+    EXPECT_EQ(run("frobnicate\n"), kScriptError);
+    EXPECT_EQ(run("run NoSuchCommand\n"), kScriptError);
+    EXPECT_EQ(run("select 1 2 3\n"), kScriptError);
+    EXPECT_EQ(run("set FontSize=huge\n"), kScriptError);
+    EXPECT_EQ(run("set NoEquals\n"), kScriptError);
+    EXPECT_EQ(run("textview \"not shown\"\n"), kScriptError);
+    EXPECT_EQ(run("tick never\n"), kScriptError);
+}
+
+TEST_F(Script, TextViewLinesReachTheCanvasAtTheNextToggle) {
+    EXPECT_EQ(run("run ToggleTextView\ntextview \"ab\\n\\nlonger\"\nrun ToggleTextView\n"),
+              kScriptOk);
+    const CharCanvas& canvas = runner.editor().canvas();
+    EXPECT_EQ(canvas.colCount(), 6);
+    EXPECT_EQ(canvas.rowCount(), 3);
+    EXPECT_EQ(canvas.text(5, 2), "r");
+}
+
+TEST_F(Script, ClipboardLinesAreJoinedWithCrLf) {
+    EXPECT_EQ(run("clipboard \"ab\\ncd\\n\"\n"), kScriptOk);
+    EXPECT_EQ(runner.ui().clipboardText(), "ab\r\ncd\r\n");
+}
+
+TEST_F(Script, SettingsAndStatusTimer) {
+    EXPECT_EQ(run("set SolidChar=\"@\"\nset UndoSteps=3\ntick status\n"), kScriptOk);
+    EXPECT_EQ(runner.editor().settings().SolidChar, "@");
+    EXPECT_EQ(runner.editor().settings().UndoSteps, 3);
+    EXPECT_EQ(runner.editor().status().field(3), "");
+}
+
+} // namespace
+} // namespace glyphora
