@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 
 build:
 	scripts/install-deps.sh
-	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLYPHORA_TESTS=OFF
 	cmake --build build/release -j $(JOBS)
 
 run: build

@@ -1,14 +1,13 @@
 // Canvas model throughput: text conversion, grid files, undo and column insertion at the
 // sizes users meet, from a small sketch to a photo converted at its natural size.
-#include <benchmark/benchmark.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <random>
-
 #include "canvas/grid_file.h"
 #include "canvas/text_conversion.h"
 #include "canvas/undo.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <filesystem>
+#include <random>
 
 namespace {
 

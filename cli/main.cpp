@@ -1,11 +1,11 @@
 // glyphora-cli: runs editor scripts without a window.
+#include "app/command_table.h"
+#include "script.h"
+
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include "app/command_table.h"
-#include "script.h"
 
 namespace {
 

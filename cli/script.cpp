@@ -1,10 +1,10 @@
 #include "script.h"
 
+#include "state_dump.h"
+
 #include <fstream>
 #include <iostream>
 #include <sstream>
-
-#include "state_dump.h"
 
 namespace glyphora {
 
@@ -39,11 +39,21 @@ std::optional<std::string> unescape(std::string_view text) {
         if (++i >= text.size())
             return std::nullopt;
         switch (text[i]) {
-        case '"': out += '"'; break;
-        case '\\': out += '\\'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
+        case '"':
+            out += '"';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
+            out += '\t';
+            break;
         case 'x': {
             if (i + 2 >= text.size())
                 return std::nullopt;
@@ -55,7 +65,8 @@ std::optional<std::string> unescape(std::string_view text) {
             i += 2;
             break;
         }
-        default: return std::nullopt;
+        default:
+            return std::nullopt;
         }
     }
     return out;

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "app/command_table.h"
+#include "app/editor.h"
+#include "platform/headless_ui.h"
+
 #include <filesystem>
 #include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "app/command_table.h"
-#include "app/editor.h"
-#include "platform/headless_ui.h"
 
 namespace glyphora {
 

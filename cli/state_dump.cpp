@@ -9,7 +9,9 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json bytes(std::string_view text) { return latin1ToUtf8(text); }
+Json bytes(std::string_view text) {
+    return latin1ToUtf8(text);
+}
 
 Json settingValue(const Settings& s, const SettingRef& ref) {
     struct Visitor {
@@ -57,8 +59,7 @@ Json dumpState(Editor& editor) {
             const Cell& cell = canvas.cell(c, r);
             textRow.push_back(bytes(canvas.text(c, r)));
             fgRow.push_back(cell.hasOwnFont() ? Json(colorToHex(cell.ownFontColor())) : Json());
-            bgRow.push_back(cell.hasOwnBrush() ? Json(colorToHex(cell.ownBrushColor()))
-                                               : Json());
+            bgRow.push_back(cell.hasOwnBrush() ? Json(colorToHex(cell.ownBrushColor())) : Json());
         }
         cells.push_back(std::move(textRow));
         fg.push_back(std::move(fgRow));

@@ -1,22 +1,47 @@
 #include "canvas_renderer.h"
 
+#include "platform/text_codec.h"
+
 #include <QFontMetrics>
-#include <QGlyphRun>
 #include <QPainter>
 #include <algorithm>
-
-#include "platform/text_codec.h"
 
 namespace glyphora {
 
 namespace {
 
-constexpr QRgb kSelectionFill = 0x5A3070D0; // translucent blue over the cells
+constexpr QRgb kSelectionTint = 0xFF3070D0;
+constexpr int kSelectionAlpha = 90; // of 255
 constexpr QRgb kSelectionEdge = 0xFF2050B0;
+
+QRgb toRgb(Color c) {
+    return qRgb(redOf(c), greenOf(c), blueOf(c));
+}
+
+inline QRgb mix(QRgb over, QRgb under, int alpha) {
+    const int rest = 255 - alpha;
+    const auto channel = [&](int shift) {
+        return (((over >> shift) & 0xFF) * alpha + ((under >> shift) & 0xFF) * rest + 127) / 255;
+    };
+    return 0xFF000000u | (channel(16) << 16) | (channel(8) << 8) | channel(0);
+}
+
+void fillRect(QImage& image, int x, int y, int w, int h, QRgb color) {
+    x = std::max(x, 0);
+    y = std::max(y, 0);
+    w = std::min(w, image.width() - x);
+    h = std::min(h, image.height() - y);
+    for (int row = 0; row < h; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y + row)) + x;
+        std::fill(line, line + std::max(w, 0), color);
+    }
+}
 
 } // namespace
 
-QColor toQColor(Color color) { return QColor(redOf(color), greenOf(color), blueOf(color)); }
+QColor toQColor(Color color) {
+    return QColor(redOf(color), greenOf(color), blueOf(color));
+}
 
 QFont toQFont(const FontSpec& spec) {
     QFont font(QString::fromStdString(cp1252ToUtf8(spec.name)));
@@ -29,130 +54,139 @@ QFont toQFont(const FontSpec& spec) {
     return font;
 }
 
-void CanvasRenderer::setFont(const FontSpec& spec) {
+void CanvasRenderer::prepareGlyphs(const FontSpec& spec, const CellMetrics& metrics) {
     FontSpec key = spec;
-    key.color = 0; // colours are drawn per cell
-    if (ready_ && key == spec_)
+    key.color = 0; // colours are applied per cell
+    if (ready_ && key == font_ && maskWidth_ == metrics.colWidth &&
+        maskHeight_ == metrics.rowHeight)
         return;
-    spec_ = key;
-    font_ = toQFont(spec);
-    rawFont_ = QRawFont::fromFont(font_);
-    const QFontMetrics metrics(font_);
-    ascent_ = metrics.ascent();
-    advance_ = metrics.horizontalAdvance(QLatin1Char('A'));
-    height_ = metrics.height();
+    font_ = key;
+    maskWidth_ = std::max(metrics.colWidth, 1);
+    maskHeight_ = std::max(metrics.rowHeight, 1);
+    qfont_ = toQFont(spec);
+    const QFontMetrics fm(qfont_);
+    // The character sits centred in the cell; the expansion leaves a margin around it.
+    textOrigin_ = QPoint((maskWidth_ - fm.horizontalAdvance(QLatin1Char('A'))) / 2,
+                         (maskHeight_ - fm.height()) / 2 + fm.ascent());
+
+    QImage glyph(maskWidth_, maskHeight_, QImage::Format_ARGB32_Premultiplied);
     for (int byte = 0; byte < 256; ++byte) {
+        glyph.fill(Qt::transparent);
         const char32_t ch = cp1252ToUnicode(static_cast<unsigned char>(byte));
-        const QString text = QString::fromUcs4(&ch, 1);
-        const QList<quint32> indexes = rawFont_.glyphIndexesForString(text);
-        glyphs_[static_cast<std::size_t>(byte)] = indexes.isEmpty() ? 0 : indexes.front();
+        if (byte > ' ') {
+            QPainter painter(&glyph);
+            painter.setFont(qfont_);
+            painter.setPen(Qt::white);
+            painter.drawText(textOrigin_, QString::fromUcs4(&ch, 1));
+        }
+        std::vector<unsigned char>& mask = masks_[static_cast<std::size_t>(byte)];
+        mask.resize(static_cast<std::size_t>(maskWidth_) * static_cast<std::size_t>(maskHeight_));
+        bool blank = true;
+        for (int y = 0; y < maskHeight_; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(glyph.constScanLine(y));
+            for (int x = 0; x < maskWidth_; ++x) {
+                const unsigned char a = static_cast<unsigned char>(qAlpha(line[x]));
+                mask[static_cast<std::size_t>(y * maskWidth_ + x)] = a;
+                blank &= a == 0;
+            }
+        }
+        blank_[static_cast<std::size_t>(byte)] = blank;
     }
     ready_ = true;
 }
 
-void CanvasRenderer::paint(QPainter& painter, const CharCanvas& canvas, QSize viewport,
-                           int firstCol, int firstRow, const CellRect* selection) const {
+void CanvasRenderer::blendCell(QImage& image, int x, int y, unsigned char byte, QRgb fg,
+                               QRgb bg) const {
+    const int w = std::min(maskWidth_, image.width() - x);
+    const int h = std::min(maskHeight_, image.height() - y);
+    if (w <= 0 || h <= 0)
+        return;
+    if (blank_[byte]) {
+        fillRect(image, x, y, w, h, bg);
+        return;
+    }
+    const unsigned char* mask = masks_[byte].data();
+    for (int row = 0; row < h; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y + row)) + x;
+        const unsigned char* coverage = mask + row * maskWidth_;
+        for (int col = 0; col < w; ++col) {
+            const int a = coverage[col];
+            line[col] = a == 0 ? bg : a == 255 ? fg : mix(fg, bg, a);
+        }
+    }
+}
+
+void CanvasRenderer::render(QImage& image, const CharCanvas& canvas, int firstCol, int firstRow,
+                            const CellRect* selection) {
     const CellMetrics& m = canvas.metrics;
+    prepareGlyphs(canvas.font(), m);
     const int colPitch = std::max(columnPitch(m), 1);
     const int rowPitchPx = std::max(rowPitch(m), 1);
     firstCol = std::clamp(firstCol, 0, canvas.colCount() - 1);
     firstRow = std::clamp(firstRow, 0, canvas.rowCount() - 1);
     const int lastCol =
-        std::min(canvas.colCount() - 1, firstCol + (viewport.width() + colPitch - 1) / colPitch);
-    const int lastRow = std::min(canvas.rowCount() - 1,
-                                 firstRow + (viewport.height() + rowPitchPx - 1) / rowPitchPx);
+        std::min(canvas.colCount() - 1, firstCol + (image.width() + colPitch - 1) / colPitch);
+    const int lastRow =
+        std::min(canvas.rowCount() - 1, firstRow + (image.height() + rowPitchPx - 1) / rowPitchPx);
     const int usedWidth = (lastCol - firstCol + 1) * colPitch;
     const int usedHeight = (lastRow - firstRow + 1) * rowPitchPx;
 
-    // Grid lines show through the gaps between cell rectangles.
-    if (m.gridLineWidth > 0)
-        painter.fillRect(0, 0, usedWidth, usedHeight, QColor::fromRgba(kGridLineColor));
+    image.fill(kOutsideColor);
+    // Grid lines show through the gaps between the cells.
+    fillRect(image, 0, 0, usedWidth, usedHeight, kGridLineColor);
 
-    // Backgrounds, one rectangle per run of equal colour.
+    std::vector<std::pair<QPoint, std::string_view>> longTexts;
     for (int row = firstRow; row <= lastRow; ++row) {
         const int y = (row - firstRow) * rowPitchPx;
-        int runStart = firstCol;
-        Color runColor = canvas.background(firstCol, row);
-        for (int col = firstCol + 1; col <= lastCol + 1; ++col) {
-            const Color color = col <= lastCol ? canvas.background(col, row) : ~runColor;
-            if (color == runColor)
+        for (int col = firstCol; col <= lastCol; ++col) {
+            const int x = (col - firstCol) * colPitch;
+            const std::string_view text = canvas.text(col, row);
+            const QRgb bg = toRgb(canvas.background(col, row));
+            if (text.size() == 1) {
+                blendCell(image, x, y, static_cast<unsigned char>(text[0]),
+                          toRgb(canvas.foreground(col, row)), bg);
                 continue;
-            const int x = (runStart - firstCol) * colPitch;
-            const int w = (col - runStart) * colPitch - m.gridLineWidth;
-            painter.fillRect(x, y, w, m.rowHeight, toQColor(runColor));
-            runStart = col;
-            runColor = color;
+            }
+            fillRect(image, x, y, maskWidth_, maskHeight_, bg);
+            if (!text.empty())
+                longTexts.emplace_back(QPoint(col, row), text);
         }
     }
 
-    painter.setFont(font_);
-    for (int row = firstRow; row <= lastRow; ++row)
-        drawRowText(painter, canvas, row, firstCol, lastCol, (row - firstRow) * rowPitchPx);
-
-    if (selection) {
-        const int left = std::max(selection->left, firstCol);
-        const int top = std::max(selection->top, firstRow);
-        const int right = std::min(selection->right, lastCol);
-        const int bottom = std::min(selection->bottom, lastRow);
-        if (left <= right && top <= bottom) {
-            const QRect area((left - firstCol) * colPitch, (top - firstRow) * rowPitchPx,
-                             (right - left + 1) * colPitch - m.gridLineWidth,
-                             (bottom - top + 1) * rowPitchPx - m.gridLineWidth);
-            painter.fillRect(area, QColor::fromRgba(kSelectionFill));
-            painter.setPen(QColor::fromRgba(kSelectionEdge));
-            painter.drawRect(area.adjusted(0, 0, -1, -1));
+    // Texts of several bytes are rare; they are clipped to their cell as a grid does.
+    if (!longTexts.empty()) {
+        QPainter painter(&image);
+        painter.setFont(qfont_);
+        for (const auto& [cell, text] : longTexts) {
+            const int x = (cell.x() - firstCol) * colPitch;
+            const int y = (cell.y() - firstRow) * rowPitchPx;
+            painter.setClipRect(QRect(x, y, maskWidth_, maskHeight_));
+            painter.setPen(toQColor(canvas.foreground(cell.x(), cell.y())));
+            painter.drawText(QPoint(x, y) + textOrigin_,
+                             QString::fromStdString(cp1252ToUtf8(text)));
         }
     }
-}
 
-void CanvasRenderer::drawRowText(QPainter& painter, const CharCanvas& canvas, int row,
-                                 int firstCol, int lastCol, int y) const {
-    const CellMetrics& m = canvas.metrics;
-    const int colPitch = columnPitch(m);
-    const int inset = (m.colWidth - advance_) / 2;
-    const qreal baseline = y + (m.rowHeight - height_) / 2 + ascent_;
-
-    const auto flush = [&](Color color) {
-        if (runGlyphs_.empty())
-            return;
-        QGlyphRun run;
-        run.setRawFont(rawFont_);
-        run.setGlyphIndexes(QList<quint32>(runGlyphs_.begin(), runGlyphs_.end()));
-        run.setPositions(QList<QPointF>(runPositions_.begin(), runPositions_.end()));
-        run.setUnderline(spec_.underline);
-        run.setStrikeOut(spec_.strikeOut);
-        painter.setPen(toQColor(color));
-        painter.drawGlyphRun(QPointF(0, 0), run);
-        runGlyphs_.clear();
-        runPositions_.clear();
-    };
-
-    Color runColor = canvas.foreground(firstCol, row);
-    for (int col = firstCol; col <= lastCol; ++col) {
-        const std::string_view text = canvas.text(col, row);
-        if (text.empty() || (text.size() == 1 && text[0] == ' '))
-            continue;
-        const Color color = canvas.foreground(col, row);
-        if (color != runColor) {
-            flush(runColor);
-            runColor = color;
+    if (!selection)
+        return;
+    const int left = std::max(selection->left, firstCol);
+    const int top = std::max(selection->top, firstRow);
+    const int right = std::min(selection->right, lastCol);
+    const int bottom = std::min(selection->bottom, lastRow);
+    if (left > right || top > bottom)
+        return;
+    const QRect area((left - firstCol) * colPitch, (top - firstRow) * rowPitchPx,
+                     (right - left + 1) * colPitch - m.gridLineWidth,
+                     (bottom - top + 1) * rowPitchPx - m.gridLineWidth);
+    const QRect clipped = area & image.rect();
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = clipped.left(); x <= clipped.right(); ++x) {
+            const bool edge =
+                x == area.left() || x == area.right() || y == area.top() || y == area.bottom();
+            line[x] = edge ? kSelectionEdge : mix(kSelectionTint, line[x], kSelectionAlpha);
         }
-        const int x = (col - firstCol) * colPitch;
-        if (text.size() == 1) {
-            runGlyphs_.push_back(glyphs_[static_cast<unsigned char>(text[0])]);
-            runPositions_.emplace_back(x + inset, baseline);
-            continue;
-        }
-        // Longer texts are rare; they are clipped to their cell like a grid does.
-        flush(runColor);
-        painter.save();
-        painter.setClipRect(QRect(x, y, m.colWidth, m.rowHeight));
-        painter.setPen(toQColor(color));
-        painter.drawText(QPointF(x + inset, baseline),
-                         QString::fromStdString(cp1252ToUtf8(text)));
-        painter.restore();
     }
-    flush(runColor);
 }
 
 } // namespace glyphora

@@ -1,56 +1,49 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
-#include <QRawFont>
-#include <QSize>
-#include <array>
-#include <vector>
-
 #include "canvas/char_canvas.h"
 
-class QPainter;
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <array>
+#include <vector>
 
 namespace glyphora {
 
 QColor toQColor(Color color);
+QFont toQFont(const FontSpec& spec);
 
-// Draws the visible part of a canvas: backgrounds, characters in their colours, grid lines
-// and the selection. Work is proportional to the cells in view, never to the canvas size.
+// Draws the visible part of a canvas into an image: backgrounds, characters in their
+// colours, grid lines and the selection. Each byte's glyph is rasterised once per font and
+// cell size into a coverage mask, then every cell is blended straight into the pixels, so
+// painting costs the same for a canvas of any size and any number of colours.
 class CanvasRenderer {
 public:
-    static constexpr QRgb kGridLineColor = 0xFFC0C0C0;
-
-    // Prepares glyphs for the canvas font; cheap when the font is unchanged.
-    void setFont(const FontSpec& font);
-    const QFont& font() const { return font_; }
+    static constexpr QRgb kGridLineColor = 0xFFD4D4D4;
+    static constexpr QRgb kOutsideColor = 0xFF808080;
 
     // Pixel pitch of one column and one row, grid line included.
     static int columnPitch(const CellMetrics& m) { return m.colWidth + m.gridLineWidth; }
     static int rowPitch(const CellMetrics& m) { return m.rowHeight + m.gridLineWidth; }
 
-    // Paints the cells from (firstCol, firstRow) that fall into a viewport of the given
-    // size, with the selection highlighted when one is given.
-    void paint(QPainter& painter, const CharCanvas& canvas, QSize viewport, int firstCol,
-               int firstRow, const CellRect* selection) const;
+    // Fills the whole image (Format_RGB32): cells from (firstCol, firstRow) as far as they
+    // reach, the rest in the outside colour.
+    void render(QImage& image, const CharCanvas& canvas, int firstCol, int firstRow,
+                const CellRect* selection);
 
 private:
-    void drawRowText(QPainter& painter, const CharCanvas& canvas, int row, int firstCol,
-                     int lastCol, int y) const;
+    void prepareGlyphs(const FontSpec& font, const CellMetrics& metrics);
+    void blendCell(QImage& image, int x, int y, unsigned char byte, QRgb fg, QRgb bg) const;
 
-    FontSpec spec_;
+    // The font and cell size the masks were made for.
+    FontSpec font_;
+    int maskWidth_ = 0;
+    int maskHeight_ = 0;
     bool ready_ = false;
-    QFont font_;
-    QRawFont rawFont_;
-    std::array<quint32, 256> glyphs_{};
-    int ascent_ = 0;
-    int advance_ = 0;
-    int height_ = 0;
-    // Scratch buffers reused between rows.
-    mutable std::vector<quint32> runGlyphs_;
-    mutable std::vector<QPointF> runPositions_;
+    QFont qfont_;
+    QPoint textOrigin_;
+    std::array<std::vector<unsigned char>, 256> masks_;
+    std::array<bool, 256> blank_{};
 };
-
-QFont toQFont(const FontSpec& spec);
 
 } // namespace glyphora

@@ -1,21 +1,16 @@
 #include "canvas_view.h"
 
+#include "app/editor.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 
-#include "app/editor.h"
-
 namespace glyphora {
 
-namespace {
-
-const QColor kOutsideCanvas(0x80, 0x80, 0x80);
-
-} // namespace
-
-CanvasView::CanvasView(Editor& editor, QWidget* parent) : QAbstractScrollArea(parent), editor_(editor) {
+CanvasView::CanvasView(Editor& editor, QWidget* parent)
+    : QAbstractScrollArea(parent), editor_(editor) {
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(false);
     setFocusPolicy(Qt::StrongFocus);
@@ -23,7 +18,6 @@ CanvasView::CanvasView(Editor& editor, QWidget* parent) : QAbstractScrollArea(pa
 }
 
 void CanvasView::canvasChanged() {
-    renderer_.setFont(editor_.canvas().font());
     updateScrollBars();
     viewport()->update();
 }
@@ -59,11 +53,13 @@ QPoint CanvasView::cellAt(QPoint pos) const {
 }
 
 void CanvasView::paintEvent(QPaintEvent*) {
-    QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), kOutsideCanvas);
+    if (frame_.size() != viewport()->size())
+        frame_ = QImage(viewport()->size(), QImage::Format_RGB32);
     const CellRect& selection = editor_.gridSelection();
-    renderer_.paint(painter, editor_.canvas(), viewport()->size(), horizontalScrollBar()->value(),
-                    verticalScrollBar()->value(), &selection);
+    renderer_.render(frame_, editor_.canvas(), horizontalScrollBar()->value(),
+                     verticalScrollBar()->value(), &selection);
+    QPainter painter(viewport());
+    painter.drawImage(0, 0, frame_);
 }
 
 void CanvasView::resizeEvent(QResizeEvent* event) {

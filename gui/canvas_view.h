@@ -1,9 +1,9 @@
 #pragma once
 
+#include "canvas_renderer.h"
+
 #include <QAbstractScrollArea>
 #include <QPoint>
-
-#include "canvas_renderer.h"
 
 namespace glyphora {
 
@@ -38,6 +38,7 @@ private:
 
     Editor& editor_;
     CanvasRenderer renderer_;
+    QImage frame_; // the visible cells, rendered before going to the screen
     QPoint anchor_;
 };
 

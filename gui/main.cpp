@@ -1,10 +1,10 @@
 // glyphora: the character-art editor window.
-#include <QApplication>
-
 #include "app/command_table.h"
 #include "app/editor.h"
 #include "main_window.h"
 #include "qt_ui.h"
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,5 +1,11 @@
 #include "main_window.h"
 
+#include "app/editor.h"
+#include "canvas_renderer.h"
+#include "canvas_view.h"
+#include "platform/text_codec.h"
+#include "progress_widget.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
@@ -7,12 +13,6 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <map>
-
-#include "app/editor.h"
-#include "canvas_renderer.h"
-#include "canvas_view.h"
-#include "platform/text_codec.h"
-#include "progress_widget.h"
 
 namespace glyphora {
 
@@ -54,7 +54,9 @@ MainWindow::MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands)
     sync();
 }
 
-MainWindow::~MainWindow() { ui_.setHost(nullptr); }
+MainWindow::~MainWindow() {
+    ui_.setHost(nullptr);
+}
 
 void MainWindow::buildMenus() {
     // Submenus by their path, so rows sharing a path prefix share the menu.
@@ -185,14 +187,18 @@ void MainWindow::showStatusField(int field) {
     statusFields_.at(static_cast<size_t>(field))->setText(fromBytes(editor_.status().field(field)));
 }
 
-void MainWindow::showProgress(const ProgressView& view) { progress_->showView(view); }
+void MainWindow::showProgress(const ProgressView& view) {
+    progress_->showView(view);
+}
 
 void MainWindow::repaintCanvasNow() {
     canvasView_->canvasChanged();
     canvasView_->viewport()->repaint();
 }
 
-void MainWindow::scrollCanvasTo(int col, int row) { canvasView_->scrollToCell(col, row); }
+void MainWindow::scrollCanvasTo(int col, int row) {
+    canvasView_->scrollToCell(col, row);
+}
 
 void MainWindow::timerFired(TimerId id) {
     editor_.onTimer(id);

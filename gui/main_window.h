@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QMainWindow>
-#include <array>
-#include <vector>
-
 #include "app/command_table.h"
 #include "canvas/text_conversion.h"
 #include "qt_ui.h"
+
+#include <QMainWindow>
+#include <array>
+#include <vector>
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,9 +1,9 @@
 #include "progress_widget.h"
 
+#include "app/progress_panel.h"
+
 #include <QPainter>
 #include <cmath>
-
-#include "app/progress_panel.h"
 
 namespace glyphora {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/progress.h"
+
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
-
-#include "platform/progress.h"
 
 namespace glyphora {
 

@@ -1,5 +1,8 @@
 #include "qt_ui.h"
 
+#include "canvas_renderer.h"
+#include "platform/text_codec.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -15,9 +18,6 @@
 #include <QProcess>
 #include <QUrl>
 
-#include "canvas_renderer.h"
-#include "platform/text_codec.h"
-
 namespace glyphora {
 
 namespace {
@@ -29,7 +29,9 @@ QString fromBytes(std::string_view bytes) {
     return QString::fromStdString(cp1252ToUtf8(bytes));
 }
 
-std::string toBytes(const QString& text) { return utf8ToCp1252(text.toStdString()); }
+std::string toBytes(const QString& text) {
+    return utf8ToCp1252(text.toStdString());
+}
 
 bool isUserInput(QEvent::Type type) {
     switch (type) {
@@ -54,14 +56,18 @@ bool isUserInput(QEvent::Type type) {
 
 } // namespace
 
-QtUi::QtUi() { sinceEvents_.start(); }
+QtUi::QtUi() {
+    sinceEvents_.start();
+}
 
 QtUi::~QtUi() {
     if (commandDepth_ > 0)
         qApp->removeEventFilter(this);
 }
 
-QWidget* QtUi::parent() const { return host_ ? host_->dialogParent() : nullptr; }
+QWidget* QtUi::parent() const {
+    return host_ ? host_->dialogParent() : nullptr;
+}
 
 void QtUi::beginCommand() {
     if (commandDepth_++ == 0) {
@@ -110,11 +116,16 @@ Answer QtUi::confirm(std::string_view text, Buttons buttons) {
     if (buttons == Buttons::YesNoAbortAll)
         set |= QMessageBox::YesToAll;
     switch (QMessageBox::question(parent(), kTitle, fromBytes(text), set)) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::YesToAll: return Answer::All;
-    case QMessageBox::Abort: return Answer::Abort;
-    case QMessageBox::No: return Answer::No;
-    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Abort;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::YesToAll:
+        return Answer::All;
+    case QMessageBox::Abort:
+        return Answer::Abort;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Abort;
     }
 }
 
@@ -181,13 +192,17 @@ std::optional<FontSpec> QtUi::chooseFont(const FontSpec& initial) {
     return font;
 }
 
-std::string QtUi::clipboardText() { return toBytes(QGuiApplication::clipboard()->text()); }
+std::string QtUi::clipboardText() {
+    return toBytes(QGuiApplication::clipboard()->text());
+}
 
 void QtUi::setClipboardText(std::string_view text) {
     QGuiApplication::clipboard()->setText(fromBytes(text));
 }
 
-void QtUi::beep() { QApplication::beep(); }
+void QtUi::beep() {
+    QApplication::beep();
+}
 
 void QtUi::setCursor(AppCursor cursor) {
     const bool busy = cursor == AppCursor::Busy;

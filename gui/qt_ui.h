@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/ui.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <map>
-
-#include "platform/ui.h"
 
 class QWidget;
 

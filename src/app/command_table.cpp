@@ -1,19 +1,19 @@
 #include "app/command_table.h"
 
+#include "app/editor.h"
+#include "canvas/canvas_commands.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
-
-#include "app/editor.h"
-#include "canvas/canvas_commands.h"
 
 namespace glyphora {
 
 namespace {
 
 constexpr std::array<std::string_view, 11> kTopLevelMenus = {
-    "&File", "Edit&1", "Edit&2", "&Image", "&Effects", "&Paint",
-    "&ColorTools", "&Special", "&View", "&Options", "I&nfo",
+    "&File",       "Edit&1",   "Edit&2", "&Image",   "&Effects", "&Paint",
+    "&ColorTools", "&Special", "&View",  "&Options", "I&nfo",
 };
 
 constexpr std::string_view kPathSeparator = " > ";
@@ -25,11 +25,21 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
-bool showGridChecked(const Editor& e) { return e.canvas().metrics.gridLineWidth != 0; }
-bool cellExpansionDisabledChecked(const Editor& e) { return e.cellExpansionDisabled; }
-bool textViewChecked(const Editor& e) { return e.textView().visible; }
-bool saveOptimizedChecked(const Editor& e) { return e.settings().SaveOptimized; }
-bool undoEnabledChecked(const Editor& e) { return e.settings().EnableUndo; }
+bool showGridChecked(const Editor& e) {
+    return e.canvas().metrics.gridLineWidth != 0;
+}
+bool cellExpansionDisabledChecked(const Editor& e) {
+    return e.cellExpansionDisabled;
+}
+bool textViewChecked(const Editor& e) {
+    return e.textView().visible;
+}
+bool saveOptimizedChecked(const Editor& e) {
+    return e.settings().SaveOptimized;
+}
+bool undoEnabledChecked(const Editor& e) {
+    return e.settings().EnableUndo;
+}
 
 std::vector<CommandRow> buildRows() {
     return {
@@ -39,15 +49,13 @@ std::vector<CommandRow> buildRows() {
         {"ToggleGrid", "&View > &Show grid", "", ToggleGrid, nullptr, showGridChecked},
         {"ChooseFont", "&View > Font &Dialog", "", ChooseFont},
         {"RefreshFont", "&View > &Refresh font", "", RefreshFont},
-        {"ToggleCellExpansion", "&View > Disable &Cell Expansion", "", ToggleCellExpansion,
-         nullptr, cellExpansionDisabledChecked},
+        {"ToggleCellExpansion", "&View > Disable &Cell Expansion", "", ToggleCellExpansion, nullptr,
+         cellExpansionDisabledChecked},
         {"IncreaseFontSize", "&View > Fontsize &+", "", IncreaseFontSize, nullptr, nullptr, true},
         {"DecreaseFontSize", "&View > Fontsize &-", "", DecreaseFontSize, nullptr, nullptr, true},
-        {"ToggleTextView", "&View > &Text/Gridview", "", ToggleTextView, nullptr,
-         textViewChecked},
+        {"ToggleTextView", "&View > &Text/Gridview", "", ToggleTextView, nullptr, textViewChecked},
         // Options
-        {"ToggleUndo", "&Options > \"&Undo\" enabled", "", ToggleUndo, nullptr,
-         undoEnabledChecked},
+        {"ToggleUndo", "&Options > \"&Undo\" enabled", "", ToggleUndo, nullptr, undoEnabledChecked},
         {"ToggleSaveOptimized", "&Options > Sa&ve optimized", "", ToggleSaveOptimized, nullptr,
          saveOptimizedChecked},
     };
@@ -71,7 +79,9 @@ std::vector<std::string_view> splitMenuPath(std::string_view path) {
 
 CommandTable::CommandTable() : rows_(buildRows()) {}
 
-std::span<const std::string_view> CommandTable::topLevelMenus() { return kTopLevelMenus; }
+std::span<const std::string_view> CommandTable::topLevelMenus() {
+    return kTopLevelMenus;
+}
 
 const CommandRow* CommandTable::findById(std::string_view id) const {
     for (const CommandRow& row : rows_) {

@@ -37,6 +37,7 @@ Editor::Editor(Ui& ui, std::filesystem::path programDir, std::string instanceTag
     undo_.reset();
     TextToGrid(welcomePicture(), canvas_);
     setShowGrid(settings_.ShowGrid);
+    setGridSelection({0, 0, 0, 0});
 }
 
 void Editor::setColorMode(ColorMode mode) {
@@ -67,10 +68,9 @@ void Editor::setColorMode(ColorMode mode) {
 void Editor::setGridSelection(CellRect rect) {
     const auto clampCol = [&](int c) { return std::clamp(c, 0, canvas_.colCount() - 1); };
     const auto clampRow = [&](int r) { return std::clamp(r, 0, canvas_.rowCount() - 1); };
-    gridSelection_ = {clampCol(std::min(rect.left, rect.right)),
-                      clampRow(std::min(rect.top, rect.bottom)),
-                      clampCol(std::max(rect.left, rect.right)),
-                      clampRow(std::max(rect.top, rect.bottom))};
+    gridSelection_ = {
+        clampCol(std::min(rect.left, rect.right)), clampRow(std::min(rect.top, rect.bottom)),
+        clampCol(std::max(rect.left, rect.right)), clampRow(std::max(rect.top, rect.bottom))};
     sel_.CursorCol = sel_.SelEndCol = gridSelection_.left;
     sel_.CursorRow = sel_.SelEndRow = gridSelection_.top;
     sel_.SelStartCol = gridSelection_.right;

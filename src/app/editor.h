@@ -1,9 +1,5 @@
 #pragma once
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "app/progress_panel.h"
 #include "app/status.h"
 #include "canvas/char_canvas.h"
@@ -11,6 +7,10 @@
 #include "canvas/undo.h"
 #include "config/settings.h"
 #include "platform/ui.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace glyphora {
 

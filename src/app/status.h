@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/ui.h"
+
 #include <array>
 #include <string>
-
-#include "platform/ui.h"
 
 namespace glyphora {
 

@@ -1,8 +1,8 @@
 #include "canvas/canvas_commands.h"
 
-#include <algorithm>
-
 #include "app/editor.h"
+
+#include <algorithm>
 
 namespace glyphora {
 

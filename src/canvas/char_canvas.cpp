@@ -53,8 +53,7 @@ void CharCanvas::setSize(int cols, int rows) {
     const int keepRows = std::min(rows, rows_);
     for (int r = 0; r < keepRows; ++r) {
         const auto from = cells_.begin() + static_cast<std::ptrdiff_t>(index(0, r));
-        std::copy(from, from + keepCols,
-                  next.begin() + static_cast<std::ptrdiff_t>(r) * cols);
+        std::copy(from, from + keepCols, next.begin() + static_cast<std::ptrdiff_t>(r) * cols);
     }
     cells_.swap(next);
     cols_ = cols;

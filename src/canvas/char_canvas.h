@@ -1,13 +1,13 @@
 #pragma once
 
-#include <cstdint>
+#include "platform/color.h"
+#include "platform/font_spec.h"
+
 #include <climits>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "platform/color.h"
-#include "platform/font_spec.h"
 
 namespace glyphora {
 
@@ -91,7 +91,8 @@ public:
     const Cell& cell(int col, int row) const { return cells_[index(col, row)]; }
 
     // Canvas defaults: the main font (name, size and style are the same for every cell, so a
-    // cell's own font differs from it only in colour) (with the main font colour) and the main grid colour.
+    // cell's own font differs from it only in colour) (with the main font colour) and the main grid
+    // colour.
     const FontSpec& font() const { return font_; }
     void setFont(const FontSpec& font) { font_ = font; }
     Color defaultFontColor() const { return font_.color; }

@@ -17,8 +17,10 @@ template <typename Visit> void forEachLine(std::string_view bytes, Visit visit) 
     std::size_t start = 0;
     std::size_t lineIndex = 0;
     while (start < bytes.size()) {
-        const std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
+        std::size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        if (end == bytes.size()) {
             visit(lineIndex, bytes.substr(start));
             return;
         }

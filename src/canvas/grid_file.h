@@ -1,10 +1,10 @@
 #pragma once
 
+#include "canvas/char_canvas.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
-
-#include "canvas/char_canvas.h"
 
 namespace glyphora {
 

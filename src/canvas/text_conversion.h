@@ -1,9 +1,9 @@
 #pragma once
 
+#include "canvas/char_canvas.h"
+
 #include <string>
 #include <vector>
-
-#include "canvas/char_canvas.h"
 
 namespace glyphora {
 

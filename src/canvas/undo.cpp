@@ -1,9 +1,9 @@
 #include "canvas/undo.h"
 
+#include "canvas/grid_file.h"
+
 #include <algorithm>
 #include <system_error>
-
-#include "canvas/grid_file.h"
 
 namespace glyphora {
 

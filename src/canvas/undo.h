@@ -1,9 +1,9 @@
 #pragma once
 
+#include "canvas/char_canvas.h"
+
 #include <filesystem>
 #include <string>
-
-#include "canvas/char_canvas.h"
 
 namespace glyphora {
 

@@ -23,51 +23,33 @@ Settings defaultSettings(const fs::path& programDir) {
 
 namespace {
 
-#define GLY_FIELD(name) SettingField{#name, &Settings::name}
+#define GLY_FIELD(name)                                                                            \
+    SettingField {                                                                                 \
+#name, &Settings::name                                                                     \
+    }
 
 const std::array kFields = {
-    GLY_FIELD(WorkingDirectory),
-    GLY_FIELD(ExternalProgram),
-    GLY_FIELD(LineArtDataFile),
-    GLY_FIELD(InvertDataFile),
-    GLY_FIELD(Bmp2AsciiDataFile),
-    GLY_FIELD(FlipHorzDataFile),
-    GLY_FIELD(FlipVertDataFile),
-    GLY_FIELD(AutosaveInterval),
-    GLY_FIELD(FontSize),
-    GLY_FIELD(CopyGridWidth),
-    GLY_FIELD(KnowledgeBaseWidth),
-    GLY_FIELD(UndoSteps),
-    GLY_FIELD(ColorMode),
-    GLY_FIELD(MainFontName),
-    GLY_FIELD(MainFontColor),
-    GLY_FIELD(MainGridColor),
-    GLY_FIELD(ShowColorDialog),
-    GLY_FIELD(EnableUndo),
-    GLY_FIELD(ShowInTask),
-    GLY_FIELD(ShowInfoMessages),
-    GLY_FIELD(RedefineKeys),
-    GLY_FIELD(SaveOptimized),
-    GLY_FIELD(BackupFiles),
-    GLY_FIELD(Autosave),
-    GLY_FIELD(ShowPaintbar),
-    GLY_FIELD(ShowStatusbar),
-    GLY_FIELD(StayOnTop),
-    GLY_FIELD(ShowGrid),
-    GLY_FIELD(PastePreview),
-    GLY_FIELD(SolidChar),
-    GLY_FIELD(LineHorzChar),
-    GLY_FIELD(LineVertChar),
-    GLY_FIELD(RectHorzChar),
-    GLY_FIELD(RectCornerChar),
-    GLY_FIELD(DiagFallChar),
-    GLY_FIELD(DiagRiseChar),
-    GLY_FIELD(DiagHorzChar),
-    GLY_FIELD(DiagVertChar),
-    GLY_FIELD(PasteSpecialChar),
-    GLY_FIELD(PatternBackgroundChar),
-    GLY_FIELD(Picture2FormChar),
-    GLY_FIELD(History),
+    GLY_FIELD(WorkingDirectory),   GLY_FIELD(ExternalProgram),
+    GLY_FIELD(LineArtDataFile),    GLY_FIELD(InvertDataFile),
+    GLY_FIELD(Bmp2AsciiDataFile),  GLY_FIELD(FlipHorzDataFile),
+    GLY_FIELD(FlipVertDataFile),   GLY_FIELD(AutosaveInterval),
+    GLY_FIELD(FontSize),           GLY_FIELD(CopyGridWidth),
+    GLY_FIELD(KnowledgeBaseWidth), GLY_FIELD(UndoSteps),
+    GLY_FIELD(ColorMode),          GLY_FIELD(MainFontName),
+    GLY_FIELD(MainFontColor),      GLY_FIELD(MainGridColor),
+    GLY_FIELD(ShowColorDialog),    GLY_FIELD(EnableUndo),
+    GLY_FIELD(ShowInTask),         GLY_FIELD(ShowInfoMessages),
+    GLY_FIELD(RedefineKeys),       GLY_FIELD(SaveOptimized),
+    GLY_FIELD(BackupFiles),        GLY_FIELD(Autosave),
+    GLY_FIELD(ShowPaintbar),       GLY_FIELD(ShowStatusbar),
+    GLY_FIELD(StayOnTop),          GLY_FIELD(ShowGrid),
+    GLY_FIELD(PastePreview),       GLY_FIELD(SolidChar),
+    GLY_FIELD(LineHorzChar),       GLY_FIELD(LineVertChar),
+    GLY_FIELD(RectHorzChar),       GLY_FIELD(RectCornerChar),
+    GLY_FIELD(DiagFallChar),       GLY_FIELD(DiagRiseChar),
+    GLY_FIELD(DiagHorzChar),       GLY_FIELD(DiagVertChar),
+    GLY_FIELD(PasteSpecialChar),   GLY_FIELD(PatternBackgroundChar),
+    GLY_FIELD(Picture2FormChar),   GLY_FIELD(History),
 };
 
 #undef GLY_FIELD
@@ -84,7 +66,9 @@ bool isHex(std::string_view v) {
 
 } // namespace
 
-std::span<const SettingField> settingFields() { return kFields; }
+std::span<const SettingField> settingFields() {
+    return kFields;
+}
 
 const SettingField* findSettingField(std::string_view name) {
     for (const SettingField& field : kFields) {
@@ -106,7 +90,8 @@ std::string setSettingFromText(Settings& settings, const SettingField& field,
         }
         std::string operator()(int Settings::*member) const {
             int parsed = 0;
-            const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), parsed);
+            const auto [end, ec] =
+                std::from_chars(value.data(), value.data() + value.size(), parsed);
             if (ec != std::errc() || end != value.data() + value.size())
                 return "not an integer: " + std::string(value);
             s.*member = parsed;

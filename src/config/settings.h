@@ -1,14 +1,14 @@
 #pragma once
 
+#include "canvas/char_canvas.h"
+#include "platform/color.h"
+
 #include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
-
-#include "canvas/char_canvas.h"
-#include "platform/color.h"
 
 namespace glyphora {
 

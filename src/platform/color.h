@@ -15,9 +15,15 @@ inline constexpr Color kWhite = 0xFFFFFF;
 constexpr Color rgb(int r, int g, int b) {
     return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int redOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // Six upper-case hex digits in red, green, blue order ("FF0000" is pure red).
 std::string colorToHex(Color c);

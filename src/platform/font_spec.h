@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "platform/color.h"
+
+#include <string>
 
 namespace glyphora {
 

@@ -105,7 +105,9 @@ std::optional<std::string> HeadlessUi::take(const std::string& dialog) {
     return answer;
 }
 
-void HeadlessUi::message(std::string_view text) { note("message: " + std::string(text)); }
+void HeadlessUi::message(std::string_view text) {
+    note("message: " + std::string(text));
+}
 
 Answer HeadlessUi::confirm(std::string_view text, Buttons buttons) {
     const std::string dialog = "confirm: " + std::string(text);
@@ -196,7 +198,9 @@ std::optional<FontSpec> HeadlessUi::chooseFont(const FontSpec& initial) {
     return chosen;
 }
 
-void HeadlessUi::beep() { note("beep"); }
+void HeadlessUi::beep() {
+    note("beep");
+}
 
 void HeadlessUi::setTimer(TimerId id, bool enabled, int intervalMs) {
     timers_[id] = {enabled, intervalMs};

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/ui.h"
+
 #include <deque>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
-
-#include "platform/ui.h"
 
 namespace glyphora {
 

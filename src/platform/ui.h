@@ -1,14 +1,14 @@
 #pragma once
 
+#include "platform/color.h"
+#include "platform/font_spec.h"
+#include "platform/progress.h"
+
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "platform/color.h"
-#include "platform/font_spec.h"
-#include "platform/progress.h"
 
 namespace glyphora {
 

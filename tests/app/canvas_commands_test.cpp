@@ -1,10 +1,9 @@
-#include "canvas/canvas_commands.h"
-
-#include <gtest/gtest.h>
-
 #include "app/editor.h"
+#include "canvas/canvas_commands.h"
 #include "platform/headless_ui.h"
 #include "test_support.h"
+
+#include <gtest/gtest.h>
 
 namespace glyphora {
 namespace {

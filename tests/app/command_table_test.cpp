@@ -1,11 +1,10 @@
 #include "app/command_table.h"
-
-#include <gtest/gtest.h>
-
 #include "app/editor.h"
 #include "app/menu_vocabulary.h"
 #include "platform/headless_ui.h"
 #include "test_support.h"
+
+#include <gtest/gtest.h>
 
 namespace glyphora {
 namespace {

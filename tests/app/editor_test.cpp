@@ -1,9 +1,8 @@
 #include "app/editor.h"
-
-#include <gtest/gtest.h>
-
 #include "platform/headless_ui.h"
 #include "test_support.h"
+
+#include <gtest/gtest.h>
 
 namespace glyphora {
 namespace {

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "app/progress_panel.h"
 #include "app/status.h"
 #include "platform/headless_ui.h"
+
+#include <gtest/gtest.h>
 
 namespace glyphora {
 namespace {
@@ -20,8 +20,8 @@ TEST(StatusBar, AMessageStartsTheClearingTimerWhichARunningOneKeeps) {
     EXPECT_EQ(status.field(3), "");
     EXPECT_FALSE(status.timerEnabled());
     EXPECT_FALSE(ui.timerEnabled(TimerId::Status));
-    EXPECT_EQ(ui.transcript(), (std::vector<std::string>{"status3: first", "status3: second",
-                                                         "status3: "}));
+    EXPECT_EQ(ui.transcript(),
+              (std::vector<std::string>{"status3: first", "status3: second", "status3: "}));
 }
 
 TEST(StatusBar, PositionIsCountedFromOne) {

@@ -1,8 +1,7 @@
 #include "canvas/grid_file.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
-
-#include "test_support.h"
 
 namespace glyphora {
 namespace {
@@ -13,11 +12,13 @@ TEST(GridFile, WritesEachCellWithItsSeparatorAndRowsWithCrLf) {
     CharCanvas canvas(3, 1);
     canvas.setText(0, 0, "a");
     canvas.setText(1, 0, "b");
-    EXPECT_EQ(gridToBytes(canvas), std::string("a\x07" "b\x07\x07\r\n"));
+    EXPECT_EQ(gridToBytes(canvas), std::string("a\x07"
+                                               "b\x07\x07\r\n"));
 
     canvas.setText(2, 0, "long!");
     canvas.setRowCount(2);
-    EXPECT_EQ(gridToBytes(canvas), std::string("a\x07" "b\x07long!\x07\r\n\x07\x07\x07\r\n"));
+    EXPECT_EQ(gridToBytes(canvas), std::string("a\x07"
+                                               "b\x07long!\x07\r\n\x07\x07\x07\r\n"));
 }
 
 TEST(GridFile, WritingARectangleUsesTheEdgeRules) {
@@ -33,7 +34,8 @@ TEST(GridFile, WritingARectangleUsesTheEdgeRules) {
 
 TEST(GridFile, ReadingWidensTheCanvasToTheCellsOfALine) {
     CharCanvas canvas(1, 1);
-    ASSERT_TRUE(readGridBytes(canvas, std::string("a\x07" "b\x07\x07\r\n")));
+    ASSERT_TRUE(readGridBytes(canvas, std::string("a\x07"
+                                                  "b\x07\x07\r\n")));
     EXPECT_EQ(canvas.colCount(), 3);
     EXPECT_EQ(canvas.rowCount(), 1);
     EXPECT_EQ(canvas.text(0, 0), "a");
@@ -46,7 +48,11 @@ TEST(GridFile, ReadingNeverShrinksAndLeavesOtherCellsAlone) {
     canvas.setText(5, 5, "k");
     canvas.setText(1, 0, "old");
     canvas.SetFontCell(1, 0, 0x0000FF);
-    ASSERT_TRUE(readGridBytes(canvas, std::string("1\x07" "2\x07" "3\x07\r\n4\x07" "5\x07" "6\x07\r\n")));
+    ASSERT_TRUE(readGridBytes(canvas, std::string("1\x07"
+                                                  "2\x07"
+                                                  "3\x07\r\n4\x07"
+                                                  "5\x07"
+                                                  "6\x07\r\n")));
     EXPECT_EQ(canvas.colCount(), 10);
     EXPECT_EQ(canvas.rowCount(), 10);
     EXPECT_EQ(canvas.text(1, 0), "2");

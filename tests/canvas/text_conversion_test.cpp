@@ -70,11 +70,11 @@ TEST(TextConversion, OptimalTrimsTrailingSpacesOnly) {
 }
 
 TEST(TextConversion, ReductionRoundsHalvesToEven) {
-    EXPECT_EQ((Reduction{0, 0}).percent(), 0); // no characters at all
-    EXPECT_EQ((Reduction{8, 1}).percent(), 12);   // 12.5
-    EXPECT_EQ((Reduction{40, 1}).percent(), 2);   // 2.5
-    EXPECT_EQ((Reduction{200, 7}).percent(), 4);  // 3.5
-    EXPECT_EQ((Reduction{3, 2}).percent(), 67);   // 66.67
+    EXPECT_EQ((Reduction{0, 0}).percent(), 0);   // no characters at all
+    EXPECT_EQ((Reduction{8, 1}).percent(), 12);  // 12.5
+    EXPECT_EQ((Reduction{40, 1}).percent(), 2);  // 2.5
+    EXPECT_EQ((Reduction{200, 7}).percent(), 4); // 3.5
+    EXPECT_EQ((Reduction{3, 2}).percent(), 67);  // 66.67
     EXPECT_EQ((Reduction{7, 7}).percent(), 100);
 }
 

@@ -1,8 +1,7 @@
 #include "canvas/undo.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
-
-#include "test_support.h"
 
 namespace glyphora {
 namespace {

@@ -1,13 +1,12 @@
 // Scripts run through the glyphora-cli executable, checked by transcript and JSON dump.
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-#include <sys/wait.h>
+#include "test_support.h"
 
 #include <array>
 #include <cstdio>
 #include <fstream>
-
-#include "test_support.h"
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
 
 namespace {
 
@@ -37,8 +36,8 @@ struct CliScript : ::testing::Test {
     TempDir dir;
 
     Result runScript(const std::string& script) {
-        glyphora::test::writeBytes(dir / "script.txt", "home " + (dir / "home").string() + "\n" +
-                                                           script);
+        glyphora::test::writeBytes(dir / "script.txt",
+                                   "home " + (dir / "home").string() + "\n" + script);
         return runCli("script " + (dir / "script.txt").string());
     }
     Json dump() { return Json::parse(glyphora::test::readBytes(dir / "state.json")); }
@@ -70,13 +69,13 @@ TEST_F(CliScript, FreshEditorDumpsTheWelcomeState) {
 }
 
 TEST_F(CliScript, TextViewEditsTakeNoSnapshotSoUndoRefuses) {
-    const Result r = runScript(
-        "set UndoSteps=3\n"
-        "run ToggleTextView\n"
-        "textview \"one\"\n"
-        "run ToggleTextView\n"
-        "run grid2Togrid1\n"
-        "dump " + (dir / "state.json").string() + "\n");
+    const Result r = runScript("set UndoSteps=3\n"
+                               "run ToggleTextView\n"
+                               "textview \"one\"\n"
+                               "run ToggleTextView\n"
+                               "run grid2Togrid1\n"
+                               "dump " +
+                               (dir / "state.json").string() + "\n");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     EXPECT_NE(r.output.find("status3:  No undo possible."), std::string::npos) << r.output;
     const Json state = dump();
@@ -85,13 +84,13 @@ TEST_F(CliScript, TextViewEditsTakeNoSnapshotSoUndoRefuses) {
 }
 
 TEST_F(CliScript, OptimisedTextViewAndSettingsShowInTheDump) {
-    const Result r = runScript(
-        "set ColorMode=3\n"
-        "set FontSize=10\n"
-        "set MainGridColor=000080\n"
-        "select 2 3 5 4\n"
-        "run \"&View > &Text/Gridview\"\n"
-        "dump " + (dir / "state.json").string() + "\n");
+    const Result r = runScript("set ColorMode=3\n"
+                               "set FontSize=10\n"
+                               "set MainGridColor=000080\n"
+                               "select 2 3 5 4\n"
+                               "run \"&View > &Text/Gridview\"\n"
+                               "dump " +
+                               (dir / "state.json").string() + "\n");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     const Json state = dump();
     EXPECT_EQ(state["font"]["size"], 10);
@@ -113,11 +112,12 @@ TEST_F(CliScript, BytesSurviveTheDumpOneToOne) {
     const Result r = runScript("run ToggleTextView\n"
                                "textview \"\\xC4\\x80\\t\"\n"
                                "run ToggleTextView\n"
-                               "dump " + (dir / "state.json").string() + "\n");
+                               "dump " +
+                               (dir / "state.json").string() + "\n");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     const Json state = dump();
-    EXPECT_EQ(state["cells"][0][0], "\xC3\x84");  // U+00C4
-    EXPECT_EQ(state["cells"][0][1], "\xC2\x80");  // U+0080, not the euro sign
+    EXPECT_EQ(state["cells"][0][0], "\xC3\x84"); // U+00C4
+    EXPECT_EQ(state["cells"][0][1], "\xC2\x80"); // U+0080, not the euro sign
     EXPECT_EQ(state["cells"][0][2], "\t");
 }
 

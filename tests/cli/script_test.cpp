@@ -1,9 +1,8 @@
 #include "script.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
-
-#include "test_support.h"
 
 namespace glyphora {
 namespace {

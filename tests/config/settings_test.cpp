@@ -1,8 +1,7 @@
 #include "config/settings.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
-
-#include "test_support.h"
 
 namespace glyphora {
 namespace {
@@ -22,8 +21,8 @@ TEST(Settings, DefaultsMatchTheFreshProgram) {
     EXPECT_FALSE(s.ShowColorDialog || s.RedefineKeys || s.BackupFiles || s.Autosave ||
                  s.ShowPaintbar || s.StayOnTop);
     const std::string chars = s.SolidChar + s.LineHorzChar + s.LineVertChar + s.RectHorzChar +
-                              s.RectCornerChar + s.DiagFallChar + s.DiagRiseChar +
-                              s.DiagHorzChar + s.DiagVertChar;
+                              s.RectCornerChar + s.DiagFallChar + s.DiagRiseChar + s.DiagHorzChar +
+                              s.DiagVertChar;
     EXPECT_EQ(chars, "#_|-+\\/_|");
     EXPECT_EQ(s.PasteSpecialChar + s.PatternBackgroundChar + s.Picture2FormChar, "   ");
 }

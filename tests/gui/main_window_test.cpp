@@ -1,3 +1,12 @@
+#include "app/command_table.h"
+#include "app/editor.h"
+#include "canvas_renderer.h"
+#include "canvas_view.h"
+#include "main_window.h"
+#include "platform/text_codec.h"
+#include "progress_widget.h"
+#include "qt_ui.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -8,15 +17,6 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include "app/command_table.h"
-#include "app/editor.h"
-#include "canvas_renderer.h"
-#include "canvas_view.h"
-#include "main_window.h"
-#include "platform/text_codec.h"
-#include "progress_widget.h"
-#include "qt_ui.h"
 
 using namespace glyphora;
 
@@ -59,9 +59,8 @@ private slots:
             QAction* action = f.window.actionFor(row.id);
             QVERIFY2(action, row.id.data());
             QCOMPARE(action->text(), caption(splitMenuPath(row.menuPath).back()));
-            QCOMPARE(action->shortcut(),
-                     QKeySequence::fromString(QString::fromLatin1(row.shortcut.data(),
-                                                                  row.shortcut.size())));
+            QCOMPARE(action->shortcut(), QKeySequence::fromString(QString::fromLatin1(
+                                             row.shortcut.data(), row.shortcut.size())));
             QCOMPARE(action->isCheckable(), row.isCheckable());
             // Hidden rows are reachable but stand in no menu.
             bool inMenu = false;
@@ -122,19 +121,15 @@ private slots:
     void rendererDrawsTheCellsFromTheFirstVisibleOne() {
         CharCanvas canvas(4000, 3000);
         canvas.metrics = {10, 10, 1};
-        canvas.SetColorCell(1500, 2000, 0x0000FF);          // red background
-        canvas.SetColorCell(1501, 2000, 0xFF0000);          // blue
+        canvas.SetColorCell(1500, 2000, 0x0000FF); // red background
+        canvas.SetColorCell(1501, 2000, 0xFF0000); // blue
         canvas.setText(1500, 2001, "#");
         CanvasRenderer renderer;
-        renderer.setFont(canvas.font());
         QImage image(200, 100, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        QPainter painter(&image);
-        renderer.paint(painter, canvas, image.size(), 1500, 2000, nullptr);
-        painter.end();
+        renderer.render(image, canvas, 1500, 2000, nullptr);
         QCOMPARE(image.pixelColor(5, 5), QColor(255, 0, 0));
         QCOMPARE(image.pixelColor(15, 5), QColor(0, 0, 255));
-        QCOMPARE(image.pixelColor(10, 5), QColor(0xC0, 0xC0, 0xC0)); // grid line
+        QCOMPARE(image.pixel(10, 5), CanvasRenderer::kGridLineColor);
         QCOMPARE(image.pixelColor(25, 5), QColor(255, 255, 255));
         // Some dark pixels of "#" in the cell below the red one.
         bool inked = false;
@@ -142,6 +137,24 @@ private slots:
             for (int x = 0; x < 10; ++x)
                 inked |= image.pixelColor(x, y).lightness() < 128;
         QVERIFY(inked);
+        // The last column ends the canvas: beyond it the view shows the outside colour.
+        renderer.render(image, canvas, 3990, 0, nullptr);
+        QCOMPARE(image.pixel(150, 5), CanvasRenderer::kOutsideColor);
+        // A selection tints its cells.
+        const CellRect selection{1500, 2000, 1500, 2000};
+        renderer.render(image, canvas, 1500, 2000, &selection);
+        QVERIFY(image.pixelColor(5, 5) != QColor(255, 0, 0));
+    }
+
+    void longCellTextsStayInsideTheirCell() {
+        CharCanvas canvas(3, 1);
+        canvas.metrics = {10, 14, 1};
+        canvas.setText(0, 0, "WWWWWWWW");
+        CanvasRenderer renderer;
+        QImage image(40, 16, QImage::Format_RGB32);
+        renderer.render(image, canvas, 0, 0, nullptr);
+        for (int y = 0; y < 14; ++y)
+            QCOMPARE(image.pixelColor(15, y), QColor(255, 255, 255)); // the next cell is clean
     }
 
     void viewScrollsInCellsAndReportsTheFirstVisibleCell() {

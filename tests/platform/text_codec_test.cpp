@@ -22,7 +22,10 @@ TEST(TextCodec, TheHighControlRangeMapsToTypographicCharacters) {
 
 TEST(TextCodec, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_FALSE(unicodeToCp1252(U'\u0416').has_value()); // Cyrillic Zhe
-    EXPECT_EQ(utf8ToCp1252("a\xD0\x96" "b\xF0\x9F\x98\x80" "c"), "a?b?c");
+    EXPECT_EQ(utf8ToCp1252("a\xD0\x96"
+                           "b\xF0\x9F\x98\x80"
+                           "c"),
+              "a?b?c");
     EXPECT_EQ(utf8ToCp1252("\xFF\xC3"), "??"); // malformed UTF-8
 }
 
