@@ -1,6 +1,7 @@
 #include "qt_ui.h"
 
 #include "canvas_renderer.h"
+#include "canvas_size_dialog.h"
 #include "platform/text_codec.h"
 
 #include <QApplication>
@@ -190,6 +191,13 @@ std::optional<FontSpec> QtUi::chooseFont(const FontSpec& initial) {
     font.underline = chosen.underline();
     font.strikeOut = chosen.strikeOut();
     return font;
+}
+
+std::optional<CanvasSizeReply> QtUi::canvasSize(const CanvasSizeRequest& request) {
+    CanvasSizeDialog dialog(request, parent());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.reply();
 }
 
 std::string QtUi::clipboardText() {

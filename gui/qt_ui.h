@@ -46,6 +46,7 @@ public:
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
     std::optional<Color> chooseColor(Color initial) override;
     std::optional<FontSpec> chooseFont(const FontSpec& initial) override;
+    std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) override;
 
     std::string clipboardText() override;
     void setClipboardText(std::string_view text) override;

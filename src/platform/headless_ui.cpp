@@ -198,6 +198,27 @@ std::optional<FontSpec> HeadlessUi::chooseFont(const FontSpec& initial) {
     return chosen;
 }
 
+std::optional<CanvasSizeReply> HeadlessUi::canvasSize(const CanvasSizeRequest& request) {
+    const std::string dialog =
+        "size: " + request.title + " " + request.width + " " + request.height;
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    if (answer->empty()) {
+        note(dialog + " -> " + request.width + " " + request.height);
+        return CanvasSizeReply{request.width, request.height};
+    }
+    std::istringstream in(*answer);
+    CanvasSizeReply reply;
+    std::string extra;
+    if (*answer == kCancel || !(in >> reply.width >> reply.height) || (in >> extra)) {
+        note(dialog + " -> cancel");
+        return std::nullopt;
+    }
+    note(dialog + " -> " + reply.width + " " + reply.height);
+    return reply;
+}
+
 void HeadlessUi::beep() {
     note("beep");
 }

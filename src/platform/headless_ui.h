@@ -46,6 +46,8 @@ public:
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
     std::optional<Color> chooseColor(Color initial) override;
     std::optional<FontSpec> chooseFont(const FontSpec& initial) override;
+    // Answer "W H" (any texts without blanks), empty for the proposals, or "cancel".
+    std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) override;
 
     std::string clipboardText() override { return clipboard_; }
     void setClipboardText(std::string_view text) override { clipboard_ = std::string(text); }

@@ -34,6 +34,18 @@ struct CharMetrics {
     int height = 0;
 };
 
+// The canvas size dialog: a title and the proposed width and height in, the edited values
+// out as text (callers report values that are not numbers themselves).
+struct CanvasSizeRequest {
+    std::string title;
+    std::string width;
+    std::string height;
+};
+struct CanvasSizeReply {
+    std::string width;
+    std::string height;
+};
+
 enum class TimerId { Status, Autosave };
 enum class AppCursor { Normal, Busy };
 enum class FontPitch { Any, Fixed };
@@ -52,6 +64,9 @@ public:
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
     virtual std::optional<Color> chooseColor(Color initial) = 0;
     virtual std::optional<FontSpec> chooseFont(const FontSpec& initial) = 0;
+
+    // The program's own dialogs.
+    virtual std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) = 0;
 
     // Environment.
     virtual std::string clipboardText() = 0;

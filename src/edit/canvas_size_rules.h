@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace glyphora {
+
+// The two fields of the canvas size dialog after the user edited one of them.
+struct SizeFields {
+    std::string edited;
+    std::string other;
+};
+
+// While a size field is edited: a value that is not a whole number, or is below 1, falls
+// back to that field's initial value; with the ratio locked and a value of at least 1, the
+// other field follows as round(value / initialThis x initialOther), halves to even.
+SizeFields editSizeField(std::string_view text, int initialThis, int initialOther, bool locked);
+
+// A whole decimal number, or nothing.
+std::optional<long long> parseWholeNumber(std::string_view text);
+
+} // namespace glyphora
