@@ -23,6 +23,16 @@ A script holds one directive per line:
   set NAME=VALUE                a setting, e.g. SolidChar="#" or ShowInfoMessages=N
   clipboard TEXT                put TEXT on the system clipboard
   textview TEXT                 replace the text view's lines while it is shown
+  type TEXT                     key presses of the bytes of TEXT on the canvas
+  key NAME                      a key: a shortcut (Ctrl+X, F3, Del ...), Enter, Backspace,
+                                Escape, Tab, Left/Right/Up/Down with an optional Shift+
+  click C R [ctrl] [alt] [shift] [right]   move the mouse to a cell and press a button
+  dblclick C R                  double click on a cell
+  move C R [shift]              move the mouse over a cell
+  nav STEP                      a selection navigator button: left right up down,
+                                left-edge-left left-edge-right right-edge-left
+                                right-edge-right top-edge-up top-edge-down bottom-edge-up
+                                bottom-edge-down rows cols o
   tick status | tick autosave   fire a timer
   dump PATH                     write the editor state as JSON (- for stdout)
 A value may stand in double quotes with the escapes \" \\ \n \r \t \xNN.

@@ -1,5 +1,7 @@
 #include "script.h"
 
+#include "edit/clipboard_commands.h"
+#include "edit/input_commands.h"
 #include "state_dump.h"
 
 #include <fstream>
@@ -183,6 +185,14 @@ int ScriptRunner::runLine(std::string_view rawLine) {
         code = runDump(rest);
     } else if (directive == "textview") {
         code = runTextView(rest);
+    } else if (directive == "type") {
+        code = runType(rest);
+    } else if (directive == "key") {
+        code = runKey(rest);
+    } else if (directive == "click" || directive == "dblclick" || directive == "move") {
+        code = runMouse(directive, rest);
+    } else if (directive == "nav") {
+        code = runNav(rest);
     } else {
         return fail("unknown directive: " + std::string(directive));
     }
@@ -204,6 +214,8 @@ int ScriptRunner::runCommand(std::string_view what) {
         row = commands_.findByMenuPath(*name);
     if (!row)
         return fail("unknown command: " + *name);
+    // Choosing a menu item opens its menu first, which ends a paste preview.
+    SlideOff(editor());
     if (CommandTable::run(editor(), *row) == CommandTable::RunResult::Disabled)
         out_ << "disabled: " << row->menuPath << '\n';
     return kScriptOk;
@@ -268,6 +280,111 @@ int ScriptRunner::runTextView(std::string_view text) {
         return fail("the text view is not shown");
     view.lines = splitLines(*value);
     return kScriptOk;
+}
+
+int ScriptRunner::runType(std::string_view text) {
+    const std::optional<std::string> value = parseScriptValue(text);
+    if (!value)
+        return fail("malformed value: " + std::string(text));
+    for (const char ch : *value) {
+        Grid1KeyDown(editor());
+        Grid1KeyPress(editor(), static_cast<unsigned char>(ch));
+    }
+    return kScriptOk;
+}
+
+int ScriptRunner::runKey(std::string_view name) {
+    if (name.empty())
+        return fail("key needs a key name");
+    // A shortcut goes to its command before the canvas sees the key, as in the window.
+    if (const CommandRow* row = commands_.findByShortcut(name)) {
+        if (CommandTable::run(editor(), *row) == CommandTable::RunResult::Disabled)
+            out_ << "disabled: " << row->menuPath << '\n';
+        return kScriptOk;
+    }
+    struct Arrow {
+        std::string_view name;
+        int dCol;
+        int dRow;
+    };
+    static constexpr Arrow kArrows[] = {
+        {"Left", -1, 0}, {"Right", 1, 0}, {"Up", 0, -1}, {"Down", 0, 1}};
+    const bool shift = name.rfind("Shift+", 0) == 0;
+    const std::string_view bare = shift ? name.substr(6) : name;
+    for (const Arrow& arrow : kArrows) {
+        if (bare == arrow.name) {
+            canvasArrowKey(editor(), arrow.dCol, arrow.dRow, shift);
+            return kScriptOk;
+        }
+    }
+    static constexpr std::pair<std::string_view, unsigned char> kControls[] = {
+        {"Enter", 13}, {"Backspace", 8}, {"Escape", 27}, {"Tab", 9}};
+    for (const auto& [keyName, code] : kControls) {
+        if (name == keyName) {
+            Grid1KeyDown(editor());
+            Grid1KeyPress(editor(), code);
+            return kScriptOk;
+        }
+    }
+    return fail("unknown key: " + std::string(name));
+}
+
+int ScriptRunner::runMouse(std::string_view directive, std::string_view args) {
+    std::istringstream in{std::string(args)};
+    CellPos cell;
+    if (!(in >> cell.col >> cell.row))
+        return fail(std::string(directive) + " needs a column and a row");
+    Modifiers mods;
+    MouseButton button = MouseButton::Left;
+    for (std::string word; in >> word;) {
+        if (word == "ctrl")
+            mods.ctrl = true;
+        else if (word == "alt")
+            mods.alt = true;
+        else if (word == "shift")
+            mods.shift = true;
+        else if (word == "right" && directive == "click")
+            button = MouseButton::Right;
+        else
+            return fail("unknown word for " + std::string(directive) + ": " + word);
+    }
+    Editor& e = editor();
+    if (!e.canvas().contains(cell.col, cell.row))
+        return fail("cell outside the canvas");
+    canvasMouseMove(e, cell, false, mods);
+    if (directive == "move")
+        return kScriptOk;
+    canvasMousePress(e, cell, button, mods);
+    if (directive == "dblclick")
+        Grid1DblClick(e);
+    return kScriptOk;
+}
+
+int ScriptRunner::runNav(std::string_view step) {
+    static constexpr std::pair<std::string_view, NavStep> kSteps[] = {
+        {"left", NavStep::MoveLeft},
+        {"right", NavStep::MoveRight},
+        {"up", NavStep::MoveUp},
+        {"down", NavStep::MoveDown},
+        {"left-edge-left", NavStep::LeftEdgeLeft},
+        {"left-edge-right", NavStep::LeftEdgeRight},
+        {"right-edge-left", NavStep::RightEdgeLeft},
+        {"right-edge-right", NavStep::RightEdgeRight},
+        {"top-edge-up", NavStep::TopEdgeUp},
+        {"top-edge-down", NavStep::TopEdgeDown},
+        {"bottom-edge-up", NavStep::BottomEdgeUp},
+        {"bottom-edge-down", NavStep::BottomEdgeDown},
+        {"rows", NavStep::CompleteRows},
+        {"cols", NavStep::CompleteCols},
+        {"o", NavStep::None},
+    };
+    for (const auto& [name, value] : kSteps) {
+        if (step == name) {
+            navigateSelection(editor(), value);
+            return kScriptOk;
+        }
+    }
+    return fail("unknown navigator step: " + std::string(step));
 }
 
 } // namespace glyphora

@@ -47,6 +47,10 @@ private:
     int runTick(std::string_view which);
     int runDump(std::string_view path);
     int runTextView(std::string_view text);
+    int runType(std::string_view text);
+    int runKey(std::string_view name);
+    int runMouse(std::string_view directive, std::string_view args);
+    int runNav(std::string_view step);
 
     std::filesystem::path home_;
     std::ostream& out_;

@@ -1,7 +1,10 @@
 #include "canvas_view.h"
 
 #include "app/editor.h"
+#include "edit/input_commands.h"
+#include "platform/text_codec.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -9,16 +12,38 @@
 
 namespace glyphora {
 
+namespace {
+
+Modifiers modifiersOf(Qt::KeyboardModifiers m) {
+    return {m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
+            m.testFlag(Qt::AltModifier)};
+}
+
+MouseButton buttonOf(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Left;
+    }
+}
+
+} // namespace
+
 CanvasView::CanvasView(Editor& editor, QWidget* parent)
     : QAbstractScrollArea(parent), editor_(editor) {
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    viewport()->setMouseTracking(false);
+    // Every move over the canvas updates the selection fields and a running preview.
+    viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     canvasChanged();
 }
 
 void CanvasView::canvasChanged() {
     updateScrollBars();
+    viewport()->setCursor(editor_.preview.PreviewActive ? Qt::DragMoveCursor : Qt::ArrowCursor);
     viewport()->update();
 }
 
@@ -32,15 +57,37 @@ void CanvasView::updateScrollBars() {
     horizontalScrollBar()->setPageStep(fullCols);
     verticalScrollBar()->setRange(0, std::max(canvas.rowCount() - fullRows, 0));
     verticalScrollBar()->setPageStep(fullRows);
+    reportViewGeometry();
+}
+
+void CanvasView::reportViewGeometry() {
+    const CellMetrics& m = editor_.canvas().metrics;
     editor_.firstVisibleCol = horizontalScrollBar()->value();
     editor_.firstVisibleRow = verticalScrollBar()->value();
+    editor_.visibleCols =
+        std::max(viewport()->width() / std::max(CanvasRenderer::columnPitch(m), 1), 1);
+    editor_.visibleRows =
+        std::max(viewport()->height() / std::max(CanvasRenderer::rowPitch(m), 1), 1);
 }
 
 void CanvasView::scrollToCell(int col, int row) {
     horizontalScrollBar()->setValue(col);
     verticalScrollBar()->setValue(row);
-    editor_.firstVisibleCol = horizontalScrollBar()->value();
-    editor_.firstVisibleRow = verticalScrollBar()->value();
+    reportViewGeometry();
+}
+
+void CanvasView::ensureVisible(int col, int row) {
+    const int first = horizontalScrollBar()->value();
+    const int top = verticalScrollBar()->value();
+    if (col < first)
+        horizontalScrollBar()->setValue(col);
+    else if (col >= first + editor_.visibleCols)
+        horizontalScrollBar()->setValue(col - editor_.visibleCols + 1);
+    if (row < top)
+        verticalScrollBar()->setValue(row);
+    else if (row >= top + editor_.visibleRows)
+        verticalScrollBar()->setValue(row - editor_.visibleRows + 1);
+    reportViewGeometry();
 }
 
 QPoint CanvasView::cellAt(QPoint pos) const {
@@ -52,14 +99,34 @@ QPoint CanvasView::cellAt(QPoint pos) const {
     return {std::clamp(col, 0, canvas.colCount() - 1), std::clamp(row, 0, canvas.rowCount() - 1)};
 }
 
+QPoint CanvasView::cellOrigin(int col, int row) const {
+    const CellMetrics& m = editor_.canvas().metrics;
+    return {(col - horizontalScrollBar()->value()) * CanvasRenderer::columnPitch(m),
+            (row - verticalScrollBar()->value()) * CanvasRenderer::rowPitch(m)};
+}
+
+void CanvasView::capturePreview(const CellRect& block) {
+    const CellMetrics& m = editor_.canvas().metrics;
+    previewImage_ = QImage(block.width() * CanvasRenderer::columnPitch(m),
+                           block.height() * CanvasRenderer::rowPitch(m), QImage::Format_RGB32);
+    renderer_.render(previewImage_, editor_.canvas(), block.left, block.top, nullptr);
+}
+
 void CanvasView::paintEvent(QPaintEvent*) {
     if (frame_.size() != viewport()->size())
         frame_ = QImage(viewport()->size(), QImage::Format_RGB32);
+    const PastePreview& preview = editor_.preview;
     const CellRect& selection = editor_.gridSelection();
     renderer_.render(frame_, editor_.canvas(), horizontalScrollBar()->value(),
-                     verticalScrollBar()->value(), &selection);
+                     verticalScrollBar()->value(), preview.PreviewActive ? nullptr : &selection);
     QPainter painter(viewport());
     painter.drawImage(0, 0, frame_);
+    if (preview.PreviewActive && !previewImage_.isNull()) {
+        const QPoint at = cellOrigin(preview.col, preview.row);
+        painter.drawImage(at, previewImage_);
+        painter.setPen(QPen(QColor(0x20, 0x50, 0xB0), 1, Qt::DashLine));
+        painter.drawRect(QRect(at, previewImage_.size()).adjusted(0, 0, -1, -1));
+    }
 }
 
 void CanvasView::resizeEvent(QResizeEvent* event) {
@@ -68,27 +135,76 @@ void CanvasView::resizeEvent(QResizeEvent* event) {
 }
 
 void CanvasView::scrollContentsBy(int, int) {
-    editor_.firstVisibleCol = horizontalScrollBar()->value();
-    editor_.firstVisibleRow = verticalScrollBar()->value();
+    reportViewGeometry();
     viewport()->update();
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    anchor_ = cellAt(event->position().toPoint());
-    editor_.setGridSelection({anchor_.x(), anchor_.y(), anchor_.x(), anchor_.y()});
-    viewport()->update();
-    emit selectionChanged();
+    const QPoint cell = cellAt(event->position().toPoint());
+    const bool previewWasActive = editor_.preview.PreviewActive;
+    canvasMousePress(editor_, {cell.x(), cell.y()}, buttonOf(event->button()),
+                     modifiersOf(event->modifiers()));
+    emit edited();
+    // A right click that ended a preview opens no pop-up menu.
+    if (event->button() == Qt::RightButton && !previewWasActive)
+        emit contextMenuWanted(event->globalPosition().toPoint());
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton))
-        return;
     const QPoint cell = cellAt(event->position().toPoint());
-    editor_.setGridSelection({anchor_.x(), anchor_.y(), cell.x(), cell.y()});
-    viewport()->update();
-    emit selectionChanged();
+    const bool leftHeld = event->buttons().testFlag(Qt::LeftButton);
+    if (cell == lastMoveCell_ && !leftHeld)
+        return;
+    lastMoveCell_ = cell;
+    canvasMouseMove(editor_, {cell.x(), cell.y()}, leftHeld, modifiersOf(event->modifiers()));
+    if (leftHeld)
+        ensureVisible(cell.x(), cell.y());
+    emit edited();
+}
+
+void CanvasView::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click, then the double click itself.
+    mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        Grid1DblClick(editor_);
+        emit edited();
+    }
+}
+
+void CanvasView::keyPressEvent(QKeyEvent* event) {
+    const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
+    int dCol = 0;
+    int dRow = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        dCol = -1;
+        break;
+    case Qt::Key_Right:
+        dCol = 1;
+        break;
+    case Qt::Key_Up:
+        dRow = -1;
+        break;
+    case Qt::Key_Down:
+        dRow = 1;
+        break;
+    default:
+        break;
+    }
+    if (dCol != 0 || dRow != 0) {
+        canvasArrowKey(editor_, dCol, dRow, shift);
+    } else {
+        Grid1KeyDown(editor_);
+        const std::u32string typed = event->text().toStdU32String();
+        for (const char32_t ch : typed) {
+            // Characters the code page cannot hold are not typed.
+            if (const auto byte = unicodeToCp1252(ch))
+                Grid1KeyPress(editor_, *byte);
+        }
+    }
+    ensureVisible(editor_.gridCurrent().col, editor_.gridCurrent().row);
+    emit edited();
+    event->accept();
 }
 
 } // namespace glyphora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas_renderer.h"
+#include "platform/cell_rect.h"
 
 #include <QAbstractScrollArea>
 #include <QPoint>
@@ -10,7 +11,8 @@ namespace glyphora {
 class Editor;
 
 // The canvas grid on screen. Scroll bars count cells, so their values are the first
-// visible column and row; only the cells in view are painted.
+// visible column and row; only the cells in view are painted. Keys and mouse go to the
+// Editor's input handlers; a running paste preview is drawn over the cells.
 class CanvasView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -19,12 +21,20 @@ public:
     // Picks up size, font and cell metrics after the canvas changed, and repaints.
     void canvasChanged();
     void scrollToCell(int col, int row);
+    // Scrolls as little as needed to show the cell.
+    void ensureVisible(int col, int row);
     // The cell under a viewport position, clamped into the canvas.
     QPoint cellAt(QPoint viewportPos) const;
+    // The viewport position of a cell's top-left corner.
+    QPoint cellOrigin(int col, int row) const;
+    // Renders the block as the view draws it, as the paste preview's image.
+    void capturePreview(const CellRect& block);
+    const QImage& previewImage() const { return previewImage_; }
 
 signals:
-    // The user changed the selection with the mouse.
-    void selectionChanged();
+    // The Editor's state changed through input on the view.
+    void edited();
+    void contextMenuWanted(QPoint globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,14 +42,18 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void updateScrollBars();
+    void reportViewGeometry();
 
     Editor& editor_;
     CanvasRenderer renderer_;
     QImage frame_; // the visible cells, rendered before going to the screen
-    QPoint anchor_;
+    QImage previewImage_;
+    QPoint lastMoveCell_{-1, -1};
 };
 
 } // namespace glyphora

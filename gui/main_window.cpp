@@ -1,17 +1,28 @@
 #include "main_window.h"
 
 #include "app/editor.h"
+#include "app/window_commands.h"
 #include "canvas_renderer.h"
 #include "canvas_view.h"
+#include "edit/clipboard_commands.h"
+#include "edit/input_commands.h"
+#include "paint_bar_icons.h"
 #include "platform/text_codec.h"
 #include "progress_widget.h"
+#include "selection_navigator.h"
+#include "taskbar.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
 #include <map>
 
 namespace glyphora {
@@ -19,9 +30,15 @@ namespace glyphora {
 namespace {
 
 const QColor kTextViewBackground(0xC0, 0xC0, 0xC0); // silver
+constexpr int kCharBoxWidth = 22;
 
 QString fromBytes(std::string_view bytes) {
     return QString::fromStdString(cp1252ToUtf8(bytes));
+}
+
+QKeySequence shortcutOf(const CommandRow& row) {
+    return QKeySequence::fromString(
+        QString::fromLatin1(row.shortcut.data(), static_cast<qsizetype>(row.shortcut.size())));
 }
 
 } // namespace
@@ -42,13 +59,37 @@ MainWindow::MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands)
     textEdit_->setPalette(palette);
     stack_->addWidget(canvasView_);
     stack_->addWidget(textEdit_);
-    setCentralWidget(stack_);
+
+    // The work area: colour bar on top, then the canvas between the side panels, then the
+    // bottom panel. Empty places take no room.
+    auto* workArea = new QWidget(this);
+    auto* column = new QVBoxLayout(workArea);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    for (QWidget*& place : panelPlaces_) {
+        place = new QWidget(workArea);
+        auto* layout = new QVBoxLayout(place);
+        layout->setContentsMargins(0, 0, 0, 0);
+        place->hide();
+    }
+    column->addWidget(panelPlaces_[static_cast<size_t>(PanelPlace::ColorBar)]);
+    middle->addWidget(panelPlaces_[static_cast<size_t>(PanelPlace::Left)]);
+    middle->addWidget(stack_, 1);
+    middle->addWidget(panelPlaces_[static_cast<size_t>(PanelPlace::Right)]);
+    column->addLayout(middle, 1);
+    column->addWidget(panelPlaces_[static_cast<size_t>(PanelPlace::Bottom)]);
+    setCentralWidget(workArea);
 
     progress_ = new ProgressWidget(this);
-    connect(canvasView_, &CanvasView::selectionChanged, this,
-            [this] { showStatusField(StatusBar::kPositionField); });
+    connect(canvasView_, &CanvasView::edited, this, &MainWindow::sync);
+    connect(canvasView_, &CanvasView::contextMenuWanted, this,
+            [this](QPoint at) { canvasPopup_->popup(at); });
 
     buildMenus();
+    buildCanvasPopup();
+    buildPaintBar();
     buildStatusBar();
     ui_.setHost(this);
     sync();
@@ -58,6 +99,12 @@ MainWindow::~MainWindow() {
     ui_.setHost(nullptr);
 }
 
+void MainWindow::setPanel(PanelPlace place, QWidget* panel) {
+    QWidget* holder = panelPlaces_.at(static_cast<size_t>(place));
+    holder->layout()->addWidget(panel);
+    holder->show();
+}
+
 void MainWindow::buildMenus() {
     // Submenus by their path, so rows sharing a path prefix share the menu.
     std::map<std::string, QMenu*, std::less<>> menus;
@@ -65,16 +112,19 @@ void MainWindow::buildMenus() {
         bool used = false;
         for (const CommandRow& row : commands_.rows())
             used |= !row.hidden && splitMenuPath(row.menuPath).front() == top;
-        if (used)
-            menus[std::string(top)] = menuBar()->addMenu(fromBytes(top));
+        if (!used)
+            continue;
+        QMenu* menu = menuBar()->addMenu(fromBytes(top));
+        menus[std::string(top)] = menu;
+        // Opening a menu title ends a paste preview.
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::endPastePreview);
     }
     for (const CommandRow& row : commands_.rows()) {
         const std::vector<std::string_view> path = splitMenuPath(row.menuPath);
         auto* action = new QAction(fromBytes(path.back()), this);
         action->setCheckable(row.isCheckable());
         if (!row.shortcut.empty())
-            action->setShortcut(QKeySequence::fromString(QString::fromLatin1(
-                row.shortcut.data(), static_cast<qsizetype>(row.shortcut.size()))));
+            action->setShortcut(shortcutOf(row));
         connect(action, &QAction::triggered, this, [this, &row] { runCommand(row); });
         actions_.emplace_back(action, &row);
         if (row.hidden) {
@@ -95,6 +145,61 @@ void MainWindow::buildMenus() {
     }
     for (const auto& [key, menu] : menus)
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateActions);
+}
+
+void MainWindow::buildCanvasPopup() {
+    canvasPopup_ = new QMenu(this);
+    for (const PopupRow& item : commands_.canvasPopup()) {
+        const CommandRow* row = commands_.findById(item.commandId);
+        if (!row)
+            continue;
+        QAction* action = canvasPopup_->addAction(fromBytes(item.caption));
+        connect(action, &QAction::triggered, this, [this, row] { runCommand(*row); });
+    }
+}
+
+void MainWindow::buildPaintBar() {
+    paintBar_ = new QToolBar(QStringLiteral("Paintbar"), this);
+    paintBar_->setObjectName(QStringLiteral("ToolBar2"));
+    paintBar_->setMovable(false);
+    paintBar_->setIconSize(QSize(16, 16));
+    paintBar_->installEventFilter(this);
+    bool lastWasDivider = true;
+    for (const PaintBarItem& item : commands_.paintBar()) {
+        switch (item.kind) {
+        case PaintBarItem::Kind::Button: {
+            const CommandRow* row = commands_.findById(item.id);
+            if (!row)
+                break;
+            QAction* action = paintBar_->addAction(paintBarIcon(item.id), fromBytes(item.hint));
+            action->setToolTip(fromBytes(item.hint));
+            connect(action, &QAction::triggered, this, [this, row] { runCommand(*row); });
+            lastWasDivider = false;
+            break;
+        }
+        case PaintBarItem::Kind::CharBox: {
+            auto* box = new QLineEdit(paintBar_);
+            box->setFixedWidth(kCharBoxWidth);
+            box->setAlignment(Qt::AlignCenter);
+            box->setToolTip(fromBytes(item.id));
+            box->installEventFilter(this);
+            const auto field = item.field;
+            connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+                editor_.settings().*field = utf8ToCp1252(text.toStdString());
+            });
+            paintBar_->addWidget(box);
+            charBoxes_.emplace_back(box, field);
+            lastWasDivider = false;
+            break;
+        }
+        case PaintBarItem::Kind::Divider:
+            if (!lastWasDivider)
+                paintBar_->addSeparator();
+            lastWasDivider = true;
+            break;
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, paintBar_);
 }
 
 void MainWindow::buildStatusBar() {
@@ -129,6 +234,15 @@ void MainWindow::runCommand(const CommandRow& row) {
     CommandTable::run(editor_, row);
     ui_.endCommand();
     sync();
+    if (editor_.quitRequested)
+        close();
+}
+
+void MainWindow::endPastePreview() {
+    if (!editor_.preview.PreviewActive)
+        return;
+    SlideOff(editor_);
+    sync();
 }
 
 void MainWindow::pushTextViewEdits() {
@@ -160,6 +274,28 @@ void MainWindow::showTextViewLines() {
     textViewShown_ = true;
 }
 
+void MainWindow::applyWindowSwitches() {
+    const Settings& s = editor_.settings();
+    paintBar_->setVisible(s.ShowPaintbar);
+    statusBar()->setVisible(s.ShowStatusbar);
+    for (const auto& [box, field] : charBoxes_) {
+        const QString text = fromBytes(s.*field);
+        if (box->text() != text)
+            box->setText(text);
+    }
+    if (s.StayOnTop != stayOnTop_) {
+        stayOnTop_ = s.StayOnTop;
+        const bool shown = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, stayOnTop_);
+        if (shown)
+            show();
+    }
+    if (s.ShowInTask != inTaskbar_) {
+        inTaskbar_ = s.ShowInTask;
+        setTaskbarEntryVisible(this, inTaskbar_);
+    }
+}
+
 void MainWindow::sync() {
     setWindowTitle(fromBytes(editor_.document().caption));
     textEdit_->setFont(toQFont(editor_.canvas().font()));
@@ -174,6 +310,7 @@ void MainWindow::sync() {
     for (int i = 0; i < StatusBar::kFieldCount; ++i)
         showStatusField(i);
     progress_->showView(editor_.progress().view());
+    applyWindowSwitches();
     updateActions();
 }
 
@@ -181,6 +318,32 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (progress_->isVisible())
         progress_->move(ProgressWidget::centredIn(size(), progress_->size()));
+    endPastePreview();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        endPastePreview();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (editor_.quitRequested || closeQuery(editor_)) {
+        editor_.quitRequested = true;
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool onPaintBar =
+        watched == paintBar_ || (watched->parent() == paintBar_ && watched->isWidgetType());
+    if (onPaintBar && event->type() == QEvent::MouseButtonPress && editor_.preview.PreviewActive) {
+        ToolBar2MouseDown(editor_);
+        sync();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showStatusField(int field) {
@@ -203,6 +366,21 @@ void MainWindow::scrollCanvasTo(int col, int row) {
 void MainWindow::timerFired(TimerId id) {
     editor_.onTimer(id);
     sync();
+}
+
+void MainWindow::capturePastePreview(const CellRect& block) {
+    canvasView_->capturePreview(block);
+}
+
+void MainWindow::showSelectionNavigator() {
+    if (!navigator_) {
+        navigator_ = new SelectionNavigator(this, [this](NavStep step) {
+            navigateSelection(editor_, step);
+            sync();
+        });
+    }
+    navigator_->show();
+    navigator_->raise();
 }
 
 } // namespace glyphora

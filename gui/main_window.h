@@ -9,23 +9,34 @@
 #include <vector>
 
 class QLabel;
+class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QStackedWidget;
+class QToolBar;
 
 namespace glyphora {
 
 class CanvasView;
 class Editor;
 class ProgressWidget;
+class SelectionNavigator;
 
-// The main window: menus and shortcuts generated from the command table, the canvas view,
-// the text view over it, the status bar and the progress panel. It only shows the Editor's
-// state and turns Qt events into Editor calls.
+// The main window: menus, shortcuts, the canvas pop-up menu and the paint bar generated
+// from the command table, the canvas view, the text view over it, the status bar and the
+// progress panel. It only shows the Editor's state and turns Qt events into Editor calls.
 class MainWindow : public QMainWindow, private QtUiHost {
     Q_OBJECT
 public:
     static constexpr int kInitialWidth = 800;
     static constexpr int kInitialHeight = 543;
+
+    // The places around the canvas for the panels that commands show and hide: the colour
+    // bar above the canvas, the copy grid at the left, the pattern and knowledge-base panels
+    // at the right, the FigLet panel below.
+    enum class PanelPlace { ColorBar, Left, Right, Bottom };
+    // Puts a panel into its place; the panel shows and hides itself.
+    void setPanel(PanelPlace place, QWidget* panel);
 
     MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands);
     ~MainWindow() override;
@@ -38,16 +49,26 @@ public:
     CanvasView* canvasView() const { return canvasView_; }
     QPlainTextEdit* textView() const { return textEdit_; }
     ProgressWidget* progressWidget() const { return progress_; }
+    QToolBar* paintBar() const { return paintBar_; }
+    QMenu* canvasPopup() const { return canvasPopup_; }
+    SelectionNavigator* navigator() const { return navigator_; }
     QLabel* statusField(int index) const { return statusFields_.at(static_cast<size_t>(index)); }
     QAction* actionFor(std::string_view id) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
+    void buildCanvasPopup();
+    void buildPaintBar();
     void buildStatusBar();
     void updateActions();
+    void applyWindowSwitches();
+    void endPastePreview();
     void pushTextViewEdits();
     void showTextViewLines();
 
@@ -57,6 +78,8 @@ private:
     void repaintCanvasNow() override;
     void scrollCanvasTo(int col, int row) override;
     void timerFired(TimerId id) override;
+    void capturePastePreview(const CellRect& block) override;
+    void showSelectionNavigator() override;
 
     Editor& editor_;
     QtUi& ui_;
@@ -64,12 +87,20 @@ private:
     CanvasView* canvasView_ = nullptr;
     QPlainTextEdit* textEdit_ = nullptr;
     QStackedWidget* stack_ = nullptr;
+    std::array<QWidget*, 4> panelPlaces_{};
     ProgressWidget* progress_ = nullptr;
+    QToolBar* paintBar_ = nullptr;
+    QMenu* canvasPopup_ = nullptr;
+    SelectionNavigator* navigator_ = nullptr;
     std::array<QLabel*, 4> statusFields_{};
     std::vector<std::pair<QAction*, const CommandRow*>> actions_;
+    std::vector<std::pair<QLineEdit*, std::string Settings::*>> charBoxes_;
     // The lines the text view was last filled with, to refill it only when they change.
     TextLines shownLines_;
     bool textViewShown_ = false;
+    // The window switches as last applied, to touch the window only when they change.
+    bool stayOnTop_ = false;
+    bool inTaskbar_ = true;
 };
 
 } // namespace glyphora

@@ -285,4 +285,14 @@ void QtUi::scrollCanvasTo(int col, int row) {
         host_->scrollCanvasTo(col, row);
 }
 
+void QtUi::capturePastePreview(const CellRect& block) {
+    if (host_)
+        host_->capturePastePreview(block);
+}
+
+void QtUi::showSelectionNavigator() {
+    if (host_)
+        host_->showSelectionNavigator();
+}
+
 } // namespace glyphora

@@ -22,6 +22,8 @@ public:
     virtual void repaintCanvasNow() = 0;
     virtual void scrollCanvasTo(int col, int row) = 0;
     virtual void timerFired(TimerId id) = 0;
+    virtual void capturePastePreview(const CellRect& block) = 0;
+    virtual void showSelectionNavigator() = 0;
 };
 
 // The Ui services with real Qt dialogs, the system clipboard and window timers.
@@ -62,6 +64,8 @@ public:
     void progressChanged(const ProgressView& view) override;
     void repaintCanvas() override;
     void scrollCanvasTo(int col, int row) override;
+    void capturePastePreview(const CellRect& block) override;
+    void showSelectionNavigator() override;
 
     // "desc|*.a;*.b|desc2|*.c" as a Qt file-dialog filter "desc (*.a *.b);;desc2 (*.c)".
     static QString toQtFilter(const std::string& filter);

@@ -10,6 +10,7 @@ packages=(
   pkg-config
   qt6-base-dev
   libgl-dev
+  libxcb1-dev
   libstb-dev
   libjpeg-dev
   libpng-dev

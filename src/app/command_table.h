@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/settings.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -8,6 +10,22 @@
 namespace glyphora {
 
 class Editor;
+
+// An item of a pop-up menu: its own caption and the command it runs.
+struct PopupRow {
+    std::string_view caption;
+    std::string_view commandId;
+};
+
+// An element of the paint bar: a command button with its hint, a character box bound to a
+// painting character of the settings, or a divider.
+struct PaintBarItem {
+    enum class Kind { Button, CharBox, Divider };
+    Kind kind = Kind::Divider;
+    std::string_view id; // the command of a button, the settings field of a box
+    std::string_view hint;
+    std::string Settings::*field = nullptr;
+};
 
 // One menu item, pop-up item, shortcut or paint-bar button. The menus, the shortcuts and
 // the command-line tool are all built from these rows.
@@ -42,6 +60,11 @@ public:
     static std::span<const std::string_view> topLevelMenus();
 
     std::span<const CommandRow> rows() const { return rows_; }
+    // The canvas pop-up menu and the paint bar; items whose command is not in the table
+    // are not shown.
+    std::span<const PopupRow> canvasPopup() const;
+    std::span<const PaintBarItem> paintBar() const;
+
     const CommandRow* findById(std::string_view id) const;
     const CommandRow* findByMenuPath(std::string_view path) const;
     // Shortcut names compare case-insensitively ("ctrl+z" finds "Ctrl+Z").

@@ -38,6 +38,7 @@ Editor::Editor(Ui& ui, std::filesystem::path programDir, std::string instanceTag
     TextToGrid(welcomePicture(), canvas_);
     setShowGrid(settings_.ShowGrid);
     setGridSelection({0, 0, 0, 0});
+    textClip.ClipboardFilled = true;
 }
 
 void Editor::setColorMode(ColorMode mode) {
@@ -66,11 +67,24 @@ void Editor::setColorMode(ColorMode mode) {
 }
 
 void Editor::setGridSelection(CellRect rect) {
+    gridAnchor_ = {std::min(rect.left, rect.right), std::min(rect.top, rect.bottom)};
+    moveGridTo({std::max(rect.left, rect.right), std::max(rect.top, rect.bottom)}, true);
+    syncSelectionFields();
+}
+
+void Editor::moveGridTo(CellPos cell, bool extend) {
     const auto clampCol = [&](int c) { return std::clamp(c, 0, canvas_.colCount() - 1); };
     const auto clampRow = [&](int r) { return std::clamp(r, 0, canvas_.rowCount() - 1); };
+    gridCurrent_ = {clampCol(cell.col), clampRow(cell.row)};
+    if (!extend)
+        gridAnchor_ = gridCurrent_;
+    gridAnchor_ = {clampCol(gridAnchor_.col), clampRow(gridAnchor_.row)};
     gridSelection_ = {
-        clampCol(std::min(rect.left, rect.right)), clampRow(std::min(rect.top, rect.bottom)),
-        clampCol(std::max(rect.left, rect.right)), clampRow(std::max(rect.top, rect.bottom))};
+        std::min(gridAnchor_.col, gridCurrent_.col), std::min(gridAnchor_.row, gridCurrent_.row),
+        std::max(gridAnchor_.col, gridCurrent_.col), std::max(gridAnchor_.row, gridCurrent_.row)};
+}
+
+void Editor::syncSelectionFields() {
     sel_.CursorCol = sel_.SelEndCol = gridSelection_.left;
     sel_.CursorRow = sel_.SelEndRow = gridSelection_.top;
     sel_.SelStartCol = gridSelection_.right;
@@ -139,7 +153,7 @@ void Editor::scrollTo(int col, int row) {
 
 void Editor::Refresh() {
     canvas_.updateSizeFields();
-    setGridSelection(gridSelection_); // keep it inside a canvas that shrank
+    moveGridTo(gridCurrent_, true); // keep the selection inside a canvas that shrank
     Zellen();
     ui_.repaintCanvas();
     progress_.EffBarOff();

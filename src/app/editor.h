@@ -6,6 +6,7 @@
 #include "canvas/text_conversion.h"
 #include "canvas/undo.h"
 #include "config/settings.h"
+#include "edit/clipboard.h"
 #include "platform/ui.h"
 
 #include <filesystem>
@@ -44,6 +45,24 @@ struct DocumentState {
     std::string caption = "NoName.txt";
     // The "&Reopen" entries, newest first, at most 10.
     std::vector<std::string> ReopenList;
+};
+
+// A block image following the mouse after a copy or cut; a click decides how it is pasted.
+struct PastePreview {
+    bool PreviewActive = false;
+    // Set by "Copy wi&th Color": a plain click then pastes with colours.
+    bool PasteWithColor = false;
+    // The canvas block the image shows (clipped to the cells that were visible).
+    CellRect block;
+    // The cell under the mouse, where the image is drawn.
+    int col = 0;
+    int row = 0;
+};
+
+struct CellPos {
+    int col = 0;
+    int row = 0;
+    bool operator==(const CellPos&) const = default;
 };
 
 // The main window's state, free of any toolkit: the one canvas, the text view, undo, the
@@ -87,10 +106,18 @@ public:
     Color ActiveFontColor = kBlack;
     Color ActiveBackColor = kWhite;
 
-    // The grid's selection (inclusive). Setting it, as a drag or Shift+arrow does, copies
-    // it into the selection fields and shows the cursor position in status field 0.
+    // The grid's selection (inclusive), spanned by its anchor and its current cell. Setting
+    // it, as a drag does, copies it into the selection fields and shows the cursor position
+    // in status field 0.
     const CellRect& gridSelection() const { return gridSelection_; }
     void setGridSelection(CellRect rect);
+    // The grid's own moves: a new current cell, with the anchor staying (extend) or
+    // following it. Only the grid changes; the fields follow at the next key or mouse move.
+    void moveGridTo(CellPos cell, bool extend);
+    const CellPos& gridAnchor() const { return gridAnchor_; }
+    const CellPos& gridCurrent() const { return gridCurrent_; }
+    // Copies the grid's selection into the selection fields (every key press and mouse move).
+    void syncSelectionFields();
 
     // Normalises the selection before a command, taking an undo snapshot first unless
     // snapshots are suspended.
@@ -106,9 +133,12 @@ public:
     void ApplyFontSize(int size);
     void setShowGrid(bool show);
 
-    // The first visible cell of the canvas view, kept by the shell.
+    // The first visible cell of the canvas view and how many cells it shows, kept by the
+    // shell.
     int firstVisibleCol = 0;
     int firstVisibleRow = 0;
+    int visibleCols = 100;
+    int visibleRows = 60;
     void scrollTo(int col, int row);
 
     // Size fields, cell size, repaint, and the progress panel cleared.
@@ -124,6 +154,16 @@ public:
 
     static std::string randomInstanceTag();
 
+    TextClip textClip;
+    ColorClip colorClip;
+    PastePreview preview;
+    // The four digit keys 1, 2, 4, 5 type "/", "\", "_", "|" while RedefineKeys is on
+    // (a Settings flag); the manual colouring switches colour typed characters.
+    bool ManualPaintFont = false;
+    bool ManualPaintBack = false;
+    // Set when the program is to end (after the close query said yes).
+    bool quitRequested = false;
+
 private:
     Ui& ui_;
     std::filesystem::path programDir_;
@@ -135,6 +175,8 @@ private:
     TextView textView_;
     SelectionFields sel_;
     CellRect gridSelection_;
+    CellPos gridAnchor_;
+    CellPos gridCurrent_;
     DocumentState document_;
     ColorMode mode_ = ColorMode::Plain;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/cell_rect.h"
 #include "platform/color.h"
 #include "platform/font_spec.h"
 
@@ -13,18 +14,6 @@ namespace glyphora {
 
 // How much colour a document may carry; the digit is what the settings file stores.
 enum class ColorMode { Plain = 1, FontColored = 2, FullColored = 3, Ansi = 4 };
-
-// Inclusive cell rectangle.
-struct CellRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int width() const { return right - left + 1; }
-    int height() const { return bottom - top + 1; }
-    bool operator==(const CellRect&) const = default;
-};
 
 // One grid cell, 16 bytes: the text inline when it fits in 7 bytes (nearly always one
 // byte), otherwise an index into the canvas's table of long texts; the own foreground

@@ -253,6 +253,11 @@ CharMetrics HeadlessUi::measureChar(const FontSpec& font, char) {
     return {static_cast<int>(std::lround(size * 0.8)), static_cast<int>(std::lround(size * 1.5))};
 }
 
+void HeadlessUi::capturePastePreview(const CellRect& block) {
+    note("preview: " + std::to_string(block.width()) + " x " + std::to_string(block.height()) +
+         " at " + std::to_string(block.left) + "," + std::to_string(block.top));
+}
+
 void HeadlessUi::statusChanged(int field, std::string_view text) {
     // Field 0 follows every cursor move; the dump shows it.
     if (field != 0)

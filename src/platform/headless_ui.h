@@ -65,6 +65,8 @@ public:
     void progressChanged(const ProgressView& view) override;
     void repaintCanvas() override {}
     void scrollCanvasTo(int col, int row) override { scroll_ = {col, row}; }
+    void capturePastePreview(const CellRect& block) override;
+    void showSelectionNavigator() override { note("window: selection navigator"); }
 
 private:
     // The next answer, or nothing (recording the dialog as unanswered).

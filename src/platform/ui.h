@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/cell_rect.h"
 #include "platform/color.h"
 #include "platform/font_spec.h"
 #include "platform/progress.h"
@@ -88,6 +89,11 @@ public:
     virtual void progressChanged(const ProgressView& view) = 0;
     virtual void repaintCanvas() = 0;
     virtual void scrollCanvasTo(int col, int row) = 0;
+    // Takes the image of a block of the canvas as the view draws it, for the paste preview.
+    virtual void capturePastePreview(const CellRect& block) = 0;
+
+    // Windows that stay open beside the main window.
+    virtual void showSelectionNavigator() = 0;
 };
 
 // Shows the wait cursor for a scope and restores the normal one on every exit.

@@ -127,6 +127,90 @@ TEST_F(CliScript, UnansweredDialogExitsTwo) {
     EXPECT_NE(r.output.find("unanswered: font: Courier New 6 000000"), std::string::npos);
 }
 
+TEST_F(CliScript, TypingArrowsAndKeysEditTheCanvas) {
+    const Result r = runScript("click 2 1\n"
+                               "type \"Hi!\"\n"
+                               "key Enter\n"
+                               "key Down\n"
+                               "type x\n"
+                               "set RedefineKeys=Y\n"
+                               "click 0 0\n"
+                               "type 1245\n"
+                               "dump " +
+                               (dir / "state.json").string() + "\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json state = dump();
+    EXPECT_EQ(state["cells"][1][2], "H");
+    EXPECT_EQ(state["cells"][1][4], "!");
+    EXPECT_EQ(state["cells"][2][5], "x"); // the cursor moved down from (5, 1)
+    EXPECT_EQ(state["cells"][0][0], "/");
+    EXPECT_EQ(state["cells"][0][1], "\\");
+    EXPECT_EQ(state["cells"][0][2], "_");
+    EXPECT_EQ(state["cells"][0][3], "|");
+    EXPECT_EQ(state["cursor"], Json::array({4, 0}));
+}
+
+TEST_F(CliScript, CopyAndPreviewClicksPasteOverAndUnder) {
+    const Result r = runScript("set PastePreview=N\n"
+                               "select 0 0 79 49\n"
+                               "key Del\n"
+                               "click 0 0\n"
+                               "type \"a b\"\n"
+                               "click 0 2\n"
+                               "type xyz\n"
+                               "click 0 3\n"
+                               "type xyz\n"
+                               "set PastePreview=Y\n"
+                               "select 0 0 2 0\n"
+                               "key Ctrl+C\n"
+                               "move 0 2\n"
+                               "click 0 2 ctrl\n"
+                               "select 0 0 2 0\n"
+                               "key Ctrl+C\n"
+                               "click 0 3 alt\n"
+                               "select 0 0 2 0\n"
+                               "run CutBlock\n"
+                               "move 5 5\n"
+                               "click 5 5\n"
+                               "dump " +
+                               (dir / "state.json").string() + "\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("status3: Paste preview deactivated."), std::string::npos);
+    const Json state = dump();
+    EXPECT_EQ(state["cells"][2][0].get<std::string>() + state["cells"][2][1].get<std::string>() +
+                  state["cells"][2][2].get<std::string>(),
+              "ayb");
+    EXPECT_EQ(state["cells"][3][1], "y"); // paste under keeps the canvas on top
+    EXPECT_EQ(state["cells"][0][0], " "); // the cut blanked the source
+    EXPECT_EQ(state["cells"][5][5], "a");
+    EXPECT_EQ(state["cells"][5][7], "b");
+    EXPECT_EQ(state["clipboard"], "a b");
+    EXPECT_EQ(state["undo"]["count"], 5); // delete, three pastes' snapshots and the cut
+}
+
+TEST_F(CliScript, NavigatorAndCtrlClickBlocks) {
+    const Result r = runScript("clipboard \"abc\\ndef\"\n"
+                               "click 1 1\n"
+                               "key Ctrl+V\n"
+                               "click 10 10 ctrl\n"
+                               "nav right\n"
+                               "nav bottom-edge-down\n"
+                               "dump " +
+                               (dir / "state.json").string() + "\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json state = dump();
+    EXPECT_EQ(state["cells"][2][3], "f");
+    EXPECT_EQ(state["selection"], Json::array({11, 10, 13, 12}));
+    EXPECT_NE(r.output.find("beep"), std::string::npos);
+}
+
+TEST_F(CliScript, BadInputDirectivesFail) {
+    EXPECT_EQ(runScript("click 500 1\n").exitCode, 1);
+    EXPECT_EQ(runScript("key Hyper+Q\n").exitCode, 1);
+    EXPECT_EQ(runScript("nav sideways\n").exitCode, 1);
+    EXPECT_EQ(runScript("click 1 1 middle\n").exitCode, 1);
+}
+
 TEST(Cli, ListsCommandsAndHelp) {
     const Result list = runCli("--list-commands");
     ASSERT_EQ(list.exitCode, 0);

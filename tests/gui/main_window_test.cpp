@@ -6,16 +6,20 @@
 #include "platform/text_codec.h"
 #include "progress_widget.h"
 #include "qt_ui.h"
+#include "selection_navigator.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace glyphora;
@@ -50,10 +54,21 @@ private slots:
 
     void menusAreBuiltFromTheCommandTable() {
         Fixture f;
+        // The top-level menus that hold a visible item, in their fixed order.
+        QStringList expected;
+        for (const std::string_view top : CommandTable::topLevelMenus()) {
+            for (const CommandRow& row : f.commands.rows()) {
+                if (!row.hidden && splitMenuPath(row.menuPath).front() == top) {
+                    expected << caption(top);
+                    break;
+                }
+            }
+        }
         QStringList titles;
         for (QAction* menu : f.window.menuBar()->actions())
             titles << menu->text();
-        QCOMPARE(titles, (QStringList{"Edit&1", "&View", "&Options"}));
+        QCOMPARE(titles, expected);
+        QCOMPARE(titles.front(), QStringLiteral("&File"));
 
         for (const CommandRow& row : f.commands.rows()) {
             QAction* action = f.window.actionFor(row.id);
@@ -155,6 +170,114 @@ private slots:
         renderer.render(image, canvas, 0, 0, nullptr);
         for (int y = 0; y < 14; ++y)
             QCOMPARE(image.pixelColor(15, y), QColor(255, 255, 255)); // the next cell is clean
+    }
+
+    void paintBarStartsHiddenAndShowsThePaintingCharacters() {
+        Fixture f;
+        f.window.show();
+        QVERIFY(!f.window.paintBar()->isVisible());
+        f.window.actionFor("TogglePaintbar")->trigger();
+        QVERIFY(f.window.paintBar()->isVisible());
+        QStringList boxes;
+        for (QLineEdit* box : f.window.paintBar()->findChildren<QLineEdit*>())
+            boxes << box->text();
+        QCOMPARE(boxes.join(QString()), QStringLiteral("#_|-+\\/_|"));
+        // Editing a box changes the painting character.
+        QLineEdit* solid = f.window.paintBar()->findChildren<QLineEdit*>().front();
+        solid->selectAll();
+        QTest::keyClicks(solid, "@");
+        QCOMPARE(f.editor.settings().SolidChar, std::string("@"));
+    }
+
+    void canvasPopupOffersTheBuiltBlockCommands() {
+        Fixture f;
+        QStringList items;
+        for (QAction* action : f.window.canvasPopup()->actions())
+            items << action->text();
+        QCOMPARE(items.mid(0, 5),
+                 (QStringList{"Copy", "Cut", "Paste", "Paste over", "Select All"}));
+        QCOMPARE(items.back(), QStringLiteral("Delete"));
+    }
+
+    void typingAndArrowsOnTheCanvas() {
+        Fixture f;
+        f.window.show();
+        CanvasView* view = f.window.canvasView();
+        view->setFocus();
+        const QPoint cell = view->cellOrigin(3, 2) + QPoint(2, 2);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+        QTest::keyClicks(view, QStringLiteral("AÄ"));
+        QCOMPARE(f.editor.canvas().text(3, 2), std::string_view("A"));
+        QCOMPARE(f.editor.canvas().text(4, 2), std::string_view("\xC4"));
+        QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(f.editor.gridSelection(), (CellRect{5, 2, 5, 3}));
+        QCOMPARE(f.window.statusField(0)->text(), QStringLiteral("Pos.: X=6 Y=4"));
+    }
+
+    void pastePreviewFollowsTheMouseAndPastesOnClick() {
+        Fixture f;
+        f.window.show();
+        CanvasView* view = f.window.canvasView();
+        f.editor.canvas().setText(0, 0, "a");
+        f.editor.canvas().setText(1, 0, "b");
+        f.editor.setGridSelection({0, 0, 1, 0});
+        f.window.actionFor("CopyBlock")->trigger();
+        QVERIFY(f.editor.preview.PreviewActive);
+        const CellMetrics& m = f.editor.canvas().metrics;
+        QCOMPARE(view->previewImage().size(),
+                 QSize(2 * CanvasRenderer::columnPitch(m), CanvasRenderer::rowPitch(m)));
+        QCOMPARE(view->viewport()->cursor().shape(), Qt::DragMoveCursor);
+
+        for (int col = 4; col <= 6; ++col) {
+            const QPointF at = view->cellOrigin(col, 5) + QPoint(1, 1);
+            QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(view->viewport(), &move);
+            QCOMPARE(f.editor.preview.col, col);
+            QCOMPARE(f.editor.preview.row, 5);
+        }
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          view->cellOrigin(6, 5) + QPoint(1, 1));
+        QVERIFY(!f.editor.preview.PreviewActive);
+        QCOMPARE(f.editor.canvas().text(6, 5), std::string_view("a"));
+        QCOMPARE(f.editor.canvas().text(7, 5), std::string_view("b"));
+        QCOMPARE(view->viewport()->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void openingAMenuEndsThePreview() {
+        Fixture f;
+        f.window.show();
+        f.window.actionFor("CopyBlock")->trigger();
+        QVERIFY(f.editor.preview.PreviewActive);
+        QMenu* edit = f.window.menuBar()->actions().at(1)->menu();
+        QMetaObject::invokeMethod(edit, "aboutToShow");
+        QVERIFY(!f.editor.preview.PreviewActive);
+        QCOMPARE(f.window.statusField(3)->text(), QStringLiteral("Paste preview deactivated."));
+    }
+
+    void exitAsksAndClosesTheWindow() {
+        Fixture f;
+        f.window.show();
+        f.editor.settings().ShowInfoMessages = false;
+        f.window.actionFor("ExitProgram")->trigger();
+        QVERIFY(f.editor.quitRequested);
+        QVERIFY(!f.window.isVisible());
+    }
+
+    void navigatorMovesTheSelection() {
+        Fixture f;
+        f.window.show();
+        f.editor.setGridSelection({2, 2, 3, 3});
+        f.window.actionFor("ShowSelectionNavigator")->trigger();
+        QVERIFY(f.window.navigator());
+        QCOMPARE(f.window.navigator()->windowTitle(), QStringLiteral("--=<({O})>=--"));
+        QPushButton* right = nullptr;
+        for (QPushButton* b : f.window.navigator()->findChildren<QPushButton*>())
+            if (b->toolTip() == QStringLiteral("move right"))
+                right = b;
+        QVERIFY(right);
+        right->click();
+        QCOMPARE(f.editor.gridSelection(), (CellRect{3, 2, 4, 3}));
     }
 
     void viewScrollsInCellsAndReportsTheFirstVisibleCell() {

@@ -1,0 +1,150 @@
+#include "edit/input_commands.h"
+
+#include "edit/clipboard_commands.h"
+
+namespace glyphora {
+
+namespace {
+
+constexpr unsigned char kLastControlCode = 31;
+
+unsigned char redefined(unsigned char ch) {
+    switch (ch) {
+    case '1':
+        return '/';
+    case '2':
+        return '\\';
+    case '4':
+        return '_';
+    case '5':
+        return '|';
+    default:
+        return ch;
+    }
+}
+
+} // namespace
+
+void Grid1KeyPress(Editor& editor, unsigned char ch) {
+    if (editor.settings().RedefineKeys)
+        ch = redefined(ch);
+    if (ch <= kLastControlCode)
+        return;
+    CharCanvas& canvas = editor.canvas();
+    SelectionFields& sel = editor.sel();
+    const int col = sel.CursorCol;
+    const int row = sel.CursorRow;
+    canvas.setText(col, row, std::string_view(reinterpret_cast<const char*>(&ch), 1));
+    if (editor.ManualPaintFont)
+        canvas.SetFontCell(col, row, editor.ActiveFontColor);
+    if (editor.ManualPaintBack)
+        canvas.SetColorCell(col, row, editor.ActiveBackColor);
+
+    sel.CursorCol = col + 1;
+    sel.CursorRow = row;
+    if (sel.CursorCol >= canvas.colCount()) {
+        sel.CursorCol = 0;
+        if (++sel.CursorRow >= canvas.rowCount())
+            sel.CursorRow = 0;
+    }
+    editor.moveGridTo({sel.CursorCol, sel.CursorRow}, false);
+    editor.syncSelectionFields();
+}
+
+void Grid1KeyDown(Editor& editor) {
+    editor.syncSelectionFields();
+}
+
+void Grid1SelectCell(Editor& editor, CellPos cell) {
+    SelectionFields& sel = editor.sel();
+    const CellRect previous = editor.gridSelection();
+    sel.CursorCol = sel.SelEndCol = cell.col;
+    sel.CursorRow = sel.SelEndRow = cell.row;
+    sel.SelStartCol = previous.right;
+    sel.SelStartRow = previous.bottom;
+    editor.status().setField(StatusBar::kPositionField,
+                             StatusBar::positionText(cell.col, cell.row));
+}
+
+void canvasArrowKey(Editor& editor, int dCol, int dRow, bool shift) {
+    Grid1KeyDown(editor);
+    const CellPos from = editor.gridCurrent();
+    const CellPos to{std::clamp(from.col + dCol, 0, editor.canvas().colCount() - 1),
+                     std::clamp(from.row + dRow, 0, editor.canvas().rowCount() - 1)};
+    if (to == from)
+        return;
+    Grid1SelectCell(editor, to);
+    editor.moveGridTo(to, shift);
+}
+
+void canvasMousePress(Editor& editor, CellPos cell, MouseButton button, Modifiers mods) {
+    if (button == MouseButton::Left) {
+        Grid1SelectCell(editor, cell);
+        editor.moveGridTo(cell, mods.shift);
+    }
+    Grid1MouseDown(editor, button, mods);
+}
+
+void Grid1MouseDown(Editor& editor, MouseButton button, Modifiers mods) {
+    PastePreview& preview = editor.preview;
+    if (preview.PreviewActive) {
+        if (button == MouseButton::Right) {
+            SlideOff(editor);
+            return;
+        }
+        if (button != MouseButton::Left)
+            return;
+        if (mods.ctrl)
+            PasteOver(editor);
+        else if (mods.alt)
+            PasteUnder(editor);
+        else if (preview.PasteWithColor)
+            PasteColorBlock(editor);
+        else
+            PasteBlock(editor);
+        SlideOff(editor);
+        editor.status().setField(StatusBar::kMessageField, {});
+        return;
+    }
+    if (button == MouseButton::Left && mods.ctrl && editor.textClip.ClipboardFilled) {
+        editor.ui().beep();
+        const SelectionFields& sel = editor.sel();
+        editor.setGridSelection({sel.SelEndCol, sel.SelEndRow,
+                                 sel.SelEndCol + editor.textClip.ClipLastCol,
+                                 sel.SelEndRow + editor.textClip.ClipLastRow});
+    }
+}
+
+void canvasMouseMove(Editor& editor, CellPos cell, bool leftHeld, Modifiers) {
+    PastePreview& preview = editor.preview;
+    if (preview.PreviewActive) {
+        preview.col = cell.col;
+        preview.row = cell.row;
+        return;
+    }
+    if (leftHeld)
+        editor.moveGridTo(cell, true);
+    editor.syncSelectionFields();
+}
+
+void Grid1DblClick(Editor& editor) {
+    const ColorMode mode = editor.colorMode();
+    if (mode == ColorMode::Plain)
+        return;
+    CharCanvas& canvas = editor.canvas();
+    const int col = editor.sel().CursorCol;
+    const int row = editor.sel().CursorRow;
+    canvas.SetFontCell(col, row, editor.ActiveFontColor);
+    if (mode == ColorMode::FullColored || mode == ColorMode::Ansi)
+        canvas.SetColorCell(col, row, editor.ActiveBackColor);
+}
+
+void ToolBar2MouseDown(Editor& editor) {
+    SlideOff(editor);
+}
+
+void ToggleKeyRedefinition(Editor& editor) {
+    editor.settings().RedefineKeys = !editor.settings().RedefineKeys;
+}
+
+} // namespace glyphora

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/editor.h"
+
+namespace glyphora {
+
+enum class MouseButton { Left, Right, Middle };
+
+struct Modifiers {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+};
+
+// Keyboard and mouse on the canvas. Cells change only through these and the commands;
+// there is no in-place cell editor.
+
+// A typed character (a byte of the code page): the redefined digit keys, control codes
+// ignored, the manual colour switches, then the typewriter advance with wrap to (0, 0).
+void Grid1KeyPress(Editor& editor, unsigned char ch);
+// Any key on the canvas: the fields take the grid's selection before the grid moves.
+void Grid1KeyDown(Editor& editor);
+// The grid selects a cell (click or arrow key): cursor and current corner take the new
+// cell at once, the other corner the previous selection's bottom-right.
+void Grid1SelectCell(Editor& editor, CellPos cell);
+// An arrow key: the current cell moves; with Shift the selection stretches from its anchor.
+void canvasArrowKey(Editor& editor, int dCol, int dRow, bool shift);
+// A mouse button pressed over a cell: the left button selects it (Shift extends), then
+// the preview clicks and the Ctrl+click block of the clipboard's size.
+void canvasMousePress(Editor& editor, CellPos cell, MouseButton button, Modifiers mods);
+void Grid1MouseDown(Editor& editor, MouseButton button, Modifiers mods);
+// The mouse over a cell; with the left button held it drags the selection. A running
+// paste preview follows it.
+void canvasMouseMove(Editor& editor, CellPos cell, bool leftHeld, Modifiers mods);
+// Colours the cursor cell with the active colours the mode allows.
+void Grid1DblClick(Editor& editor);
+// A mouse press on the paint bar.
+void ToolBar2MouseDown(Editor& editor);
+
+void ToggleKeyRedefinition(Editor& editor);
+
+} // namespace glyphora

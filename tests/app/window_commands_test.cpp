@@ -1,0 +1,60 @@
+#include "app/editor.h"
+#include "app/window_commands.h"
+#include "platform/headless_ui.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace glyphora {
+namespace {
+
+TEST(WindowCommands, ExitAsksOnlyWhileInfoMessagesAreOn) {
+    test::TempDir dir;
+    HeadlessUi ui;
+    Editor editor(ui, dir.path(), "303");
+    ui.queueAnswer("no");
+    ExitProgram(editor);
+    EXPECT_FALSE(editor.quitRequested);
+    ui.queueAnswer("yes");
+    ExitProgram(editor);
+    EXPECT_TRUE(editor.quitRequested);
+    EXPECT_EQ(ui.transcript().back(), "confirm:  Close program ?  -> yes");
+
+    editor.quitRequested = false;
+    ToggleInfoMessages(editor);
+    ExitProgram(editor);
+    EXPECT_TRUE(editor.quitRequested);
+    EXPECT_EQ(ui.pendingAnswers(), 0u);
+}
+
+TEST(WindowCommands, SwitchesToggleTheirSettings) {
+    test::TempDir dir;
+    HeadlessUi ui;
+    Editor editor(ui, dir.path(), "304");
+    TogglePaintbar(editor);
+    ToggleStatusbar(editor);
+    ToggleStayOnTop(editor);
+    ToggleShowInTask(editor);
+    const Settings& s = editor.settings();
+    EXPECT_TRUE(s.ShowPaintbar);
+    EXPECT_FALSE(s.ShowStatusbar);
+    EXPECT_TRUE(s.StayOnTop);
+    EXPECT_FALSE(s.ShowInTask);
+}
+
+TEST(WindowCommands, RefreshClearsALeftoverProgressPanel) {
+    test::TempDir dir;
+    HeadlessUi ui;
+    Editor editor(ui, dir.path(), "305");
+    editor.progress().ShowBar("Converting ...", true, "Step 1 of 3");
+    editor.progress().EffBarOn(4);
+    editor.canvas().setSize(12, 7);
+    RefreshWindow(editor);
+    EXPECT_FALSE(editor.progress().view().visible);
+    EXPECT_FALSE(editor.progress().view().animated);
+    EXPECT_EQ(editor.canvas().widthField, "12");
+    EXPECT_EQ(ui.cursor(), AppCursor::Normal);
+}
+
+} // namespace
+} // namespace glyphora

@@ -1,0 +1,143 @@
+#include "edit/input_commands.h"
+#include "platform/headless_ui.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace glyphora {
+namespace {
+
+struct Input : ::testing::Test {
+    test::TempDir dir;
+    HeadlessUi ui;
+    Editor editor{ui, dir.path(), "101"};
+
+    void type(std::string_view text) {
+        for (const char ch : text) {
+            Grid1KeyDown(editor);
+            Grid1KeyPress(editor, static_cast<unsigned char>(ch));
+        }
+    }
+    void click(int col, int row, Modifiers mods = {}) {
+        canvasMouseMove(editor, {col, row}, false, mods);
+        canvasMousePress(editor, {col, row}, MouseButton::Left, mods);
+    }
+};
+
+TEST_F(Input, TypingAdvancesLikeATypewriterAndWrapsToTheTopLeft) {
+    editor.canvas().setSize(3, 2);
+    click(1, 1);
+    type("ab");
+    EXPECT_EQ(editor.canvas().text(1, 1), "a");
+    EXPECT_EQ(editor.canvas().text(2, 1), "b");
+    EXPECT_EQ(editor.sel().CursorCol, 0); // past the last cell of the last row
+    EXPECT_EQ(editor.sel().CursorRow, 0);
+    EXPECT_EQ(editor.gridSelection(), (CellRect{0, 0, 0, 0}));
+    type("c");
+    EXPECT_EQ(editor.canvas().text(0, 0), "c");
+    EXPECT_EQ(editor.undoRing().count(), 0); // typing takes no snapshot
+}
+
+TEST_F(Input, RedefinedDigitKeysTypeLineArt) {
+    editor.settings().RedefineKeys = true;
+    click(0, 0);
+    type("12345");
+    std::string row;
+    for (int c = 0; c < 5; ++c)
+        row += editor.canvas().text(c, 0);
+    EXPECT_EQ(row, "/\\3_|");
+}
+
+TEST_F(Input, ControlKeysChangeNothing) {
+    click(4, 4);
+    const std::string before(editor.canvas().text(4, 4));
+    type("\r\b\t\x1b");
+    EXPECT_EQ(editor.canvas().text(4, 4), before);
+    EXPECT_EQ(editor.sel().CursorCol, 4);
+}
+
+TEST_F(Input, ManualColourSwitchesColourTypedCells) {
+    editor.canvas().SetColorCell(0, 0, 0x111111);
+    click(0, 0);
+    type("k");
+    EXPECT_EQ(editor.canvas().background(0, 0), 0x111111u); // switches off: colours kept
+    EXPECT_FALSE(editor.canvas().hasOwnFont(0, 0));
+
+    editor.ManualPaintFont = editor.ManualPaintBack = true;
+    editor.ActiveFontColor = 0x0000FF;
+    editor.ActiveBackColor = 0x00FF00;
+    type("m");
+    EXPECT_EQ(editor.canvas().foreground(1, 0), 0x0000FFu);
+    EXPECT_EQ(editor.canvas().background(1, 0), 0x00FF00u);
+}
+
+TEST_F(Input, DoubleClickColoursWhatTheModeAllows) {
+    editor.ActiveFontColor = 0x0000FF;
+    editor.ActiveBackColor = 0x00FF00;
+    click(2, 2);
+    Grid1DblClick(editor);
+    EXPECT_FALSE(editor.canvas().hasOwnFont(2, 2)); // Plain: nothing
+
+    editor.setColorMode(ColorMode::FontColored);
+    Grid1DblClick(editor);
+    EXPECT_EQ(editor.canvas().foreground(2, 2), 0x0000FFu);
+    EXPECT_FALSE(editor.canvas().hasOwnBrush(2, 2));
+
+    editor.setColorMode(ColorMode::FullColored);
+    Grid1DblClick(editor);
+    EXPECT_EQ(editor.canvas().background(2, 2), 0x00FF00u);
+}
+
+TEST_F(Input, ClickingSetsTheCursorAtOnceAndTheOtherCornerFromThePreviousSelection) {
+    editor.setGridSelection({2, 2, 6, 5});
+    canvasMousePress(editor, {10, 12}, MouseButton::Left, {});
+    EXPECT_EQ(editor.sel().CursorCol, 10);
+    EXPECT_EQ(editor.sel().SelEndRow, 12);
+    EXPECT_EQ(editor.sel().SelStartCol, 6); // until the next move or key
+    EXPECT_EQ(editor.sel().SelStartRow, 5);
+    EXPECT_EQ(editor.status().field(0), "Pos.: X=11 Y=13");
+    canvasMouseMove(editor, {10, 12}, false, {});
+    EXPECT_EQ(editor.sel().SelStartCol, 10);
+    EXPECT_EQ(editor.gridSelection(), (CellRect{10, 12, 10, 12}));
+}
+
+TEST_F(Input, DraggingAndShiftClickStretchTheSelection) {
+    click(5, 5);
+    canvasMouseMove(editor, {2, 8}, true, {});
+    EXPECT_EQ(editor.gridSelection(), (CellRect{2, 5, 5, 8}));
+    EXPECT_EQ(editor.sel().SelStartCol, 5);
+    click(9, 9, {true, false, false});
+    EXPECT_EQ(editor.gridSelection(), (CellRect{5, 5, 9, 9}));
+}
+
+TEST_F(Input, ArrowKeysMoveAndShiftArrowsExtend) {
+    click(3, 3);
+    canvasArrowKey(editor, 1, 0, false);
+    EXPECT_EQ(editor.gridSelection(), (CellRect{4, 3, 4, 3}));
+    canvasArrowKey(editor, 0, 1, true);
+    canvasArrowKey(editor, 0, 1, true);
+    EXPECT_EQ(editor.gridSelection(), (CellRect{4, 3, 4, 5}));
+    Grid1KeyDown(editor);
+    EXPECT_EQ(editor.sel().SelStartRow, 5);
+    click(0, 0);
+    canvasArrowKey(editor, -1, -1, false); // at the edge: stays
+    EXPECT_EQ(editor.gridSelection(), (CellRect{0, 0, 0, 0}));
+}
+
+TEST_F(Input, CtrlClickMarksABlockOfTheClipboardsSize) {
+    editor.textClip.ClipLastCol = 3;
+    editor.textClip.ClipLastRow = 1;
+    click(10, 10, {false, true, false});
+    EXPECT_EQ(editor.gridSelection(), (CellRect{10, 10, 13, 11}));
+    EXPECT_EQ(std::count(ui.transcript().begin(), ui.transcript().end(), "beep"), 1);
+}
+
+TEST_F(Input, KeyRedefinitionToggles) {
+    ToggleKeyRedefinition(editor);
+    EXPECT_TRUE(editor.settings().RedefineKeys);
+    ToggleKeyRedefinition(editor);
+    EXPECT_FALSE(editor.settings().RedefineKeys);
+}
+
+} // namespace
+} // namespace glyphora
