@@ -203,8 +203,13 @@ void MainWindow::buildPaintBar() {
 }
 
 void MainWindow::buildStatusBar() {
+    // A compact font, so "Pos.: X=1234 Y=1234" fits its 100 pixels.
+    QFont font = statusBar()->font();
+    font.setPointSizeF(std::min(font.pointSizeF(), 8.0));
+    statusBar()->setFont(font);
     for (int i = 0; i < StatusBar::kFieldCount; ++i) {
         auto* label = new QLabel(this);
+        label->setContentsMargins(2, 0, 2, 0);
         label->setFixedWidth(StatusBar::kFieldWidths[static_cast<size_t>(i)]);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusBar()->addWidget(label);
