@@ -57,6 +57,7 @@ TEST_F(OpenSave, WindowsTextWithAndWithoutOptimizing) {
     EXPECT_EQ(doc.CurrentFormat, 1);
     EXPECT_TRUE(doc.SaveEnabled);
     EXPECT_EQ(doc.ReopenList, std::vector<std::string>{(dir / "pic.txt").string()});
+    EXPECT_TRUE(saw("progress: Saving ... / Step 1 of 1"));
     EXPECT_EQ(ui.lastProgress().visible, false);
     EXPECT_EQ(ui.cursor(), AppCursor::Normal);
 
@@ -261,6 +262,11 @@ TEST_F(OpenSave, OpeningTextNamesTheDocumentAfterTheFile) {
     ui.queueAnswer("cancel");
     OpenCommand(editor);
     EXPECT_EQ(doc.caption, "Art.TXT");
+
+    ForgetDocumentFile(editor); // what "&New" does to the names
+    EXPECT_EQ(doc.caption, "NoName");
+    EXPECT_EQ(doc.CurrentFileName, "-");
+    EXPECT_FALSE(saveEnabled(editor));
 }
 
 TEST_F(OpenSave, GridFilesTakeTheirOwnSizeAndPathsAreTestedWhole) {
