@@ -104,9 +104,11 @@ void FormShow(Editor& editor) {
 std::optional<std::string> StartupDocument(Editor& editor, const std::vector<std::string>& args) {
     if (args.empty())
         return std::nullopt;
-    std::string joined;
-    for (const std::string& arg : args)
-        joined += (joined.empty() ? "" : " ") + arg;
+    std::string joined = args.front();
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        joined += ' ';
+        joined += args[i];
+    }
     std::error_code ec;
     const fs::path path = fs::absolute(joined, ec);
     if (ec || !isExistingFile(path))
@@ -114,7 +116,7 @@ std::optional<std::string> StartupDocument(Editor& editor, const std::vector<std
     if (hasTypeOf(kStartupTypes, joined))
         return path.string();
     editor.StatusMessage(kStartupTypeError);
-    editor.document().CurrentFileName = kNoFile;
+    editor.document().CurrentFileName = std::string(kNoFile);
     editor.document().caption = kRejectedCaption;
     return std::nullopt;
 }

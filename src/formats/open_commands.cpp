@@ -148,7 +148,7 @@ void Myopen(Editor& editor) {
     if (result.outcome == OpenOutcome::Failed) {
         editor.ui().beep();
         editor.ui().message(kCannotRead);
-        doc.CurrentFileName = kNoFile;
+        doc.CurrentFileName = std::string(kNoFile);
         doc.SaveEnabled = false;
         return;
     }
@@ -165,7 +165,7 @@ void Myopen(Editor& editor) {
         doc.CurrentFileName = name;
         doc.caption = fileName;
     } else {
-        doc.CurrentFileName = kNoFile;
+        doc.CurrentFileName = std::string(kNoFile);
     }
     editor.settings().WorkingDirectory = fs::path(name).parent_path().string();
 
@@ -185,7 +185,7 @@ void MyReopen(Editor& editor, const std::string& entry) {
 void ForgetDocumentFile(Editor& editor) {
     DocumentState& doc = editor.document();
     doc.caption = kNewDocumentCaption;
-    doc.CurrentFileName = kNoFile;
+    doc.CurrentFileName = std::string(kNoFile);
     doc.SaveEnabled = false;
 }
 

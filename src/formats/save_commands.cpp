@@ -128,7 +128,7 @@ void saveit(Editor& editor) {
     }
     if (editor.textView().visible)
         ToggleTextView(editor);
-    doc.CurrentFileName = kNoFile;
+    doc.CurrentFileName = std::string(kNoFile);
     // Shown at once and kept until the result replaces it.
     editor.status().setField(StatusBar::kMessageField, kSavingNow);
     editor.textView().lines.clear();
