@@ -3,6 +3,7 @@
 #include "canvas_renderer.h"
 #include "canvas_size_dialog.h"
 #include "platform/text_codec.h"
+#include "save_browser_dialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -195,6 +196,13 @@ std::optional<FontSpec> QtUi::chooseFont(const FontSpec& initial) {
 
 std::optional<CanvasSizeReply> QtUi::canvasSize(const CanvasSizeRequest& request) {
     CanvasSizeDialog dialog(request, parent());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.reply();
+}
+
+std::optional<SaveBrowserReply> QtUi::saveBrowser(const SaveBrowserRequest& request) {
+    SaveBrowserDialog dialog(request, parent());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.reply();

@@ -1,5 +1,7 @@
 #include "app/editor.h"
 
+#include "formats/open_save_commands.h"
+
 #include <algorithm>
 #include <random>
 
@@ -163,6 +165,9 @@ void Editor::Refresh() {
 void Editor::onTimer(TimerId id) {
     if (id == TimerId::Status && status_.timerEnabled())
         status_.Timer1Tick();
+    // The autosave timer runs exactly while "Autosav&e" is checked.
+    if (id == TimerId::Autosave && settings_.Autosave)
+        AutosaveTick(*this);
 }
 
 Settings Editor::currentSettings() const {

@@ -45,6 +45,14 @@ struct DocumentState {
     std::string caption = "NoName.txt";
     // The "&Reopen" entries, newest first, at most 10.
     std::vector<std::string> ReopenList;
+    // The file saveit writes (it may append the type's extension), and whether it asks
+    // before overwriting.
+    std::string SaveTargetName;
+    bool SilentSave = false;
+    // The open dialog's file name, the file Myopen reads.
+    std::string OpenFileName;
+    // "&Save": off at start and after a failed open, on once a document has a file.
+    bool SaveEnabled = false;
 };
 
 // A block image following the mouse after a copy or cut; a click decides how it is pasted.

@@ -219,6 +219,26 @@ std::optional<CanvasSizeReply> HeadlessUi::canvasSize(const CanvasSizeRequest& r
     return reply;
 }
 
+std::optional<SaveBrowserReply> HeadlessUi::saveBrowser(const SaveBrowserRequest& request) {
+    const std::string dialog =
+        "browser: " + request.fileName + " " + std::to_string(request.formatCode);
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    const std::size_t blank = answer->find(' ');
+    const std::optional<int> code =
+        blank == std::string::npos ? std::nullopt : parseInt(answer->substr(0, blank));
+    const std::size_t pathStart =
+        blank == std::string::npos ? std::string::npos : answer->find_first_not_of(' ', blank);
+    if (!code || pathStart == std::string::npos) {
+        note(dialog + " -> cancel");
+        return std::nullopt;
+    }
+    SaveBrowserReply reply{*code, answer->substr(pathStart)};
+    note(dialog + " -> " + std::to_string(reply.formatCode) + " " + reply.path);
+    return reply;
+}
+
 void HeadlessUi::beep() {
     note("beep");
 }

@@ -48,6 +48,8 @@ public:
     std::optional<FontSpec> chooseFont(const FontSpec& initial) override;
     // Answer "W H" (any texts without blanks), empty for the proposals, or "cancel".
     std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) override;
+    // Answer "CODE PATH" (the path may hold blanks) or "cancel".
+    std::optional<SaveBrowserReply> saveBrowser(const SaveBrowserRequest& request) override;
 
     std::string clipboardText() override { return clipboard_; }
     void setClipboardText(std::string_view text) override { clipboard_ = std::string(text); }

@@ -47,6 +47,20 @@ struct CanvasSizeReply {
     std::string height;
 };
 
+// The save-as browser: the file name and file type it starts with (the type as its
+// FormatCode), the folder its lists start in and the program's folder for "&Prog.dir.".
+// The reply is the chosen type's code and the full path of the file-name field.
+struct SaveBrowserRequest {
+    std::string fileName;
+    int formatCode = 0;
+    std::string folder;
+    std::string programDir;
+};
+struct SaveBrowserReply {
+    int formatCode = 0;
+    std::string path;
+};
+
 enum class TimerId { Status, Autosave };
 enum class AppCursor { Normal, Busy };
 enum class FontPitch { Any, Fixed };
@@ -68,6 +82,7 @@ public:
 
     // The program's own dialogs.
     virtual std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) = 0;
+    virtual std::optional<SaveBrowserReply> saveBrowser(const SaveBrowserRequest& request) = 0;
 
     // Environment.
     virtual std::string clipboardText() = 0;

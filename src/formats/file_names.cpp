@@ -1,0 +1,55 @@
+#include "formats/file_names.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace glyphora {
+
+namespace {
+
+char upperChar(char ch) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+}
+
+std::size_t nameStart(std::string_view path) {
+    const std::size_t separator = path.find_last_of("/\\");
+    return separator == std::string_view::npos ? 0 : separator + 1;
+}
+
+} // namespace
+
+std::string upperCase(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), upperChar);
+    return out;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return upperChar(x) == upperChar(y);
+           });
+}
+
+bool containsIgnoringCase(std::string_view text, std::string_view needle) {
+    return upperCase(text).find(upperCase(needle)) != std::string::npos;
+}
+
+std::string_view fileNameOf(std::string_view path) {
+    return path.substr(nameStart(path));
+}
+
+std::string_view directoryOf(std::string_view path) {
+    const std::size_t start = nameStart(path);
+    if (start == 0)
+        return {};
+    // The root keeps its separator.
+    return path.substr(0, start == 1 ? 1 : start - 1);
+}
+
+std::string upperExtension(std::string_view path) {
+    const std::string_view name = fileNameOf(path);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string() : upperCase(name.substr(dot));
+}
+
+} // namespace glyphora

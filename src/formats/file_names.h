@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace glyphora {
+
+// Name tests as the dispatchers make them: on upper-cased byte strings, so ".htm" and
+// ".HTM" are the same, and on the whole path where a rule says "contains".
+std::string upperCase(std::string_view text);
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+// Whether the upper-cased text contains the upper-cased needle anywhere.
+bool containsIgnoringCase(std::string_view text, std::string_view needle);
+
+// The part after the last separator ("/" or "\"), the whole text without one.
+std::string_view fileNameOf(std::string_view path);
+// Everything before the file name, without a trailing separator ("" for a bare name).
+std::string_view directoryOf(std::string_view path);
+// The file name's extension from its last ".", dot included, in upper case; "" without one.
+std::string upperExtension(std::string_view path);
+
+} // namespace glyphora

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+namespace glyphora {
+
+// Writes a document file without ever losing the one it replaces: the content goes to a
+// new temporary file beside the target, which is renamed over the target only when every
+// byte was written and flushed. On any failure the target keeps its old bytes and the
+// temporary file is removed. An existing target's permissions carry over.
+bool writeFileSafely(const std::filesystem::path& target,
+                     const std::function<bool(std::FILE*)>& write);
+bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes);
+
+// "Bac&kup": renames the file to its full name + ".bak". An older backup of that name is
+// kept, as the rename onto an existing name fails; the caller then overwrites the file.
+// True when the file was renamed.
+bool backupFile(const std::filesystem::path& target);
+
+} // namespace glyphora

@@ -1,0 +1,192 @@
+// Myopen and the commands that lead to it: "&Open", "&Reopen".
+#include "app/editor.h"
+#include "canvas/canvas_commands.h"
+#include "canvas/grid_file.h"
+#include "formats/file_format_table.h"
+#include "formats/file_names.h"
+#include "formats/open_save_commands.h"
+#include "formats/reopen_list.h"
+#include "formats/text_file_reader.h"
+
+#include <array>
+#include <system_error>
+
+namespace glyphora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kOpenTitle = "Open";
+constexpr const char* kCannotRead = "Couldn`t read file.";
+constexpr const char* kNewDocumentCaption = "NoName";
+constexpr const char* kImportedPrefix = "gl_";
+
+// ".GLG": the grid text, read onto an emptied canvas so the document is the file's size
+// and nothing of the previous document stays around it.
+OpenBranchResult readGridDocument(Editor& editor, const fs::path& file) {
+    if (editor.colorMode() != ColorMode::Plain)
+        editor.setColorMode(ColorMode::Plain);
+    std::string bytes;
+    if (!readFileBytes(file, bytes))
+        return {OpenOutcome::Failed};
+    const GridExtent extent = measureGridBytes(bytes);
+    if (!CharCanvas::sizeFits(extent.cols, extent.rows))
+        return {OpenOutcome::Failed};
+    CharCanvas& canvas = editor.canvas();
+    canvas.setSize(1, 1);
+    canvas.clearTexts();
+    readGridBytes(canvas, bytes);
+    return {};
+}
+
+// Any other file: its lines, one byte per cell, in the default colours.
+OpenBranchResult readTextDocument(Editor& editor, const fs::path& file) {
+    const std::optional<TextLines> lines = readTextFileLines(file);
+    if (!lines)
+        return {OpenOutcome::Failed};
+    if (editor.colorMode() != ColorMode::Plain)
+        editor.setColorMode(ColorMode::Plain);
+    CharCanvas& canvas = editor.canvas();
+    canvas.removeAllOwnFonts();
+    canvas.removeAllOwnBrushes();
+    TextToGrid(*lines, canvas);
+    return {};
+}
+
+// In the order the tests are made. The readers of ".GLF", ".ANS", ".HTM" and ".BMP" join
+// here as they land; until then those files are read as text.
+constexpr std::array<OpenBranch, 5> kOpenBranches = {{
+    {".GLG", readGridDocument},
+    {".GLF", nullptr},
+    {".ANS", nullptr},
+    {".HTM", nullptr},
+    {".BMP", nullptr},
+}};
+
+OpenBranchResult readDocument(Editor& editor, const fs::path& file, const std::string& upper) {
+    BusyCursor busy(editor.ui());
+    try {
+        for (const OpenBranch& branch : kOpenBranches) {
+            if (upper.find(branch.marker) != std::string::npos)
+                return branch.reader ? branch.reader(editor, file) : readTextDocument(editor, file);
+        }
+        return readTextDocument(editor, file);
+    } catch (...) {
+        return {OpenOutcome::Failed};
+    }
+}
+
+} // namespace
+
+std::span<const OpenBranch> openBranches() {
+    return kOpenBranches;
+}
+
+fs::path workingDirectory(const Editor& editor) {
+    const std::string& dir = editor.settings().WorkingDirectory;
+    if (!dir.empty())
+        return dir;
+    std::error_code ec;
+    return fs::current_path(ec);
+}
+
+fs::path inWorkingDirectory(const Editor& editor, const std::string& name) {
+    const fs::path path(name);
+    if (name.empty() || path.is_absolute())
+        return path;
+    return workingDirectory(editor) / path;
+}
+
+int OpenTypeCode(std::string_view path, bool htmlImported) {
+    struct ByExtension {
+        std::string_view extension;
+        int code;
+    };
+    static constexpr std::array<ByExtension, 5> kCodes = {{
+        {".TXT", format_code::WindowsText},
+        {".GLG", format_code::GlyphoraPlain},
+        {".GLF", format_code::GlyphoraFormat},
+        {".ASC", format_code::AsciiText},
+        {".ANS", format_code::Ansi},
+    }};
+    const std::string extension = upperExtension(path);
+    for (const ByExtension& entry : kCodes) {
+        if (extension == entry.extension)
+            return entry.code;
+    }
+    if (containsIgnoringCase(path, ".HTM") && htmlImported)
+        return format_code::HtmlColored;
+    return format_code::UserDefined;
+}
+
+void OpenCommand(Editor& editor) {
+    FileDialogRequest request;
+    request.title = kOpenTitle;
+    request.filter = kOpenFilter;
+    request.initialDir = (workingDirectory(editor) / "").string();
+    editor.document().OpenFileName.clear();
+    const std::optional<std::string> chosen = editor.ui().openFile(request);
+    if (!chosen)
+        return;
+    editor.document().OpenFileName = *chosen;
+    Myopen(editor);
+}
+
+void Myopen(Editor& editor) {
+    DocumentState& doc = editor.document();
+    const std::string name = inWorkingDirectory(editor, doc.OpenFileName).string();
+    const std::string upper = upperCase(name);
+
+    if (editor.textView().visible)
+        ToggleTextView(editor);
+    editor.grid1Togrid2();
+
+    const OpenBranchResult result = readDocument(editor, name, upper);
+    if (result.outcome == OpenOutcome::Stopped)
+        return;
+    if (result.outcome == OpenOutcome::Failed) {
+        editor.ui().beep();
+        editor.ui().message(kCannotRead);
+        doc.CurrentFileName = std::string(kNoFile);
+        doc.SaveEnabled = false;
+        return;
+    }
+    editor.canvas().updateSizeFields();
+
+    const std::string fileName(fileNameOf(name));
+    const bool picture = upper.find(".BMP") != std::string::npos;
+    if (upper.find(".HTM") != std::string::npos && result.htmlImported) {
+        // The page read is never overwritten by a later "&Save".
+        doc.CurrentFileName =
+            (fs::path(name).parent_path() / (kImportedPrefix + fileName)).string();
+        doc.caption = kImportedPrefix + fileName;
+    } else if (!picture) {
+        doc.CurrentFileName = name;
+        doc.caption = fileName;
+    } else {
+        doc.CurrentFileName = std::string(kNoFile);
+    }
+    editor.settings().WorkingDirectory = fs::path(name).parent_path().string();
+
+    const int code = OpenTypeCode(name, result.htmlImported);
+    doc.CurrentFormat = code;
+    if (!picture)
+        doc.SaveFormat = code;
+    addtoreopen(doc.ReopenList, name);
+    doc.SaveEnabled = doc.CurrentFileName != kNoFile;
+}
+
+void MyReopen(Editor& editor, const std::string& entry) {
+    editor.document().OpenFileName = entry;
+    Myopen(editor);
+}
+
+void ForgetDocumentFile(Editor& editor) {
+    DocumentState& doc = editor.document();
+    doc.caption = kNewDocumentCaption;
+    doc.CurrentFileName = std::string(kNoFile);
+    doc.SaveEnabled = false;
+}
+
+} // namespace glyphora

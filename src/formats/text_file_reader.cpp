@@ -1,0 +1,56 @@
+#include "formats/text_file_reader.h"
+
+#include "canvas/grid_file.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace glyphora {
+
+namespace {
+
+// A line end takes at most two bytes and every line at least one cell.
+constexpr std::uintmax_t kMaxTextFileBytes = 3 * static_cast<std::uintmax_t>(CharCanvas::kMaxCells);
+
+} // namespace
+
+TextLines splitTextLines(std::string_view bytes) {
+    TextLines lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(bytes.substr(start));
+            break;
+        }
+        lines.emplace_back(bytes.substr(start, end - start));
+        start = end + 1;
+        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+bool textFitsCanvas(const TextLines& lines) {
+    std::size_t width = 0;
+    for (const std::string& line : lines)
+        width = std::max(width, line.size());
+    return CharCanvas::sizeFits(static_cast<long long>(std::max<std::size_t>(width, 1)),
+                                static_cast<long long>(std::max<std::size_t>(lines.size(), 1)));
+}
+
+std::optional<TextLines> readTextFileLines(const std::filesystem::path& file) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec || size > kMaxTextFileBytes)
+        return std::nullopt;
+    std::string bytes;
+    if (!readFileBytes(file, bytes))
+        return std::nullopt;
+    TextLines lines = splitTextLines(bytes);
+    if (!textFitsCanvas(lines))
+        return std::nullopt;
+    return lines;
+}
+
+} // namespace glyphora

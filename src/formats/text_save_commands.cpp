@@ -1,0 +1,117 @@
+#include "formats/text_save_commands.h"
+
+#include "app/editor.h"
+#include "canvas/grid_file.h"
+#include "formats/file_format_table.h"
+#include "formats/rich_text.h"
+#include "formats/text_exports.h"
+
+namespace glyphora {
+
+namespace {
+
+constexpr const char* kWriteFailed = "Could`t write file.";
+
+// "Sa&ve optimized": trailing spaces cut, with the size reduction in the status bar.
+void optimize(Editor& editor, TextLines& lines) {
+    if (!editor.settings().SaveOptimized)
+        return;
+    editor.StatusMessage(sizeReductionMessage(Optimal(lines)));
+}
+
+SaveOutcome written(Editor& editor, bool ok) {
+    if (ok)
+        return SaveOutcome::Written;
+    editor.ui().message(kWriteFailed);
+    return SaveOutcome::Failed;
+}
+
+// Windows text, Pattern, CSS plaintext table and User defined: the text is built before
+// the file name is looked at.
+SaveOutcome saveCommonFrame(Editor& editor, int code) {
+    TextLines lines;
+    {
+        BusyCursor busy(editor.ui());
+        editor.progress().ShowBar(kSaving, false, kStepOneOfOne);
+        lines = buildTextLines(editor.canvas(), editor.progress(), code == format_code::CsvTable);
+        if (code != format_code::Pattern)
+            optimize(editor, lines);
+        editor.progress().HideBar();
+    }
+    if (!prepareSaveTarget(editor, code))
+        return SaveOutcome::Declined;
+    return written(editor, writeSaveTarget(editor, textFileBytes(lines)));
+}
+
+} // namespace
+
+SaveOutcome SaveWindowsText(Editor& editor) {
+    return saveCommonFrame(editor, format_code::WindowsText);
+}
+
+SaveOutcome SavePattern(Editor& editor) {
+    return saveCommonFrame(editor, format_code::Pattern);
+}
+
+SaveOutcome SaveCsvTable(Editor& editor) {
+    return saveCommonFrame(editor, format_code::CsvTable);
+}
+
+SaveOutcome SaveUserDefined(Editor& editor) {
+    return saveCommonFrame(editor, format_code::UserDefined);
+}
+
+SaveOutcome SaveAsciiText(Editor& editor) {
+    AsciiLines ascii;
+    {
+        BusyCursor busy(editor.ui());
+        editor.progress().ShowBar(kSaving, false, kStepOneOfOne);
+        ascii = buildAsciiLines(editor.canvas(), editor.progress());
+        optimize(editor, ascii.lines);
+    }
+    editor.progress().HideBar();
+    if (!prepareSaveTarget(editor, format_code::AsciiText))
+        return SaveOutcome::Declined;
+    const SaveOutcome outcome =
+        written(editor, writeSaveTarget(editor, textFileBytes(ascii.lines)));
+    if (outcome == SaveOutcome::Written && editor.settings().ShowInfoMessages)
+        editor.ui().message(asciiStatisticsMessage(ascii.extended, ascii.control));
+    return outcome;
+}
+
+SaveOutcome SaveHtmlPlain(Editor& editor) {
+    if (!prepareSaveTarget(editor, format_code::HtmlPlain))
+        return SaveOutcome::Declined;
+    bool ok = false;
+    {
+        BusyCursor busy(editor.ui());
+        editor.progress().ShowBar(kSaving, false, kStepOneOfOne);
+        std::vector<EscapedCell> escaped;
+        TextLines lines = buildHtmlPlainLines(editor.canvas(), editor.progress(), escaped);
+        editor.progress().PosBar(1, 1, kSaving, kStepTwoOfTwo);
+        optimize(editor, lines);
+        ok = writeSaveTarget(editor, htmlPlainBytes(lines));
+        restoreHtmlEscapes(editor.canvas(), escaped);
+        editor.progress().HideBar();
+    }
+    return written(editor, ok);
+}
+
+SaveOutcome SaveRichText(Editor& editor) {
+    if (!prepareSaveTarget(editor, format_code::RichText))
+        return SaveOutcome::Declined;
+    bool ok = false;
+    {
+        BusyCursor busy(editor.ui());
+        ok = writeSaveTarget(editor, richTextBytes(editor.canvas(), editor.progress()));
+    }
+    return written(editor, ok);
+}
+
+SaveOutcome SaveGridText(Editor& editor) {
+    if (!prepareSaveTarget(editor, format_code::GlyphoraPlain))
+        return SaveOutcome::Declined;
+    return written(editor, writeSaveTarget(editor, gridToBytes(editor.canvas())));
+}
+
+} // namespace glyphora

@@ -1,0 +1,291 @@
+#include "config/settings_file.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace glyphora {
+namespace {
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
+// The fixed part as a fresh program writes it, for the working directory /work/dir.
+std::vector<std::string> defaultLines() {
+    return {
+        "[DIRECTORY:]",
+        "/work/dir",
+        "",
+        "[EXTERNAL SETTINGS:]",
+        "External program           :",
+        "Lina art data              :Lna.dat",
+        "Invert data                :none (intern)",
+        "BMP2ASCII data             :none (intern)",
+        "Flip horz. data            :none (intern)",
+        "Flip vert. data            :none (intern)",
+        "Autosave interval          :10",
+        "Fontsize                   :6",
+        "Copy grid width            :337",
+        "Knowledge base width       :240",
+        "Undo steps                 :10",
+        "Color mode                 :1",
+        "Main font name             :Courier New",
+        "Main font color            :000000",
+        "Main grid color            :FFFFFF",
+        "",
+        "[PROGRAM OPTIONS:]",
+        "Show color dialog          :N",
+        "Enable undo                :Y",
+        "Show in task               :Y",
+        "Show info messages         :Y",
+        "Redefine keys              :N",
+        "Save optimized             :Y",
+        "Backup files               :N",
+        "Autosave                   :N",
+        "Show paintbar              :N",
+        "Show statusbar             :Y",
+        "Stay on top                :N (ignored)",
+        "Show grid                  :Y",
+        "Paste preview              :Y",
+        "",
+        "[PAINTING FUNCTIONS:]",
+        "1.)     :#",
+        "2.)     :_",
+        "3.)     :|",
+        "4.)     :-",
+        "5.)     :+",
+        "6.)     :\\",
+        "7.)     :/",
+        "8.)     :_",
+        "9.)     :|",
+        "",
+        "[SPECIAL FUNCTIONS:]",
+        "Paste special char.        : ",
+        "Fill with pattern char.    : ",
+        "Picture 2 form char.       : ",
+        "",
+        "[HISTORY:]",
+    };
+}
+
+const PathTest kAll = [](const std::string&) { return true; };
+
+SettingsReadResult parse(const std::vector<std::string>& lines, const Settings& base = {}) {
+    return parseSettingsText(joinLines(lines), base, kAll, kAll);
+}
+
+TEST(SettingsFile, WritesTheFixedLayoutWithCrLfAndTheHistoryOldestFirst) {
+    Settings s;
+    s.WorkingDirectory = "/work/dir";
+    EXPECT_EQ(settingsFileText(s), joinLines(defaultLines()));
+
+    s.History = {"/n/newest.txt", "/n/middle.glg", "/n/oldest.txt"};
+    s.StayOnTop = true;
+    s.ColorMode = ColorMode::Ansi;
+    s.MainFontColor = 0xA0A8A0;
+    s.MainGridColor = rgb(0, 0, 0x80);
+    std::vector<std::string> lines = defaultLines();
+    lines[15] = "Color mode                 :4";
+    lines[17] = "Main font color            :A0A8A0";
+    lines[18] = "Main grid color            :000080";
+    lines[31] = "Stay on top                :Y (ignored)";
+    lines.insert(lines.end(), {"/n/oldest.txt", "/n/middle.glg", "/n/newest.txt"});
+    EXPECT_EQ(settingsFileText(s), joinLines(lines));
+
+    // Only the first ten entries are written.
+    lines = defaultLines();
+    for (int i = 9; i >= 0; --i)
+        lines.push_back("/h/" + std::to_string(i));
+    s = Settings{};
+    s.WorkingDirectory = "/work/dir";
+    for (int i = 0; i < 12; ++i)
+        s.History.push_back("/h/" + std::to_string(i));
+    EXPECT_EQ(settingsFileText(s), joinLines(lines));
+}
+
+TEST(SettingsFile, ReadsBackWhatItWrote) {
+    Settings s;
+    s.WorkingDirectory = "/w";
+    s.ExternalProgram = "C:\\Programs\\edit.exe"; // a value may itself hold colons
+    s.AutosaveInterval = 3;
+    s.FontSize = 12;
+    s.CopyGridWidth = 100;
+    s.KnowledgeBaseWidth = 50;
+    s.UndoSteps = 20;
+    s.ColorMode = ColorMode::FullColored;
+    s.MainFontName = "Liberation Mono";
+    s.MainFontColor = rgb(1, 2, 3);
+    s.MainGridColor = rgb(0xAB, 0xCD, 0xEF);
+    s.ShowColorDialog = s.RedefineKeys = s.BackupFiles = s.Autosave = s.ShowPaintbar = true;
+    s.EnableUndo = s.ShowInTask = s.ShowInfoMessages = s.SaveOptimized = s.ShowStatusbar = false;
+    s.ShowGrid = s.PastePreview = false;
+    s.SolidChar = "@";
+    s.DiagVertChar = "!";
+    s.PasteSpecialChar = ".";
+    s.Picture2FormChar = "";
+    s.History = {"/a", "/b"};
+    const SettingsReadResult read = parseSettingsText(settingsFileText(s), Settings{}, kAll, kAll);
+    ASSERT_FALSE(read.damaged);
+    EXPECT_EQ(settingsFileText(read.settings), settingsFileText(s));
+    EXPECT_EQ(read.settings.ExternalProgram, "C:\\Programs\\edit.exe");
+    EXPECT_EQ(read.settings.History, (std::vector<std::string>{"/a", "/b"}));
+    EXPECT_EQ(read.settings.MainGridColor, rgb(0xAB, 0xCD, 0xEF));
+}
+
+TEST(SettingsFile, ValuesFollowTheFirstColonFlagsAreExactlyYAndColoursForgiveBadDigits) {
+    std::vector<std::string> lines = defaultLines();
+    lines[15] = "Color mode                 :3";
+    lines[17] = "Main font color:ff00Zz"; // labels are not checked
+    lines[18] = "Main grid color            :000080";
+    lines[21] = "Show color dialog          :y";  // lower case: off
+    lines[22] = "Enable undo                :Y "; // something after it: off
+    lines[23] = "Show in task               :Y";
+    lines[31] = "Stay on top                :Y (ignored)";
+    lines[36] = "1.)     :ab";
+    lines[37] = "2.)     :";
+    const SettingsReadResult read = parse(lines);
+    ASSERT_FALSE(read.damaged);
+    EXPECT_EQ(read.settings.ColorMode, ColorMode::FullColored);
+    EXPECT_EQ(read.settings.MainFontColor, rgb(0xFF, 0x00, 0x00));
+    EXPECT_EQ(read.settings.MainGridColor, rgb(0, 0, 0x80));
+    EXPECT_FALSE(read.settings.ShowColorDialog);
+    EXPECT_FALSE(read.settings.EnableUndo);
+    EXPECT_TRUE(read.settings.ShowInTask);
+    EXPECT_FALSE(read.settings.StayOnTop); // read and ignored
+    EXPECT_EQ(read.settings.SolidChar, "ab");
+    EXPECT_EQ(read.settings.LineHorzChar, "");
+
+    // In Plain mode the saved colours stay unread; an unknown mode keeps the present one.
+    lines[15] = "Color mode                 :1";
+    Settings base;
+    base.MainFontColor = rgb(9, 9, 9);
+    EXPECT_EQ(parse(lines, base).settings.MainFontColor, rgb(9, 9, 9));
+    lines[15] = "Color mode                 :7";
+    base.ColorMode = ColorMode::Ansi;
+    EXPECT_EQ(parse(lines, base).settings.ColorMode, ColorMode::Ansi);
+
+    lines[6] = "Invert data                :" + std::string(300, 'x');
+    EXPECT_EQ(parse(lines).settings.InvertDataFile, std::string(255, 'x'));
+
+    // A lone CR or LF ends a line as well.
+    std::string loneEnds;
+    for (const std::string& line : defaultLines())
+        loneEnds += line + "\n";
+    EXPECT_FALSE(parseSettingsText(loneEnds, Settings{}, kAll, kAll).damaged);
+}
+
+TEST(SettingsFile, AbsurdNumbersAreClampedToTheConfigureRanges) {
+    std::vector<std::string> lines = defaultLines();
+    lines[10] = "Autosave interval          :0";
+    lines[11] = "Fontsize                   :10000";
+    lines[12] = "Copy grid width            :-5";
+    lines[13] = "Knowledge base width       :100000";
+    lines[14] = "Undo steps                 :0";
+    SettingsReadResult read = parse(lines);
+    ASSERT_FALSE(read.damaged);
+    EXPECT_EQ(read.settings.AutosaveInterval, 2);
+    EXPECT_EQ(read.settings.FontSize, 30);
+    EXPECT_EQ(read.settings.CopyGridWidth, 20);
+    EXPECT_EQ(read.settings.KnowledgeBaseWidth, 350);
+    EXPECT_EQ(read.settings.UndoSteps, 2);
+    lines[10] = "Autosave interval          :3";
+    lines[14] = "Undo steps                 : 100000 ";
+    read = parse(lines);
+    EXPECT_EQ(read.settings.AutosaveInterval, 3);
+    EXPECT_EQ(read.settings.UndoSteps, 50);
+}
+
+TEST(SettingsFile, DamageStopsReadingAndKeepsWhatCameBefore) {
+    std::vector<std::string> lines = defaultLines();
+    lines[4] = "External program           :/bin/vi";
+    lines[11] = "Fontsize                   :12";
+    lines[14] = "Undo steps                 :ten";
+    lines[16] = "Main font name             :Other";
+    SettingsReadResult read = parse(lines);
+    EXPECT_TRUE(read.damaged);
+    EXPECT_EQ(read.failedLine, 15);
+    EXPECT_EQ(read.settings.ExternalProgram, "/bin/vi");
+    EXPECT_EQ(read.settings.FontSize, 12);
+    EXPECT_EQ(read.settings.MainFontName, "Courier New"); // after the damage: not read
+
+    // A file ending before line 15 fails at its first empty number line.
+    lines = defaultLines();
+    lines.resize(12);
+    read = parse(lines);
+    EXPECT_TRUE(read.damaged);
+    EXPECT_EQ(read.failedLine, 13);
+    lines.resize(10);
+    EXPECT_EQ(parse(lines).failedLine, 11);
+    // 2147483648 is no integer either.
+    lines = defaultLines();
+    lines[12] = "Copy grid width            :2147483648";
+    EXPECT_EQ(parse(lines).failedLine, 13);
+
+    // A working directory that is gone.
+    lines = defaultLines();
+    const auto noFolder = [](const std::string&) { return false; };
+    read = parseSettingsText(joinLines(lines), Settings{}, noFolder, kAll);
+    EXPECT_TRUE(read.damaged);
+    EXPECT_EQ(read.failedLine, 2);
+
+    // A file that ends after the numbers reads the rest as empty lines.
+    lines.resize(20);
+    read = parse(lines);
+    EXPECT_FALSE(read.damaged);
+    EXPECT_FALSE(read.settings.EnableUndo);
+    EXPECT_EQ(read.settings.SolidChar, "");
+}
+
+TEST(SettingsFile, HistoryTakesExistingFilesOnceUpToTen) {
+    std::vector<std::string> lines = defaultLines();
+    lines.insert(lines.end(), {"/x/old.txt", "/x/gone.txt", "/X/OLD.TXT", "/x/new.glg", ""});
+    const auto exists = [](const std::string& p) { return !p.empty() && p != "/x/gone.txt"; };
+    SettingsReadResult read = parseSettingsText(joinLines(lines), Settings{}, kAll, exists);
+    EXPECT_EQ(read.settings.History, (std::vector<std::string>{"/x/new.glg", "/X/OLD.TXT"}));
+
+    lines = defaultLines();
+    for (int i = 0; i < 12; ++i)
+        lines.push_back("/h/" + std::to_string(i));
+    read = parse(lines);
+    ASSERT_EQ(read.settings.History.size(), 10u);
+    EXPECT_EQ(read.settings.History.front(), "/h/9");
+    EXPECT_EQ(read.settings.History.back(), "/h/0");
+}
+
+TEST(SettingsFile, MissingFileIsDamagedAndDefaultsResetTheBasics) {
+    test::TempDir dir;
+    EXPECT_TRUE(readSettingsFile(dir / "edit.ini", Settings{}).damaged);
+
+    test::writeBytes(dir / "invert.dat", "x");
+    Settings s;
+    s.ShowPaintbar = true;
+    s.LineArtDataFile = "mine.dat";
+    s.UndoSteps = 30;
+    s.ColorMode = ColorMode::Ansi;
+    s.FontSize = 20;
+    s.MainFontName = "Other";
+    s.ExternalProgram = "/bin/vi";
+    applyDamagedFileDefaults(s, dir.path());
+    EXPECT_FALSE(s.ShowPaintbar);
+    EXPECT_EQ(s.LineArtDataFile, "Lna.dat");
+    EXPECT_EQ(s.UndoSteps, 10);
+    EXPECT_EQ(s.ColorMode, ColorMode::Plain);
+    EXPECT_EQ(s.FontSize, 6);
+    EXPECT_EQ(s.MainFontName, "Courier New");
+    EXPECT_EQ(s.InvertDataFile, "invert.dat");
+    EXPECT_EQ(s.FlipHorzDataFile, "none (intern)");
+    EXPECT_EQ(s.ExternalProgram, "/bin/vi"); // kept
+
+    Settings written;
+    written.WorkingDirectory = dir.path().string();
+    ASSERT_TRUE(writeSettingsFile(dir / "edit.ini", written));
+    const SettingsReadResult read = readSettingsFile(dir / "edit.ini", Settings{});
+    EXPECT_FALSE(read.damaged);
+    EXPECT_EQ(read.settings.WorkingDirectory, dir.path().string());
+}
+
+} // namespace
+} // namespace glyphora

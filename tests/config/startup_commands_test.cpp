@@ -1,0 +1,216 @@
+#include "app/editor.h"
+#include "config/settings_file.h"
+#include "config/startup_commands.h"
+#include "platform/headless_ui.h"
+#include "test_support.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace glyphora {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Startup : ::testing::Test {
+    test::TempDir dir;
+    HeadlessUi ui;
+    Editor editor{ui, dir.path(), "321"};
+
+    bool saw(const std::string& line) const {
+        const auto& t = ui.transcript();
+        return std::find(t.begin(), t.end(), line) != t.end();
+    }
+    // edit.ini with the working directory set to the program directory.
+    void writeIni(Settings s) {
+        s.WorkingDirectory = dir.path().string();
+        test::writeBytes(dir / "edit.ini", settingsFileText(s));
+    }
+};
+
+TEST_F(Startup, MissingSettingsGiveTheDefaultsAndTheDataFolders) {
+    FormShow(editor);
+    EXPECT_TRUE(saw("beep"));
+    EXPECT_EQ(editor.status().field(3), kNoIniMessage);
+    EXPECT_EQ(std::string(kNoIniMessage),
+              "ERROR: No INI found or defect (\"Conigure\"/Default/Save).");
+    for (const char* name : {"Data", "Fonts", "Pattern", "Undo"})
+        EXPECT_TRUE(fs::is_directory(dir / name)) << name;
+    EXPECT_FALSE(fs::exists(dir / "edit.ini"));
+    EXPECT_EQ(editor.colorMode(), ColorMode::Plain);
+    EXPECT_EQ(editor.canvas().font().size, 6);
+    EXPECT_EQ(editor.canvas().font().name, "Courier New");
+    EXPECT_EQ(editor.undoRing().count(), 0);
+    EXPECT_FALSE(ui.timerEnabled(TimerId::Autosave));
+}
+
+TEST_F(Startup, DamagedSettingsAreDeletedAfterWhatWasReadBeforeTheDamage) {
+    Settings s;
+    s.ExternalProgram = "/bin/vi";
+    s.FontSize = 14;
+    s.ShowPaintbar = true;
+    s.ColorMode = ColorMode::Ansi;
+    writeIni(s);
+    std::string text = test::readBytes(dir / "edit.ini");
+    text.replace(text.find(":10\r\nColor"), 3, ":x");
+    test::writeBytes(dir / "edit.ini", text);
+
+    FormShow(editor);
+    EXPECT_FALSE(fs::exists(dir / "edit.ini"));
+    EXPECT_EQ(editor.status().field(3), kNoIniMessage);
+    EXPECT_EQ(editor.settings().ExternalProgram, "/bin/vi"); // read before the damage
+    EXPECT_EQ(editor.canvas().font().size, 6);
+    EXPECT_EQ(editor.colorMode(), ColorMode::Plain);
+    EXPECT_FALSE(editor.settings().ShowPaintbar);
+}
+
+TEST_F(Startup, ColourModeAndMainColoursComeBackWithoutAQuestion) {
+    Settings s;
+    s.ColorMode = ColorMode::FullColored;
+    s.MainFontColor = rgb(0x12, 0x34, 0x56);
+    s.MainGridColor = rgb(0, 0, 0x80);
+    s.FontSize = 10;
+    s.MainFontName = "Liberation Mono";
+    writeIni(s);
+    FormShow(editor);
+    EXPECT_EQ(editor.status().field(3), " W E L C O M E ");
+    EXPECT_FALSE(saw("beep"));
+    EXPECT_EQ(editor.colorMode(), ColorMode::FullColored);
+    EXPECT_EQ(editor.canvas().defaultColor(), rgb(0, 0, 0x80));
+    EXPECT_EQ(editor.canvas().defaultFontColor(), rgb(0x12, 0x34, 0x56));
+    EXPECT_TRUE(editor.canvas().hasOwnFont(79, 49));
+    EXPECT_EQ(editor.canvas().foreground(5, 5), rgb(0x12, 0x34, 0x56));
+    EXPECT_EQ(editor.canvas().font().size, 10);
+    EXPECT_EQ(editor.canvas().font().name, "Liberation Mono");
+    EXPECT_EQ(editor.canvas().metrics.colWidth, 8 + Editor::kCellExpansion);
+
+    // Plain mode ignores the saved colours: black on white.
+    s.ColorMode = ColorMode::Plain;
+    writeIni(s);
+    HeadlessUi ui2;
+    Editor plain(ui2, dir.path(), "322");
+    FormShow(plain);
+    EXPECT_EQ(plain.canvas().defaultFontColor(), kBlack);
+    EXPECT_EQ(plain.canvas().defaultColor(), kWhite);
+}
+
+TEST_F(Startup, SwitchesTimerReopenListAndWorkingDirectoryAreApplied) {
+    test::writeBytes(dir / "a.txt", "a");
+    test::writeBytes(dir / "b.txt", "b");
+    Settings s;
+    s.AutosaveInterval = 3;
+    s.Autosave = true;
+    s.ShowGrid = false;
+    s.BackupFiles = true;
+    s.SolidChar = "@";
+    s.History = {(dir / "b.txt").string(), (dir / "gone.txt").string(), (dir / "a.txt").string()};
+    writeIni(s);
+    FormShow(editor);
+    EXPECT_TRUE(ui.timerEnabled(TimerId::Autosave));
+    EXPECT_EQ(ui.timerInterval(TimerId::Autosave), 300000);
+    EXPECT_EQ(editor.canvas().metrics.gridLineWidth, 0);
+    EXPECT_TRUE(editor.settings().BackupFiles);
+    EXPECT_EQ(editor.settings().SolidChar, "@");
+    EXPECT_EQ(editor.document().ReopenList,
+              (std::vector<std::string>{(dir / "b.txt").string(), (dir / "a.txt").string()}));
+    EXPECT_EQ(editor.settings().WorkingDirectory, dir.path().string());
+}
+
+TEST_F(Startup, AFileWhereADataFolderShouldBeIsReported) {
+    writeIni(Settings{});
+    test::writeBytes(dir / "Fonts", "not a folder");
+    FormShow(editor);
+    EXPECT_EQ(editor.status().field(3), "ERROR: Intern failure #2.");
+    EXPECT_TRUE(fs::is_directory(dir / "Pattern"));
+}
+
+TEST_F(Startup, CommandLineArgumentsAreRejoinedIntoOnePath) {
+    fs::create_directory(dir / "my art");
+    test::writeBytes(dir / "my art" / "cat pic.txt", "=^.^=");
+    const std::string folder = (dir / "my").string();
+    const std::optional<std::string> start =
+        StartupDocument(editor, {folder, "art/cat", "pic.txt"});
+    ASSERT_TRUE(start);
+    EXPECT_EQ(*start, (dir / "my art" / "cat pic.txt").string());
+    OpenStartupDocument(editor, *start);
+    EXPECT_EQ(editor.document().caption, "cat pic.txt");
+    EXPECT_EQ(editor.canvas().text(4, 0), "=");
+    EXPECT_EQ(editor.canvas().widthField, "5");
+
+    EXPECT_FALSE(StartupDocument(editor, {}));
+    EXPECT_FALSE(StartupDocument(editor, {(dir / "missing.txt").string()}));
+    EXPECT_EQ(editor.document().caption, "cat pic.txt"); // a missing path is ignored
+
+    test::writeBytes(dir / "pic.BMP", "BM");
+    EXPECT_EQ(StartupDocument(editor, {(dir / "pic.BMP").string()}), (dir / "pic.BMP").string());
+    test::writeBytes(dir / "pic.html", "<p>");
+    EXPECT_TRUE(StartupDocument(editor, {(dir / "pic.html").string()}));
+
+    test::writeBytes(dir / "notes.doc", "x");
+    EXPECT_FALSE(StartupDocument(editor, {(dir / "notes.doc").string()}));
+    EXPECT_EQ(editor.status().field(3),
+              "ERROR: Only GLF, GLG, TXT, HTML, BMP and ASC files are supported");
+    EXPECT_EQ(editor.document().caption, "NoName.txt");
+    EXPECT_EQ(editor.document().CurrentFileName, "-");
+}
+
+TEST_F(Startup, OnlyTheFirstDroppedFileOfAKnownTypeIsOpened) {
+    test::writeBytes(dir / "a.TXT", "dropped");
+    test::writeBytes(dir / "b.txt", "second");
+    FormDropFiles(editor, {(dir / "a.TXT").string(), (dir / "b.txt").string()});
+    EXPECT_EQ(editor.document().caption, "a.TXT");
+    EXPECT_EQ(editor.canvas().colCount(), 7);
+    EXPECT_EQ(editor.canvas().widthField, "7");
+
+    FormDropFiles(editor, {(dir / "pic.bmp").string(), (dir / "b.txt").string()});
+    EXPECT_EQ(editor.status().field(3),
+              "ERROR: Only GLF, GLG, TXT, HTML and ASC files are supported");
+    EXPECT_EQ(editor.document().caption, "a.TXT");
+    FormDropFiles(editor, {});
+    EXPECT_EQ(editor.document().caption, "a.TXT");
+}
+
+TEST_F(Startup, ClosingAsksWritesTheSettingsAndClearsTemporaryFiles) {
+    writeIni(Settings{});
+    FormShow(editor);
+    test::writeBytes(dir / "kept.txt", "x");
+    editor.document().ReopenList = {(dir / "kept.txt").string(), (dir / "deleted.txt").string()};
+    editor.settings().ShowPaintbar = true;
+    editor.grid1Togrid2();
+    test::writeBytes(dir / "Undo" / "~temp9991.dat", "other instance");
+    test::writeBytes(dir / "~temp.txt", "t");
+    test::writeBytes(dir / "~temp.htm", "h");
+    fs::remove(dir / "edit.ini");
+
+    ui.queueAnswer("no");
+    EXPECT_FALSE(FormCloseQuery(editor));
+    EXPECT_TRUE(saw("confirm:  Close program ?  -> no"));
+    EXPECT_FALSE(fs::exists(dir / "edit.ini"));
+    EXPECT_TRUE(fs::exists(dir / "~temp.txt"));
+
+    ui.queueAnswer("yes");
+    EXPECT_TRUE(FormCloseQuery(editor));
+    EXPECT_FALSE(fs::exists(dir / "~temp.txt"));
+    EXPECT_FALSE(fs::exists(dir / "~temp.htm"));
+    EXPECT_TRUE(fs::is_empty(dir / "Undo"));
+    Settings expected;
+    expected.WorkingDirectory = dir.path().string();
+    expected.ShowPaintbar = true;
+    expected.History = {(dir / "kept.txt").string()};
+    EXPECT_EQ(test::readBytes(dir / "edit.ini"), settingsFileText(expected));
+
+    // Without info messages no question is asked; the next start reads it all back.
+    editor.settings().ShowInfoMessages = false;
+    const std::size_t lines = ui.transcript().size();
+    EXPECT_TRUE(FormCloseQuery(editor));
+    EXPECT_EQ(ui.transcript().size(), lines);
+    HeadlessUi ui2;
+    Editor next(ui2, dir.path(), "322");
+    FormShow(next);
+    EXPECT_FALSE(next.settings().ShowInfoMessages);
+    EXPECT_TRUE(next.settings().ShowPaintbar);
+    EXPECT_EQ(next.document().ReopenList, expected.History);
+}
+
+} // namespace
+} // namespace glyphora
