@@ -5,6 +5,7 @@
 #include "canvas/char_canvas.h"
 #include "canvas/text_conversion.h"
 #include "canvas/undo.h"
+#include "color/color_state.h"
 #include "config/settings.h"
 #include "platform/ui.h"
 
@@ -86,6 +87,12 @@ public:
     void setColorMode(ColorMode mode);
     Color ActiveFontColor = kBlack;
     Color ActiveBackColor = kWhite;
+    // Checks a mode's item without what entering the mode does, as a reader restoring a
+    // document's mode needs.
+    void checkColorMode(ColorMode mode) { mode_ = mode; }
+    // Manual painting switches, the colour bar and the colour window link.
+    ColorState& colorState() { return colorState_; }
+    const ColorState& colorState() const { return colorState_; }
 
     // The grid's selection (inclusive). Setting it, as a drag or Shift+arrow does, copies
     // it into the selection fields and shows the cursor position in status field 0.
@@ -137,6 +144,7 @@ private:
     CellRect gridSelection_;
     DocumentState document_;
     ColorMode mode_ = ColorMode::Plain;
+    ColorState colorState_;
 };
 
 // The built-in welcome picture: 50 lines, the longest 80 characters, the last 80 spaces.
