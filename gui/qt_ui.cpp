@@ -1,5 +1,6 @@
 #include "qt_ui.h"
 
+#include "ansi_color_dialog.h"
 #include "canvas_renderer.h"
 #include "canvas_size_dialog.h"
 #include "platform/text_codec.h"
@@ -198,6 +199,13 @@ std::optional<CanvasSizeReply> QtUi::canvasSize(const CanvasSizeRequest& request
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.reply();
+}
+
+std::optional<Color> QtUi::chooseAnsiColor(Color initial, bool background) {
+    AnsiColorDialog dialog(initial, background, parent());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.color();
 }
 
 std::string QtUi::clipboardText() {
