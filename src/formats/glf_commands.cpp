@@ -16,11 +16,13 @@ constexpr const char* kNoQuickDocument = "ERROR: File didn`t exists.";
 } // namespace
 
 bool SaveMarc(Editor& editor, const std::filesystem::path& fileName) {
-    BusyCursor busy(editor.ui());
-    if (writeGlf(fileName, editor.canvas(), editor.colorMode(), editor.progress()))
-        return true;
-    editor.ui().beep();
-    editor.progress().HideBar();
+    {
+        BusyCursor busy(editor.ui());
+        if (writeGlf(fileName, editor.canvas(), editor.colorMode(), editor.progress()))
+            return true;
+        editor.ui().beep();
+        editor.progress().HideBar();
+    }
     editor.ui().message(kWriteFailed);
     return false;
 }
