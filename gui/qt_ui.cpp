@@ -1,5 +1,6 @@
 #include "qt_ui.h"
 
+#include "ansi_color_dialog.h"
 #include "canvas_renderer.h"
 #include "canvas_size_dialog.h"
 #include "platform/text_codec.h"
@@ -206,6 +207,13 @@ std::optional<SaveBrowserReply> QtUi::saveBrowser(const SaveBrowserRequest& requ
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.reply();
+}
+
+std::optional<Color> QtUi::chooseAnsiColor(Color initial, bool background) {
+    AnsiColorDialog dialog(initial, background, parent());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.color();
 }
 
 std::string QtUi::clipboardText() {

@@ -50,6 +50,7 @@ public:
     std::optional<FontSpec> chooseFont(const FontSpec& initial) override;
     std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) override;
     std::optional<SaveBrowserReply> saveBrowser(const SaveBrowserRequest& request) override;
+    std::optional<Color> chooseAnsiColor(Color initial, bool background) override;
 
     std::string clipboardText() override;
     void setClipboardText(std::string_view text) override;

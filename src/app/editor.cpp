@@ -1,6 +1,7 @@
 #include "app/editor.h"
 
 #include "formats/open_save_commands.h"
+#include "color/color_modes.h"
 
 #include <algorithm>
 #include <random>
@@ -13,7 +14,6 @@ constexpr int kStartCols = 80;
 constexpr int kStartRows = 50;
 constexpr const char* kUndoDirectory = "Undo";
 constexpr const char* kWelcomeStatus = " W E L C O M E ";
-constexpr Color kAnsiDefaultFont = 0xA0A8A0;
 
 } // namespace
 
@@ -45,27 +45,7 @@ Editor::Editor(Ui& ui, std::filesystem::path programDir, std::string instanceTag
 
 void Editor::setColorMode(ColorMode mode) {
     mode_ = mode;
-    switch (mode) {
-    case ColorMode::Plain:
-        canvas_.removeAllOwnFonts();
-        canvas_.removeAllOwnBrushes();
-        canvas_.setDefaultFontColor(kBlack);
-        canvas_.setDefaultColor(kWhite);
-        break;
-    case ColorMode::FontColored:
-        canvas_.removeAllOwnBrushes();
-        canvas_.setDefaultFontColor(kBlack);
-        canvas_.setDefaultColor(kWhite);
-        break;
-    case ColorMode::FullColored:
-        break;
-    case ColorMode::Ansi:
-        canvas_.removeAllOwnFonts();
-        canvas_.removeAllOwnBrushes();
-        canvas_.setDefaultFontColor(kAnsiDefaultFont);
-        canvas_.setDefaultColor(kBlack);
-        break;
-    }
+    applyColorModeEntry(canvas_, mode);
 }
 
 void Editor::setGridSelection(CellRect rect) {

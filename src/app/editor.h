@@ -5,6 +5,7 @@
 #include "canvas/char_canvas.h"
 #include "canvas/text_conversion.h"
 #include "canvas/undo.h"
+#include "color/color_state.h"
 #include "config/settings.h"
 #include "edit/clipboard.h"
 #include "platform/ui.h"
@@ -113,6 +114,12 @@ public:
     void setColorMode(ColorMode mode);
     Color ActiveFontColor = kBlack;
     Color ActiveBackColor = kWhite;
+    // Checks a mode's item without what entering the mode does, as a reader restoring a
+    // document's mode needs.
+    void checkColorMode(ColorMode mode) { mode_ = mode; }
+    // Manual painting switches, the colour bar and the colour window link.
+    ColorState& colorState() { return colorState_; }
+    const ColorState& colorState() const { return colorState_; }
 
     // The grid's selection (inclusive), spanned by its anchor and its current cell. Setting
     // it, as a drag does, copies it into the selection fields and shows the cursor position
@@ -165,10 +172,6 @@ public:
     TextClip textClip;
     ColorClip colorClip;
     PastePreview preview;
-    // The four digit keys 1, 2, 4, 5 type "/", "\", "_", "|" while RedefineKeys is on
-    // (a Settings flag); the manual colouring switches colour typed characters.
-    bool ManualPaintFont = false;
-    bool ManualPaintBack = false;
     // Set when the program is to end (after the close query said yes).
     bool quitRequested = false;
 
@@ -187,6 +190,7 @@ private:
     CellPos gridCurrent_;
     DocumentState document_;
     ColorMode mode_ = ColorMode::Plain;
+    ColorState colorState_;
 };
 
 // The built-in welcome picture: 50 lines, the longest 80 characters, the last 80 spaces.

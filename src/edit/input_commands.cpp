@@ -1,6 +1,7 @@
 #include "edit/input_commands.h"
 
 #include "edit/clipboard_commands.h"
+#include "paint/manual_paint_commands.h"
 
 namespace glyphora {
 
@@ -35,9 +36,9 @@ void Grid1KeyPress(Editor& editor, unsigned char ch) {
     const int col = sel.CursorCol;
     const int row = sel.CursorRow;
     canvas.setText(col, row, std::string_view(reinterpret_cast<const char*>(&ch), 1));
-    if (editor.ManualPaintFont)
+    if (manualPaintFontActive(editor))
         canvas.SetFontCell(col, row, editor.ActiveFontColor);
-    if (editor.ManualPaintBack)
+    if (manualPaintBackActive(editor))
         canvas.SetColorCell(col, row, editor.ActiveBackColor);
 
     sel.CursorCol = col + 1;

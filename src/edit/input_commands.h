@@ -1,16 +1,9 @@
 #pragma once
 
 #include "app/editor.h"
+#include "platform/input.h"
 
 namespace glyphora {
-
-enum class MouseButton { Left, Right, Middle };
-
-struct Modifiers {
-    bool shift = false;
-    bool ctrl = false;
-    bool alt = false;
-};
 
 // Keyboard and mouse on the canvas. Cells change only through these and the commands;
 // there is no in-place cell editor.

@@ -239,6 +239,25 @@ std::optional<SaveBrowserReply> HeadlessUi::saveBrowser(const SaveBrowserRequest
     return reply;
 }
 
+std::optional<Color> HeadlessUi::chooseAnsiColor(Color initial, bool background) {
+    const std::string dialog =
+        std::string("ansi color: ") + (background ? "bg " : "fg ") + colorToHex(initial);
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    if (answer->empty()) {
+        note(dialog + " -> " + colorToHex(initial));
+        return initial;
+    }
+    if (!isHexColor(*answer)) {
+        note(dialog + " -> cancel");
+        return std::nullopt;
+    }
+    const Color chosen = hexToColor(*answer);
+    note(dialog + " -> " + colorToHex(chosen));
+    return chosen;
+}
+
 void HeadlessUi::beep() {
     note("beep");
 }

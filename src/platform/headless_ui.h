@@ -50,6 +50,9 @@ public:
     std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) override;
     // Answer "CODE PATH" (the path may hold blanks) or "cancel".
     std::optional<SaveBrowserReply> saveBrowser(const SaveBrowserRequest& request) override;
+    // Answer RRGGBB, empty for the preset, or "cancel"; the line reads
+    // "ansi color: fg A0A8A0 -> FF5050".
+    std::optional<Color> chooseAnsiColor(Color initial, bool background) override;
 
     std::string clipboardText() override { return clipboard_; }
     void setClipboardText(std::string_view text) override { clipboard_ = std::string(text); }

@@ -83,6 +83,10 @@ public:
     // The program's own dialogs.
     virtual std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) = 0;
     virtual std::optional<SaveBrowserReply> saveBrowser(const SaveBrowserRequest& request) = 0;
+    // The ANSI colour chooser "ANSI Color": the 16 ANSI colours for a foreground, the 8
+    // normal ones for a background, preset with the colour shown as active. Nothing when
+    // aborted.
+    virtual std::optional<Color> chooseAnsiColor(Color initial, bool background) = 0;
 
     // Environment.
     virtual std::string clipboardText() = 0;

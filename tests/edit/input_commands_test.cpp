@@ -63,12 +63,15 @@ TEST_F(Input, ManualColourSwitchesColourTypedCells) {
     EXPECT_EQ(editor.canvas().background(0, 0), 0x111111u); // switches off: colours kept
     EXPECT_FALSE(editor.canvas().hasOwnFont(0, 0));
 
-    editor.ManualPaintFont = editor.ManualPaintBack = true;
+    editor.colorState().ManualPaintFont = editor.colorState().ManualPaintBack = true;
     editor.ActiveFontColor = 0x0000FF;
     editor.ActiveBackColor = 0x00FF00;
+    type("p"); // in Plain mode the colour switches do not act
+    EXPECT_FALSE(editor.canvas().hasOwnFont(1, 0));
+    editor.setColorMode(ColorMode::FullColored);
     type("m");
-    EXPECT_EQ(editor.canvas().foreground(1, 0), 0x0000FFu);
-    EXPECT_EQ(editor.canvas().background(1, 0), 0x00FF00u);
+    EXPECT_EQ(editor.canvas().foreground(2, 0), 0x0000FFu);
+    EXPECT_EQ(editor.canvas().background(2, 0), 0x00FF00u);
 }
 
 TEST_F(Input, DoubleClickColoursWhatTheModeAllows) {

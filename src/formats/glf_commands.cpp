@@ -1,0 +1,66 @@
+#include "formats/glf_commands.h"
+
+#include "app/editor.h"
+#include "color/color_commands.h"
+#include "formats/glf_format.h"
+
+namespace glyphora {
+
+namespace {
+
+constexpr const char* kQuickDocument = "Current.glf";
+constexpr const char* kWriteFailed = "Couldn`t write file.";
+constexpr const char* kReadFailed = "Couldn`t read file.";
+constexpr const char* kNoQuickDocument = "ERROR: File didn`t exists.";
+
+} // namespace
+
+bool SaveMarc(Editor& editor, const std::filesystem::path& fileName) {
+    {
+        BusyCursor busy(editor.ui());
+        if (writeGlf(fileName, editor.canvas(), editor.colorMode(), editor.progress()))
+            return true;
+        editor.ui().beep();
+        editor.progress().HideBar();
+    }
+    editor.ui().message(kWriteFailed);
+    return false;
+}
+
+bool loadMarc(Editor& editor, const std::filesystem::path& fileName) {
+    GlfReadResult result;
+    {
+        BusyCursor busy(editor.ui());
+        result = readGlf(fileName, editor.canvas(), editor.progress());
+        if (result.status != GlfReadStatus::Refused) {
+            editor.checkColorMode(result.mode);
+            editor.ActiveBackColor = result.defaultBack;
+            editor.ActiveFontColor = result.defaultFont;
+            // Keep the selection inside a canvas that may have shrunk.
+            editor.setGridSelection(editor.gridSelection());
+        }
+        UpdateColorMenus(editor);
+        editor.ui().repaintCanvas();
+    }
+    if (result.status == GlfReadStatus::Complete)
+        return true;
+    editor.ui().beep();
+    editor.ui().message(kReadFailed);
+    return false;
+}
+
+void SaveQuickDocument(Editor& editor) {
+    SaveMarc(editor, kQuickDocument);
+}
+
+void LoadQuickDocument(Editor& editor) {
+    std::error_code ec;
+    if (!std::filesystem::exists(kQuickDocument, ec)) {
+        editor.StatusMessage(kNoQuickDocument);
+        return;
+    }
+    editor.grid1Togrid2();
+    loadMarc(editor, kQuickDocument);
+}
+
+} // namespace glyphora

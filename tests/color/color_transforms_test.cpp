@@ -1,0 +1,103 @@
+#include "color/color_transforms.h"
+
+#include <gtest/gtest.h>
+
+namespace glyphora {
+namespace {
+
+TEST(ColorTransforms, ChannelArithmetic) {
+    EXPECT_EQ(grayOf(0x0000FF), rgb(76, 76, 76)); // 77 * 255 div 256
+    EXPECT_EQ(grayOf(kWhite), kWhite);
+    EXPECT_EQ(grayOf(rgb(10, 20, 30)), rgb(18, 18, 18)); // (770 + 3020 + 840) >> 8
+    EXPECT_EQ(negativeOf(kBlack), kWhite);
+    EXPECT_EQ(negativeOf(rgb(1, 128, 254)), rgb(254, 127, 1));
+    EXPECT_EQ(brightenedOf(rgb(10, 128, 250), 10), rgb(20, 138, 255));
+    EXPECT_EQ(brightenedOf(rgb(10, 128, 250), -20), rgb(0, 108, 230));
+    EXPECT_EQ(brightenedOf(rgb(10, 128, 250), -255), kBlack);
+    EXPECT_EQ(brightenedOf(rgb(10, 128, 250), 255), kWhite);
+}
+
+TEST(ColorTransforms, ChannelOrdersAndTheirCycles) {
+    const Color c = rgb(0x11, 0x22, 0x33);
+    EXPECT_EQ(permutedOf(c, ChannelOrder::RBG), rgb(0x11, 0x33, 0x22));
+    EXPECT_EQ(permutedOf(c, ChannelOrder::BGR), rgb(0x33, 0x22, 0x11));
+    EXPECT_EQ(permutedOf(c, ChannelOrder::BRG), rgb(0x22, 0x33, 0x11));
+    EXPECT_EQ(permutedOf(c, ChannelOrder::GRB), rgb(0x22, 0x11, 0x33));
+    EXPECT_EQ(permutedOf(c, ChannelOrder::GBR), rgb(0x33, 0x11, 0x22));
+    Color three = c;
+    for (int i = 0; i < 3; ++i)
+        three = permutedOf(three, ChannelOrder::BRG);
+    EXPECT_EQ(three, c);
+    EXPECT_EQ(permutedOf(permutedOf(c, ChannelOrder::RBG), ChannelOrder::RBG), c);
+    EXPECT_EQ(channelOrderCaption(ChannelOrder::GBR), "RGB -> GBR");
+}
+
+TEST(ColorTransforms, WholeCanvasTransformsGiveEveryCellOwnColours) {
+    CharCanvas canvas(2, 2);
+    canvas.setDefaultFontColor(0x0000FF);
+    canvas.SetColorCell(1, 1, 0x00FF00);
+    Negative(canvas, ColorLayer::Foreground);
+    for (int r = 0; r < 2; ++r) {
+        for (int c = 0; c < 2; ++c) {
+            EXPECT_TRUE(canvas.hasOwnFont(c, r));
+            EXPECT_EQ(canvas.foreground(c, r), 0xFFFF00u);
+        }
+    }
+    canvas.setDefaultFontColor(kBlack); // no longer followed
+    EXPECT_EQ(canvas.foreground(0, 0), 0xFFFF00u);
+    EXPECT_FALSE(canvas.hasOwnBrush(0, 0)); // the background stayed untouched
+
+    Negative(canvas, ColorLayer::Background);
+    EXPECT_EQ(canvas.background(0, 0), kBlack);
+    EXPECT_EQ(canvas.background(1, 1), 0xFF00FFu);
+    Negative(canvas, ColorLayer::Background);
+    EXPECT_EQ(canvas.background(1, 1), 0x00FF00u);
+
+    Permute(canvas, ColorLayer::Background, ChannelOrder::BGR);
+    EXPECT_EQ(canvas.background(1, 1), 0x00FF00u); // green stays green under R<->B
+    EXPECT_EQ(canvas.background(0, 0), kWhite);
+    Brightness(canvas, ColorLayer::Foreground, -300 / 2);
+    EXPECT_EQ(canvas.foreground(0, 0), rgb(0, 105, 105));
+
+    ColorToGray(canvas);
+    EXPECT_EQ(canvas.foreground(0, 0), grayOf(rgb(0, 105, 105)));
+    EXPECT_EQ(canvas.background(1, 1), rgb(150, 150, 150));
+}
+
+TEST(ColorTransforms, SwapLeavesBlankCellsAlone) {
+    CharCanvas canvas(4, 1);
+    canvas.setText(0, 0, "a");
+    canvas.setText(1, 0, " ");
+    canvas.setText(2, 0, "b");
+    canvas.SetFontCell(0, 0, 0x0000FF);
+    canvas.SetColorCell(1, 0, 0x00FF00);
+    canvas.SetColorCell(2, 0, 0xFF0000);
+    SwapFgBg(canvas);
+    EXPECT_EQ(canvas.foreground(0, 0), kWhite);
+    EXPECT_EQ(canvas.background(0, 0), 0x0000FFu);
+    EXPECT_EQ(canvas.foreground(2, 0), 0xFF0000u);
+    EXPECT_EQ(canvas.background(2, 0), kBlack);
+    EXPECT_FALSE(canvas.hasOwnFont(1, 0)); // the blank and the empty cell are not read
+    EXPECT_EQ(canvas.background(1, 0), 0x00FF00u);
+    EXPECT_FALSE(canvas.hasOwnFont(3, 0));
+}
+
+TEST(ColorTransforms, BrightnessAnswers) {
+    EXPECT_EQ(parseBrightness(std::nullopt).delta, std::nullopt);
+    EXPECT_EQ(parseBrightness(std::nullopt).error, "");
+    EXPECT_EQ(parseBrightness("0").error, "");
+    EXPECT_EQ(parseBrightness("0").delta, std::nullopt);
+    EXPECT_EQ(parseBrightness("00").delta, 0); // not exactly "0": runs, changing nothing
+    EXPECT_EQ(parseBrightness("-255").delta, -255);
+    EXPECT_EQ(parseBrightness("+17").delta, 17);
+    EXPECT_EQ(parseBrightness("255").delta, 255);
+    for (const char* bad : {"abc", "", "1.5", "12a", " 5", "+-3", "-", "99999999999"}) {
+        EXPECT_EQ(parseBrightness(std::string(bad)).error, "ERROR: No interger value") << bad;
+        EXPECT_EQ(parseBrightness(std::string(bad)).delta, std::nullopt) << bad;
+    }
+    EXPECT_EQ(parseBrightness("300").error, "ERROR: Value out of range.");
+    EXPECT_EQ(parseBrightness("-256").error, "ERROR: Value out of range.");
+}
+
+} // namespace
+} // namespace glyphora

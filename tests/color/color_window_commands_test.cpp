@@ -1,0 +1,125 @@
+#include "app/editor.h"
+#include "color/color_commands.h"
+#include "color/color_window_commands.h"
+#include "platform/headless_ui.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace glyphora {
+namespace {
+
+constexpr Color kRed = 0x0000FF;
+
+struct ColorWindowLink : ::testing::Test {
+    test::TempDir dir;
+    HeadlessUi ui;
+    Editor editor{ui, dir.path(), "321"};
+    ColorState& state = editor.colorState();
+
+    void SetUp() override {
+        editor.canvas().setSize(3, 2);
+        editor.settings().ShowInfoMessages = false;
+    }
+    const ColorWindowModel& window() const { return *state.colorWindow; }
+};
+
+TEST_F(ColorWindowLink, OpeningTellsTheWindowTheActiveColours) {
+    editor.ActiveFontColor = kRed;
+    Setbar(editor);
+    EXPECT_TRUE(state.toColorWindow.empty()); // nothing is posted to a closed window
+    ToggleColorWindow(editor);
+    ASSERT_TRUE(isColorWindowChecked(editor));
+    EXPECT_EQ(state.toColorWindow.take(), (ColorNotification{1025, kRed}));
+    EXPECT_EQ(state.toColorWindow.take(), (ColorNotification{1026, kWhite}));
+
+    // Changing the active colours in the main window updates the sample.
+    editor.canvas().SetFontCell(0, 0, 0x00FF00);
+    SetActiveFontToCell(editor);
+    DeliverColorNotifications(editor);
+    EXPECT_EQ(window().sampleFont(), 0x00FF00u);
+    EXPECT_EQ(window().sampleBack(), kWhite);
+
+    ToggleColorWindow(editor);
+    EXPECT_FALSE(isColorWindowChecked(editor));
+    ToggleColorWindow(editor); // a fresh window: navy free colour again
+    EXPECT_EQ(window().freeColor(), 0x800000u);
+    ColorWindowClosed(editor);
+    EXPECT_FALSE(isColorWindowChecked(editor));
+    ColorWindowClick(editor, ColorWindowImage::RgbPalette, 1, 1, MouseButton::Left); // ignored
+    EXPECT_TRUE(state.toMainWindow.empty());
+}
+
+TEST_F(ColorWindowLink, PlainModeOnlyReportsErrorsButCellColourButtonsWork) {
+    ToggleColorWindow(editor);
+    ColorWindowClick(editor, ColorWindowImage::RgbPalette, 1, 1, MouseButton::Left);
+    DeliverColorNotifications(editor);
+    EXPECT_EQ(editor.status().field(3), "No RGB colors allowed - Wrong color mode.");
+    ColorWindowClick(editor, ColorWindowImage::AnsiPalette, 1, 1, MouseButton::Right);
+    DeliverColorNotifications(editor);
+    EXPECT_EQ(editor.status().field(3), "No ANSI colors allowed - Wrong color mode.");
+    ColorWindowToolButton(editor, 3);
+    DeliverColorNotifications(editor);
+    EXPECT_EQ(editor.status().field(3), "No colors allowed - Wrong color mode.");
+    ColorWindowToolButton(editor, 4);
+    DeliverColorNotifications(editor);
+    EXPECT_EQ(editor.status().field(3), "No bgcolors allowed - Wrong color mode.");
+
+    editor.canvas().setDefaultColor(0x123456);
+    ColorWindowToolButton(editor, 2);
+    DeliverColorNotifications(editor);
+    EXPECT_EQ(editor.ActiveBackColor, 0x123456u);
+    EXPECT_EQ(window().sampleBack(), 0x123456u);
+}
+
+TEST_F(ColorWindowLink, PicksAndCommandsAreHandledInOrder) {
+    SetModeFullColored(editor);
+    ToggleColorWindow(editor);
+    // Left on red, right on the first ANSI colour, then "Color selection" for both.
+    ColorWindowClick(editor, ColorWindowImage::RgbPalette, 25, 45, MouseButton::Left);
+    ColorWindowClick(editor, ColorWindowImage::AnsiPalette, 21, 1, MouseButton::Right);
+    editor.setGridSelection({1, 0, 2, 1});
+    ColorWindowToolButton(editor, 3);
+    ColorWindowToolButton(editor, 4);
+    EXPECT_EQ(state.toMainWindow.size(), 4u);
+    DeliverColorNotifications(editor);
+    EXPECT_EQ(editor.ActiveFontColor, kRed);
+    EXPECT_EQ(editor.ActiveBackColor, 0x0000A0u);
+    EXPECT_EQ(editor.status().field(2), "Font color=#FF0000,   Backgroundcolor=#A00000");
+    EXPECT_EQ(editor.canvas().foreground(2, 1), kRed);
+    EXPECT_EQ(editor.canvas().background(1, 0), 0x0000A0u);
+    EXPECT_EQ(editor.canvas().background(0, 0), kWhite);
+    EXPECT_EQ(window().sampleFont(), kRed);
+    EXPECT_TRUE(state.toColorWindow.empty());
+
+    // The free colour comes from the platform dialog and is then picked like a swatch.
+    ui.queueAnswer("123456");
+    ColorWindowExtended(editor);
+    EXPECT_EQ(ui.transcript().back(), "color: 000080 -> 123456");
+    EXPECT_TRUE(state.toMainWindow.empty());
+    ColorWindowClick(editor, ColorWindowImage::FreeColor, 5, 5, MouseButton::Right);
+    DeliverColorNotifications(editor);
+    EXPECT_EQ(colorToHex(editor.ActiveBackColor), "123456");
+}
+
+TEST_F(ColorWindowLink, UnknownNumbersAndClipboardHooks) {
+    ToggleColorWindow(editor);
+    ColorWindowNotification(editor, {1027, 9});
+    EXPECT_EQ(editor.status().field(3), " ColorDlg Error (internal-#1)");
+    ColorWindowNotification(editor, {1028, 7});
+    EXPECT_EQ(editor.status().field(3), " ColorDlg Error (internal-#2)");
+
+    static int copies = 0;
+    static int pastes = 0;
+    state.copyWithColor = [](Editor&) { ++copies; };
+    state.pasteWithColor = [](Editor&) { ++pastes; };
+    ColorWindowToolButton(editor, 5);
+    ColorWindowToolButton(editor, 6);
+    ColorWindowToolButton(editor, 6);
+    DeliverColorNotifications(editor);
+    EXPECT_EQ(copies, 1);
+    EXPECT_EQ(pastes, 2);
+}
+
+} // namespace
+} // namespace glyphora
