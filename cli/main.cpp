@@ -29,6 +29,8 @@ A script holds one directive per line:
   click C R [ctrl] [alt] [shift] [right]   move the mouse to a cell and press a button
   dblclick C R                  double click on a cell
   move C R [shift]              move the mouse over a cell
+  open PATH                     open a document, as "&Open" with the dialog answered
+  saveas CODE PATH              save as the type of FormatCode CODE, as "Save &as ..."
   nav STEP                      a selection navigator button: left right up down,
                                 left-edge-left left-edge-right right-edge-left
                                 right-edge-right top-edge-up top-edge-down bottom-edge-up

@@ -1,5 +1,7 @@
 #include "script.h"
 
+#include "app/window_commands.h"
+#include "config/startup_commands.h"
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
 #include "state_dump.h"
@@ -119,8 +121,10 @@ ScriptRunner::ScriptRunner(std::filesystem::path defaultHome, std::ostream& out)
 ScriptRunner::~ScriptRunner() = default;
 
 Editor& ScriptRunner::editor() {
-    if (!editor_)
+    if (!editor_) {
         editor_ = std::make_unique<Editor>(ui_, home_);
+        FormShow(*editor_);
+    }
     return *editor_;
 }
 
@@ -193,6 +197,8 @@ int ScriptRunner::runLine(std::string_view rawLine) {
         code = runMouse(directive, rest);
     } else if (directive == "nav") {
         code = runNav(rest);
+    } else if (directive == "open" || directive == "saveas") {
+        code = runFileDialog(directive, rest);
     } else {
         return fail("unknown directive: " + std::string(directive));
     }
@@ -246,11 +252,11 @@ int ScriptRunner::runSelect(std::string_view args) {
 
 int ScriptRunner::runTick(std::string_view which) {
     if (which == "status") {
-        editor().onTimer(TimerId::Status);
+        onTimer(editor(), TimerId::Status);
         return kScriptOk;
     }
     if (which == "autosave") {
-        editor().onTimer(TimerId::Autosave);
+        onTimer(editor(), TimerId::Autosave);
         return kScriptOk;
     }
     return fail("tick needs status or autosave");
@@ -280,6 +286,16 @@ int ScriptRunner::runTextView(std::string_view text) {
         return fail("the text view is not shown");
     view.lines = splitLines(*value);
     return kScriptOk;
+}
+
+int ScriptRunner::runFileDialog(std::string_view directive, std::string_view args) {
+    const std::optional<std::string> value = parseScriptValue(args);
+    if (!value || value->empty())
+        return fail(std::string(directive) + " needs " +
+                    (directive == "open" ? "a path" : "a type code and a path"));
+    // The same flows a user takes, with the dialog answered in advance.
+    ui_.queueAnswer(*value);
+    return runCommand(directive == "open" ? "OpenCommand" : "SaveAs");
 }
 
 int ScriptRunner::runType(std::string_view text) {

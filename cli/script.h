@@ -51,6 +51,7 @@ private:
     int runKey(std::string_view name);
     int runMouse(std::string_view directive, std::string_view args);
     int runNav(std::string_view step);
+    int runFileDialog(std::string_view directive, std::string_view args);
 
     std::filesystem::path home_;
     std::ostream& out_;

@@ -90,13 +90,20 @@ void CanvasView::ensureVisible(int col, int row) {
     reportViewGeometry();
 }
 
-QPoint CanvasView::cellAt(QPoint pos) const {
+QPoint CanvasView::cellUnder(QPoint pos) const {
     const CharCanvas& canvas = editor_.canvas();
     const int colPitch = std::max(CanvasRenderer::columnPitch(canvas.metrics), 1);
     const int rowPitch = std::max(CanvasRenderer::rowPitch(canvas.metrics), 1);
-    const int col = horizontalScrollBar()->value() + std::max(pos.x(), 0) / colPitch;
-    const int row = verticalScrollBar()->value() + std::max(pos.y(), 0) / rowPitch;
-    return {std::clamp(col, 0, canvas.colCount() - 1), std::clamp(row, 0, canvas.rowCount() - 1)};
+    const auto cellOf = [](int px, int pitch) { return px >= 0 ? px / pitch : -1; };
+    return {horizontalScrollBar()->value() + cellOf(pos.x(), colPitch),
+            verticalScrollBar()->value() + cellOf(pos.y(), rowPitch)};
+}
+
+QPoint CanvasView::cellAt(QPoint pos) const {
+    const CharCanvas& canvas = editor_.canvas();
+    const QPoint cell = cellUnder(pos);
+    return {std::clamp(cell.x(), 0, canvas.colCount() - 1),
+            std::clamp(cell.y(), 0, canvas.rowCount() - 1)};
 }
 
 QPoint CanvasView::cellOrigin(int col, int row) const {
@@ -151,14 +158,17 @@ void CanvasView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint cell = cellAt(event->position().toPoint());
+    // Beyond the last cell the pointer paints nothing; drags and the preview are clamped.
+    const QPoint cell = cellUnder(event->position().toPoint());
     const bool leftHeld = event->buttons().testFlag(Qt::LeftButton);
     if (cell == lastMoveCell_ && !leftHeld)
         return;
     lastMoveCell_ = cell;
     canvasMouseMove(editor_, {cell.x(), cell.y()}, leftHeld, modifiersOf(event->modifiers()));
-    if (leftHeld)
-        ensureVisible(cell.x(), cell.y());
+    if (leftHeld) {
+        const QPoint inside = cellAt(event->position().toPoint());
+        ensureVisible(inside.x(), inside.y());
+    }
     emit edited();
 }
 

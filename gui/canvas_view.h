@@ -25,6 +25,8 @@ public:
     void ensureVisible(int col, int row);
     // The cell under a viewport position, clamped into the canvas.
     QPoint cellAt(QPoint viewportPos) const;
+    // The cell position under a viewport position, which may lie beyond the canvas.
+    QPoint cellUnder(QPoint viewportPos) const;
     // The viewport position of a cell's top-left corner.
     QPoint cellOrigin(int col, int row) const;
     // Renders the block as the view draws it, as the paste preview's image.

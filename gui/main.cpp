@@ -13,7 +13,10 @@ int main(int argc, char** argv) {
     glyphora::QtUi ui;
     glyphora::Editor editor(ui, QApplication::applicationDirPath().toStdString());
     const glyphora::CommandTable commands;
-    glyphora::MainWindow window(editor, ui, commands);
+    std::vector<std::string> args;
+    for (const QString& arg : QApplication::arguments().mid(1))
+        args.push_back(arg.toStdString());
+    glyphora::MainWindow window(editor, ui, commands, std::move(args));
     window.show();
     return QApplication::exec();
 }

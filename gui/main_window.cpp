@@ -4,8 +4,12 @@
 #include "app/window_commands.h"
 #include "canvas_renderer.h"
 #include "canvas_view.h"
+#include "color_bar.h"
+#include "color_window.h"
+#include "config/startup_commands.h"
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
+#include "formats/open_save_commands.h"
 #include "paint_bar_icons.h"
 #include "platform/text_codec.h"
 #include "progress_widget.h"
@@ -14,14 +18,19 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <map>
 
@@ -43,9 +52,11 @@ QKeySequence shortcutOf(const CommandRow& row) {
 
 } // namespace
 
-MainWindow::MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands)
-    : editor_(editor), ui_(ui), commands_(commands) {
+MainWindow::MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands,
+                       std::vector<std::string> args)
+    : editor_(editor), ui_(ui), commands_(commands), args_(std::move(args)) {
     resize(kInitialWidth, kInitialHeight);
+    setAcceptDrops(true);
 
     stack_ = new QStackedWidget(this);
     canvasView_ = new CanvasView(editor_, stack_);
@@ -87,12 +98,79 @@ MainWindow::MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands)
     connect(canvasView_, &CanvasView::contextMenuWanted, this,
             [this](QPoint at) { canvasPopup_->popup(at); });
 
+    colorBar_ = new ColorBar(editor_);
+    setPanel(PanelPlace::ColorBar, colorBar_);
+    connect(colorBar_, &ColorBar::editorChanged, this, &MainWindow::sync);
+    colorWindow_ = new ColorWindowController(editor_, this);
+    connect(colorWindow_, &ColorWindowController::editorChanged, this, &MainWindow::sync);
+
     buildMenus();
     buildCanvasPopup();
     buildPaintBar();
     buildStatusBar();
     ui_.setHost(this);
     sync();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    // The first showing reads the settings; the document named on the command line opens
+    // once the window has painted.
+    FormShow(editor_);
+    const std::optional<std::string> document = StartupDocument(editor_, args_);
+    sync();
+    if (document) {
+        QTimer::singleShot(0, this, [this, path = *document] {
+            ui_.beginCommand();
+            OpenStartupDocument(editor_, path);
+            ui_.endCommand();
+            sync();
+        });
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    std::vector<std::string> paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths.push_back(url.toLocalFile().toStdString());
+    }
+    event->acceptProposedAction();
+    ui_.beginCommand();
+    FormDropFiles(editor_, paths);
+    ui_.endCommand();
+    sync();
+}
+
+void MainWindow::buildReopenMenu(QMenu* fileMenu, QAction* before) {
+    reopenMenu_ = new QMenu(QStringLiteral("&Reopen"), fileMenu);
+    fileMenu->insertMenu(before, reopenMenu_);
+    connect(reopenMenu_, &QMenu::aboutToShow, this, &MainWindow::fillReopenMenu);
+    fillReopenMenu();
+}
+
+void MainWindow::fillReopenMenu() {
+    reopenMenu_->clear();
+    for (const std::string& path : editor_.document().ReopenList) {
+        QString caption = QString::fromStdString(path);
+        caption.replace('&', QStringLiteral("&&"));
+        QAction* entry = reopenMenu_->addAction(caption);
+        connect(entry, &QAction::triggered, this, [this, path] {
+            ui_.beginCommand();
+            MyReopen(editor_, path);
+            ui_.endCommand();
+            sync();
+        });
+    }
+    reopenMenu_->setEnabled(!editor_.document().ReopenList.empty());
 }
 
 MainWindow::~MainWindow() {
@@ -111,7 +189,7 @@ void MainWindow::buildMenus() {
     for (const std::string_view top : CommandTable::topLevelMenus()) {
         bool used = false;
         for (const CommandRow& row : commands_.rows())
-            used |= !row.hidden && splitMenuPath(row.menuPath).front() == top;
+            used |= row.inMenu() && !row.hidden && splitMenuPath(row.menuPath).front() == top;
         if (!used)
             continue;
         QMenu* menu = menuBar()->addMenu(fromBytes(top));
@@ -119,7 +197,11 @@ void MainWindow::buildMenus() {
         // Opening a menu title ends a paste preview.
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::endPastePreview);
     }
+    // The "&Reopen" submenu of recent files follows "&Open".
+    bool previousWasOpen = false;
     for (const CommandRow& row : commands_.rows()) {
+        if (!row.inMenu())
+            continue;
         const std::vector<std::string_view> path = splitMenuPath(row.menuPath);
         auto* action = new QAction(fromBytes(path.back()), this);
         action->setCheckable(row.isCheckable());
@@ -142,6 +224,9 @@ void MainWindow::buildMenus() {
             menu = sub;
         }
         menu->addAction(action);
+        if (previousWasOpen)
+            buildReopenMenu(menu, action);
+        previousWasOpen = row.id == "OpenCommand";
     }
     for (const auto& [key, menu] : menus)
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateActions);
@@ -316,6 +401,8 @@ void MainWindow::sync() {
         showStatusField(i);
     progress_->showView(editor_.progress().view());
     applyWindowSwitches();
+    colorBar_->sync();
+    colorWindow_->sync();
     updateActions();
 }
 
@@ -333,7 +420,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (editor_.quitRequested || closeQuery(editor_)) {
+    if (editor_.quitRequested || FormCloseQuery(editor_)) {
         editor_.quitRequested = true;
         event->accept();
         return;
@@ -369,7 +456,7 @@ void MainWindow::scrollCanvasTo(int col, int row) {
 }
 
 void MainWindow::timerFired(TimerId id) {
-    editor_.onTimer(id);
+    onTimer(editor_, id);
     sync();
 }
 

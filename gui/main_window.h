@@ -18,6 +18,8 @@ class QToolBar;
 namespace glyphora {
 
 class CanvasView;
+class ColorBar;
+class ColorWindowController;
 class Editor;
 class ProgressWidget;
 class SelectionNavigator;
@@ -38,7 +40,9 @@ public:
     // Puts a panel into its place; the panel shows and hides itself.
     void setPanel(PanelPlace place, QWidget* panel);
 
-    MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands);
+    // args: the command line's arguments after the program name, naming a document to open.
+    MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands,
+               std::vector<std::string> args = {});
     ~MainWindow() override;
 
     // Runs a command as its menu item would, then shows the new state.
@@ -54,8 +58,13 @@ public:
     SelectionNavigator* navigator() const { return navigator_; }
     QLabel* statusField(int index) const { return statusFields_.at(static_cast<size_t>(index)); }
     QAction* actionFor(std::string_view id) const;
+    QMenu* reopenMenu() const { return reopenMenu_; }
+    ColorBar* colorBar() const { return colorBar_; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -64,6 +73,8 @@ protected:
 private:
     void buildMenus();
     void buildCanvasPopup();
+    void buildReopenMenu(QMenu* fileMenu, QAction* before);
+    void fillReopenMenu();
     void buildPaintBar();
     void buildStatusBar();
     void updateActions();
@@ -92,6 +103,11 @@ private:
     QToolBar* paintBar_ = nullptr;
     QMenu* canvasPopup_ = nullptr;
     SelectionNavigator* navigator_ = nullptr;
+    QMenu* reopenMenu_ = nullptr;
+    ColorBar* colorBar_ = nullptr;
+    ColorWindowController* colorWindow_ = nullptr;
+    std::vector<std::string> args_;
+    bool shownOnce_ = false;
     std::array<QLabel*, 4> statusFields_{};
     std::vector<std::pair<QAction*, const CommandRow*>> actions_;
     std::vector<std::pair<QLineEdit*, std::string Settings::*>> charBoxes_;

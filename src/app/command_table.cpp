@@ -3,8 +3,15 @@
 #include "app/editor.h"
 #include "app/window_commands.h"
 #include "canvas/canvas_commands.h"
+#include "color/cell_color_commands.h"
+#include "color/color_commands.h"
+#include "color/color_transform_commands.h"
+#include "color/color_window_commands.h"
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
+#include "formats/glf_commands.h"
+#include "formats/open_save_commands.h"
+#include "paint/manual_paint_commands.h"
 
 #include <algorithm>
 #include <array>
@@ -66,10 +73,16 @@ bool stayOnTopChecked(const Editor& e) {
     return e.settings().StayOnTop;
 }
 
-// Rows in menu order: the menus are built in this order.
+// Rows in menu order: the menus are built in this order. Rows without a handler are
+// headings, shown as disabled lines.
 std::vector<CommandRow> buildRows() {
     return {
         // File
+        {"OpenCommand", "&File > &Open", "Ctrl+O", OpenCommand},
+        {"SaveToCurrentFile", "&File > &Save", "", SaveToCurrentFile, saveEnabled},
+        {"SaveAs", "&File > Save &as ...", "Ctrl+S", SaveAs},
+        {"SaveQuickDocument", "&File > S&ave \"Current.GLF\"", "F1", SaveQuickDocument},
+        {"LoadQuickDocument", "&File > &Load \"Current.GLF\"", "F2", LoadQuickDocument},
         {"ExitProgram", "&File > E&xit", "Ctrl+Q", ExitProgram},
         // Edit1
         {"grid2Togrid1", "Edit&1 > &Undo", "Ctrl+Z", grid2Togrid1},
@@ -89,6 +102,105 @@ std::vector<CommandRow> buildRows() {
         {"PasteColorBlock", "Edit&2 > Paste wit&h Color", "", PasteColorBlock},
         // Image
         {"RefreshWindow", "&Image > Re&fresh", "", RefreshWindow},
+        // Paint
+        {"ManualPaintChar", "&Paint > &Manual (Shift+mousemove)", "", ManualPaintChar, nullptr,
+         isManualPaintCharChecked},
+        // ColorTools
+        {"SetModePlain", "&ColorTools > Color &mode > Plain &text (TXT,ASCII,CSV,HTML-Plaint.,GLG)",
+         "", SetModePlain, nullptr, isModePlainChecked},
+        {"SetModeFontColored", "&ColorTools > Color &mode > &Font colored (HTML colored)", "",
+         SetModeFontColored, nullptr, isModeFontColoredChecked},
+        {"SetModeFullColored",
+         "&ColorTools > Color &mode > Font + backgr. colored (&HTML table, GLF)", "",
+         SetModeFullColored, nullptr, isModeFullColoredChecked},
+        {"SetModeAnsi", "&ColorTools > Color &mode > F&ont + backgr. colored (ANSI, RTF)", "",
+         SetModeAnsi, nullptr, isModeAnsiChecked},
+        {"ToggleColorWindow", "&ColorTools > Color &Dialog Window", "", ToggleColorWindow,
+         isFontColorToolsEnabled, isColorWindowChecked},
+        {"NegativeFg", "&ColorTools > &Special > &Negative > &foreground", "", NegativeFg,
+         isColorSpecialEnabled},
+        {"NegativeBg", "&ColorTools > &Special > &Negative > &background", "", NegativeBg,
+         isBackgroundSpecialEnabled},
+        {"PermuteFgRBG", "&ColorTools > &Special > &Flip colors > &foreground > RGB -> RBG", "",
+         PermuteFgRBG, isColorSpecialEnabled},
+        {"PermuteFgBGR", "&ColorTools > &Special > &Flip colors > &foreground > RGB -> BGR", "",
+         PermuteFgBGR, isColorSpecialEnabled},
+        {"PermuteFgBRG", "&ColorTools > &Special > &Flip colors > &foreground > RGB -> BRG", "",
+         PermuteFgBRG, isColorSpecialEnabled},
+        {"PermuteFgGRB", "&ColorTools > &Special > &Flip colors > &foreground > RGB -> GRB", "",
+         PermuteFgGRB, isColorSpecialEnabled},
+        {"PermuteFgGBR", "&ColorTools > &Special > &Flip colors > &foreground > RGB -> GBR", "",
+         PermuteFgGBR, isColorSpecialEnabled},
+        {"PermuteBgRBG", "&ColorTools > &Special > &Flip colors > &background > RGB -> RBG", "",
+         PermuteBgRBG, isBackgroundSpecialEnabled},
+        {"PermuteBgBGR", "&ColorTools > &Special > &Flip colors > &background > RGB -> BGR", "",
+         PermuteBgBGR, isBackgroundSpecialEnabled},
+        {"PermuteBgBRG", "&ColorTools > &Special > &Flip colors > &background > RGB -> BRG", "",
+         PermuteBgBRG, isBackgroundSpecialEnabled},
+        {"PermuteBgGRB", "&ColorTools > &Special > &Flip colors > &background > RGB -> GRB", "",
+         PermuteBgGRB, isBackgroundSpecialEnabled},
+        {"PermuteBgGBR", "&ColorTools > &Special > &Flip colors > &background > RGB -> GBR", "",
+         PermuteBgGBR, isBackgroundSpecialEnabled},
+        {"BrightnessFg", "&ColorTools > &Special > B&rightness > &foreground", "", BrightnessFg,
+         isColorSpecialEnabled},
+        {"BrightnessBg", "&ColorTools > &Special > B&rightness > &background", "", BrightnessBg,
+         isBackgroundSpecialEnabled},
+        {"ColorToGray", "&ColorTools > &Special > &Color2GrayScale", "", ColorToGray,
+         isColorSpecialEnabled},
+        {"SwapFgBg", "&ColorTools > &Special > Fli&p fg- and bgColors", "", SwapFgBg,
+         isBackgroundSpecialEnabled},
+        {"HeadingFont", "&ColorTools > F O N T :", ""},
+        {"ColorSelectionFg", "&ColorTools > &Color selection", "F9", ColorSelectionFg,
+         isFontColorToolsEnabled},
+        {"SetActiveFontColorDialog", "&ColorTools > S&et active font color > &Color dialog",
+         "Ctrl+F7", SetActiveFontColorDialog, isFontColorToolsEnabled},
+        {"SetActiveFontToCell", "&ColorTools > S&et active font color > S&et to cell color", "F7",
+         SetActiveFontToCell, isFontColorToolsEnabled},
+        {"FillByCharFg", "&ColorTools > &Fill > depending from &char.", "Ctrl+F9", FillByCharFg,
+         isFontColorToolsEnabled},
+        {"FillByColorFg", "&ColorTools > &Fill > depending from c&olor", "Ctrl+Shift+F9",
+         FillByColorFg, isFontColorToolsEnabled},
+        {"ReplaceCharColorAllFg", "&ColorTools > &Replace > Replace char.color (&all)", "",
+         ReplaceCharColorAllFg, isFontColorToolsEnabled},
+        {"ReplaceCharColorSelFg", "&ColorTools > &Replace > Replace char.color (&selection)", "",
+         ReplaceCharColorSelFg, isFontColorToolsEnabled},
+        {"ReplaceColorSelFg", "&ColorTools > &Replace > Replace &color (selection)", "",
+         ReplaceColorSelFg, isFontColorToolsEnabled},
+        {"ManualPaintFont", "&ColorTools > &Manual (Shift+mousemove)", "", ManualPaintFont,
+         isFontColorToolsEnabled, isManualPaintFontChecked},
+        {"ResetSelectionColorFg", "&ColorTools > &Reset selection", "", ResetSelectionColorFg,
+         isFontColorToolsEnabled},
+        {"HeadingBackground", "&ColorTools > BACKGROUND:", ""},
+        {"ColorSelectionBg", "&ColorTools > C&olor selection", "F10", ColorSelectionBg,
+         isBackColorToolsEnabled},
+        {"SetActiveBackColorDialog", "&ColorTools > Se&t active backg. color > &Color dialog",
+         "Ctrl+F8", SetActiveBackColorDialog, isBackColorToolsEnabled},
+        {"SetActiveBackToCell", "&ColorTools > Se&t active backg. color > S&et to cell color", "F8",
+         SetActiveBackToCell, isBackColorToolsEnabled},
+        {"FillByCharBg", "&ColorTools > F&ill > depending from &char.", "Ctrl+F10", FillByCharBg,
+         isBackColorToolsEnabled},
+        {"FillByColorBg", "&ColorTools > F&ill > depending from c&olor", "Ctrl+Shift+F10",
+         FillByColorBg, isBackColorToolsEnabled},
+        {"ReplaceCharColorAllBg", "&ColorTools > Re&place > Replace char. backgr.color (&all)", "",
+         ReplaceCharColorAllBg, isBackColorToolsEnabled},
+        {"ReplaceCharColorSelBg", "&ColorTools > Re&place > Replace char. backgr.color (&sel.)", "",
+         ReplaceCharColorSelBg, isBackColorToolsEnabled},
+        {"ReplaceColorSelBg", "&ColorTools > Re&place > Replace &color (selection)", "",
+         ReplaceColorSelBg, isBackColorToolsEnabled},
+        {"ManualPaintBack", "&ColorTools > M&anual (Shift+mousemove)", "", ManualPaintBack,
+         isBackColorToolsEnabled, isManualPaintBackChecked},
+        {"ResetSelectionColorBg", "&ColorTools > Reset selectio&n", "", ResetSelectionColorBg,
+         isBackColorToolsEnabled},
+        {"SetMainFontColorDialog", "&ColorTools > Main font& color > &Color dialog", "",
+         SetMainFontColorDialog, isMainColorsEnabled},
+        {"SetMainFontToCell", "&ColorTools > Main font& color > &Set to sel.cell color", "",
+         SetMainFontToCell, isMainColorsEnabled},
+        {"FindMainColor", "&ColorTools > Main font& color > &Find main color", "", FindMainColor,
+         isMainColorsEnabled},
+        {"SetMainBackColorDialog", "&ColorTools > Main backgro&und color > &Color Dialog", "",
+         SetMainBackColorDialog, isMainColorsEnabled},
+        {"SetMainBackToCell", "&ColorTools > Main backgro&und color > &Set to sel.cell color", "",
+         SetMainBackToCell, isMainColorsEnabled},
         // View
         {"ToggleGrid", "&View > &Show grid", "", ToggleGrid, nullptr, showGridChecked},
         {"ChooseFont", "&View > Font &Dialog", "", ChooseFont},
@@ -115,6 +227,18 @@ std::vector<CommandRow> buildRows() {
          stayOnTopChecked},
         {"ToggleSaveOptimized", "&Options > Sa&ve optimized", "", ToggleSaveOptimized, nullptr,
          saveOptimizedChecked},
+        {"ToggleAutosave", "&Options > Autosav&e", "", ToggleAutosave, nullptr, autosaveChecked},
+        {"ToggleBackup", "&Options > Bac&kup", "", ToggleBackup, nullptr, backupChecked},
+        // Paint-bar buttons without a menu item of their own: they check the colour mode
+        // themselves and say "Wrong Colormode." when their menu item is disabled.
+        {"FloodfillFontButton", "", "", FloodfillFontButton},
+        {"ReplaceCharColorFontButton", "", "", ReplaceCharColorFontButton},
+        {"ColorSelectionFontButton", "", "", ColorSelectionFontButton},
+        {"ResetSelectionFontButton", "", "", ResetSelectionFontButton},
+        {"FloodfillBackButton", "", "", FloodfillBackButton},
+        {"ReplaceCharColorBackButton", "", "", ReplaceCharColorBackButton},
+        {"ColorSelectionBackButton", "", "", ColorSelectionBackButton},
+        {"ResetSelectionBackButton", "", "", ResetSelectionBackButton},
     };
 }
 
@@ -154,14 +278,14 @@ const std::vector<PaintBarItem> kPaintBar = {
     {Item::Kind::CharBox, "DiagHorzChar", "", &Settings::DiagHorzChar},
     {Item::Kind::CharBox, "DiagVertChar", "", &Settings::DiagVertChar},
     {Item::Kind::Divider, "", "", nullptr},
-    {Item::Kind::Button, "FillByColorFg", "Floodfill (font)"},
-    {Item::Kind::Button, "ReplaceCharColorAllFg", "Replace char.color (font)"},
-    {Item::Kind::Button, "ColorSelectionFg", "Color selection (font)"},
-    {Item::Kind::Button, "ResetSelectionColorFg", "Reset selection (font)"},
-    {Item::Kind::Button, "FillByColorBg", "Floodfill (bgColor)"},
-    {Item::Kind::Button, "ReplaceCharColorAllBg", "Replace char.color (bgColor)"},
-    {Item::Kind::Button, "ColorSelectionBg", "Color selection (bgColor)"},
-    {Item::Kind::Button, "ResetSelectionColorBg", "Reset selection (bgColor)"},
+    {Item::Kind::Button, "FloodfillFontButton", "Floodfill (font)"},
+    {Item::Kind::Button, "ReplaceCharColorFontButton", "Replace char.color (font)"},
+    {Item::Kind::Button, "ColorSelectionFontButton", "Color selection (font)"},
+    {Item::Kind::Button, "ResetSelectionFontButton", "Reset selection (font)"},
+    {Item::Kind::Button, "FloodfillBackButton", "Floodfill (bgColor)"},
+    {Item::Kind::Button, "ReplaceCharColorBackButton", "Replace char.color (bgColor)"},
+    {Item::Kind::Button, "ColorSelectionBackButton", "Color selection (bgColor)"},
+    {Item::Kind::Button, "ResetSelectionBackButton", "Reset selection (bgColor)"},
 };
 
 } // namespace

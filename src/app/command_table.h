@@ -31,7 +31,8 @@ struct PaintBarItem {
 // the command-line tool are all built from these rows.
 struct CommandRow {
     std::string_view id;
-    // Captions with their accelerator marks, from the top-level menu down, joined by " > ".
+    // Captions with their accelerator marks, from the top-level menu down, joined by " > ";
+    // empty for a paint-bar button that has no menu item.
     std::string_view menuPath;
     // "Ctrl+Z", "F3", "Ctrl+Shift+F9", "Del", or empty.
     std::string_view shortcut;
@@ -43,7 +44,9 @@ struct CommandRow {
     bool hidden = false;
 
     bool isCheckable() const { return checked != nullptr; }
-    bool isEnabled(const Editor& editor) const { return !enabled || enabled(editor); }
+    bool isHeading() const { return run == nullptr; }
+    bool inMenu() const { return !menuPath.empty(); }
+    bool isEnabled(const Editor& editor) const { return run && (!enabled || enabled(editor)); }
     bool isChecked(const Editor& editor) const { return checked && checked(editor); }
 };
 

@@ -1,6 +1,5 @@
 #include "app/editor.h"
 
-#include "formats/open_save_commands.h"
 #include "color/color_modes.h"
 
 #include <algorithm>
@@ -140,14 +139,6 @@ void Editor::Refresh() {
     ui_.repaintCanvas();
     progress_.EffBarOff();
     progress_.HideBar();
-}
-
-void Editor::onTimer(TimerId id) {
-    if (id == TimerId::Status && status_.timerEnabled())
-        status_.Timer1Tick();
-    // The autosave timer runs exactly while "Autosav&e" is checked.
-    if (id == TimerId::Autosave && settings_.Autosave)
-        AutosaveTick(*this);
 }
 
 Settings Editor::currentSettings() const {

@@ -159,8 +159,6 @@ public:
     // Size fields, cell size, repaint, and the progress panel cleared.
     void Refresh();
 
-    void onTimer(TimerId id);
-
     // The settings with the values that live elsewhere (canvas font and colours, colour
     // mode, grid lines) filled in from where they live.
     Settings currentSettings() const;

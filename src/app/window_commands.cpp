@@ -1,11 +1,21 @@
 #include "app/window_commands.h"
 
 #include "app/editor.h"
+#include "color/color_commands.h"
+#include "config/startup_commands.h"
+#include "formats/open_save_commands.h"
 
 namespace glyphora {
 
 void TogglePaintbar(Editor& editor) {
-    editor.settings().ShowPaintbar = !editor.settings().ShowPaintbar;
+    Settings& settings = editor.settings();
+    settings.ShowPaintbar = !settings.ShowPaintbar;
+    if (!settings.ShowPaintbar) {
+        editor.colorState().colorBarShown = false;
+        return;
+    }
+    // The colour bar comes with the paint bar outside Plain mode.
+    UpdateColorMenus(editor);
 }
 
 void ToggleInfoMessages(Editor& editor) {
@@ -29,14 +39,15 @@ void RefreshWindow(Editor& editor) {
     editor.Refresh();
 }
 
-bool closeQuery(Editor& editor) {
-    if (!editor.settings().ShowInfoMessages)
-        return true;
-    return editor.ui().confirm(" Close program ? ", Buttons::YesNo) == Answer::Yes;
+void onTimer(Editor& editor, TimerId id) {
+    if (id == TimerId::Status && editor.status().timerEnabled())
+        editor.status().Timer1Tick();
+    if (id == TimerId::Autosave && editor.settings().Autosave)
+        AutosaveTick(editor);
 }
 
 void ExitProgram(Editor& editor) {
-    if (closeQuery(editor))
+    if (FormCloseQuery(editor))
         editor.quitRequested = true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ui.h"
+
 namespace glyphora {
 
 class Editor;
@@ -11,10 +13,12 @@ void ToggleShowInTask(Editor& editor);
 void ToggleStatusbar(Editor& editor);
 void ToggleStayOnTop(Editor& editor);
 void RefreshWindow(Editor& editor);
-// Ends the program when the close query agrees.
+// Ends the program when the close query agrees (which also writes the settings and
+// removes the temporary and undo files).
 void ExitProgram(Editor& editor);
 
-// Asked whenever the window is to close: " Close program ? " while info messages are on.
-bool closeQuery(Editor& editor);
+// A window timer fired: Timer1 clears the status message; the autosave timer saves the
+// document while "Autosav&e" is checked.
+void onTimer(Editor& editor, TimerId id);
 
 } // namespace glyphora

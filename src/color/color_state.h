@@ -30,11 +30,6 @@ struct ColorState {
     // Notifications posted and not yet handled, one queue per receiver.
     NotificationQueue toColorWindow;
     NotificationQueue toMainWindow;
-
-    // The colour window's commands 5 and 6, "Copy wi&th Color" and "Paste wit&h Color",
-    // bound by whoever builds the clipboard commands.
-    void (*copyWithColor)(Editor&) = nullptr;
-    void (*pasteWithColor)(Editor&) = nullptr;
 };
 
 } // namespace glyphora

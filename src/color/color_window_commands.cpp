@@ -3,6 +3,7 @@
 #include "app/editor.h"
 #include "color/cell_color_commands.h"
 #include "color/color_commands.h"
+#include "edit/clipboard_commands.h"
 
 namespace glyphora {
 
@@ -20,7 +21,6 @@ void postAll(ColorState& state, const std::vector<ColorNotification>& notificati
 }
 
 void runWindowCommand(Editor& editor, std::uint32_t number) {
-    ColorState& state = editor.colorState();
     switch (number) {
     case kCmdActiveFontToCell:
         SetActiveFontToCell(editor);
@@ -35,12 +35,10 @@ void runWindowCommand(Editor& editor, std::uint32_t number) {
         ColorSelectionBg(editor);
         break;
     case kCmdCopyWithColor:
-        if (state.copyWithColor)
-            state.copyWithColor(editor);
+        CopyColorBlock(editor);
         break;
     case kCmdPasteWithColor:
-        if (state.pasteWithColor)
-            state.pasteWithColor(editor);
+        PasteColorBlock(editor);
         break;
     default:
         editor.StatusMessage(std::string(kUnknownCommandText));

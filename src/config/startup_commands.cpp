@@ -1,6 +1,8 @@
 #include "config/startup_commands.h"
 
 #include "app/editor.h"
+#include "color/color_commands.h"
+#include "color/color_window_commands.h"
 #include "config/settings_file.h"
 #include "formats/file_names.h"
 #include "formats/open_save_commands.h"
@@ -98,6 +100,12 @@ void FormShow(Editor& editor) {
     createDataDirectories(editor);
     editor.ApplyFontSize(editor.canvas().font().size);
     editor.Refresh();
+    // The parts of the window that follow the colour mode: the colour bar, the active
+    // colours in the status bar, and the colour window when the settings ask for it.
+    UpdateColorMenus(editor);
+    if (editor.settings().ShowColorDialog && !isColorWindowChecked(editor) &&
+        isFontColorToolsEnabled(editor))
+        ToggleColorWindow(editor);
     editor.undoRing().reset();
 }
 

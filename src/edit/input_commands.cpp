@@ -116,16 +116,17 @@ void Grid1MouseDown(Editor& editor, MouseButton button, Modifiers mods) {
     }
 }
 
-void canvasMouseMove(Editor& editor, CellPos cell, bool leftHeld, Modifiers) {
+void canvasMouseMove(Editor& editor, CellPos cell, bool leftHeld, Modifiers mods) {
     PastePreview& preview = editor.preview;
-    if (preview.PreviewActive) {
-        preview.col = cell.col;
-        preview.row = cell.row;
-        return;
-    }
-    if (leftHeld)
+    if (leftHeld && !preview.PreviewActive)
         editor.moveGridTo(cell, true);
     editor.syncSelectionFields();
+    if (mods.shift)
+        ShiftMouseMovePaint(editor, cell.col, cell.row);
+    if (preview.PreviewActive) {
+        preview.col = std::clamp(cell.col, 0, editor.canvas().colCount() - 1);
+        preview.row = std::clamp(cell.row, 0, editor.canvas().rowCount() - 1);
+    }
 }
 
 void Grid1DblClick(Editor& editor) {

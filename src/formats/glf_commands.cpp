@@ -2,6 +2,7 @@
 
 #include "app/editor.h"
 #include "color/color_commands.h"
+#include "formats/file_format_table.h"
 #include "formats/glf_format.h"
 
 namespace glyphora {
@@ -50,17 +51,35 @@ bool loadMarc(Editor& editor, const std::filesystem::path& fileName) {
 }
 
 void SaveQuickDocument(Editor& editor) {
-    SaveMarc(editor, kQuickDocument);
+    SaveMarc(editor, inWorkingDirectory(editor, kQuickDocument));
 }
 
 void LoadQuickDocument(Editor& editor) {
+    const std::filesystem::path file = inWorkingDirectory(editor, kQuickDocument);
     std::error_code ec;
-    if (!std::filesystem::exists(kQuickDocument, ec)) {
+    if (!std::filesystem::exists(file, ec)) {
         editor.StatusMessage(kNoQuickDocument);
         return;
     }
     editor.grid1Togrid2();
-    loadMarc(editor, kQuickDocument);
+    loadMarc(editor, file);
+}
+
+OpenBranchResult readGlfDocument(Editor& editor, const std::filesystem::path& file) {
+    if (loadMarc(editor, file))
+        return {};
+    // loadMarc has said so; a file that did not load must not become the document's file,
+    // or "&Save" would overwrite it with whatever the canvas holds.
+    editor.document().CurrentFileName = "-";
+    editor.document().SaveEnabled = false;
+    return {OpenOutcome::Stopped};
+}
+
+SaveOutcome SaveGlfDocument(Editor& editor) {
+    if (!prepareSaveTarget(editor, format_code::GlyphoraFormat))
+        return SaveOutcome::Declined;
+    return SaveMarc(editor, editor.document().SaveTargetName) ? SaveOutcome::Written
+                                                              : SaveOutcome::Failed;
 }
 
 } // namespace glyphora

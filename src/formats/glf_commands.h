@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/open_save_commands.h"
+
 #include <filesystem>
 
 namespace glyphora {
@@ -22,5 +24,9 @@ bool loadMarc(Editor& editor, const std::filesystem::path& fileName);
 // without questions and without touching the document's file name.
 void SaveQuickDocument(Editor& editor);
 void LoadQuickDocument(Editor& editor);
+
+// The ".glf" branch of Myopen and the writer of FormatCode 11 in saveit.
+OpenBranchResult readGlfDocument(Editor& editor, const std::filesystem::path& file);
+SaveOutcome SaveGlfDocument(Editor& editor);
 
 } // namespace glyphora

@@ -4,6 +4,7 @@
 #include "canvas/grid_file.h"
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
+#include "formats/glf_commands.h"
 #include "formats/open_save_commands.h"
 #include "formats/reopen_list.h"
 #include "formats/text_file_reader.h"
@@ -58,7 +59,7 @@ OpenBranchResult readTextDocument(Editor& editor, const fs::path& file) {
 // here as they land; until then those files are read as text.
 constexpr std::array<OpenBranch, 5> kOpenBranches = {{
     {".GLG", readGridDocument},
-    {".GLF", nullptr},
+    {".GLF", readGlfDocument},
     {".ANS", nullptr},
     {".HTM", nullptr},
     {".BMP", nullptr},

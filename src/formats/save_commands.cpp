@@ -5,6 +5,7 @@
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
 #include "formats/file_output.h"
+#include "formats/glf_commands.h"
 #include "formats/open_save_commands.h"
 #include "formats/reopen_list.h"
 #include "formats/text_save_commands.h"
@@ -32,7 +33,7 @@ constexpr const char* kInternalErrorBeforeSave = "ERROR: Internal error (Cd#4b).
 constexpr const char* kNoFileText = "-.txt";
 
 // The writers there are; a type gets its row when its writer lands.
-constexpr std::array<SaveBranch, 8> kSaveBranches = {{
+constexpr std::array<SaveBranch, 9> kSaveBranches = {{
     {format_code::WindowsText, SaveWindowsText},
     {format_code::AsciiText, SaveAsciiText},
     {format_code::HtmlPlain, SaveHtmlPlain},
@@ -40,6 +41,7 @@ constexpr std::array<SaveBranch, 8> kSaveBranches = {{
     {format_code::RichText, SaveRichText},
     {format_code::CsvTable, SaveCsvTable},
     {format_code::GlyphoraPlain, SaveGridText},
+    {format_code::GlyphoraFormat, SaveGlfDocument},
     {format_code::UserDefined, SaveUserDefined},
 }};
 

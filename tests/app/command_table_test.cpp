@@ -15,6 +15,10 @@ TEST(CommandTable, EveryRowStandsInTheMenuVocabularyInOrderWithItsShortcut) {
     std::size_t lastIndex = 0;
     for (const CommandRow& row : table.rows()) {
         SCOPED_TRACE(std::string(row.id));
+        if (!row.inMenu()) {
+            EXPECT_NE(row.run, nullptr); // a paint-bar button
+            continue;
+        }
         const auto it = std::find_if(vocabulary.begin(), vocabulary.end(),
                                      [&](const auto& entry) { return entry.path == row.menuPath; });
         ASSERT_NE(it, vocabulary.end()) << row.menuPath;
@@ -22,7 +26,8 @@ TEST(CommandTable, EveryRowStandsInTheMenuVocabularyInOrderWithItsShortcut) {
         const auto index = static_cast<std::size_t>(it - vocabulary.begin());
         EXPECT_GE(index, lastIndex) << "out of menu order: " << row.menuPath;
         lastIndex = index;
-        ASSERT_NE(row.run, nullptr);
+        // Headings are exactly the lines that end in a colon.
+        EXPECT_EQ(row.isHeading(), row.menuPath.back() == ':');
     }
 }
 

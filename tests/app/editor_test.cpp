@@ -1,4 +1,5 @@
 #include "app/editor.h"
+#include "app/window_commands.h"
 #include "platform/headless_ui.h"
 #include "test_support.h"
 
@@ -171,10 +172,10 @@ TEST_F(EditorFixture, SettingsThatLiveElsewhereApplyAtOnceAndReadBack) {
 }
 
 TEST_F(EditorFixture, StatusTimerTickClearsTheMessage) {
-    editor.onTimer(TimerId::Status);
+    onTimer(editor, TimerId::Status);
     EXPECT_EQ(editor.status().field(3), "");
     editor.StatusMessage("later");
-    editor.onTimer(TimerId::Autosave); // not this timer
+    onTimer(editor, TimerId::Autosave); // not this timer
     EXPECT_EQ(editor.status().field(3), "later");
 }
 

@@ -1,4 +1,5 @@
 // Scripts run through the glyphora-cli executable, checked by transcript and JSON dump.
+#include "platform/text_codec.h"
 #include "test_support.h"
 
 #include <array>
@@ -58,7 +59,9 @@ TEST_F(CliScript, FreshEditorDumpsTheWelcomeState) {
     EXPECT_EQ(state["cells"][49].size(), 80u);
     EXPECT_EQ(state["cells"][49][79], " ");
     EXPECT_TRUE(state["fg"][0][0].is_null());
-    EXPECT_EQ(state["status"][3], " W E L C O M E ");
+    // A first start finds no settings file.
+    EXPECT_EQ(state["status"][3], "ERROR: No INI found or defect (\"Conigure\"/Default/Save).");
+    EXPECT_NE(r.output.find("beep"), std::string::npos);
     EXPECT_EQ(state["caption"], "NoName.txt");
     EXPECT_EQ(state["currentFileName"], "-");
     EXPECT_EQ(state["undo"]["count"], 0);
@@ -209,6 +212,94 @@ TEST_F(CliScript, BadInputDirectivesFail) {
     EXPECT_EQ(runScript("key Hyper+Q\n").exitCode, 1);
     EXPECT_EQ(runScript("nav sideways\n").exitCode, 1);
     EXPECT_EQ(runScript("click 1 1 middle\n").exitCode, 1);
+}
+
+TEST_F(CliScript, OpenAndSaveRealFilesAndKeepTheSettingsAcrossRuns) {
+    const std::string art = "/work/shared/corpus/txt/durdraw_cm-doge.asc";
+    if (!std::filesystem::exists(art))
+        GTEST_SKIP() << "corpus not present";
+    const std::string out = (dir / "doge").string();
+    Result r = runScript("open " + art +
+                         "\n"
+                         "saveas \"10 " +
+                         out +
+                         "\"\n"
+                         "saveas \"11 " +
+                         out +
+                         "\"\n"
+                         "set BackupFiles=Y\n"
+                         "set ShowInfoMessages=N\n"
+                         "run ExitProgram\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("status3: Saving ... READY !"), std::string::npos) << r.output;
+    ASSERT_TRUE(std::filesystem::exists(out + ".glg"));
+    ASSERT_TRUE(std::filesystem::exists(out + ".glf"));
+    const std::string ini = glyphora::test::readBytes(dir / "home" / "edit.ini");
+    EXPECT_NE(ini.find("Backup files               :Y\r\n"), std::string::npos);
+    EXPECT_NE(ini.find("[HISTORY:]\r\n"), std::string::npos);
+
+    // The next run reads the settings and its reopen list, and opens the saved grid file.
+    r = runScript("open " + out +
+                  ".glg\n"
+                  "dump " +
+                  (dir / "state.json").string() + "\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json state = dump();
+    EXPECT_EQ(state["settings"]["BackupFiles"], true);
+    EXPECT_EQ(state["caption"], "doge.glg");
+    EXPECT_EQ(state["currentFormat"], 10);
+    EXPECT_EQ(state["reopen"][0], out + ".glg");
+    EXPECT_EQ(state["reopen"][1], out + ".glf");
+    EXPECT_EQ(state["status"][3], " W E L C O M E "); // the settings file was found
+    // The grid file brought back what the text file held: its first line, cell by cell.
+    const std::string text = glyphora::test::readBytes(art);
+    const std::string firstLine = text.substr(0, text.find_first_of("\r\n"));
+    std::string row;
+    for (const Json& cell : state["cells"][0])
+        row += cell.get<std::string>();
+    EXPECT_EQ(row.substr(0, firstLine.size()), glyphora::latin1ToUtf8(firstLine));
+}
+
+TEST_F(CliScript, FullAttributeDocumentsComeBackIdentical) {
+    const std::string out = (dir / "colours.glf").string();
+    const Result r = runScript("set ShowInfoMessages=N\n"
+                               "run SetModeFullColored\n"
+                               "answer 0000FF\n"
+                               "run SetActiveBackColorDialog\n"
+                               "select 2 2 5 3\n"
+                               "run ColorSelectionBg\n"
+                               "saveas \"11 " +
+                               out +
+                               "\"\n"
+                               "dump " +
+                               (dir / "before.json").string() +
+                               "\n"
+                               "run SetModePlain\n"
+                               "open " +
+                               out +
+                               "\n"
+                               "dump " +
+                               (dir / "state.json").string() + "\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json before = Json::parse(glyphora::test::readBytes(dir / "before.json"));
+    const Json after = dump();
+    EXPECT_EQ(after["mode"], 3);
+    EXPECT_EQ(after["bg"][2][2], "0000FF");
+    EXPECT_EQ(after["cells"], before["cells"]);
+    // Every cell shows the colours it showed before (the file gives each cell its own).
+    const auto shown = [](const Json& state, const char* plane, const char* fallback, int r,
+                          int c) {
+        const Json& own = state[plane][r][c];
+        return own.is_null() ? state[fallback].get<std::string>() : own.get<std::string>();
+    };
+    for (int r = 0; r < 50; ++r) {
+        for (int c = 0; c < 80; ++c) {
+            ASSERT_EQ(shown(after, "bg", "defaultBg", r, c),
+                      shown(before, "bg", "defaultBg", r, c));
+            ASSERT_EQ(shown(after, "fg", "defaultFg", r, c),
+                      shown(before, "fg", "defaultFg", r, c));
+        }
+    }
 }
 
 TEST(Cli, ListsCommandsAndHelp) {

@@ -109,16 +109,19 @@ TEST_F(ColorWindowLink, UnknownNumbersAndClipboardHooks) {
     ColorWindowNotification(editor, {1028, 7});
     EXPECT_EQ(editor.status().field(3), " ColorDlg Error (internal-#2)");
 
-    static int copies = 0;
-    static int pastes = 0;
-    state.copyWithColor = [](Editor&) { ++copies; };
-    state.pasteWithColor = [](Editor&) { ++pastes; };
+    // Buttons 5 and 6 copy and paste with colours.
+    editor.settings().PastePreview = false;
+    editor.setGridSelection({0, 0, 0, 0});
+    editor.canvas().setText(0, 0, "Q");
+    editor.canvas().SetColorCell(0, 0, 0x0000FF);
     ColorWindowToolButton(editor, 5);
-    ColorWindowToolButton(editor, 6);
+    DeliverColorNotifications(editor);
+    EXPECT_TRUE(editor.colorClip.ColorClipFilled);
+    editor.setGridSelection({2, 1, 2, 1});
     ColorWindowToolButton(editor, 6);
     DeliverColorNotifications(editor);
-    EXPECT_EQ(copies, 1);
-    EXPECT_EQ(pastes, 2);
+    EXPECT_EQ(editor.canvas().text(2, 1), "Q");
+    EXPECT_EQ(editor.canvas().background(2, 1), 0x0000FFu);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/editor.h"
+#include "app/window_commands.h"
 #include "formats/open_save_commands.h"
 #include "platform/headless_ui.h"
 #include "test_support.h"
@@ -131,11 +132,11 @@ TEST_F(OpenSave, RichTextAndGridTextAndTheColourWarnings) {
     EXPECT_EQ(editor.status().field(3), "WARNING: RGBColors haven`t been saved in this format !!!");
 
     editor.setColorMode(ColorMode::FontColored);
-    editor.onTimer(TimerId::Status);
+    onTimer(editor, TimerId::Status);
     saveAs(1, "colored");
     EXPECT_EQ(editor.status().field(3), "WARNING: Colors haven`t been saved in this format !!!");
     editor.setColorMode(ColorMode::Ansi);
-    editor.onTimer(TimerId::Status);
+    onTimer(editor, TimerId::Status);
     ui.queueAnswer("7 rich");
     ui.queueAnswer("yes");
     SaveAs(editor);
@@ -207,9 +208,9 @@ TEST_F(OpenSave, AReadOnlyFolderKeepsTheOldFile) {
 
 TEST_F(OpenSave, TypesWithoutAWriterAreRefusedWithoutChangingAnything) {
     editor.document().caption = "art.txt";
-    saveAs(11, "art.glf");
-    EXPECT_EQ(editor.status().field(3), "ERROR: Saving as Glyphora format is not available yet.");
-    EXPECT_FALSE(fs::exists(dir / "art.glf"));
+    saveAs(9, "art.ans");
+    EXPECT_EQ(editor.status().field(3), "ERROR: Saving as ANSI is not available yet.");
+    EXPECT_FALSE(fs::exists(dir / "art.ans"));
     EXPECT_EQ(editor.document().caption, "art.txt");
     EXPECT_EQ(editor.document().SaveFormat, 1);
 
@@ -290,13 +291,13 @@ TEST_F(OpenSave, GridFilesTakeTheirOwnSizeAndPathsAreTestedWhole) {
 }
 
 TEST_F(OpenSave, FilesWaitingForTheirReadersOpenAsTextAndAreNotOverwritten) {
-    test::writeBytes(dir / "doc.glf", "raw");
-    open(dir / "doc.glf");
+    test::writeBytes(dir / "doc.ans", "raw");
+    open(dir / "doc.ans");
     EXPECT_EQ(editor.canvas().text(2, 0), "w");
-    EXPECT_EQ(editor.document().CurrentFormat, 11);
+    EXPECT_EQ(editor.document().CurrentFormat, 9);
     SaveToCurrentFile(editor);
-    EXPECT_EQ(editor.status().field(3), "ERROR: Saving as Glyphora format is not available yet.");
-    EXPECT_EQ(test::readBytes(dir / "doc.glf"), "raw");
+    EXPECT_EQ(editor.status().field(3), "ERROR: Saving as ANSI is not available yet.");
+    EXPECT_EQ(test::readBytes(dir / "doc.ans"), "raw");
 
     test::writeBytes(dir / "page.html", "<b>");
     open(dir / "page.html");
@@ -311,6 +312,32 @@ TEST_F(OpenSave, FilesWaitingForTheirReadersOpenAsTextAndAreNotOverwritten) {
     EXPECT_EQ(editor.document().caption, "page.html");
     EXPECT_FALSE(saveEnabled(editor));
     EXPECT_EQ(editor.document().ReopenList.front(), (dir / "pic.bmp").string());
+}
+
+TEST_F(OpenSave, FullAttributeDocumentsRoundTripThroughTheDispatch) {
+    smallCanvas();
+    editor.setColorMode(ColorMode::FullColored);
+    editor.canvas().SetColorCell(1, 0, rgb(0x12, 0x34, 0x56));
+    saveAs(11, "art");
+    ASSERT_TRUE(fs::exists(dir / "art.glf"));
+    EXPECT_EQ(editor.status().field(3), "Saving ... READY !");
+
+    editor.setColorMode(ColorMode::Plain);
+    open(dir / "art.glf");
+    EXPECT_EQ(editor.colorMode(), ColorMode::FullColored);
+    EXPECT_EQ(editor.canvas().background(1, 0), rgb(0x12, 0x34, 0x56));
+    EXPECT_EQ(editor.document().CurrentFormat, 11);
+    EXPECT_EQ(editor.document().caption, "art.glf");
+
+    // A damaged file is reported once and does not become the document's file.
+    test::writeBytes(dir / "bad.glf", "raw");
+    open(dir / "bad.glf");
+    EXPECT_EQ(
+        std::count(ui.transcript().begin(), ui.transcript().end(), "message: Couldn`t read file."),
+        1);
+    EXPECT_EQ(editor.document().CurrentFileName, "-");
+    EXPECT_FALSE(saveEnabled(editor));
+    EXPECT_EQ(test::readBytes(dir / "bad.glf"), "raw");
 }
 
 TEST_F(OpenSave, AnUnreadableFileLeavesNoDocumentFile) {
@@ -352,19 +379,19 @@ TEST_F(OpenSave, AutosaveSavesTheDocumentsFileSilentlyWhileChecked) {
     EXPECT_TRUE(ui.timerEnabled(TimerId::Autosave));
     EXPECT_EQ(ui.timerInterval(TimerId::Autosave), 1000000);
 
-    editor.onTimer(TimerId::Autosave); // no file yet: nothing
+    onTimer(editor, TimerId::Autosave); // no file yet: nothing
     EXPECT_EQ(std::count(ui.transcript().begin(), ui.transcript().end(), "beep"), 0);
 
     smallCanvas();
     saveAs(1, "auto");
     editor.canvas().setText(0, 0, "q");
-    editor.onTimer(TimerId::Autosave);
+    onTimer(editor, TimerId::Autosave);
     EXPECT_EQ(test::readBytes(dir / "auto.txt"), "qb\r\n\r\n");
 
     ToggleAutosave(editor);
     EXPECT_FALSE(ui.timerEnabled(TimerId::Autosave));
     editor.canvas().setText(0, 0, "r");
-    editor.onTimer(TimerId::Autosave);
+    onTimer(editor, TimerId::Autosave);
     EXPECT_EQ(test::readBytes(dir / "auto.txt"), "qb\r\n\r\n");
 
     ToggleBackup(editor);

@@ -58,7 +58,7 @@ private slots:
         QStringList expected;
         for (const std::string_view top : CommandTable::topLevelMenus()) {
             for (const CommandRow& row : f.commands.rows()) {
-                if (!row.hidden && splitMenuPath(row.menuPath).front() == top) {
+                if (row.inMenu() && !row.hidden && splitMenuPath(row.menuPath).front() == top) {
                     expected << caption(top);
                     break;
                 }
@@ -71,6 +71,8 @@ private slots:
         QCOMPARE(titles.front(), QStringLiteral("&File"));
 
         for (const CommandRow& row : f.commands.rows()) {
+            if (!row.inMenu())
+                continue;
             QAction* action = f.window.actionFor(row.id);
             QVERIFY2(action, row.id.data());
             QCOMPARE(action->text(), caption(splitMenuPath(row.menuPath).back()));
