@@ -70,7 +70,7 @@ OpenBranchResult readGlfDocument(Editor& editor, const std::filesystem::path& fi
         return {};
     // loadMarc has said so; a file that did not load must not become the document's file,
     // or "&Save" would overwrite it with whatever the canvas holds.
-    editor.document().CurrentFileName = "-";
+    editor.document().CurrentFileName = std::string(kNoFile);
     editor.document().SaveEnabled = false;
     return {OpenOutcome::Stopped};
 }
