@@ -6,6 +6,7 @@
 #include "canvas/text_conversion.h"
 #include "canvas/undo.h"
 #include "config/settings.h"
+#include "paint/pattern_panel.h"
 #include "platform/ui.h"
 
 #include <filesystem>
@@ -78,6 +79,9 @@ public:
     DocumentState& document() { return document_; }
     const DocumentState& document() const { return document_; }
     const std::filesystem::path& programDir() const { return programDir_; }
+    // Dot mode and the pattern panel.
+    PaintState& paintState() { return paintState_; }
+    const PaintState& paintState() const { return paintState_; }
 
     void StatusMessage(std::string text) { status_.StatusMessage(std::move(text)); }
 
@@ -137,6 +141,7 @@ private:
     CellRect gridSelection_;
     DocumentState document_;
     ColorMode mode_ = ColorMode::Plain;
+    PaintState paintState_;
 };
 
 // The built-in welcome picture: 50 lines, the longest 80 characters, the last 80 spaces.
