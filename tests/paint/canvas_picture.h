@@ -2,6 +2,7 @@
 
 #include "canvas/char_canvas.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -25,13 +26,19 @@ inline std::vector<std::string> picture(const CharCanvas& canvas) {
     return rows;
 }
 
-// Sizes the canvas to the rows and writes them, kEmptyCell giving an empty cell.
+// Sizes the canvas to the longest row by the number of rows and writes them, kEmptyCell
+// and the cells right of a shorter row giving empty cells.
 inline void draw(CharCanvas& canvas, const std::vector<std::string>& rows) {
-    canvas.setSize(static_cast<int>(rows.empty() ? 1 : rows[0].size()),
-                   static_cast<int>(rows.size()));
+    std::size_t cols = 1;
+    for (const std::string& row : rows)
+        cols = std::max(cols, row.size());
+    canvas.setSize(static_cast<int>(cols), static_cast<int>(std::max<std::size_t>(rows.size(), 1)));
     for (int y = 0; y < canvas.rowCount(); ++y) {
         for (int x = 0; x < canvas.colCount(); ++x) {
-            const char ch = rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+            const std::size_t row = static_cast<std::size_t>(y);
+            const std::size_t col = static_cast<std::size_t>(x);
+            const char ch =
+                row < rows.size() && col < rows[row].size() ? rows[row][col] : kEmptyCell;
             canvas.setText(x, y,
                            ch == kEmptyCell ? std::string_view("") : std::string_view(&ch, 1));
         }
