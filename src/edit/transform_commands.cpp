@@ -43,14 +43,17 @@ void flipChars(Editor& editor, FlipDirection direction) {
 }
 
 void mirror(Editor& editor, FlipDirection direction) {
-    BusyCursor busy(editor.ui());
-    editor.rang();
-    if (direction == FlipDirection::Vertical)
-        mirrorVertical(editor.canvas(), selectionRect(editor));
-    else
-        mirrorHorizontal(editor.canvas(), selectionRect(editor));
+    {
+        BusyCursor busy(editor.ui());
+        editor.rang();
+        if (direction == FlipDirection::Vertical)
+            mirrorVertical(editor.canvas(), selectionRect(editor));
+        else
+            mirrorHorizontal(editor.canvas(), selectionRect(editor));
+    }
     if (editor.ui().confirm(kConvertQuestion, Buttons::YesNo) != Answer::Yes)
         return;
+    BusyCursor busy(editor.ui());
     // The character flip belongs to the same undo step as the mirror.
     const bool suspended = editor.suspendSnapshots;
     editor.suspendSnapshots = true;
@@ -214,8 +217,8 @@ void NewCanvas(Editor& editor) {
     sizeChanged(editor);
     if (editor.colorMode() != ColorMode::Plain)
         editor.setColorMode(ColorMode::Plain);
-    editor.document().CurrentFileName = kNoFileName;
-    editor.document().caption = kNoFileCaption;
+    editor.document().CurrentFileName = std::string(kNoFileName);
+    editor.document().caption = std::string(kNoFileCaption);
     RefreshFont(editor);
 }
 

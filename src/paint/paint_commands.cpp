@@ -137,7 +137,7 @@ bool dotModeChecked(const Editor& editor) {
 
 void Floodfill(Editor& editor) {
     if (editor.settings().SolidChar.empty())
-        editor.settings().SolidChar = kBlank;
+        editor.settings().SolidChar = std::string(kBlank);
     floodfillWith(editor, firstChar(editor.settings().SolidChar));
 }
 
@@ -152,14 +152,14 @@ void FillBackgroundWithPattern(Editor& editor) {
 void PatternFill(Editor& editor) {
     BusyCursor busy(editor.ui());
     PatternPanel& panel = editor.paintState().patternPanel;
-    std::string background;
-    if (panel.mode() == PatternFillMode::Area) {
+    // Area mode marks the flood area and then fills the marked cells as the background.
+    const bool area = panel.mode() == PatternFillMode::Area;
+    if (area)
         floodfillWith(editor, kPatternMarker);
-        background = kPatternMarker;
-    } else {
+    else
         editor.grid1Togrid2();
-        background = firstChar(editor.settings().PatternBackgroundChar);
-    }
+    const std::string background(area ? kPatternMarker
+                                      : firstChar(editor.settings().PatternBackgroundChar));
     CharCanvas& canvas = editor.canvas();
     if (background == kBlank)
         blankEmptyCells(canvas);
