@@ -8,6 +8,7 @@
 #include "color/color_state.h"
 #include "config/settings.h"
 #include "edit/clipboard.h"
+#include "paint/pattern_panel.h"
 #include "platform/ui.h"
 
 #include <filesystem>
@@ -106,6 +107,9 @@ public:
     DocumentState& document() { return document_; }
     const DocumentState& document() const { return document_; }
     const std::filesystem::path& programDir() const { return programDir_; }
+    // Dot mode and the pattern panel.
+    PaintState& paintState() { return paintState_; }
+    const PaintState& paintState() const { return paintState_; }
 
     void StatusMessage(std::string text) { status_.StatusMessage(std::move(text)); }
 
@@ -189,6 +193,7 @@ private:
     DocumentState document_;
     ColorMode mode_ = ColorMode::Plain;
     ColorState colorState_;
+    PaintState paintState_;
 };
 
 // The built-in welcome picture: 50 lines, the longest 80 characters, the last 80 spaces.

@@ -92,7 +92,8 @@ void CharCanvas::releaseRange(std::size_t first, std::size_t last) {
 void CharCanvas::assignText(Cell& cell, std::string_view text) {
     if (text.size() <= Cell::kInlineCapacity) {
         releaseText(cell);
-        std::memcpy(cell.bytes_, text.data(), text.size());
+        if (!text.empty()) // an empty view may carry no pointer at all
+            std::memcpy(cell.bytes_, text.data(), text.size());
         cell.len_ = static_cast<std::uint8_t>(text.size());
         return;
     }

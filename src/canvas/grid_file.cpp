@@ -1,9 +1,7 @@
 #include "canvas/grid_file.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <limits>
-#include <memory>
 
 namespace glyphora {
 
@@ -46,11 +44,6 @@ void forEachCell(std::string_view line, char separator, int maxCells, Visit visi
         pos = end + 1;
     }
 }
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 } // namespace
 
@@ -137,30 +130,6 @@ bool readGridBytes(CharCanvas& canvas, std::string_view bytes, GridArea area, ch
         return true;
     });
     return true;
-}
-
-bool readFileBytes(const std::filesystem::path& path, std::string& bytes) {
-    File file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return false;
-    std::string data;
-    char buffer[1 << 16];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-        data.append(buffer, got);
-    if (std::ferror(file.get()))
-        return false;
-    bytes = std::move(data);
-    return true;
-}
-
-bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes) {
-    File file(std::fopen(path.c_str(), "wb"));
-    if (!file)
-        return false;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-        return false;
-    return std::fclose(file.release()) == 0;
 }
 
 bool SaveToFile(const CharCanvas& canvas, const std::filesystem::path& path) {

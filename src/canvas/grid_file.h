@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/char_canvas.h"
+#include "platform/text_file.h"
 
 #include <filesystem>
 #include <string>
@@ -46,10 +47,5 @@ bool readGridBytes(CharCanvas& canvas, std::string_view bytes, GridArea area = {
 // failed read changes nothing.
 bool SaveToFile(const CharCanvas& canvas, const std::filesystem::path& path);
 bool LoadFromFile(CharCanvas& canvas, const std::filesystem::path& path);
-
-// The whole file as bytes, or false when it cannot be opened or read.
-bool readFileBytes(const std::filesystem::path& path, std::string& bytes);
-// Creates or truncates the file and writes the bytes in one piece.
-bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace glyphora

@@ -14,23 +14,6 @@ constexpr std::uintmax_t kMaxTextFileBytes = 3 * static_cast<std::uintmax_t>(Cha
 
 } // namespace
 
-TextLines splitTextLines(std::string_view bytes) {
-    TextLines lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(bytes.substr(start));
-            break;
-        }
-        lines.emplace_back(bytes.substr(start, end - start));
-        start = end + 1;
-        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
-            ++start;
-    }
-    return lines;
-}
-
 bool textFitsCanvas(const TextLines& lines) {
     std::size_t width = 0;
     for (const std::string& line : lines)

@@ -1,16 +1,13 @@
 #pragma once
 
 #include "canvas/text_conversion.h"
+#include "platform/text_file.h"
 
 #include <filesystem>
 #include <optional>
 #include <string_view>
 
 namespace glyphora {
-
-// Lines of a text file: a line ends at CR LF, a lone CR or a lone LF; a line end at the end
-// of the text starts no further line. Bytes are kept as they are.
-TextLines splitTextLines(std::string_view bytes);
 
 // Whether the lines fit on a canvas (longest line by line count).
 bool textFitsCanvas(const TextLines& lines);

@@ -41,6 +41,13 @@ TEST(CharCanvas, ShrinkingDropsCellsAndRegrowingGivesEmptyOnes) {
     EXPECT_FALSE(canvas.hasOwnBrush(3, 3));
 }
 
+TEST(CharCanvas, AnEmptyViewEmptiesTheCell) {
+    CharCanvas canvas(1, 1);
+    canvas.setText(0, 0, "x");
+    canvas.setText(0, 0, std::string_view{});
+    EXPECT_EQ(canvas.text(0, 0), "");
+}
+
 TEST(CharCanvas, OutsideReadsAreEmptyAndWritesIgnored) {
     CharCanvas canvas(2, 2);
     canvas.setText(5, 0, "q");

@@ -124,6 +124,14 @@ TEST_F(Startup, AFileWhereADataFolderShouldBeIsReported) {
     EXPECT_TRUE(fs::is_directory(dir / "Pattern"));
 }
 
+TEST_F(Startup, ADataFolderInAnotherSpellingIsNotDoubled) {
+    writeIni(Settings{});
+    fs::create_directory(dir / "pattern");
+    FormShow(editor);
+    EXPECT_FALSE(fs::exists(dir / "Pattern"));
+    EXPECT_TRUE(fs::is_directory(dir / "Undo"));
+}
+
 TEST_F(Startup, CommandLineArgumentsAreRejoinedIntoOnePath) {
     fs::create_directory(dir / "my art");
     test::writeBytes(dir / "my art" / "cat pic.txt", "=^.^=");

@@ -1,0 +1,233 @@
+#include "edit/transform_commands.h"
+
+#include "app/editor.h"
+#include "canvas/canvas_commands.h"
+#include "edit/canvas_size_rules.h"
+#include "edit/flip_tables.h"
+
+namespace glyphora {
+
+namespace {
+
+constexpr const char* kConvertQuestion = "Convert \"/\" <=> \"\\\" ?";
+constexpr const char* kNoInteger = "ERROR: No integer value.";
+constexpr const char* kTooLarge = "ERROR: Canvas size too large.";
+constexpr const char* kNoFileName = "-";
+constexpr const char* kNoFileCaption = "NoName";
+
+CellRect selectionRect(const Editor& editor) {
+    const SelectionFields& sel = editor.sel();
+    return {sel.SelLeft, sel.SelTop, sel.SelRight, sel.SelBottom};
+}
+
+// Size fields and the grid selection follow a canvas whose size changed.
+void sizeChanged(Editor& editor) {
+    editor.canvas().updateSizeFields();
+    editor.setGridSelection(editor.gridSelection());
+}
+
+void flipChars(Editor& editor, FlipDirection direction) {
+    const std::string& name = direction == FlipDirection::Horizontal
+                                  ? editor.settings().FlipHorzDataFile
+                                  : editor.settings().FlipVertDataFile;
+    std::optional<FlipTable> table;
+    if (name != kInternTable)
+        table = readFlipTable(editor.programDir() / name);
+    if (!table) {
+        table = builtInFlipTable(direction);
+        if (name != kInternTable)
+            editor.StatusMessage("ERROR: File: " + name + ". Using intern definition.");
+    }
+    editor.rang();
+    FlipChars(editor.canvas(), selectionRect(editor), *table);
+}
+
+void mirror(Editor& editor, FlipDirection direction) {
+    {
+        BusyCursor busy(editor.ui());
+        editor.rang();
+        if (direction == FlipDirection::Vertical)
+            mirrorVertical(editor.canvas(), selectionRect(editor));
+        else
+            mirrorHorizontal(editor.canvas(), selectionRect(editor));
+    }
+    if (editor.ui().confirm(kConvertQuestion, Buttons::YesNo) != Answer::Yes)
+        return;
+    BusyCursor busy(editor.ui());
+    // The character flip belongs to the same undo step as the mirror.
+    const bool suspended = editor.suspendSnapshots;
+    editor.suspendSnapshots = true;
+    flipChars(editor, direction);
+    editor.suspendSnapshots = suspended;
+}
+
+struct CanvasSize {
+    int cols = 0;
+    int rows = 0;
+};
+
+enum class SizeError { None, NotInteger, TooLarge };
+
+// Two whole numbers; values below 1 give 1, as the canvas does.
+SizeError parseCanvasSize(const CanvasSizeReply& reply, CanvasSize& size) {
+    const std::optional<long long> cols = parseWholeNumber(reply.width);
+    const std::optional<long long> rows = parseWholeNumber(reply.height);
+    if (!cols || !rows)
+        return SizeError::NotInteger;
+    const long long c = std::max(*cols, 1LL);
+    const long long r = std::max(*rows, 1LL);
+    if (!CharCanvas::sizeFits(c, r))
+        return SizeError::TooLarge;
+    size = {static_cast<int>(c), static_cast<int>(r)};
+    return SizeError::None;
+}
+
+std::optional<CanvasSizeReply> askSize(Editor& editor, const char* title, const std::string& width,
+                                       const std::string& height) {
+    return editor.ui().canvasSize({title, width, height});
+}
+
+} // namespace
+
+void FlipVertical(Editor& editor) {
+    mirror(editor, FlipDirection::Vertical);
+}
+
+void FlipHorizontal(Editor& editor) {
+    mirror(editor, FlipDirection::Horizontal);
+}
+
+void FlipCharsHorz(Editor& editor) {
+    BusyCursor busy(editor.ui());
+    flipChars(editor, FlipDirection::Horizontal);
+}
+
+void FlipCharsVert(Editor& editor) {
+    BusyCursor busy(editor.ui());
+    flipChars(editor, FlipDirection::Vertical);
+}
+
+void Crop(Editor& editor) {
+    BusyCursor busy(editor.ui());
+    editor.grid1Togrid2();
+    const SelectionFields& sel = editor.sel();
+    if (sel.SelStartCol == sel.SelEndCol && sel.SelStartRow == sel.SelEndRow) {
+        editor.ui().beep();
+        return;
+    }
+    // The raw corners, not cut to the 500-cell limit of rang.
+    const CellRect rect{
+        std::min(sel.SelStartCol, sel.SelEndCol), std::min(sel.SelStartRow, sel.SelEndRow),
+        std::max(sel.SelStartCol, sel.SelEndCol), std::max(sel.SelStartRow, sel.SelEndRow)};
+    cropTo(editor.canvas(), rect);
+    sizeChanged(editor);
+}
+
+void CenterRows(Editor& editor) {
+    BusyCursor busy(editor.ui());
+    editor.rang();
+    centerRows(editor.canvas(), selectionRect(editor));
+}
+
+void DeleteSelectedRows(Editor& editor) {
+    BusyCursor busy(editor.ui());
+    editor.rang();
+    deleteRows(editor.canvas(), editor.sel().SelTop, editor.sel().SelBottom);
+    sizeChanged(editor);
+}
+
+void DeleteSelectedCols(Editor& editor) {
+    BusyCursor busy(editor.ui());
+    editor.rang();
+    deleteCols(editor.canvas(), editor.sel().SelLeft, editor.sel().SelRight);
+    sizeChanged(editor);
+}
+
+void InsertRowAtCursor(Editor& editor) {
+    BusyCursor busy(editor.ui());
+    editor.grid1Togrid2();
+    editor.canvas().InsertRow(editor.sel().CursorRow);
+    sizeChanged(editor);
+}
+
+void InsertColAtCursor(Editor& editor) {
+    BusyCursor busy(editor.ui());
+    editor.grid1Togrid2();
+    editor.canvas().InsertColumn(editor.sel().CursorCol);
+    sizeChanged(editor);
+}
+
+void SetCanvas(Editor& editor) {
+    CharCanvas& canvas = editor.canvas();
+    const std::optional<CanvasSizeReply> reply =
+        askSize(editor, "Set Canvas:", canvas.widthField, canvas.heightField);
+    if (!reply)
+        return;
+    BusyCursor busy(editor.ui());
+    canvas.widthField = reply->width;
+    canvas.heightField = reply->height;
+    CanvasSize size;
+    if (const SizeError error = parseCanvasSize(*reply, size); error != SizeError::None) {
+        editor.ui().beep();
+        editor.StatusMessage(error == SizeError::TooLarge ? kTooLarge : kNoInteger);
+        canvas.updateSizeFields();
+        return;
+    }
+    editor.grid1Togrid2();
+    setCanvasSize(canvas, size.cols, size.rows, editor.ActiveBackColor);
+    sizeChanged(editor);
+}
+
+void ResizeCanvas(Editor& editor) {
+    CharCanvas& canvas = editor.canvas();
+    const std::optional<CanvasSizeReply> reply =
+        askSize(editor, "Resize Canvas:", std::to_string(canvas.colCount()),
+                std::to_string(canvas.rowCount()));
+    if (!reply)
+        return;
+    BusyCursor busy(editor.ui());
+    canvas.widthField = reply->width;
+    canvas.heightField = reply->height;
+    CanvasSize size;
+    if (parseCanvasSize(*reply, size) != SizeError::None) {
+        editor.ui().beep();
+        canvas.updateSizeFields();
+        return;
+    }
+    editor.grid1Togrid2();
+    resampleCanvas(canvas, size.cols, size.rows);
+    sizeChanged(editor);
+}
+
+void NewCanvas(Editor& editor) {
+    CharCanvas& canvas = editor.canvas();
+    const std::optional<CanvasSizeReply> reply =
+        askSize(editor, "New Canvas:", std::to_string(canvas.colCount()),
+                std::to_string(canvas.rowCount()));
+    if (!reply)
+        return;
+    BusyCursor busy(editor.ui());
+    CanvasSize size;
+    if (const SizeError error = parseCanvasSize(*reply, size); error != SizeError::None) {
+        editor.StatusMessage(error == SizeError::TooLarge ? kTooLarge : kNoInteger);
+        return;
+    }
+    editor.grid1Togrid2();
+    renewCanvas(canvas, size.cols, size.rows);
+    sizeChanged(editor);
+    if (editor.colorMode() != ColorMode::Plain)
+        editor.setColorMode(ColorMode::Plain);
+    editor.document().CurrentFileName = std::string(kNoFileName);
+    editor.document().caption = std::string(kNoFileCaption);
+    RefreshFont(editor);
+}
+
+CellBlock rotatedSelection(Editor& editor) {
+    const bool suspended = editor.suspendSnapshots;
+    editor.suspendSnapshots = true;
+    editor.rang();
+    editor.suspendSnapshots = suspended;
+    return rotatedClockwise(editor.canvas(), selectionRect(editor));
+}
+
+} // namespace glyphora

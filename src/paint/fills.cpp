@@ -1,0 +1,149 @@
+#include "paint/fills.h"
+
+#include "platform/text_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+
+namespace glyphora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kBlank = " ";
+// Pattern files are small drawings; anything larger is not one.
+constexpr std::uintmax_t kMaxPatternFileBytes = 4 * 1024 * 1024;
+
+std::string lowerAscii(std::string_view text) {
+    std::string out(text);
+    for (char& ch : out)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return out;
+}
+
+struct Span {
+    int left;
+    int right;
+    int row;
+};
+
+} // namespace
+
+long long Floodfill(CharCanvas& canvas, int x, int y, std::string_view newText,
+                    std::string_view oldText) {
+    if (newText.empty())
+        newText = kBlank;
+    // Looks at a cell as the fill does: an empty cell becomes " " first.
+    const auto fillable = [&](int cx, int cy) {
+        std::string_view text = canvas.text(cx, cy);
+        if (text.empty()) {
+            canvas.setText(cx, cy, kBlank);
+            text = kBlank;
+        }
+        return text == oldText;
+    };
+    if (!canvas.contains(x, y) || !fillable(x, y) || newText == oldText)
+        return 0;
+
+    // Span fill: each seed grows to the widest run of its row, and the rows above and below
+    // the run are looked at cell by cell, so every neighbour of the area is visited.
+    long long filled = 0;
+    std::vector<std::pair<int, int>> seeds{{x, y}};
+    while (!seeds.empty()) {
+        const auto [sx, sy] = seeds.back();
+        seeds.pop_back();
+        if (!fillable(sx, sy))
+            continue; // filled meanwhile from another seed
+        Span span{sx, sx, sy};
+        while (span.left > 0 && fillable(span.left - 1, sy))
+            --span.left;
+        while (span.right + 1 < canvas.colCount() && fillable(span.right + 1, sy))
+            ++span.right;
+        for (int cx = span.left; cx <= span.right; ++cx)
+            canvas.setText(cx, sy, newText);
+        filled += span.right - span.left + 1;
+        for (const int ny : {sy - 1, sy + 1}) {
+            if (ny < 0 || ny >= canvas.rowCount())
+                continue;
+            bool inRun = false;
+            for (int cx = span.left; cx <= span.right; ++cx) {
+                const bool open = fillable(cx, ny);
+                if (open && !inRun)
+                    seeds.push_back({cx, ny});
+                inRun = open;
+            }
+        }
+    }
+    return filled;
+}
+
+void blankEmptyCells(CharCanvas& canvas) {
+    for (int y = 0; y < canvas.rowCount(); ++y) {
+        for (int x = 0; x < canvas.colCount(); ++x) {
+            if (canvas.text(x, y).empty())
+                canvas.setText(x, y, kBlank);
+        }
+    }
+}
+
+std::optional<PatternLines> readPatternFile(const fs::path& path) {
+    std::optional<PatternLines> lines = readDataFileLines(path, kMaxPatternFileBytes);
+    if (!lines || lines->empty())
+        return std::nullopt;
+    return lines;
+}
+
+bool tilePattern(CharCanvas& canvas, const PatternLines& pattern, std::string_view background) {
+    if (pattern.empty())
+        return false;
+    const int rows = canvas.rowCount();
+    const int cols = canvas.colCount();
+    // The file is read again from its start until the rows are used up; a pass may run past
+    // the last row, and an empty line met there still ends the tiling as an error.
+    int y = 0;
+    while (y < rows) {
+        for (const std::string& line : pattern) {
+            if (line.empty())
+                return false;
+            if (y < rows) {
+                const std::size_t m = line.size();
+                for (int x = 0; x < cols; ++x) {
+                    if (canvas.text(x, y) == background)
+                        canvas.setText(x, y,
+                                       std::string_view(&line[static_cast<std::size_t>(x) % m], 1));
+                }
+            }
+            ++y;
+        }
+    }
+    return true;
+}
+
+fs::path patternDirectory(const fs::path& programDir) {
+    std::error_code ec;
+    const fs::path preferred = programDir / kPatternFolder;
+    if (fs::is_directory(preferred, ec))
+        return preferred;
+    for (fs::directory_iterator it(programDir, ec), end; !ec && it != end; it.increment(ec)) {
+        if (lowerAscii(it->path().filename().string()) == kPatternFolder && it->is_directory(ec))
+            return it->path();
+    }
+    return preferred;
+}
+
+std::vector<std::string> listPatternFiles(const fs::path& directory) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (lowerAscii(it->path().extension().string()) == kPatternExtension &&
+            it->is_regular_file(ec))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace glyphora

@@ -1,0 +1,89 @@
+#include "platform/text_file.h"
+
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+namespace glyphora {
+
+namespace {
+
+constexpr unsigned char kFirstPrintable = 32;
+constexpr char kTab = '\t';
+constexpr char kCR = '\r';
+constexpr char kLF = '\n';
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+} // namespace
+
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes) {
+    File file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return false;
+    std::string data;
+    char buffer[1 << 16];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        data.append(buffer, got);
+    if (std::ferror(file.get()))
+        return false;
+    bytes = std::move(data);
+    return true;
+}
+
+bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes) {
+    File file(std::fopen(path.c_str(), "wb"));
+    if (!file)
+        return false;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        return false;
+    return std::fclose(file.release()) == 0;
+}
+
+std::vector<std::string> splitTextLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const char ch = bytes[i];
+        if (ch != kCR && ch != kLF) {
+            ++i;
+            continue;
+        }
+        lines.emplace_back(bytes.substr(start, i - start));
+        i += (ch == kCR && i + 1 < bytes.size() && bytes[i + 1] == kLF) ? 2 : 1;
+        start = i;
+    }
+    if (start < bytes.size())
+        lines.emplace_back(bytes.substr(start));
+    return lines;
+}
+
+bool isPlainText(std::string_view bytes) {
+    for (const char ch : bytes) {
+        if (static_cast<unsigned char>(ch) < kFirstPrintable && ch != kTab && ch != kCR &&
+            ch != kLF)
+            return false;
+    }
+    return true;
+}
+
+std::optional<std::vector<std::string>> readDataFileLines(const std::filesystem::path& path,
+                                                          std::uintmax_t maxBytes) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return std::nullopt;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec || size > maxBytes)
+        return std::nullopt;
+    std::string bytes;
+    if (!readFileBytes(path, bytes) || bytes.size() > maxBytes || !isPlainText(bytes))
+        return std::nullopt;
+    return splitTextLines(bytes);
+}
+
+} // namespace glyphora

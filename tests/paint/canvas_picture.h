@@ -1,0 +1,48 @@
+#pragma once
+
+#include "canvas/char_canvas.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace glyphora::test {
+
+// An empty cell in a drawing; the character occurs in none of the tables and rules.
+inline constexpr char kEmptyCell = '@';
+
+// A canvas drawn as text rows: one character per cell, kEmptyCell for an empty cell and "*"
+// for a cell holding more than one byte.
+inline std::vector<std::string> picture(const CharCanvas& canvas) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < canvas.rowCount(); ++y) {
+        std::string row;
+        for (int x = 0; x < canvas.colCount(); ++x) {
+            const std::string_view text = canvas.text(x, y);
+            row += text.empty() ? kEmptyCell : text.size() == 1 ? text[0] : '*';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// Sizes the canvas to the longest row by the number of rows and writes them, kEmptyCell
+// and the cells right of a shorter row giving empty cells.
+inline void draw(CharCanvas& canvas, const std::vector<std::string>& rows) {
+    std::size_t cols = 1;
+    for (const std::string& row : rows)
+        cols = std::max(cols, row.size());
+    canvas.setSize(static_cast<int>(cols), static_cast<int>(std::max<std::size_t>(rows.size(), 1)));
+    for (int y = 0; y < canvas.rowCount(); ++y) {
+        for (int x = 0; x < canvas.colCount(); ++x) {
+            const std::size_t row = static_cast<std::size_t>(y);
+            const std::size_t col = static_cast<std::size_t>(x);
+            const char ch =
+                row < rows.size() && col < rows[row].size() ? rows[row][col] : kEmptyCell;
+            canvas.setText(x, y,
+                           ch == kEmptyCell ? std::string_view("") : std::string_view(&ch, 1));
+        }
+    }
+}
+
+} // namespace glyphora::test

@@ -1,0 +1,43 @@
+#include "platform/text_file.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace glyphora {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(TextFile, LinesEndAtCrLfLoneCrOrLoneLf) {
+    EXPECT_EQ(splitTextLines(""), Lines{});
+    EXPECT_EQ(splitTextLines("a"), Lines{"a"});
+    EXPECT_EQ(splitTextLines("a\r\n"), Lines{"a"});
+    EXPECT_EQ(splitTextLines("a\r\n\r\n"), (Lines{"a", ""}));
+    EXPECT_EQ(splitTextLines("a\rb\nc\r\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitTextLines("\n\r"), (Lines{"", ""}));
+    EXPECT_EQ(splitTextLines("a\n\rb"), (Lines{"a", "", "b"}));
+}
+
+TEST(TextFile, ControlBytesOtherThanTabAndLineEndsAreNotText) {
+    EXPECT_TRUE(isPlainText("a\tb\r\n\xDB\xFF"));
+    EXPECT_FALSE(isPlainText(std::string("a\0b", 3)));
+    EXPECT_FALSE(isPlainText("a\x07"));
+    EXPECT_FALSE(isPlainText("\x1B[0m"));
+}
+
+TEST(TextFile, DataFilesAreReadWithinTheirLimit) {
+    test::TempDir dir;
+    test::writeBytes(dir / "t.dat", "ab\r\ncd\r\n");
+    EXPECT_EQ(readDataFileLines(dir / "t.dat", 100), (Lines{"ab", "cd"}));
+    EXPECT_EQ(readDataFileLines(dir / "t.dat", 8), (Lines{"ab", "cd"}));
+    EXPECT_FALSE(readDataFileLines(dir / "t.dat", 7)); // larger than allowed
+    EXPECT_FALSE(readDataFileLines(dir / "none.dat", 100));
+    EXPECT_FALSE(readDataFileLines(dir.path(), 100));
+    test::writeBytes(dir / "bin.dat", std::string("\0\0", 2));
+    EXPECT_FALSE(readDataFileLines(dir / "bin.dat", 100));
+    test::writeBytes(dir / "empty.dat", "");
+    EXPECT_EQ(readDataFileLines(dir / "empty.dat", 100), Lines{});
+}
+
+} // namespace
+} // namespace glyphora
