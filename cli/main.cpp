@@ -31,6 +31,7 @@ A script holds one directive per line:
   move C R [shift]              move the mouse over a cell
   open PATH                     open a document, as "&Open" with the dialog answered
   saveas CODE PATH              save as the type of FormatCode CODE, as "Save &as ..."
+  pattern NAME                  choose a file in the open pattern panel's list
   nav STEP                      a selection navigator button: left right up down,
                                 left-edge-left left-edge-right right-edge-left
                                 right-edge-right top-edge-up top-edge-down bottom-edge-up

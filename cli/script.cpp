@@ -4,6 +4,7 @@
 #include "config/startup_commands.h"
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
+#include "paint/paint_commands.h"
 #include "state_dump.h"
 
 #include <fstream>
@@ -197,6 +198,12 @@ int ScriptRunner::runLine(std::string_view rawLine) {
         code = runMouse(directive, rest);
     } else if (directive == "nav") {
         code = runNav(rest);
+    } else if (directive == "pattern") {
+        const std::optional<std::string> name = parseScriptValue(rest);
+        if (!name || name->empty())
+            return fail("pattern needs a file name of the pattern list");
+        if (!SelectPatternFile(editor(), *name))
+            return fail("no such pattern file in the list: " + *name);
     } else if (directive == "open" || directive == "saveas") {
         code = runFileDialog(directive, rest);
     } else {

@@ -11,6 +11,7 @@
 #include "edit/input_commands.h"
 #include "formats/open_save_commands.h"
 #include "paint_bar_icons.h"
+#include "pattern_panel.h"
 #include "platform/text_codec.h"
 #include "progress_widget.h"
 #include "selection_navigator.h"
@@ -101,6 +102,13 @@ MainWindow::MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands,
     colorBar_ = new ColorBar(editor_);
     setPanel(PanelPlace::ColorBar, colorBar_);
     connect(colorBar_, &ColorBar::editorChanged, this, &MainWindow::sync);
+    patternPanel_ = new PatternPanelWidget(editor_, [this](void (*command)(Editor&)) {
+        ui_.beginCommand();
+        command(editor_);
+        ui_.endCommand();
+        sync();
+    });
+    setPanel(PanelPlace::Right, patternPanel_);
     colorWindow_ = new ColorWindowController(editor_, this);
     connect(colorWindow_, &ColorWindowController::editorChanged, this, &MainWindow::sync);
 
@@ -403,6 +411,7 @@ void MainWindow::sync() {
     applyWindowSwitches();
     colorBar_->sync();
     colorWindow_->sync();
+    patternPanel_->sync();
     updateActions();
 }
 

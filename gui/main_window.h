@@ -21,6 +21,7 @@ class CanvasView;
 class ColorBar;
 class ColorWindowController;
 class Editor;
+class PatternPanelWidget;
 class ProgressWidget;
 class SelectionNavigator;
 
@@ -60,6 +61,7 @@ public:
     QAction* actionFor(std::string_view id) const;
     QMenu* reopenMenu() const { return reopenMenu_; }
     ColorBar* colorBar() const { return colorBar_; }
+    PatternPanelWidget* patternPanel() const { return patternPanel_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -106,6 +108,7 @@ private:
     QMenu* reopenMenu_ = nullptr;
     ColorBar* colorBar_ = nullptr;
     ColorWindowController* colorWindow_ = nullptr;
+    PatternPanelWidget* patternPanel_ = nullptr;
     std::vector<std::string> args_;
     bool shownOnce_ = false;
     std::array<QLabel*, 4> statusFields_{};

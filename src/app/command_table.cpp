@@ -9,9 +9,12 @@
 #include "color/color_window_commands.h"
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
+#include "edit/search_commands.h"
+#include "edit/transform_commands.h"
 #include "formats/glf_commands.h"
 #include "formats/open_save_commands.h"
 #include "paint/manual_paint_commands.h"
+#include "paint/paint_commands.h"
 
 #include <algorithm>
 #include <array>
@@ -81,6 +84,7 @@ std::vector<CommandRow> buildRows() {
         {"OpenCommand", "&File > &Open", "Ctrl+O", OpenCommand},
         {"SaveToCurrentFile", "&File > &Save", "", SaveToCurrentFile, saveEnabled},
         {"SaveAs", "&File > Save &as ...", "Ctrl+S", SaveAs},
+        {"NewCanvas", "&File > &New", "Ctrl+N", NewCanvas},
         {"SaveQuickDocument", "&File > S&ave \"Current.GLF\"", "F1", SaveQuickDocument},
         {"LoadQuickDocument", "&File > &Load \"Current.GLF\"", "F2", LoadQuickDocument},
         {"ExitProgram", "&File > E&xit", "Ctrl+Q", ExitProgram},
@@ -98,13 +102,53 @@ std::vector<CommandRow> buildRows() {
         {"CompleteRows", "Edit&1 > Selec&t ... > complete &rows", "", CompleteRows},
         {"ShowSelectionNavigator", "Edit&1 > Selection Na&v.", "", ShowSelectionNavigator},
         // Edit2
+        {"FlipVertical", "Edit&2 > Flip &vert.", "", FlipVertical},
+        {"FlipHorizontal", "Edit&2 > Flip &horz.", "", FlipHorizontal},
+        {"FlipCharsHorz", "Edit&2 > Flip &char's > &horz.", "", FlipCharsHorz},
+        {"FlipCharsVert", "Edit&2 > Flip &char's > &vert.", "", FlipCharsVert},
+        {"Crop", "Edit&2 > &Crop", "", Crop},
+        {"CenterRows", "Edit&2 > C&enter", "", CenterRows},
+        {"CopyRotated", "Edit&2 > C&opy 90\xB0 rotated", "", CopyRotated},
+        {"ReplaceAll", "Edit&2 > &Replace/Search > Replace &All", "", ReplaceAll},
+        {"ReplaceArea", "Edit&2 > &Replace/Search > Replace Ar&ea", "", ReplaceArea},
+        {"ReplaceText", "Edit&2 > &Replace/Search > Replace &text", "", ReplaceText},
+        {"SearchText", "Edit&2 > &Replace/Search > &Search text", "", SearchText},
+        {"ToUpperCase", "Edit&2 > Char.&Selection > &UPPERCASE", "", ToUpperCase},
+        {"ToLowerCase", "Edit&2 > Char.&Selection > &lowercase", "", ToLowerCase},
         {"CopyColorBlock", "Edit&2 > Copy wi&th Color", "", CopyColorBlock},
         {"PasteColorBlock", "Edit&2 > Paste wit&h Color", "", PasteColorBlock},
         // Image
+        {"SetCanvas", "&Image > &Set canvas", "", SetCanvas},
+        {"ResizeCanvas", "&Image > &Resize", "", ResizeCanvas},
+        {"DeleteSelectedRows", "&Image > &Delete rows", "", DeleteSelectedRows},
+        {"DeleteSelectedCols", "&Image > Delete &cols", "", DeleteSelectedCols},
+        {"InsertRowAtCursor", "&Image > &Insert row", "", InsertRowAtCursor},
+        {"InsertColAtCursor", "&Image > &Insert col", "", InsertColAtCursor},
         {"RefreshWindow", "&Image > Re&fresh", "", RefreshWindow},
+        // Effects
+        {"FillBackgroundWithPattern", "&Effects > &Fill background with pattern", "",
+         FillBackgroundWithPattern},
         // Paint
+        {"HeadingSolid", "&Paint > SOLID:", ""},
+        {"PaintHorzLine", "&Paint > &Line horiz. > Line &horz.", "", PaintHorzLine},
+        {"PaintVertLine", "&Paint > &Line horiz. > Line &vert.", "", PaintVertLine},
+        {"PaintFallingLine", "&Paint > &Line horiz. > Line &\\", "", PaintFallingLine},
+        {"PaintRisingLine", "&Paint > &Line horiz. > Line &/", "", PaintRisingLine},
+        {"PaintRectangle", "&Paint > &Rectangle > &Empty", "", PaintRectangle},
+        {"PaintFilledRectangle", "&Paint > &Rectangle > &Filled", "", PaintFilledRectangle},
+        {"Floodfill", "&Paint > &Fill > with &character", "F11", Floodfill},
+        {"FillWithPattern", "&Paint > &Fill > with &pattern", "F12", FillWithPattern},
+        {"PaintCircle", "&Paint > &Circle", "", PaintCircle},
         {"ManualPaintChar", "&Paint > &Manual (Shift+mousemove)", "", ManualPaintChar, nullptr,
          isManualPaintCharChecked},
+        {"HeadingLine", "&Paint > LINE:", ""},
+        {"LineArtHorz", "&Paint > Line &horiz. > Line &horz.", "", LineArtHorz},
+        {"LineArtVert", "&Paint > Line &horiz. > Line &vert.", "", LineArtVert},
+        {"LineArtFalling", "&Paint > Line &horiz. > Line &\\", "", LineArtFalling},
+        {"LineArtRising", "&Paint > Line &horiz. > Line &/", "", LineArtRising},
+        {"ToggleDotMode", "&Paint > Line &horiz. > &dot mode", "", ToggleDotMode, nullptr,
+         dotModeChecked},
+        {"LineArtRectangle", "&Paint > Rec&tangle", "", LineArtRectangle},
         // ColorTools
         {"SetModePlain", "&ColorTools > Color &mode > Plain &text (TXT,ASCII,CSV,HTML-Plaint.,GLG)",
          "", SetModePlain, nullptr, isModePlainChecked},
@@ -239,6 +283,9 @@ std::vector<CommandRow> buildRows() {
         {"ReplaceCharColorBackButton", "", "", ReplaceCharColorBackButton},
         {"ColorSelectionBackButton", "", "", ColorSelectionBackButton},
         {"ResetSelectionBackButton", "", "", ResetSelectionBackButton},
+        // The pattern panel's buttons.
+        {"PatternFill", "", "", PatternFill},
+        {"ClosePatternPanel", "", "", ClosePatternPanel},
     };
 }
 

@@ -46,7 +46,7 @@ void applySettings(Editor& editor, const Settings& read, bool colorsRead) {
     Settings& live = editor.settings();
     live = read;
     editor.ApplyFontSize(read.FontSize);
-    editor.setColorMode(read.ColorMode);
+    enterColorMode(editor, read.ColorMode, false);
     FontSpec font = editor.canvas().font();
     font.name = read.MainFontName;
     editor.canvas().setFont(font);

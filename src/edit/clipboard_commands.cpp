@@ -1,5 +1,7 @@
 #include "edit/clipboard_commands.h"
 
+#include "edit/transform_commands.h"
+
 #include <algorithm>
 
 namespace glyphora {
@@ -123,6 +125,23 @@ void PasteColorBlock(Editor& editor) {
               editor.ActiveFontColor, editor.ActiveBackColor);
     writeColorBlock(editor.canvas(), clip, col, row);
     editor.preview.PasteWithColor = false;
+}
+
+void CopyRotated(Editor& editor) {
+    BusyCursor busy(editor.ui());
+    const CellBlock block = rotatedSelection(editor);
+    if (block.empty() || block.front().empty())
+        return;
+    TextClip& clip = editor.textClip;
+    for (std::size_t r = 0; r < block.size(); ++r) {
+        for (std::size_t c = 0; c < block[r].size(); ++c)
+            clip.set(static_cast<int>(c), static_cast<int>(r),
+                     std::string_view(block[r][c]).substr(0, 1));
+    }
+    clip.ClipLastCol = static_cast<int>(block.front().size()) - 1;
+    clip.ClipLastRow = static_cast<int>(block.size()) - 1;
+    clip.ClipboardFilled = true;
+    editor.ui().setClipboardText(blockRowsToText(clip));
 }
 
 void TogglePastePreview(Editor& editor) {

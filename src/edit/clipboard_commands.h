@@ -19,6 +19,9 @@ void CompleteRows(Editor& editor);
 void CopyColorBlock(Editor& editor);
 void PasteColorBlock(Editor& editor);
 void TogglePastePreview(Editor& editor);
+// The selection turned a quarter clockwise into the block clipboard (and as text onto the
+// system clipboard); the canvas stays as it is.
+void CopyRotated(Editor& editor);
 
 // Starts the preview of the selected block (clipped to what the view shows).
 void StartPastePreview(Editor& editor);

@@ -2,8 +2,10 @@
 
 #include "app/editor.h"
 #include "canvas/canvas_commands.h"
+#include "color/color_commands.h"
 #include "edit/canvas_size_rules.h"
 #include "edit/flip_tables.h"
+#include "formats/open_save_commands.h"
 
 namespace glyphora {
 
@@ -12,8 +14,6 @@ namespace {
 constexpr const char* kConvertQuestion = "Convert \"/\" <=> \"\\\" ?";
 constexpr const char* kNoInteger = "ERROR: No integer value.";
 constexpr const char* kTooLarge = "ERROR: Canvas size too large.";
-constexpr const char* kNoFileName = "-";
-constexpr const char* kNoFileCaption = "NoName";
 
 CellRect selectionRect(const Editor& editor) {
     const SelectionFields& sel = editor.sel();
@@ -215,10 +215,9 @@ void NewCanvas(Editor& editor) {
     editor.grid1Togrid2();
     renewCanvas(canvas, size.cols, size.rows);
     sizeChanged(editor);
-    if (editor.colorMode() != ColorMode::Plain)
-        editor.setColorMode(ColorMode::Plain);
-    editor.document().CurrentFileName = std::string(kNoFileName);
-    editor.document().caption = std::string(kNoFileCaption);
+    // A new document is plain and has no file (and "&Save" nothing to write to).
+    enterColorMode(editor, ColorMode::Plain, false);
+    ForgetDocumentFile(editor);
     RefreshFont(editor);
 }
 

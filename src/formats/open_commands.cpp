@@ -2,6 +2,7 @@
 #include "app/editor.h"
 #include "canvas/canvas_commands.h"
 #include "canvas/grid_file.h"
+#include "color/color_commands.h"
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
 #include "formats/glf_commands.h"
@@ -26,8 +27,7 @@ constexpr const char* kImportedPrefix = "gl_";
 // ".GLG": the grid text, read onto an emptied canvas so the document is the file's size
 // and nothing of the previous document stays around it.
 OpenBranchResult readGridDocument(Editor& editor, const fs::path& file) {
-    if (editor.colorMode() != ColorMode::Plain)
-        editor.setColorMode(ColorMode::Plain);
+    enterColorMode(editor, ColorMode::Plain, false);
     std::string bytes;
     if (!readFileBytes(file, bytes))
         return {OpenOutcome::Failed};
@@ -46,8 +46,7 @@ OpenBranchResult readTextDocument(Editor& editor, const fs::path& file) {
     const std::optional<TextLines> lines = readTextFileLines(file);
     if (!lines)
         return {OpenOutcome::Failed};
-    if (editor.colorMode() != ColorMode::Plain)
-        editor.setColorMode(ColorMode::Plain);
+    enterColorMode(editor, ColorMode::Plain, false);
     CharCanvas& canvas = editor.canvas();
     canvas.removeAllOwnFonts();
     canvas.removeAllOwnBrushes();

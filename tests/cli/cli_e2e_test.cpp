@@ -302,6 +302,84 @@ TEST_F(CliScript, FullAttributeDocumentsComeBackIdentical) {
     }
 }
 
+std::string rowOf(const Json& state, int row) {
+    std::string text;
+    for (const Json& cell : state["cells"][row])
+        text += cell.get<std::string>();
+    return text;
+}
+
+TEST_F(CliScript, PaintingShapesLineArtPatternsAndReplace) {
+    // The shipped data files (patterns, flip tables) beside the program.
+    std::filesystem::copy(GLYPHORA_DATA_DIR, dir / "home",
+                          std::filesystem::copy_options::recursive);
+    const Result r = runScript("answer \"20 10\"\n"
+                               "run NewCanvas\n"
+                               "select 1 1 8 1\n"
+                               "run PaintHorzLine\n"
+                               "select 1 3 8 6\n"
+                               "run LineArtRectangle\n"
+                               "select 10 1 16 7\n"
+                               "run PaintCircle\n"
+                               "select 0 8 0 8\n"
+                               "key F12\n"
+                               "pattern honeycomb.pat\n"
+                               "run PatternFill\n"
+                               "answer \"#\"\n"
+                               "answer \"@\"\n"
+                               "run ReplaceAll\n"
+                               "dump " +
+                               (dir / "state.json").string() +
+                               "\n"
+                               "key Ctrl+Z\n"
+                               "dump " +
+                               (dir / "undone.json").string() + "\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("size: New Canvas: 80 50 -> 20 10"), std::string::npos);
+    const Json state = dump();
+    EXPECT_EQ(state["cols"], 20);
+    EXPECT_EQ(state["caption"], "NoName");
+    EXPECT_EQ(rowOf(state, 1).substr(1, 8), "@@@@@@@@");
+    EXPECT_EQ(rowOf(state, 3).substr(1, 8), "+------+");
+    EXPECT_EQ(rowOf(state, 4).substr(1, 8), "|      |");
+    EXPECT_EQ(rowOf(state, 6).substr(1, 8), "+------+");
+    EXPECT_EQ(rowOf(state, 4)[10], '@'); // the circle's left side
+    // The honeycomb covers the blank area around the shapes, anchored at the top left.
+    EXPECT_EQ(rowOf(state, 0).substr(0, 4), "\\__/");
+    EXPECT_EQ(rowOf(state, 9).substr(0, 4), "/  \\");
+    // Undo goes back to before the replacement.
+    const Json undone = Json::parse(glyphora::test::readBytes(dir / "undone.json"));
+    EXPECT_EQ(rowOf(undone, 1).substr(1, 8), "########");
+}
+
+TEST_F(CliScript, ColourModesAskBeforeDroppingColours) {
+    const Result r = runScript("run SetModeFullColored\n"
+                               "answer 00FF00\n"
+                               "run SetActiveFontColorDialog\n"
+                               "select 0 0 3 0\n"
+                               "key F9\n"
+                               "answer no\n"
+                               "run SetModePlain\n"
+                               "dump " +
+                               (dir / "kept.json").string() +
+                               "\n"
+                               "answer yes\n"
+                               "run SetModePlain\n"
+                               "dump " +
+                               (dir / "state.json").string() + "\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("confirm: This will delete all colors. Continue? -> no"),
+              std::string::npos)
+        << r.output;
+    const Json kept = Json::parse(glyphora::test::readBytes(dir / "kept.json"));
+    EXPECT_EQ(kept["mode"], 3);
+    EXPECT_EQ(kept["fg"][0][2], "00FF00");
+    EXPECT_EQ(kept["status"][2], "Font color=#00FF00,   Backgroundcolor=#FFFFFF");
+    const Json state = dump();
+    EXPECT_EQ(state["mode"], 1);
+    EXPECT_TRUE(state["fg"][0][2].is_null());
+}
+
 TEST(Cli, ListsCommandsAndHelp) {
     const Result list = runCli("--list-commands");
     ASSERT_EQ(list.exitCode, 0);

@@ -189,6 +189,18 @@ TEST_F(ClipboardCommands, PreviewImageCoversOnlyWhatTheViewShows) {
         ui.transcript().end());
 }
 
+TEST_F(ClipboardCommands, RotatedCopyTurnsTheBlockClockwise) {
+    put(0, 0, "abc");
+    put(0, 1, "def");
+    editor.setGridSelection({0, 0, 2, 1});
+    CopyRotated(editor);
+    EXPECT_EQ(editor.textClip.ClipLastCol, 1); // 2 wide
+    EXPECT_EQ(editor.textClip.ClipLastRow, 2); // 3 high
+    EXPECT_EQ(ui.clipboardText(), "da\r\neb\r\nfc");
+    EXPECT_EQ(row(0, 0, 3), "abc"); // the canvas is not changed
+    EXPECT_EQ(editor.undoRing().count(), 0);
+}
+
 TEST_F(ClipboardCommands, NavigatorStepsStayInsideAndKeepTheRectangleValid) {
     editor.setGridSelection({1, 1, 2, 2});
     navigateSelection(editor, NavStep::MoveRight);
