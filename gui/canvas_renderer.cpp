@@ -43,19 +43,19 @@ QColor toQColor(Color color) {
     return QColor(redOf(color), greenOf(color), blueOf(color));
 }
 
-QFont toQFont(const FontSpec& spec) {
-    QFont font(QString::fromStdString(cp1252ToUtf8(spec.name)));
-    font.setPointSize(std::max(spec.size, 1));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+QFont toQFont(const TextFont& from) {
+    QFont font(QString::fromStdString(cp1252ToUtf8(from.name)));
+    font.setPointSize(std::max(from.size, 1));
+    font.setBold(from.bold);
+    font.setItalic(from.italic);
+    font.setUnderline(from.underline);
+    font.setStrikeOut(from.strikeOut);
     font.setStyleHint(QFont::Monospace);
     return font;
 }
 
-void CanvasRenderer::prepareGlyphs(const FontSpec& spec, const CellMetrics& metrics) {
-    FontSpec key = spec;
+void CanvasRenderer::prepareGlyphs(const TextFont& font, const CellMetrics& metrics) {
+    TextFont key = font;
     key.color = 0; // colours are applied per cell
     if (ready_ && key == font_ && maskWidth_ == metrics.colWidth &&
         maskHeight_ == metrics.rowHeight)
@@ -63,7 +63,7 @@ void CanvasRenderer::prepareGlyphs(const FontSpec& spec, const CellMetrics& metr
     font_ = key;
     maskWidth_ = std::max(metrics.colWidth, 1);
     maskHeight_ = std::max(metrics.rowHeight, 1);
-    qfont_ = toQFont(spec);
+    qfont_ = toQFont(font);
     const QFontMetrics fm(qfont_);
     // The character sits centred in the cell; the expansion leaves a margin around it.
     textOrigin_ = QPoint((maskWidth_ - fm.horizontalAdvance(QLatin1Char('A'))) / 2,

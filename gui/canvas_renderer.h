@@ -11,7 +11,7 @@
 namespace glyphora {
 
 QColor toQColor(Color color);
-QFont toQFont(const FontSpec& spec);
+QFont toQFont(const TextFont& font);
 
 // Draws the visible part of a canvas into an image: backgrounds, characters in their
 // colours, grid lines and the selection. Each byte's glyph is rasterised once per font and
@@ -32,11 +32,11 @@ public:
                 const CellRect* selection);
 
 private:
-    void prepareGlyphs(const FontSpec& font, const CellMetrics& metrics);
+    void prepareGlyphs(const TextFont& font, const CellMetrics& metrics);
     void blendCell(QImage& image, int x, int y, unsigned char byte, QRgb fg, QRgb bg) const;
 
     // The font and cell size the masks were made for.
-    FontSpec font_;
+    TextFont font_;
     int maskWidth_ = 0;
     int maskHeight_ = 0;
     bool ready_ = false;

@@ -180,12 +180,12 @@ std::optional<Color> QtUi::chooseColor(Color initial) {
     return rgb(chosen.red(), chosen.green(), chosen.blue());
 }
 
-std::optional<FontSpec> QtUi::chooseFont(const FontSpec& initial) {
+std::optional<TextFont> QtUi::chooseFont(const TextFont& initial) {
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, toQFont(initial), parent());
     if (!ok)
         return std::nullopt;
-    FontSpec font = initial; // the dialog has no colour; the colour stays
+    TextFont font = initial; // the dialog has no colour; the colour stays
     font.name = toBytes(chosen.family());
     font.size = chosen.pointSize();
     font.bold = chosen.bold();
@@ -275,7 +275,7 @@ std::vector<std::string> QtUi::fontFamilies(FontPitch pitch) {
     return names;
 }
 
-CharMetrics QtUi::measureChar(const FontSpec& font, char ch) {
+CharMetrics QtUi::measureChar(const TextFont& font, char ch) {
     const QFontMetrics metrics(toQFont(font));
     const char32_t code = cp1252ToUnicode(static_cast<unsigned char>(ch));
     return {metrics.horizontalAdvance(QString::fromUcs4(&code, 1)), metrics.height()};

@@ -47,7 +47,7 @@ public:
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
     std::optional<Color> chooseColor(Color initial) override;
-    std::optional<FontSpec> chooseFont(const FontSpec& initial) override;
+    std::optional<TextFont> chooseFont(const TextFont& initial) override;
     std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) override;
     std::optional<SaveBrowserReply> saveBrowser(const SaveBrowserRequest& request) override;
     std::optional<Color> chooseAnsiColor(Color initial, bool background) override;
@@ -60,7 +60,7 @@ public:
     void setTimer(TimerId id, bool enabled, int intervalMs) override;
     bool shellOpen(const std::string& target) override;
     std::vector<std::string> fontFamilies(FontPitch pitch) override;
-    CharMetrics measureChar(const FontSpec& font, char ch) override;
+    CharMetrics measureChar(const TextFont& font, char ch) override;
 
     void statusChanged(int field, std::string_view text) override;
     void progressChanged(const ProgressView& view) override;

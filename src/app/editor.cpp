@@ -30,7 +30,7 @@ Editor::Editor(Ui& ui, std::filesystem::path programDir, std::string instanceTag
     : ui_(ui), programDir_(std::move(programDir)), canvas_(kStartCols, kStartRows),
       settings_(defaultSettings(programDir_)), status_(ui), progress_(ui),
       undo_(programDir_ / kUndoDirectory, std::move(instanceTag)) {
-    FontSpec font;
+    TextFont font;
     font.size = settings_.FontSize;
     canvas_.setFont(font);
     status_.StatusMessage(kWelcomeStatus);
@@ -115,7 +115,7 @@ void Editor::Zellen() {
 }
 
 void Editor::ApplyFontSize(int size) {
-    FontSpec font = canvas_.font();
+    TextFont font = canvas_.font();
     font.size = std::clamp(size, kMinFontSize, kMaxFontSize);
     canvas_.setFont(font);
     Zellen();
@@ -165,7 +165,7 @@ std::string Editor::setSetting(std::string_view name, std::string_view value) {
     if (name == "FontSize") {
         ApplyFontSize(next.FontSize);
     } else if (name == "MainFontName") {
-        FontSpec font = canvas_.font();
+        TextFont font = canvas_.font();
         font.name = next.MainFontName;
         canvas_.setFont(font);
         Zellen();

@@ -19,10 +19,10 @@ void RefreshFont(Editor& editor) {
 }
 
 void ChooseFont(Editor& editor) {
-    const std::optional<FontSpec> chosen = editor.ui().chooseFont(editor.canvas().font());
+    const std::optional<TextFont> chosen = editor.ui().chooseFont(editor.canvas().font());
     if (!chosen)
         return;
-    FontSpec font = *chosen;
+    TextFont font = *chosen;
     font.size = std::clamp(font.size, Editor::kMinFontSize, Editor::kMaxFontSize);
     // Every cell keeps the foreground it shows now, before the default colour changes.
     editor.canvas().giveEveryCellOwnFont();

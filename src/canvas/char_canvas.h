@@ -2,7 +2,7 @@
 
 #include "platform/cell_rect.h"
 #include "platform/color.h"
-#include "platform/font_spec.h"
+#include "platform/text_font.h"
 
 #include <climits>
 #include <cstdint>
@@ -82,8 +82,8 @@ public:
     // Canvas defaults: the main font (name, size and style are the same for every cell, so a
     // cell's own font differs from it only in colour) (with the main font colour) and the main grid
     // colour.
-    const FontSpec& font() const { return font_; }
-    void setFont(const FontSpec& font) { font_ = font; }
+    const TextFont& font() const { return font_; }
+    void setFont(const TextFont& font) { font_ = font; }
     Color defaultFontColor() const { return font_.color; }
     void setDefaultFontColor(Color c) { font_.color = c; }
     Color defaultColor() const { return defaultColor_; }
@@ -142,7 +142,7 @@ private:
     std::vector<Cell> cells_;
     std::vector<std::string> longTexts_;
     std::vector<std::uint32_t> freeLongSlots_;
-    FontSpec font_;
+    TextFont font_;
     Color defaultColor_ = kWhite;
 };
 

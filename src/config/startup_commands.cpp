@@ -47,7 +47,7 @@ void applySettings(Editor& editor, const Settings& read, bool colorsRead) {
     live = read;
     editor.ApplyFontSize(read.FontSize);
     enterColorMode(editor, read.ColorMode, false);
-    FontSpec font = editor.canvas().font();
+    TextFont font = editor.canvas().font();
     font.name = read.MainFontName;
     editor.canvas().setFont(font);
     if (colorsRead && read.ColorMode != ColorMode::Plain) {

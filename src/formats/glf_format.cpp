@@ -190,7 +190,7 @@ GlfReadResult readGlf(const std::filesystem::path& path, CharCanvas& canvas, Pro
     result.mode = glfModeFromByte(header[2]);
     canvas.setSize(cols, rows);
     canvas.updateSizeFields();
-    FontSpec font = canvas.font();
+    TextFont font = canvas.font();
     font.size = std::clamp(static_cast<int>(header[5]), kMinFontSize, kMaxFontSize);
     // A cell is at least one pixel; a grid line is there or not.
     canvas.metrics.colWidth = std::max(static_cast<int>(header[6]), 1);

@@ -72,7 +72,7 @@ std::string richTextBytes(CharCanvas& canvas, Progress& progress) {
         body += "\\par\r\n";
     }
 
-    const FontSpec& font = canvas.font();
+    const TextFont& font = canvas.font();
     std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fmodern\\fcharset0 ";
     appendEscaped(out, font.name);
     out += ";}}\r\n{\\colortbl ;";

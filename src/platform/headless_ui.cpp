@@ -36,7 +36,7 @@ std::optional<int> parseInt(std::string_view text) {
     return value;
 }
 
-std::string describeFont(const FontSpec& font) {
+std::string describeFont(const TextFont& font) {
     std::string text = font.name + " " + std::to_string(font.size);
     if (font.bold)
         text += " bold";
@@ -50,7 +50,7 @@ std::string describeFont(const FontSpec& font) {
 }
 
 // "NAME SIZE [bold] [italic] [underline] [strikeout] [RRGGBB]"; the name may hold blanks.
-std::optional<FontSpec> parseFont(std::string_view answer, FontSpec font) {
+std::optional<TextFont> parseFont(std::string_view answer, TextFont font) {
     std::istringstream in{std::string(answer)};
     std::vector<std::string> words;
     for (std::string word; in >> word;)
@@ -188,12 +188,12 @@ std::optional<Color> HeadlessUi::chooseColor(Color initial) {
     return chosen;
 }
 
-std::optional<FontSpec> HeadlessUi::chooseFont(const FontSpec& initial) {
+std::optional<TextFont> HeadlessUi::chooseFont(const TextFont& initial) {
     const std::string dialog = "font: " + describeFont(initial);
     const std::optional<std::string> answer = take(dialog);
     if (!answer)
         return std::nullopt;
-    std::optional<FontSpec> chosen = answer->empty() ? initial : parseFont(*answer, initial);
+    std::optional<TextFont> chosen = answer->empty() ? initial : parseFont(*answer, initial);
     note(dialog + " -> " + (chosen ? describeFont(*chosen) : std::string(kCancel)));
     return chosen;
 }
@@ -287,7 +287,7 @@ std::vector<std::string> HeadlessUi::fontFamilies(FontPitch pitch) {
     return {"Arial", "Courier New", "Liberation Mono", "Times New Roman"};
 }
 
-CharMetrics HeadlessUi::measureChar(const FontSpec& font, char) {
+CharMetrics HeadlessUi::measureChar(const TextFont& font, char) {
     const double size = font.size;
     return {static_cast<int>(std::lround(size * 0.8)), static_cast<int>(std::lround(size * 1.5))};
 }

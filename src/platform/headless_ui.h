@@ -45,7 +45,7 @@ public:
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
     std::optional<Color> chooseColor(Color initial) override;
-    std::optional<FontSpec> chooseFont(const FontSpec& initial) override;
+    std::optional<TextFont> chooseFont(const TextFont& initial) override;
     // Answer "W H" (any texts without blanks), empty for the proposals, or "cancel".
     std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) override;
     // Answer "CODE PATH" (the path may hold blanks) or "cancel".
@@ -64,7 +64,7 @@ public:
     std::vector<std::string> fontFamilies(FontPitch pitch) override;
     // Deterministic metrics close to the fixed-pitch screen font: "A" at 10 points is
     // 8 x 15 pixels.
-    CharMetrics measureChar(const FontSpec& font, char ch) override;
+    CharMetrics measureChar(const TextFont& font, char ch) override;
 
     void statusChanged(int field, std::string_view text) override;
     void progressChanged(const ProgressView& view) override;

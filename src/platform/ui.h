@@ -2,7 +2,7 @@
 
 #include "platform/cell_rect.h"
 #include "platform/color.h"
-#include "platform/font_spec.h"
+#include "platform/text_font.h"
 #include "platform/progress.h"
 
 #include <functional>
@@ -78,7 +78,7 @@ public:
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
     virtual std::optional<Color> chooseColor(Color initial) = 0;
-    virtual std::optional<FontSpec> chooseFont(const FontSpec& initial) = 0;
+    virtual std::optional<TextFont> chooseFont(const TextFont& initial) = 0;
 
     // The program's own dialogs.
     virtual std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) = 0;
@@ -101,7 +101,7 @@ public:
     virtual bool shellOpen(const std::string& target) = 0;
     virtual std::vector<std::string> fontFamilies(FontPitch pitch) = 0;
     // Pixel size of a character drawn in the font.
-    virtual CharMetrics measureChar(const FontSpec& font, char ch) = 0;
+    virtual CharMetrics measureChar(const TextFont& font, char ch) = 0;
 
     // What the shell shows, pushed while a command runs so long work stays visible.
     virtual void statusChanged(int field, std::string_view text) = 0;

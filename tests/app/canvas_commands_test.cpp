@@ -76,7 +76,7 @@ TEST_F(CanvasCommands, FontDialogAppliesAClampedFontAndKeepsCellColours) {
     editor.canvas().SetFontCell(1, 1, 0x0000FF);
     ui.queueAnswer("Liberation Mono 40 italic 00FF00");
     ChooseFont(editor);
-    const FontSpec& font = editor.canvas().font();
+    const TextFont& font = editor.canvas().font();
     EXPECT_EQ(font.name, "Liberation Mono");
     EXPECT_EQ(font.size, 30);
     EXPECT_TRUE(font.italic);

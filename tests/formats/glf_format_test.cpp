@@ -34,7 +34,7 @@ std::string bytes(std::initializer_list<int> values) {
 CharCanvas ansiExample() {
     CharCanvas canvas(2, 1);
     applyColorModeEntry(canvas, ColorMode::Ansi);
-    FontSpec font = canvas.font();
+    TextFont font = canvas.font();
     font.size = 9;
     canvas.setFont(font);
     canvas.metrics = {9, 17, 1};

@@ -94,7 +94,7 @@ TEST(RichText, OneColourPerCharacterInTheCanvasFont) {
     canvas.setText(0, 1, "\\");
     canvas.setText(1, 1, "\t");
     canvas.SetFontCell(2, 1, rgb(255, 0, 0));
-    FontSpec font = canvas.font();
+    TextFont font = canvas.font();
     font.name = "Courier New";
     font.size = 10;
     font.bold = true;

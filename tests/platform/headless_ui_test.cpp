@@ -39,10 +39,10 @@ TEST(HeadlessUi, ConfirmOnlyGivesTheButtonsOffered) {
 
 TEST(HeadlessUi, FontAnswersCarryNameSizeStyleAndColour) {
     HeadlessUi ui;
-    FontSpec preset;
+    TextFont preset;
     preset.size = 9;
     ui.queueAnswer("Liberation Mono 12 bold 0000FF");
-    const std::optional<FontSpec> font = ui.chooseFont(preset);
+    const std::optional<TextFont> font = ui.chooseFont(preset);
     ASSERT_TRUE(font);
     EXPECT_EQ(font->name, "Liberation Mono");
     EXPECT_EQ(font->size, 12);
@@ -57,7 +57,7 @@ TEST(HeadlessUi, FontAnswersCarryNameSizeStyleAndColour) {
 
 TEST(HeadlessUi, MetricsAreDeterministic) {
     HeadlessUi ui;
-    FontSpec font;
+    TextFont font;
     font.size = 10;
     const CharMetrics a = ui.measureChar(font, 'A');
     EXPECT_EQ(a.width, 8);

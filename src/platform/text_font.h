@@ -7,7 +7,7 @@
 namespace glyphora {
 
 // A font as the canvas, the font dialog and the text view use it.
-struct FontSpec {
+struct TextFont {
     std::string name = "Courier New";
     int size = 6; // points
     bool bold = false;
@@ -16,7 +16,7 @@ struct FontSpec {
     bool strikeOut = false;
     Color color = kBlack;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const TextFont&) const = default;
 };
 
 } // namespace glyphora
