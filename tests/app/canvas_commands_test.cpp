@@ -8,11 +8,7 @@
 namespace glyphora {
 namespace {
 
-struct CanvasCommands : ::testing::Test {
-    test::TempDir dir;
-    HeadlessUi ui;
-    Editor editor{ui, dir.path(), "321"};
-
+struct CanvasCommands : test::EditorTest {
     void writeCommand(const std::string& text) {
         editor.rang();
         editor.canvas().setText(editor.sel().SelLeft, editor.sel().SelTop, text);

@@ -1,18 +1,13 @@
 #include "app/editor.h"
 #include "app/window_commands.h"
-#include "platform/headless_ui.h"
-#include "test_support.h"
+#include "editor_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace glyphora {
 namespace {
 
-struct EditorFixture : ::testing::Test {
-    test::TempDir dir;
-    HeadlessUi ui;
-    Editor editor{ui, dir.path(), "407"};
-};
+using EditorFixture = test::EditorTest;
 
 using EditorStart = EditorFixture;
 
@@ -55,7 +50,7 @@ TEST_F(Rang, OneCellSelectionIsReportedAndSnapshotted) {
     EXPECT_EQ(editor.sel().SelLeft, 4);
     EXPECT_EQ(editor.sel().SelBottom, 6);
     EXPECT_EQ(editor.undoRing().count(), 1);
-    EXPECT_TRUE(std::filesystem::exists(dir / "Undo" / "~temp4071.dat"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "Undo" / "~temp1231.dat"));
 }
 
 TEST_F(Rang, NormalisesCornersAndClampsTo500Cells) {

@@ -1,33 +1,17 @@
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
-#include "platform/headless_ui.h"
-#include "test_support.h"
+#include "editor_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace glyphora {
 namespace {
 
-struct ClipboardCommands : ::testing::Test {
-    test::TempDir dir;
-    HeadlessUi ui;
-    Editor editor{ui, dir.path(), "202"};
-
+struct ClipboardCommands : test::EditorTest {
     void SetUp() override {
         editor.canvas().setSize(10, 5);
         editor.canvas().clearTexts();
         editor.settings().PastePreview = false;
-    }
-    void put(int col, int row, std::string_view text) {
-        for (std::size_t i = 0; i < text.size(); ++i)
-            editor.canvas().setText(col + static_cast<int>(i), row, text.substr(i, 1));
-    }
-    std::string row(int r, int from = 0, int count = -1) {
-        std::string text;
-        const int last = count < 0 ? editor.canvas().colCount() : from + count;
-        for (int c = from; c < last; ++c)
-            text += editor.canvas().text(c, r);
-        return text;
     }
     void click(int col, int row, Modifiers mods = {}, MouseButton button = MouseButton::Left) {
         canvasMouseMove(editor, {col, row}, false, mods);

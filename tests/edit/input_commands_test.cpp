@@ -1,17 +1,12 @@
 #include "edit/input_commands.h"
-#include "platform/headless_ui.h"
-#include "test_support.h"
+#include "editor_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace glyphora {
 namespace {
 
-struct Input : ::testing::Test {
-    test::TempDir dir;
-    HeadlessUi ui;
-    Editor editor{ui, dir.path(), "101"};
-
+struct Input : test::EditorTest {
     void type(std::string_view text) {
         for (const char ch : text) {
             Grid1KeyDown(editor);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/editor.h"
+#include "platform/headless_ui.h"
+#include "test_support.h"
+
+namespace glyphora::test {
+
+// An Editor on a scripted Ui, with a fresh program directory of its own.
+struct EditorTest : ::testing::Test {
+    TempDir dir;
+    HeadlessUi ui;
+    Editor editor{ui, dir.path(), "123"};
+
+    // Whether the Ui transcript holds the line.
+    bool saw(const std::string& line) const {
+        const auto& lines = ui.transcript();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+    // Puts a text into consecutive cells of a row, one byte per cell.
+    void put(int col, int row, std::string_view text) {
+        for (std::size_t i = 0; i < text.size(); ++i)
+            editor.canvas().setText(col + static_cast<int>(i), row, text.substr(i, 1));
+    }
+    // The texts of count cells of a row from col on (to the row's end for -1).
+    std::string row(int r, int col = 0, int count = -1) const {
+        const int last = count < 0 ? editor.canvas().colCount() : col + count;
+        std::string text;
+        for (int c = col; c < last; ++c)
+            text += editor.canvas().text(c, r);
+        return text;
+    }
+};
+
+} // namespace glyphora::test
