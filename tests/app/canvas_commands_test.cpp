@@ -1,7 +1,6 @@
 #include "app/editor.h"
 #include "canvas/canvas_commands.h"
-#include "platform/headless_ui.h"
-#include "test_support.h"
+#include "editor_fixture.h"
 
 #include <gtest/gtest.h>
 
