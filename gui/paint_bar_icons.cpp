@@ -43,7 +43,8 @@ void drawShape(QPainter& p, std::string_view id) {
                 p.fillRect(x, y, 2, 2, kInk);
     } else {
         // Colour tools: a swatch in the colour of the plane they work on.
-        const QColor plane = endsWith(id, "Bg") ? kBackOrange : kFontBlue;
+        const bool background = id.find("Back") != std::string_view::npos || endsWith(id, "Bg");
+        const QColor plane = background ? kBackOrange : kFontBlue;
         p.fillRect(2, 2, 12, 12, plane);
         p.setPen(Qt::white);
         QFont font = p.font();
@@ -52,7 +53,7 @@ void drawShape(QPainter& p, std::string_view id) {
         p.setFont(font);
         const char* mark = id.find("Reset") != std::string_view::npos     ? "x"
                            : id.find("Replace") != std::string_view::npos ? "r"
-                           : id.find("Fill") != std::string_view::npos    ? "f"
+                           : id.find("Flood") != std::string_view::npos   ? "f"
                                                                           : "c";
         p.drawText(QRect(2, 2, 12, 12), Qt::AlignCenter, QString::fromLatin1(mark));
     }
