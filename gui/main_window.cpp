@@ -412,6 +412,8 @@ void MainWindow::sync() {
     colorBar_->sync();
     colorWindow_->sync();
     patternPanel_->sync();
+    if (reopenMenu_)
+        reopenMenu_->setEnabled(!editor_.document().ReopenList.empty());
     updateActions();
 }
 

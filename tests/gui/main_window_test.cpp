@@ -9,7 +9,9 @@
 #include "selection_navigator.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -255,6 +257,35 @@ private slots:
         QMetaObject::invokeMethod(edit, "aboutToShow");
         QVERIFY(!f.editor.preview.PreviewActive);
         QCOMPARE(f.window.statusField(3)->text(), QStringLiteral("Paste preview deactivated."));
+    }
+
+    void droppedFilesOpenAndTheReopenListFollows() {
+        Fixture f;
+        f.window.show();
+        const QString path = f.dir.filePath(QStringLiteral("drop.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("dropped\r\nart");
+        file.close();
+
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(f.dir.filePath(QStringLiteral("other.png"))),
+                      QUrl::fromLocalFile(path)});
+        QDropEvent refused(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // Straight to the window: the application passes on only drops of a real drag.
+        static_cast<QObject&>(f.window).event(&refused); // only the first file counts
+        QCOMPARE(f.window.statusField(3)->text(),
+                 QStringLiteral("ERROR: Only GLF, GLG, TXT, HTML and ASC files are supported"));
+
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        static_cast<QObject&>(f.window).event(&drop);
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("drop.txt"));
+        QCOMPARE(f.editor.canvas().text(2, 1), std::string_view("t"));
+        QVERIFY(f.window.reopenMenu()->isEnabled());
+        QMetaObject::invokeMethod(f.window.reopenMenu(), "aboutToShow");
+        QCOMPARE(f.window.reopenMenu()->actions().size(), 1);
+        QCOMPARE(f.window.reopenMenu()->actions().front()->text(), path);
     }
 
     void exitAsksAndClosesTheWindow() {
