@@ -41,6 +41,7 @@ namespace {
 
 const QColor kTextViewBackground(0xC0, 0xC0, 0xC0); // silver
 constexpr int kCharBoxWidth = 22;
+constexpr int kStatusFontPixels = 11;
 
 QString fromBytes(std::string_view bytes) {
     return QString::fromStdString(cp1252ToUtf8(bytes));
@@ -298,7 +299,7 @@ void MainWindow::buildPaintBar() {
 void MainWindow::buildStatusBar() {
     // A compact font, so "Pos.: X=1234 Y=1234" fits its 100 pixels.
     QFont font = statusBar()->font();
-    font.setPointSizeF(std::min(font.pointSizeF(), 8.0));
+    font.setPixelSize(kStatusFontPixels);
     statusBar()->setFont(font);
     for (int i = 0; i < StatusBar::kFieldCount; ++i) {
         auto* label = new QLabel(this);
