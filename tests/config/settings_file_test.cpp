@@ -114,29 +114,28 @@ TEST(SettingsFile, WritesTheFixedLayoutWithCrLfAndTheHistoryOldestFirst) {
 }
 
 TEST(SettingsFile, ReadsBackWhatItWrote) {
-    Settings s;
-    s.WorkingDirectory = "/w";
-    s.ExternalProgram = "C:\\Programs\\edit.exe"; // a value may itself hold colons
-    s.AutosaveInterval = 3;
-    s.FontSize = 12;
-    s.CopyGridWidth = 100;
-    s.KnowledgeBaseWidth = 50;
-    s.UndoSteps = 20;
-    s.ColorMode = ColorMode::FullColored;
-    s.MainFontName = "Liberation Mono";
-    s.MainFontColor = rgb(1, 2, 3);
-    s.MainGridColor = rgb(0xAB, 0xCD, 0xEF);
-    s.ShowColorDialog = s.RedefineKeys = s.BackupFiles = s.Autosave = s.ShowPaintbar = true;
-    s.EnableUndo = s.ShowInTask = s.ShowInfoMessages = s.SaveOptimized = s.ShowStatusbar = false;
-    s.ShowGrid = s.PastePreview = false;
-    s.SolidChar = "@";
-    s.DiagVertChar = "!";
-    s.PasteSpecialChar = ".";
-    s.Picture2FormChar = "";
-    s.History = {"/a", "/b"};
-    const SettingsReadResult read = parseSettingsText(settingsFileText(s), Settings{}, kAll, kAll);
+    // Every value differs from a fresh program's, so a field left unread shows. The texts
+    // go to line 1 and lines 4 to 18; a value may itself hold colons.
+    const char* texts[] = {"/w",     "C:\\Programs\\edit.exe",
+                           "l.dat",  "i.dat",
+                           "b.dat",  "h.dat",
+                           "v.dat",  "3",
+                           "12",     "100",
+                           "50",     "20",
+                           "3",      "Liberation Mono",
+                           "010203", "ABCDEF"};
+    std::vector<std::pair<int, std::string>> values = {{36, "@"}, {44, "!"}, {47, "."}, {49, ""}};
+    for (int i = 0; i < 16; ++i)
+        values.emplace_back(i == 0 ? 1 : i + 3, texts[i]);
+    for (int line = 21; line <= 33; ++line) {
+        if (line != 31) // "Stay on top" is written as N whatever was read
+            values.emplace_back(line, defaultLines()[line].back() == 'Y' ? "N" : "Y");
+    }
+    std::vector<std::string> lines = edited(values);
+    lines.insert(lines.end(), {"/a", "/b"});
+    const SettingsReadResult read = parse(lines);
     ASSERT_FALSE(read.damaged);
-    EXPECT_EQ(settingsFileText(read.settings), settingsFileText(s));
+    EXPECT_EQ(settingsFileText(read.settings), joinLines(lines));
 }
 
 TEST(SettingsFile, ValuesFollowTheFirstColonFlagsAreExactlyYAndColoursForgiveBadDigits) {
