@@ -91,7 +91,11 @@ void replaceColor(Editor& editor, ColorLayer layer) {
                  activeColor(editor, layer));
 }
 
-void paintBarButton(Editor& editor, bool enabled, void (*command)(Editor&)) {
+// A colour button of the paint bar runs its command only while the font or background
+// colour tools of the menu are enabled.
+void paintBarButton(Editor& editor, ColorLayer layer, void (*command)(Editor&)) {
+    const bool enabled = layer == ColorLayer::Foreground ? isFontColorToolsEnabled(editor)
+                                                         : isBackColorToolsEnabled(editor);
     if (enabled)
         command(editor);
     else
@@ -169,35 +173,35 @@ void FindMainColor(Editor& editor) {
 }
 
 void FloodfillFontButton(Editor& editor) {
-    paintBarButton(editor, isFontColorToolsEnabled(editor), FillByCharFg);
+    paintBarButton(editor, ColorLayer::Foreground, FillByCharFg);
 }
 
 void ReplaceCharColorFontButton(Editor& editor) {
-    paintBarButton(editor, isFontColorToolsEnabled(editor), ReplaceCharColorSelFg);
+    paintBarButton(editor, ColorLayer::Foreground, ReplaceCharColorSelFg);
 }
 
 void ColorSelectionFontButton(Editor& editor) {
-    paintBarButton(editor, isFontColorToolsEnabled(editor), ColorSelectionFg);
+    paintBarButton(editor, ColorLayer::Foreground, ColorSelectionFg);
 }
 
 void ResetSelectionFontButton(Editor& editor) {
-    paintBarButton(editor, isFontColorToolsEnabled(editor), ResetSelectionColorFg);
+    paintBarButton(editor, ColorLayer::Foreground, ResetSelectionColorFg);
 }
 
 void FloodfillBackButton(Editor& editor) {
-    paintBarButton(editor, isBackColorToolsEnabled(editor), FillByCharBg);
+    paintBarButton(editor, ColorLayer::Background, FillByCharBg);
 }
 
 void ReplaceCharColorBackButton(Editor& editor) {
-    paintBarButton(editor, isBackColorToolsEnabled(editor), ReplaceCharColorSelBg);
+    paintBarButton(editor, ColorLayer::Background, ReplaceCharColorSelBg);
 }
 
 void ColorSelectionBackButton(Editor& editor) {
-    paintBarButton(editor, isBackColorToolsEnabled(editor), ColorSelectionBg);
+    paintBarButton(editor, ColorLayer::Background, ColorSelectionBg);
 }
 
 void ResetSelectionBackButton(Editor& editor) {
-    paintBarButton(editor, isBackColorToolsEnabled(editor), ResetSelectionColorBg);
+    paintBarButton(editor, ColorLayer::Background, ResetSelectionColorBg);
 }
 
 } // namespace glyphora

