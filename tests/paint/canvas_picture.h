@@ -8,13 +8,15 @@
 
 namespace glyphora::test {
 
+using Rows = std::vector<std::string>;
+
 // An empty cell in a drawing; the character occurs in none of the tables and rules.
 inline constexpr char kEmptyCell = '@';
 
 // A canvas drawn as text rows: one character per cell, kEmptyCell for an empty cell and "*"
 // for a cell holding more than one byte.
-inline std::vector<std::string> picture(const CharCanvas& canvas) {
-    std::vector<std::string> rows;
+inline Rows picture(const CharCanvas& canvas) {
+    Rows rows;
     for (int y = 0; y < canvas.rowCount(); ++y) {
         std::string row;
         for (int x = 0; x < canvas.colCount(); ++x) {
@@ -28,7 +30,7 @@ inline std::vector<std::string> picture(const CharCanvas& canvas) {
 
 // Sizes the canvas to the longest row by the number of rows and writes them, kEmptyCell
 // and the cells right of a shorter row giving empty cells.
-inline void draw(CharCanvas& canvas, const std::vector<std::string>& rows) {
+inline void draw(CharCanvas& canvas, const Rows& rows) {
     std::size_t cols = 1;
     for (const std::string& row : rows)
         cols = std::max(cols, row.size());
@@ -43,6 +45,18 @@ inline void draw(CharCanvas& canvas, const std::vector<std::string>& rows) {
                            ch == kEmptyCell ? std::string_view("") : std::string_view(&ch, 1));
         }
     }
+}
+
+inline CharCanvas drawn(const Rows& rows) {
+    CharCanvas canvas;
+    draw(canvas, rows);
+    return canvas;
+}
+
+// A canvas of blanks.
+inline CharCanvas blank(int cols, int rows) {
+    return drawn(
+        Rows(static_cast<std::size_t>(rows), std::string(static_cast<std::size_t>(cols), ' ')));
 }
 
 } // namespace glyphora::test
