@@ -147,12 +147,15 @@ TEST_F(TransformCommands, ResizeResamplesAndRestoresFieldsOnBadInput) {
     EXPECT_EQ(undone(), (Rows{"abcd", "efgh"}));
 }
 
-TEST_F(TransformCommands, RotatedSelectionTakesNoSnapshot) {
-    canvas({"abc", "def"});
+TEST_F(TransformCommands, RotatedSelectionTurnsClockwiseWithoutSnapshot) {
+    canvas({"abc", "d@f", "ghi"});
+    editor.canvas().setText(2, 1, "long");
     select(0, 0, 2, 1);
     const int before = editor.undoRing().count();
-    EXPECT_EQ(rotatedSelection(editor), (CellBlock{{"d", "a"}, {"e", "b"}, {"f", "c"}}));
+    // 3 wide, 2 high becomes 2 wide, 3 high; the first column is the bottom row.
+    EXPECT_EQ(rotatedSelection(editor), (CellBlock{{"d", "a"}, {"", "b"}, {"l", "c"}}));
     EXPECT_EQ(editor.undoRing().count(), before);
+    EXPECT_EQ(shown(), (Rows{"abc", "d@*", "ghi"})); // the canvas is not changed
 }
 
 } // namespace

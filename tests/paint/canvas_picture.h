@@ -29,20 +29,17 @@ inline Rows picture(const CharCanvas& canvas) {
 }
 
 // Sizes the canvas to the longest row by the number of rows and writes them, kEmptyCell
-// and the cells right of a shorter row giving empty cells.
+// and the cells right of a shorter row giving empty cells; colours stay.
 inline void draw(CharCanvas& canvas, const Rows& rows) {
     std::size_t cols = 1;
     for (const std::string& row : rows)
         cols = std::max(cols, row.size());
     canvas.setSize(static_cast<int>(cols), static_cast<int>(std::max<std::size_t>(rows.size(), 1)));
-    for (int y = 0; y < canvas.rowCount(); ++y) {
-        for (int x = 0; x < canvas.colCount(); ++x) {
-            const std::size_t row = static_cast<std::size_t>(y);
-            const std::size_t col = static_cast<std::size_t>(x);
-            const char ch =
-                row < rows.size() && col < rows[row].size() ? rows[row][col] : kEmptyCell;
-            canvas.setText(x, y,
-                           ch == kEmptyCell ? std::string_view("") : std::string_view(&ch, 1));
+    canvas.clearTexts();
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        for (std::size_t x = 0; x < rows[y].size(); ++x) {
+            if (rows[y][x] != kEmptyCell)
+                canvas.setText(static_cast<int>(x), static_cast<int>(y), rows[y].substr(x, 1));
         }
     }
 }

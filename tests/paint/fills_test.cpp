@@ -97,8 +97,6 @@ TEST(PatternFiles, AreReadAsLinesAndBadFilesRefused) {
     EXPECT_EQ(readPatternFile(dir / "a.pat"), (PatternLines{"/\\", "", "\\/"}));
     test::writeBytes(dir / "empty.pat", "");
     EXPECT_FALSE(readPatternFile(dir / "empty.pat"));
-    test::writeBytes(dir / "binary.pat", std::string("ab\0\x07\x01", 5));
-    EXPECT_FALSE(readPatternFile(dir / "binary.pat"));
     EXPECT_FALSE(readPatternFile(dir / "missing.pat"));
 }
 
