@@ -19,7 +19,6 @@ TEST_F(TransformCommands, MirrorsAskToFlipCharactersInTheSameUndoStep) {
     canvas({"(r "});
     answers({"yes"});
     EXPECT_EQ(run(FlipHorizontal, {0, 0, 2, 0}), (Rows{" r)"}));
-    EXPECT_EQ(ui.cursor(), AppCursor::Normal);
 }
 
 TEST_F(TransformCommands, FlipCharsReadsTheTableFileOrFallsBack) {
