@@ -1,5 +1,6 @@
 // Canvas model throughput: text conversion, grid files, undo and column insertion at the
 // sizes users meet, from a small sketch to a photo converted at its natural size.
+#include "bench_support.h"
 #include "canvas/grid_file.h"
 #include "canvas/text_conversion.h"
 #include "canvas/undo.h"
@@ -7,7 +8,6 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 
 namespace {
 
@@ -15,39 +15,19 @@ using namespace glyphora;
 namespace fs = std::filesystem;
 
 CharCanvas makeCanvas(int cols, int rows) {
-    CharCanvas canvas(cols, rows);
-    std::mt19937 rng(42);
-    std::uniform_int_distribution<int> byte(33, 126);
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            const char ch = static_cast<char>(byte(rng));
-            canvas.setText(c, r, std::string_view(&ch, 1));
-            if ((c + r) % 3 == 0)
-                canvas.SetFontCell(c, r, static_cast<Color>(rng() & 0xFFFFFF));
-        }
-    }
-    return canvas;
+    return bench::randomCanvas(cols, rows, '!', [](CharCanvas& canvas, int c, int r, auto& rng) {
+        if ((c + r) % 3 == 0)
+            canvas.SetFontCell(c, r, static_cast<Color>(rng() & 0xFFFFFF));
+    });
 }
 
 const CharCanvas& canvasOf(int cols, int rows) {
-    static std::map<std::pair<int, int>, CharCanvas> cache;
-    auto it = cache.find({cols, rows});
-    if (it == cache.end())
-        it = cache.emplace(std::pair{cols, rows}, makeCanvas(cols, rows)).first;
-    return it->second;
-}
-
-fs::path scratch(const char* name) {
-    const fs::path dir = fs::temp_directory_path() / "glyphora-bench";
-    fs::create_directories(dir);
-    return dir / name;
+    return bench::cachedCanvas(cols, rows, makeCanvas);
 }
 
 void report(benchmark::State& state, const CharCanvas& canvas) {
-    const double cells = double(canvas.colCount()) * canvas.rowCount();
-    state.counters["cells"] = cells;
+    bench::reportCells(state, canvas);
     state.counters["bytes_per_cell"] = double(sizeof(Cell));
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * cells));
 }
 
 void BM_GridToText(benchmark::State& state) {
@@ -67,7 +47,7 @@ void BM_TextToGrid(benchmark::State& state) {
 
 void BM_SaveToFile(benchmark::State& state) {
     const CharCanvas& canvas = canvasOf(int(state.range(0)), int(state.range(1)));
-    const fs::path path = scratch("save.glg");
+    const fs::path path = bench::scratch("save.glg");
     for (auto _ : state)
         SaveToFile(canvas, path);
     report(state, canvas);
@@ -75,7 +55,7 @@ void BM_SaveToFile(benchmark::State& state) {
 
 void BM_LoadFromFile(benchmark::State& state) {
     const CharCanvas& source = canvasOf(int(state.range(0)), int(state.range(1)));
-    const fs::path path = scratch("load.glg");
+    const fs::path path = bench::scratch("load.glg");
     SaveToFile(source, path);
     CharCanvas canvas(1, 1);
     for (auto _ : state)
@@ -85,7 +65,7 @@ void BM_LoadFromFile(benchmark::State& state) {
 
 void BM_UndoSnapshot(benchmark::State& state) {
     const CharCanvas& canvas = canvasOf(int(state.range(0)), int(state.range(1)));
-    UndoRing ring(scratch("undo"), "999");
+    UndoRing ring(bench::scratch("undo"), "999");
     for (auto _ : state)
         ring.takeSnapshot(canvas, 10);
     report(state, canvas);
@@ -93,7 +73,7 @@ void BM_UndoSnapshot(benchmark::State& state) {
 
 void BM_Undo(benchmark::State& state) {
     CharCanvas canvas = canvasOf(int(state.range(0)), int(state.range(1)));
-    UndoRing ring(scratch("undo"), "998");
+    UndoRing ring(bench::scratch("undo"), "998");
     for (auto _ : state) {
         state.PauseTiming();
         ring.takeSnapshot(canvas, 10);

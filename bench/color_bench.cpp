@@ -1,14 +1,13 @@
 // Colour work on whole canvases, from a sketch-sized 1000 x 1000 to a photo converted at
 // 4000 x 3000: every transform, a region fill over everything, the main colour scan, and
 // the .glf writer and reader (bytes_per_second is the file bandwidth).
+#include "bench_support.h"
 #include "color/cell_color_ops.h"
 #include "color/color_transforms.h"
 #include "formats/glf_format.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
-#include <map>
-#include <random>
 
 namespace {
 
@@ -24,48 +23,24 @@ struct NoProgress : Progress {
 
 // Characters with runs of a few colours, as converted art has.
 CharCanvas makeCanvas(int cols, int rows) {
-    CharCanvas canvas(cols, rows);
-    std::mt19937 rng(42);
-    std::uniform_int_distribution<int> byte(32, 126);
     Color fg = 0;
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            const char ch = static_cast<char>(byte(rng));
-            canvas.setText(c, r, std::string_view(&ch, 1));
-            if (rng() % 8 == 0)
-                fg = static_cast<Color>(rng() % 64) * 0x040404;
-            canvas.SetFontCell(c, r, fg);
-            canvas.SetColorCell(c, r, static_cast<Color>(rng() & 0xFFFFFF));
-        }
-    }
-    return canvas;
+    return bench::randomCanvas(cols, rows, ' ', [&](CharCanvas& canvas, int c, int r, auto& rng) {
+        if (rng() % 8 == 0)
+            fg = static_cast<Color>(rng() % 64) * 0x040404;
+        canvas.SetFontCell(c, r, fg);
+        canvas.SetColorCell(c, r, static_cast<Color>(rng() & 0xFFFFFF));
+    });
 }
 
 const CharCanvas& canvasOf(int cols, int rows) {
-    static std::map<std::pair<int, int>, CharCanvas> cache;
-    auto it = cache.find({cols, rows});
-    if (it == cache.end())
-        it = cache.emplace(std::pair{cols, rows}, makeCanvas(cols, rows)).first;
-    return it->second;
-}
-
-fs::path scratch(const char* name) {
-    const fs::path dir = fs::temp_directory_path() / "glyphora-bench";
-    fs::create_directories(dir);
-    return dir / name;
-}
-
-void report(benchmark::State& state, const CharCanvas& canvas) {
-    const double cells = double(canvas.colCount()) * canvas.rowCount();
-    state.counters["cells"] = cells;
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * cells));
+    return bench::cachedCanvas(cols, rows, makeCanvas);
 }
 
 template <class Transform> void runTransform(benchmark::State& state, Transform transform) {
     CharCanvas canvas = canvasOf(int(state.range(0)), int(state.range(1)));
     for (auto _ : state)
         transform(canvas);
-    report(state, canvas);
+    bench::reportCells(state, canvas);
 }
 
 void BM_ColorToGray(benchmark::State& state) {
@@ -104,25 +79,25 @@ void BM_FillByColorWholeCanvas(benchmark::State& state) {
                                              ColorLayer::Background, next));
         next ^= 0xFFFFFF;
     }
-    report(state, canvas);
+    bench::reportCells(state, canvas);
 }
 
 void BM_FindMainColor(benchmark::State& state) {
     CharCanvas canvas = canvasOf(int(state.range(0)), int(state.range(1)));
     for (auto _ : state)
         benchmark::DoNotOptimize(FindMainColor(canvas, [](int) { return true; }));
-    report(state, canvas);
+    bench::reportCells(state, canvas);
 }
 
 void BM_SaveMarc(benchmark::State& state) {
     CharCanvas canvas = canvasOf(int(state.range(0)), int(state.range(1)));
-    const fs::path path = scratch("save.glf");
+    const fs::path path = bench::scratch("save.glf");
     NoProgress progress;
     for (auto _ : state) {
         if (!writeGlf(path, canvas, ColorMode::FullColored, progress))
             state.SkipWithError("write failed");
     }
-    report(state, canvas);
+    bench::reportCells(state, canvas);
     state.SetBytesProcessed(static_cast<int64_t>(
         state.iterations() * glfFileSize(canvas.colCount(), canvas.rowCount())));
     fs::remove(path);
@@ -130,7 +105,7 @@ void BM_SaveMarc(benchmark::State& state) {
 
 void BM_loadMarc(benchmark::State& state) {
     CharCanvas source = canvasOf(int(state.range(0)), int(state.range(1)));
-    const fs::path path = scratch("load.glf");
+    const fs::path path = bench::scratch("load.glf");
     NoProgress progress;
     writeGlf(path, source, ColorMode::FullColored, progress);
     CharCanvas canvas(1, 1);
@@ -138,7 +113,7 @@ void BM_loadMarc(benchmark::State& state) {
         if (readGlf(path, canvas, progress).status != GlfReadStatus::Complete)
             state.SkipWithError("read failed");
     }
-    report(state, canvas);
+    bench::reportCells(state, canvas);
     state.SetBytesProcessed(static_cast<int64_t>(
         state.iterations() * glfFileSize(canvas.colCount(), canvas.rowCount())));
     fs::remove(path);

@@ -1,5 +1,7 @@
 #include "edit/search_replace.h"
 
+#include "edit/transforms.h"
+
 #include <algorithm>
 
 namespace glyphora {
@@ -16,17 +18,9 @@ char lower(char ch) {
     return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
 }
 
-CellRect clipped(const CharCanvas& canvas, CellRect rect) {
-    rect.left = std::max(rect.left, 0);
-    rect.top = std::max(rect.top, 0);
-    rect.right = std::min(rect.right, canvas.colCount() - 1);
-    rect.bottom = std::min(rect.bottom, canvas.rowCount() - 1);
-    return rect;
-}
-
 template <typename Convert>
 void convertCells(CharCanvas& canvas, const CellRect& area, Convert convert) {
-    const CellRect rect = clipped(canvas, area);
+    const CellRect rect = clippedRect(canvas, area);
     for (int y = rect.top; y <= rect.bottom; ++y) {
         for (int x = rect.left; x <= rect.right; ++x) {
             const std::string_view text = canvas.text(x, y);
@@ -41,7 +35,7 @@ void convertCells(CharCanvas& canvas, const CellRect& area, Convert convert) {
 
 long long replaceCells(CharCanvas& canvas, const CellRect& area, std::string_view search,
                        std::string_view replacement) {
-    const CellRect rect = clipped(canvas, area);
+    const CellRect rect = clippedRect(canvas, area);
     long long replaced = 0;
     for (int y = rect.top; y <= rect.bottom; ++y) {
         for (int x = rect.left; x <= rect.right; ++x) {
@@ -60,7 +54,7 @@ long long replaceCells(CharCanvas& canvas, const CellRect& area, std::string_vie
 }
 
 long long countCells(const CharCanvas& canvas, const CellRect& area, std::string_view search) {
-    const CellRect rect = clipped(canvas, area);
+    const CellRect rect = clippedRect(canvas, area);
     long long count = 0;
     for (int y = rect.top; y <= rect.bottom; ++y) {
         for (int x = rect.left; x <= rect.right; ++x) {

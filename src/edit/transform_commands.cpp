@@ -82,9 +82,42 @@ SizeError parseCanvasSize(const CanvasSizeReply& reply, CanvasSize& size) {
     return SizeError::None;
 }
 
-std::optional<CanvasSizeReply> askSize(Editor& editor, const char* title, const std::string& width,
-                                       const std::string& height) {
-    return editor.ui().canvasSize({title, width, height});
+// How a size dialog's answer is taken. Where the size fields take the typed values, a bad
+// answer beeps and puts the fields back.
+struct SizeQuestion {
+    const char* title;
+    bool fieldsTakeAnswer;
+    bool reportError;
+};
+
+// Asks for a size; a good answer is snapshotted for and handed to change (which resizes the
+// canvas), all under the busy cursor.
+template <typename Change>
+void askSizeAndChange(Editor& editor, const SizeQuestion& question, const std::string& width,
+                      const std::string& height, Change change) {
+    const std::optional<CanvasSizeReply> reply =
+        editor.ui().canvasSize({question.title, width, height});
+    if (!reply)
+        return;
+    BusyCursor busy(editor.ui());
+    CharCanvas& canvas = editor.canvas();
+    if (question.fieldsTakeAnswer) {
+        canvas.widthField = reply->width;
+        canvas.heightField = reply->height;
+    }
+    CanvasSize size;
+    if (const SizeError error = parseCanvasSize(*reply, size); error != SizeError::None) {
+        if (question.fieldsTakeAnswer)
+            editor.ui().beep();
+        if (question.reportError)
+            editor.StatusMessage(error == SizeError::TooLarge ? kTooLarge : kNoInteger);
+        if (question.fieldsTakeAnswer)
+            canvas.updateSizeFields();
+        return;
+    }
+    editor.grid1Togrid2();
+    change(size);
+    sizeChanged(editor);
 }
 
 } // namespace
@@ -159,66 +192,30 @@ void InsertColAtCursor(Editor& editor) {
 
 void SetCanvas(Editor& editor) {
     CharCanvas& canvas = editor.canvas();
-    const std::optional<CanvasSizeReply> reply =
-        askSize(editor, "Set Canvas:", canvas.widthField, canvas.heightField);
-    if (!reply)
-        return;
-    BusyCursor busy(editor.ui());
-    canvas.widthField = reply->width;
-    canvas.heightField = reply->height;
-    CanvasSize size;
-    if (const SizeError error = parseCanvasSize(*reply, size); error != SizeError::None) {
-        editor.ui().beep();
-        editor.StatusMessage(error == SizeError::TooLarge ? kTooLarge : kNoInteger);
-        canvas.updateSizeFields();
-        return;
-    }
-    editor.grid1Togrid2();
-    setCanvasSize(canvas, size.cols, size.rows, editor.ActiveBackColor);
-    sizeChanged(editor);
+    askSizeAndChange(editor, {"Set Canvas:", true, true}, canvas.widthField, canvas.heightField,
+                     [&](CanvasSize size) {
+                         setCanvasSize(canvas, size.cols, size.rows, editor.ActiveBackColor);
+                     });
 }
 
 void ResizeCanvas(Editor& editor) {
     CharCanvas& canvas = editor.canvas();
-    const std::optional<CanvasSizeReply> reply =
-        askSize(editor, "Resize Canvas:", std::to_string(canvas.colCount()),
-                std::to_string(canvas.rowCount()));
-    if (!reply)
-        return;
-    BusyCursor busy(editor.ui());
-    canvas.widthField = reply->width;
-    canvas.heightField = reply->height;
-    CanvasSize size;
-    if (parseCanvasSize(*reply, size) != SizeError::None) {
-        editor.ui().beep();
-        canvas.updateSizeFields();
-        return;
-    }
-    editor.grid1Togrid2();
-    resampleCanvas(canvas, size.cols, size.rows);
-    sizeChanged(editor);
+    askSizeAndChange(editor, {"Resize Canvas:", true, false}, std::to_string(canvas.colCount()),
+                     std::to_string(canvas.rowCount()),
+                     [&](CanvasSize size) { resampleCanvas(canvas, size.cols, size.rows); });
 }
 
 void NewCanvas(Editor& editor) {
     CharCanvas& canvas = editor.canvas();
-    const std::optional<CanvasSizeReply> reply =
-        askSize(editor, "New Canvas:", std::to_string(canvas.colCount()),
-                std::to_string(canvas.rowCount()));
-    if (!reply)
-        return;
-    BusyCursor busy(editor.ui());
-    CanvasSize size;
-    if (const SizeError error = parseCanvasSize(*reply, size); error != SizeError::None) {
-        editor.StatusMessage(error == SizeError::TooLarge ? kTooLarge : kNoInteger);
-        return;
-    }
-    editor.grid1Togrid2();
-    renewCanvas(canvas, size.cols, size.rows);
-    sizeChanged(editor);
-    // A new document is plain and has no file (and "&Save" nothing to write to).
-    enterColorMode(editor, ColorMode::Plain, false);
-    ForgetDocumentFile(editor);
-    RefreshFont(editor);
+    askSizeAndChange(editor, {"New Canvas:", false, true}, std::to_string(canvas.colCount()),
+                     std::to_string(canvas.rowCount()), [&](CanvasSize size) {
+                         renewCanvas(canvas, size.cols, size.rows);
+                         // A new document is plain and has no file (and "&Save" nothing to
+                         // write to).
+                         enterColorMode(editor, ColorMode::Plain, false);
+                         ForgetDocumentFile(editor);
+                         RefreshFont(editor);
+                     });
 }
 
 CellBlock rotatedSelection(Editor& editor) {

@@ -11,14 +11,6 @@ namespace {
 constexpr std::string_view kBlank = " ";
 constexpr double kHalf = 0.5;
 
-CellRect clipped(const CharCanvas& canvas, CellRect rect) {
-    rect.left = std::max(rect.left, 0);
-    rect.top = std::max(rect.top, 0);
-    rect.right = std::min(rect.right, canvas.colCount() - 1);
-    rect.bottom = std::min(rect.bottom, canvas.rowCount() - 1);
-    return rect;
-}
-
 // Texts are copied out before a write: a view into one cell does not survive writes to
 // another (long texts share the canvas's storage).
 void swapTexts(CharCanvas& canvas, int x1, int y1, int x2, int y2) {
@@ -30,8 +22,16 @@ void swapTexts(CharCanvas& canvas, int x1, int y1, int x2, int y2) {
 
 } // namespace
 
+CellRect clippedRect(const CharCanvas& canvas, CellRect rect) {
+    rect.left = std::max(rect.left, 0);
+    rect.top = std::max(rect.top, 0);
+    rect.right = std::min(rect.right, canvas.colCount() - 1);
+    rect.bottom = std::min(rect.bottom, canvas.rowCount() - 1);
+    return rect;
+}
+
 void mirrorVertical(CharCanvas& canvas, const CellRect& area) {
-    const CellRect rect = clipped(canvas, area);
+    const CellRect rect = clippedRect(canvas, area);
     for (int top = rect.top, bottom = rect.bottom; top < bottom; ++top, --bottom) {
         for (int x = rect.left; x <= rect.right; ++x)
             swapTexts(canvas, x, top, x, bottom);
@@ -39,7 +39,7 @@ void mirrorVertical(CharCanvas& canvas, const CellRect& area) {
 }
 
 void mirrorHorizontal(CharCanvas& canvas, const CellRect& area) {
-    const CellRect rect = clipped(canvas, area);
+    const CellRect rect = clippedRect(canvas, area);
     for (int y = rect.top; y <= rect.bottom; ++y) {
         for (int left = rect.left, right = rect.right; left < right; ++left, --right)
             swapTexts(canvas, left, y, right, y);
@@ -60,7 +60,7 @@ CellBlock rotatedClockwise(const CharCanvas& canvas, const CellRect& rect) {
 }
 
 void cropTo(CharCanvas& canvas, const CellRect& area) {
-    const CellRect rect = clipped(canvas, area);
+    const CellRect rect = clippedRect(canvas, area);
     if (rect.right < rect.left || rect.bottom < rect.top)
         return;
     // Targets lie up and left of their sources, so row order never reads a written cell.
@@ -77,7 +77,7 @@ void cropTo(CharCanvas& canvas, const CellRect& area) {
 }
 
 void centerRows(CharCanvas& canvas, const CellRect& area) {
-    const CellRect rect = clipped(canvas, area);
+    const CellRect rect = clippedRect(canvas, area);
     const int width = rect.width();
     for (int y = rect.top; y <= rect.bottom; ++y) {
         std::string joined;

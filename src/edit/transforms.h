@@ -11,6 +11,10 @@ namespace glyphora {
 // Rearrangements of the canvas characters. Unless said otherwise only texts move; every
 // position keeps its own colours.
 
+// The rectangle cut to the canvas; one lying outside it comes back empty (right < left or
+// bottom < top).
+CellRect clippedRect(const CharCanvas& canvas, CellRect rect);
+
 // Row top + k receives row bottom - k inside the rectangle.
 void mirrorVertical(CharCanvas& canvas, const CellRect& rect);
 // Column left + k receives column right - k inside the rectangle.

@@ -183,14 +183,10 @@ void LineArtVert(CharCanvas& canvas, const CellRect& rect, std::string_view text
 
 void LineArtRectangle(CharCanvas& canvas, const CellRect& rect, std::string_view horz,
                       std::string_view vert, std::string_view corner) {
-    for (int x = rect.left; x <= rect.right; ++x)
-        canvas.setText(x, rect.top, horz);
-    for (int y = rect.top; y <= rect.bottom; ++y)
-        canvas.setText(rect.left, y, vert);
-    for (int x = rect.left; x <= rect.right; ++x)
-        canvas.setText(x, rect.bottom, horz);
-    for (int y = rect.top; y <= rect.bottom; ++y)
-        canvas.setText(rect.right, y, vert);
+    PaintHorzLine(canvas, rect, horz);
+    PaintVertLine(canvas, rect, vert);
+    PaintHorzLine(canvas, {rect.left, rect.bottom, rect.right, rect.bottom}, horz);
+    PaintVertLine(canvas, {rect.right, rect.top, rect.right, rect.bottom}, vert);
     canvas.setText(rect.left, rect.top, corner);
     canvas.setText(rect.right, rect.bottom, corner);
     canvas.setText(rect.left, rect.bottom, corner);

@@ -27,9 +27,9 @@ CellRect selectionRect(const Editor& editor) {
 
 using Shape = void (*)(CharCanvas&, const CellRect&, std::string_view);
 
-void paintSolid(Editor& editor, Shape shape) {
+void paintShape(Editor& editor, Shape shape, std::string_view box) {
     editor.rang();
-    shape(editor.canvas(), selectionRect(editor), firstChar(editor.settings().SolidChar));
+    shape(editor.canvas(), selectionRect(editor), firstChar(box));
 }
 
 void lineArtDiagonal(Editor& editor, bool rising) {
@@ -74,42 +74,26 @@ void openPatternPanel(Editor& editor, PatternFillMode mode) {
 
 } // namespace
 
-void PaintHorzLine(Editor& editor) {
-    paintSolid(editor, PaintHorzLine);
-}
-
-void PaintVertLine(Editor& editor) {
-    paintSolid(editor, PaintVertLine);
-}
-
-void PaintFallingLine(Editor& editor) {
-    paintSolid(editor, PaintFallingLine);
-}
-
-void PaintRisingLine(Editor& editor) {
-    paintSolid(editor, PaintRisingLine);
-}
-
-void PaintRectangle(Editor& editor) {
-    paintSolid(editor, PaintRectangle);
-}
-
-void PaintFilledRectangle(Editor& editor) {
-    paintSolid(editor, PaintFilledRectangle);
-}
-
-void PaintCircle(Editor& editor) {
-    paintSolid(editor, PaintCircle);
-}
+// Each SOLID command paints the shape of its own name.
+#define GLY_SOLID_COMMAND(shape)                                                                   \
+    void shape(Editor& editor) {                                                                   \
+        paintShape(editor, shape, editor.settings().SolidChar);                                    \
+    }
+GLY_SOLID_COMMAND(PaintHorzLine)
+GLY_SOLID_COMMAND(PaintVertLine)
+GLY_SOLID_COMMAND(PaintFallingLine)
+GLY_SOLID_COMMAND(PaintRisingLine)
+GLY_SOLID_COMMAND(PaintRectangle)
+GLY_SOLID_COMMAND(PaintFilledRectangle)
+GLY_SOLID_COMMAND(PaintCircle)
+#undef GLY_SOLID_COMMAND
 
 void LineArtHorz(Editor& editor) {
-    editor.rang();
-    LineArtHorz(editor.canvas(), selectionRect(editor), firstChar(editor.settings().LineHorzChar));
+    paintShape(editor, LineArtHorz, editor.settings().LineHorzChar);
 }
 
 void LineArtVert(Editor& editor) {
-    editor.rang();
-    LineArtVert(editor.canvas(), selectionRect(editor), firstChar(editor.settings().LineVertChar));
+    paintShape(editor, LineArtVert, editor.settings().LineVertChar);
 }
 
 void LineArtFalling(Editor& editor) {

@@ -20,6 +20,26 @@ void vertical(CharCanvas& canvas, int top, int bottom, int col, std::string_view
         canvas.setText(col, y, text);
 }
 
+// One cell per column (flat) or per row (steep); the rising line counts its offsets from
+// the bottom and right edges.
+void diagonal(CharCanvas& canvas, const CellRect& rect, std::string_view text, bool rising) {
+    const int w = rect.right - rect.left;
+    const int h = rect.bottom - rect.top;
+    if (h < w) {
+        const DiagonalRatio r(h, w);
+        for (int x = rect.left; x <= rect.right; ++x) {
+            const int offset = r.offset(x - rect.left);
+            canvas.setText(x, rising ? rect.bottom - offset : rect.top + offset, text);
+        }
+    } else {
+        const DiagonalRatio r(w, h);
+        for (int y = rect.top; y <= rect.bottom; ++y) {
+            const int offset = r.offset(y - rect.top);
+            canvas.setText(rising ? rect.right - offset : rect.left + offset, y, text);
+        }
+    }
+}
+
 } // namespace
 
 void PaintHorzLine(CharCanvas& canvas, const CellRect& rect, std::string_view text) {
@@ -43,31 +63,11 @@ void PaintFilledRectangle(CharCanvas& canvas, const CellRect& rect, std::string_
 }
 
 void PaintFallingLine(CharCanvas& canvas, const CellRect& rect, std::string_view text) {
-    const int w = rect.right - rect.left;
-    const int h = rect.bottom - rect.top;
-    if (h < w) {
-        const DiagonalRatio r(h, w);
-        for (int x = rect.left; x <= rect.right; ++x)
-            canvas.setText(x, rect.top + r.offset(x - rect.left), text);
-    } else {
-        const DiagonalRatio r(w, h);
-        for (int y = rect.top; y <= rect.bottom; ++y)
-            canvas.setText(rect.left + r.offset(y - rect.top), y, text);
-    }
+    diagonal(canvas, rect, text, false);
 }
 
 void PaintRisingLine(CharCanvas& canvas, const CellRect& rect, std::string_view text) {
-    const int w = rect.right - rect.left;
-    const int h = rect.bottom - rect.top;
-    if (h < w) {
-        const DiagonalRatio r(h, w);
-        for (int x = rect.left; x <= rect.right; ++x)
-            canvas.setText(x, rect.bottom - r.offset(x - rect.left), text);
-    } else {
-        const DiagonalRatio r(w, h);
-        for (int y = rect.top; y <= rect.bottom; ++y)
-            canvas.setText(rect.right - r.offset(y - rect.top), y, text);
-    }
+    diagonal(canvas, rect, text, true);
 }
 
 void PaintCircle(CharCanvas& canvas, const CellRect& rect, std::string_view text) {

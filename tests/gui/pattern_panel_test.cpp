@@ -13,16 +13,6 @@
 
 using namespace glyphora;
 
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
-
 class PatternPanelTest : public QObject {
     Q_OBJECT
 
@@ -30,8 +20,12 @@ private slots:
     void init() {
         QVERIFY(dir_.isValid());
         QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("pattern")));
-        writeFile(dir_.filePath(QStringLiteral("pattern/a.pat")), "ab\r\n");
-        writeFile(dir_.filePath(QStringLiteral("pattern/b.pat")), "/\\\r\n\\/\r\n");
+        for (const auto& [name, bytes] :
+             {std::pair{"a.pat", "ab\r\n"}, std::pair{"b.pat", "/\\\r\n\\/\r\n"}}) {
+            QFile file(dir_.filePath(QStringLiteral("pattern/") + QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
     }
 
     void listsPreviewsAndFills() {
@@ -73,8 +67,7 @@ private slots:
         FillBackgroundWithPattern(editor);
         panel.sync();
         panel.fileList()->setCurrentRow(0);
-        QListWidgetItem* item = panel.fileList()->item(0);
-        emit panel.fileList()->itemDoubleClicked(item);
+        emit panel.fileList()->itemDoubleClicked(panel.fileList()->item(0));
         QCOMPARE(runs, 1);
         QCOMPARE(std::string(editor.canvas().text(1, 0)), std::string("b"));
 

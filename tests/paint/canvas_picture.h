@@ -8,13 +8,15 @@
 
 namespace glyphora::test {
 
+using Rows = std::vector<std::string>;
+
 // An empty cell in a drawing; the character occurs in none of the tables and rules.
 inline constexpr char kEmptyCell = '@';
 
 // A canvas drawn as text rows: one character per cell, kEmptyCell for an empty cell and "*"
 // for a cell holding more than one byte.
-inline std::vector<std::string> picture(const CharCanvas& canvas) {
-    std::vector<std::string> rows;
+inline Rows picture(const CharCanvas& canvas) {
+    Rows rows;
     for (int y = 0; y < canvas.rowCount(); ++y) {
         std::string row;
         for (int x = 0; x < canvas.colCount(); ++x) {
@@ -27,22 +29,31 @@ inline std::vector<std::string> picture(const CharCanvas& canvas) {
 }
 
 // Sizes the canvas to the longest row by the number of rows and writes them, kEmptyCell
-// and the cells right of a shorter row giving empty cells.
-inline void draw(CharCanvas& canvas, const std::vector<std::string>& rows) {
+// and the cells right of a shorter row giving empty cells; colours stay.
+inline void draw(CharCanvas& canvas, const Rows& rows) {
     std::size_t cols = 1;
     for (const std::string& row : rows)
         cols = std::max(cols, row.size());
     canvas.setSize(static_cast<int>(cols), static_cast<int>(std::max<std::size_t>(rows.size(), 1)));
-    for (int y = 0; y < canvas.rowCount(); ++y) {
-        for (int x = 0; x < canvas.colCount(); ++x) {
-            const std::size_t row = static_cast<std::size_t>(y);
-            const std::size_t col = static_cast<std::size_t>(x);
-            const char ch =
-                row < rows.size() && col < rows[row].size() ? rows[row][col] : kEmptyCell;
-            canvas.setText(x, y,
-                           ch == kEmptyCell ? std::string_view("") : std::string_view(&ch, 1));
+    canvas.clearTexts();
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        for (std::size_t x = 0; x < rows[y].size(); ++x) {
+            if (rows[y][x] != kEmptyCell)
+                canvas.setText(static_cast<int>(x), static_cast<int>(y), rows[y].substr(x, 1));
         }
     }
+}
+
+inline CharCanvas drawn(const Rows& rows) {
+    CharCanvas canvas;
+    draw(canvas, rows);
+    return canvas;
+}
+
+// A canvas of blanks.
+inline CharCanvas blank(int cols, int rows) {
+    return drawn(
+        Rows(static_cast<std::size_t>(rows), std::string(static_cast<std::size_t>(cols), ' ')));
 }
 
 } // namespace glyphora::test
