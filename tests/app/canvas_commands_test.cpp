@@ -93,25 +93,6 @@ TEST_F(CanvasCommands, RefreshFontPinsEveryCellToItsPresentColour) {
     EXPECT_EQ(editor.canvas().foreground(2, 0), 0x00FFFFu);
 }
 
-TEST_F(CanvasCommands, SwitchesToggle) {
-    ToggleGrid(editor);
-    EXPECT_EQ(editor.canvas().metrics.gridLineWidth, 0);
-    ToggleGrid(editor);
-    EXPECT_EQ(editor.canvas().metrics.gridLineWidth, 1);
-
-    ToggleSaveOptimized(editor);
-    EXPECT_FALSE(editor.settings().SaveOptimized);
-
-    const int width = editor.canvas().metrics.colWidth;
-    ToggleCellExpansion(editor);
-    EXPECT_EQ(editor.canvas().metrics.colWidth, width - 2);
-
-    editor.ApplyFontSize(30);
-    IncreaseFontSize(editor);
-    EXPECT_EQ(editor.canvas().font().size, 30);
-    DecreaseFontSize(editor);
-    EXPECT_EQ(editor.canvas().font().size, 29);
-}
 
 } // namespace
 } // namespace glyphora

@@ -11,7 +11,8 @@ namespace {
 
 TEST(CommandTable, EveryRowStandsInTheMenuVocabularyInOrderWithItsShortcut) {
     const CommandTable table;
-    const auto& vocabulary = test::menuVocabulary();
+    const auto vocabulary = test::menuVocabulary();
+    ASSERT_GT(vocabulary.size(), 100u);
     std::size_t lastIndex = 0;
     for (const CommandRow& row : table.rows()) {
         SCOPED_TRACE(std::string(row.id));
@@ -45,13 +46,6 @@ TEST(CommandTable, IdsAndShortcutsAreUnique) {
     }
 }
 
-TEST(CommandTable, TopLevelMenusKeepTheirOrder) {
-    const auto menus = CommandTable::topLevelMenus();
-    ASSERT_EQ(menus.size(), 11u);
-    EXPECT_EQ(menus.front(), "&File");
-    EXPECT_EQ(menus[8], "&View");
-    EXPECT_EQ(menus.back(), "I&nfo");
-}
 
 TEST(CommandTable, RowsAreFoundByIdPathAndShortcut) {
     const CommandTable table;

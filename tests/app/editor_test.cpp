@@ -117,33 +117,6 @@ TEST_F(EditorFixture, ZellenGivesEveryCellAnOwnFontOutsidePlainMode) {
     EXPECT_TRUE(editor.canvas().hasOwnFont(79, 49));
 }
 
-TEST_F(EditorFixture, EnteringAModeClearsWhatItCannotHold) {
-    CharCanvas& canvas = editor.canvas();
-    const auto paint = [&] {
-        canvas.SetFontCell(0, 0, 0x0000FF);
-        canvas.SetColorCell(0, 0, 0x00FF00);
-    };
-    editor.setColorMode(ColorMode::FullColored);
-    paint();
-    editor.setColorMode(ColorMode::FontColored);
-    EXPECT_TRUE(canvas.hasOwnFont(0, 0));
-    EXPECT_FALSE(canvas.hasOwnBrush(0, 0));
-
-    paint();
-    editor.setColorMode(ColorMode::Ansi);
-    EXPECT_FALSE(canvas.hasOwnFont(0, 0));
-    EXPECT_FALSE(canvas.hasOwnBrush(0, 0));
-    EXPECT_EQ(canvas.defaultFontColor(), 0xA0A8A0u);
-    EXPECT_EQ(canvas.defaultColor(), 0u);
-
-    paint();
-    editor.setColorMode(ColorMode::FullColored); // removes nothing
-    EXPECT_TRUE(canvas.hasOwnBrush(0, 0));
-    editor.setColorMode(ColorMode::Plain);
-    EXPECT_FALSE(canvas.hasOwnFont(0, 0));
-    EXPECT_EQ(canvas.defaultFontColor(), kBlack);
-    EXPECT_EQ(canvas.defaultColor(), kWhite);
-}
 
 TEST_F(EditorFixture, SettingsThatLiveElsewhereApplyAtOnceAndReadBack) {
     EXPECT_EQ(editor.setSetting("FontSize", "12"), "");
@@ -166,13 +139,6 @@ TEST_F(EditorFixture, SettingsThatLiveElsewhereApplyAtOnceAndReadBack) {
     EXPECT_EQ(editor.canvas().font().size, 12);
 }
 
-TEST_F(EditorFixture, StatusTimerTickClearsTheMessage) {
-    onTimer(editor, TimerId::Status);
-    EXPECT_EQ(editor.status().field(3), "");
-    editor.StatusMessage("later");
-    onTimer(editor, TimerId::Autosave); // not this timer
-    EXPECT_EQ(editor.status().field(3), "later");
-}
 
 } // namespace
 } // namespace glyphora

@@ -1,171 +1,33 @@
 #pragma once
 
-#include <string_view>
+#include <filesystem>
+#include <string>
 #include <vector>
+
+#include "test_support.h"
 
 namespace glyphora::test {
 
-// The program's whole menu vocabulary in menu order: captions with their accelerator
-// marks joined by " > ", and the shortcut. The command table must agree with it for every
-// row it holds; headings carry no command.
+// The program's whole menu vocabulary in menu order (menu_vocabulary.txt): captions with
+// their accelerator marks joined by " > ", a tab, the shortcut. The command table must
+// agree with it for every row it holds; headings carry no command.
 struct MenuEntry {
-    std::string_view path;
-    std::string_view shortcut;
+    std::string path;
+    std::string shortcut;
 };
 
-inline const std::vector<MenuEntry>& menuVocabulary() {
-    static const std::vector<MenuEntry> entries = {
-        {"&File > &Open", "Ctrl+O"},
-        {"&File > &Save", ""},
-        {"&File > Save &as ...", "Ctrl+S"},
-        {"&File > &New", "Ctrl+N"},
-        {"&File > &Print", ""},
-        {"&File > Special > Save IE4.x Table", ""},
-        {"&File > Special > Import HTML", ""},
-        {"&File > Special > Export font colored with CSS", ""},
-        {"&File > Special > Export table with CSS", ""},
-        {"&File > S&ave \"Current.GLF\"", "F1"},
-        {"&File > &Load \"Current.GLF\"", "F2"},
-        {"&File > Open file in &copy grid", ""},
-        {"&File > New Editor &Instance", ""},
-        {"&File > E&xit", "Ctrl+Q"},
-        {"Edit&1 > &Undo", "Ctrl+Z"},
-        {"Edit&1 > &Cut", "Ctrl+X"},
-        {"Edit&1 > C&opy", "Ctrl+C"},
-        {"Edit&1 > &Paste", "Ctrl+V"},
-        {"Edit&1 > Paste &over", "Ctrl+F1"},
-        {"Edit&1 > Paste u&nder", "Ctrl+F2"},
-        {"Edit&1 > &Delete", "Del"},
-        {"Edit&1 > &Select all", "Ctrl+A"},
-        {"Edit&1 > Copy &all", ""},
-        {"Edit&1 > Selec&t ... > complete &cols", ""},
-        {"Edit&1 > Selec&t ... > complete &rows", ""},
-        {"Edit&1 > Selection Na&v.", ""},
-        {"Edit&2 > Flip &vert.", ""},
-        {"Edit&2 > Flip &horz.", ""},
-        {"Edit&2 > Flip &char's > &horz.", ""},
-        {"Edit&2 > Flip &char's > &vert.", ""},
-        {"Edit&2 > &Crop", ""},
-        {"Edit&2 > C&enter", ""},
-        {"Edit&2 > C&opy 90\xB0 rotated", ""},
-        {"Edit&2 > &Replace/Search > Replace &All", ""},
-        {"Edit&2 > &Replace/Search > Replace Ar&ea", ""},
-        {"Edit&2 > &Replace/Search > Replace &text", ""},
-        {"Edit&2 > &Replace/Search > &Search text", ""},
-        {"Edit&2 > Char.&Selection > &UPPERCASE", ""},
-        {"Edit&2 > Char.&Selection > &lowercase", ""},
-        {"Edit&2 > Copy wi&th Color", ""},
-        {"Edit&2 > Paste wit&h Color", ""},
-        {"&Image > &Set canvas", ""},
-        {"&Image > &Resize", ""},
-        {"&Image > Set palette", ""},
-        {"&Image > &Brightness", ""},
-        {"&Image > &Delete rows", ""},
-        {"&Image > Delete &cols", ""},
-        {"&Image > &Insert row", ""},
-        {"&Image > &Insert col", ""},
-        {"&Image > I&mage Info", ""},
-        {"&Image > Re&fresh", ""},
-        {"&Effects > Fill selection with &textfile", ""},
-        {"&Effects > Fill &char. with textfile", ""},
-        {"&Effects > &Fill background with pattern", ""},
-        {"&Effects > &Insert signature.txt", "Ctrl+M"},
-        {"&Effects > In&vert  selection", ""},
-        {"&Effects > BMP 2 &ASCII (form art)", ""},
-        {"&Paint > SOLID:", ""},
-        {"&Paint > &Line horiz. > Line &horz.", ""},
-        {"&Paint > &Line horiz. > Line &vert.", ""},
-        {"&Paint > &Line horiz. > Line &\\", ""},
-        {"&Paint > &Line horiz. > Line &/", ""},
-        {"&Paint > &Rectangle > &Empty", ""},
-        {"&Paint > &Rectangle > &Filled", ""},
-        {"&Paint > &Fill > with &character", "F11"},
-        {"&Paint > &Fill > with &pattern", "F12"},
-        {"&Paint > &Circle", ""},
-        {"&Paint > &Manual (Shift+mousemove)", ""},
-        {"&Paint > LINE:", ""},
-        {"&Paint > Line &horiz. > Line &horz.", ""},
-        {"&Paint > Line &horiz. > Line &vert.", ""},
-        {"&Paint > Line &horiz. > Line &\\", ""},
-        {"&Paint > Line &horiz. > Line &/", ""},
-        {"&Paint > Line &horiz. > &dot mode", ""},
-        {"&Paint > Rec&tangle", ""},
-        {"&ColorTools > Color &mode > Plain &text (TXT,ASCII,CSV,HTML-Plaint.,GLG)", ""},
-        {"&ColorTools > Color &mode > &Font colored (HTML colored)", ""},
-        {"&ColorTools > Color &mode > Font + backgr. colored (&HTML table, GLF)", ""},
-        {"&ColorTools > Color &mode > F&ont + backgr. colored (ANSI, RTF)", ""},
-        {"&ColorTools > Color &Dialog Window", ""},
-        {"&ColorTools > &Special > &BMP2Colorgrid > &foreground", ""},
-        {"&ColorTools > &Special > &BMP2Colorgrid > &background", ""},
-        {"&ColorTools > &Special > &Negative > &foreground", ""},
-        {"&ColorTools > &Special > &Negative > &background", ""},
-        {"&ColorTools > &Special > &Flip colors > &foreground > RGB -> RBG", ""},
-        {"&ColorTools > &Special > &Flip colors > &foreground > RGB -> BGR", ""},
-        {"&ColorTools > &Special > &Flip colors > &foreground > RGB -> BRG", ""},
-        {"&ColorTools > &Special > &Flip colors > &foreground > RGB -> GRB", ""},
-        {"&ColorTools > &Special > &Flip colors > &foreground > RGB -> GBR", ""},
-        {"&ColorTools > &Special > &Flip colors > &background > RGB -> RBG", ""},
-        {"&ColorTools > &Special > &Flip colors > &background > RGB -> BGR", ""},
-        {"&ColorTools > &Special > &Flip colors > &background > RGB -> BRG", ""},
-        {"&ColorTools > &Special > &Flip colors > &background > RGB -> GRB", ""},
-        {"&ColorTools > &Special > &Flip colors > &background > RGB -> GBR", ""},
-        {"&ColorTools > &Special > B&rightness > &foreground", ""},
-        {"&ColorTools > &Special > B&rightness > &background", ""},
-        {"&ColorTools > &Special > &Color2GrayScale", ""},
-        {"&ColorTools > &Special > Fli&p fg- and bgColors", ""},
-        {"&ColorTools > F O N T :", ""},
-        {"&ColorTools > &Color selection", "F9"},
-        {"&ColorTools > S&et active font color > &Color dialog", "Ctrl+F7"},
-        {"&ColorTools > S&et active font color > S&et to cell color", "F7"},
-        {"&ColorTools > &Fill > depending from &char.", "Ctrl+F9"},
-        {"&ColorTools > &Fill > depending from c&olor", "Ctrl+Shift+F9"},
-        {"&ColorTools > &Replace > Replace char.color (&all)", ""},
-        {"&ColorTools > &Replace > Replace char.color (&selection)", ""},
-        {"&ColorTools > &Replace > Replace &color (selection)", ""},
-        {"&ColorTools > &Manual (Shift+mousemove)", ""},
-        {"&ColorTools > &Reset selection", ""},
-        {"&ColorTools > BACKGROUND:", ""},
-        {"&ColorTools > C&olor selection", "F10"},
-        {"&ColorTools > Se&t active backg. color > &Color dialog", "Ctrl+F8"},
-        {"&ColorTools > Se&t active backg. color > S&et to cell color", "F8"},
-        {"&ColorTools > F&ill > depending from &char.", "Ctrl+F10"},
-        {"&ColorTools > F&ill > depending from c&olor", "Ctrl+Shift+F10"},
-        {"&ColorTools > Re&place > Replace char. backgr.color (&all)", ""},
-        {"&ColorTools > Re&place > Replace char. backgr.color (&sel.)", ""},
-        {"&ColorTools > Re&place > Replace &color (selection)", ""},
-        {"&ColorTools > M&anual (Shift+mousemove)", ""},
-        {"&ColorTools > Reset selectio&n", ""},
-        {"&ColorTools > Main font& color > &Color dialog", ""},
-        {"&ColorTools > Main font& color > &Set to sel.cell color", ""},
-        {"&ColorTools > Main font& color > &Find main color", ""},
-        {"&ColorTools > Main backgro&und color > &Color Dialog", ""},
-        {"&ColorTools > Main backgro&und color > &Set to sel.cell color", ""},
-        {"&View > &Show grid", ""},
-        {"&View > Font &Dialog", ""},
-        {"&View > &Refresh font", ""},
-        {"&View > Disable &Cell Expansion", ""},
-        {"&View > Fontsize &+", ""},
-        {"&View > Fontsize &-", ""},
-        {"&View > ANSI Table", ""},
-        {"&View > &Text/Gridview", ""},
-        {"&View > &Paintbar", "F3"},
-        {"&View > P&aste preview", ""},
-        {"&Options > &Configure ", "F6"},
-        {"&Options > \"&Undo\" enabled", ""},
-        {"&Options > &Set 1245Key to /\\_|", ""},
-        {"&Options > Show &info. messages", ""},
-        {"&Options > Show &prog. in Task", ""},
-        {"&Options > Show s&tatusbar", ""},
-        {"&Options > Stay on T&op", ""},
-        {"&Options > Sa&ve optimized", ""},
-        {"&Options > Autosav&e", ""},
-        {"&Options > Bac&kup", ""},
-        {"&Options > Set e&xtern prog.", ""},
-        {"I&nfo > &About", ""},
-        {"I&nfo > &Help", ""},
-        {"I&nfo > &Online Page", ""},
-        {"I&nfo > &System Info", ""},
-    };
+inline std::vector<MenuEntry> menuVocabulary() {
+    const std::string text = readBytes(std::filesystem::path(GLYPHORA_SOURCE_DIR) / "tests" /
+                                       "app" / "menu_vocabulary.txt");
+    std::vector<MenuEntry> entries;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        const std::string line = text.substr(start, end - start);
+        const std::size_t tab = line.find('\t');
+        entries.push_back({line.substr(0, tab), line.substr(tab + 1)});
+        start = end == std::string::npos ? text.size() : end + 1;
+    }
     return entries;
 }
 

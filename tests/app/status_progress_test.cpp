@@ -24,10 +24,6 @@ TEST(StatusBar, AMessageStartsTheClearingTimerWhichARunningOneKeeps) {
               (std::vector<std::string>{"status3: first", "status3: second", "status3: "}));
 }
 
-TEST(StatusBar, PositionIsCountedFromOne) {
-    EXPECT_EQ(StatusBar::positionText(0, 0), "Pos.: X=1 Y=1");
-    EXPECT_EQ(StatusBar::positionText(79, 49), "Pos.: X=80 Y=50");
-}
 
 int litCount(const ProgressView& view) {
     int n = 0;
@@ -75,24 +71,7 @@ TEST(ProgressPanel, ZeroMaximumCountsAsFinishedWork) {
     EXPECT_EQ(litCount(panel.view()), 20);
 }
 
-TEST(ProgressPanel, AnimationSwitchesOnAndOff) {
-    HeadlessUi ui;
-    ProgressPanel panel(ui);
-    panel.EffBarOn(4);
-    EXPECT_TRUE(panel.view().animated);
-    EXPECT_EQ(panel.view().animationProcess, 4);
-    panel.EffBarOff();
-    EXPECT_FALSE(panel.view().animated);
-    EXPECT_EQ(panel.view().animationProcess, 0);
-}
 
-TEST(ProgressPanel, EscapeComesFromTheKeyStateQuery) {
-    HeadlessUi ui;
-    ProgressPanel panel(ui);
-    EXPECT_FALSE(panel.escapePressed());
-    ui.setEscapeDown(true);
-    EXPECT_TRUE(panel.escapePressed());
-}
 
 } // namespace
 } // namespace glyphora

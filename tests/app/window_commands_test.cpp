@@ -27,19 +27,20 @@ TEST(WindowCommands, ExitAsksOnlyWhileInfoMessagesAreOn) {
     EXPECT_EQ(ui.pendingAnswers(), 0u);
 }
 
-TEST(WindowCommands, SwitchesToggleTheirSettings) {
+
+TEST(WindowCommands, ThePaintbarBringsTheColourBarOutsidePlainMode) {
     test::TempDir dir;
     HeadlessUi ui;
     Editor editor(ui, dir.path(), "304");
     TogglePaintbar(editor);
-    ToggleStatusbar(editor);
-    ToggleStayOnTop(editor);
-    ToggleShowInTask(editor);
-    const Settings& s = editor.settings();
-    EXPECT_TRUE(s.ShowPaintbar);
-    EXPECT_FALSE(s.ShowStatusbar);
-    EXPECT_TRUE(s.StayOnTop);
-    EXPECT_FALSE(s.ShowInTask);
+    EXPECT_FALSE(editor.colorState().colorBarShown); // Plain mode: no colour bar
+    TogglePaintbar(editor);
+    editor.setColorMode(ColorMode::FullColored);
+    TogglePaintbar(editor);
+    EXPECT_TRUE(editor.colorState().colorBarShown);
+    TogglePaintbar(editor);
+    EXPECT_FALSE(editor.settings().ShowPaintbar);
+    EXPECT_FALSE(editor.colorState().colorBarShown);
 }
 
 TEST(WindowCommands, RefreshClearsALeftoverProgressPanel) {

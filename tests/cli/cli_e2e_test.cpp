@@ -71,20 +71,6 @@ TEST_F(CliScript, FreshEditorDumpsTheWelcomeState) {
     EXPECT_EQ(state["settings"]["ShowGrid"], true);
 }
 
-TEST_F(CliScript, TextViewEditsTakeNoSnapshotSoUndoRefuses) {
-    const Result r = runScript("set UndoSteps=3\n"
-                               "run ToggleTextView\n"
-                               "textview \"one\"\n"
-                               "run ToggleTextView\n"
-                               "run grid2Togrid1\n"
-                               "dump " +
-                               (dir / "state.json").string() + "\n");
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    EXPECT_NE(r.output.find("status3:  No undo possible."), std::string::npos) << r.output;
-    const Json state = dump();
-    EXPECT_EQ(state["cols"], 3);
-    EXPECT_EQ(state["cells"][0][0], "o");
-}
 
 TEST_F(CliScript, OptimisedTextViewAndSettingsShowInTheDump) {
     const Result r = runScript("set ColorMode=3\n"

@@ -30,12 +30,6 @@ struct Script : ::testing::Test {
     }
 };
 
-TEST_F(Script, RunsCommandsByIdAndMenuPath) {
-    EXPECT_EQ(run("# a comment\n\nrun ToggleGrid\nrun \"&Options > Sa&ve optimized\"\n"),
-              kScriptOk);
-    EXPECT_EQ(runner.editor().canvas().metrics.gridLineWidth, 0);
-    EXPECT_FALSE(runner.editor().settings().SaveOptimized);
-}
 
 TEST_F(Script, HomeMustComeFirstAndChoosesTheProgramDirectory) {
     const auto home = dir / "prog";
@@ -52,12 +46,6 @@ TEST_F(Script, UnansweredDialogStopsWithCodeTwo) {
     EXPECT_EQ(runner.editor().canvas().metrics.gridLineWidth, 1); // the next line never ran
 }
 
-TEST_F(Script, AnswersFeedTheDialogs) {
-    EXPECT_EQ(run("answer \"Courier New 9\"\nrun ChooseFont\n"), kScriptOk);
-    EXPECT_EQ(runner.editor().canvas().font().size, 9);
-    EXPECT_NE(out.str().find("font: Courier New 6 000000 -> Courier New 9 000000"),
-              std::string::npos);
-}
 
 TEST_F(Script, BadDirectivesAreErrors) {
     EXPECT_EQ(run("frobnicate\n"), kScriptError);
@@ -69,19 +57,7 @@ TEST_F(Script, BadDirectivesAreErrors) {
     EXPECT_EQ(run("tick never\n"), kScriptError);
 }
 
-TEST_F(Script, TextViewLinesReachTheCanvasAtTheNextToggle) {
-    EXPECT_EQ(run("run ToggleTextView\ntextview \"ab\\n\\nlonger\"\nrun ToggleTextView\n"),
-              kScriptOk);
-    const CharCanvas& canvas = runner.editor().canvas();
-    EXPECT_EQ(canvas.colCount(), 6);
-    EXPECT_EQ(canvas.rowCount(), 3);
-    EXPECT_EQ(canvas.text(5, 2), "r");
-}
 
-TEST_F(Script, ClipboardLinesAreJoinedWithCrLf) {
-    EXPECT_EQ(run("clipboard \"ab\\ncd\\n\"\n"), kScriptOk);
-    EXPECT_EQ(runner.ui().clipboardText(), "ab\r\ncd\r\n");
-}
 
 TEST_F(Script, SettingsAndStatusTimer) {
     EXPECT_EQ(run("set SolidChar=\"@\"\nset UndoSteps=3\ntick status\n"), kScriptOk);

@@ -130,12 +130,6 @@ TEST_F(Input, CtrlClickMarksABlockOfTheClipboardsSize) {
     EXPECT_EQ(std::count(ui.transcript().begin(), ui.transcript().end(), "beep"), 1);
 }
 
-TEST_F(Input, KeyRedefinitionToggles) {
-    ToggleKeyRedefinition(editor);
-    EXPECT_TRUE(editor.settings().RedefineKeys);
-    ToggleKeyRedefinition(editor);
-    EXPECT_FALSE(editor.settings().RedefineKeys);
-}
 
 } // namespace
 } // namespace glyphora

@@ -55,14 +55,6 @@ TEST(HeadlessUi, FontAnswersCarryNameSizeStyleAndColour) {
     EXPECT_EQ(ui.chooseFont(preset), std::nullopt);
 }
 
-TEST(HeadlessUi, MetricsAreDeterministic) {
-    HeadlessUi ui;
-    TextFont font;
-    font.size = 10;
-    const CharMetrics a = ui.measureChar(font, 'A');
-    EXPECT_EQ(a.width, 8);
-    EXPECT_EQ(a.height, 15);
-}
 
 } // namespace
 } // namespace glyphora
