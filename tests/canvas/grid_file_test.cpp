@@ -8,17 +8,28 @@ namespace {
 
 using test::TempDir;
 
-TEST(GridFile, WritesEachCellWithItsSeparatorAndRowsWithCrLf) {
-    CharCanvas canvas(3, 1);
-    canvas.setText(0, 0, "a");
-    canvas.setText(1, 0, "b");
-    EXPECT_EQ(gridToBytes(canvas), std::string("a\x07"
-                                               "b\x07\x07\r\n"));
+// In these texts "\a" is byte 7, the cell separator.
 
+// Every cell of the canvas: cells joined by '|', each row ended by '/'.
+std::string cells(const CharCanvas& canvas) {
+    std::string dump;
+    for (int r = 0; r < canvas.rowCount(); ++r) {
+        for (int c = 0; c < canvas.colCount(); ++c)
+            dump += (c ? "|" : "") + std::string(canvas.text(c, r));
+        dump += '/';
+    }
+    return dump;
+}
+
+TEST(GridFile, WritesEachCellWithItsSeparatorAndRowsWithCrLf) {
+    CharCanvas canvas(3, 2);
+    canvas.setText(0, 0, "a");
     canvas.setText(2, 0, "long!");
-    canvas.setRowCount(2);
-    EXPECT_EQ(gridToBytes(canvas), std::string("a\x07"
-                                               "b\x07long!\x07\r\n\x07\x07\x07\r\n"));
+    EXPECT_EQ(gridToBytes(canvas), "a\a\along!\a\r\n\a\a\a\r\n");
+    // Separators and line ends inside a cell are written as they are.
+    canvas.setText(0, 1, "x\ay");
+    canvas.setText(1, 1, "p\rq");
+    EXPECT_EQ(gridToBytes(canvas), "a\a\along!\a\r\nx\ay\ap\rq\a\a\r\n");
 }
 
 TEST(GridFile, WritingARectangleUsesTheEdgeRules) {
@@ -32,15 +43,24 @@ TEST(GridFile, WritingARectangleUsesTheEdgeRules) {
     EXPECT_EQ(gridToBytes(canvas, {2, 1, 1, 0}, ','), "f,\r\ni,\r\n");
 }
 
-TEST(GridFile, ReadingWidensTheCanvasToTheCellsOfALine) {
-    CharCanvas canvas(1, 1);
-    ASSERT_TRUE(readGridBytes(canvas, std::string("a\x07"
-                                                  "b\x07\x07\r\n")));
-    EXPECT_EQ(canvas.colCount(), 3);
-    EXPECT_EQ(canvas.rowCount(), 1);
-    EXPECT_EQ(canvas.text(0, 0), "a");
-    EXPECT_EQ(canvas.text(1, 0), "b");
-    EXPECT_EQ(canvas.text(2, 0), "");
+TEST(GridFile, ReadingSplitsAtSeparatorsAndEveryLineEnd) {
+    const struct {
+        const char* rule;
+        std::string bytes;
+        std::string cells;
+    } cases[] = {
+        {"widens to the cells of a line", "a\ab\a\a\r\n", "a|b|/"},
+        {"blank line counts, lone CR and LF end lines, last line needs no end",
+         "a\a\r\n\r\nb\a\rc\a\nd\a", "a//b/c/d/"},
+        {"byte 0 ends the text", std::string("a\a\r\nb\a\0c\a\r\nd\a\r\n", 15), "a/b/"},
+        {"no separators: one cell per line", "plain text\r\nx", "plain text/x/"},
+        {"cells holding separators break the structure only", "x\ay\ap\rq\a\r\n", "x|y|p/q||/"},
+    };
+    for (const auto& c : cases) {
+        CharCanvas canvas(1, 1);
+        ASSERT_TRUE(readGridBytes(canvas, c.bytes)) << c.rule;
+        EXPECT_EQ(cells(canvas), c.cells) << c.rule;
+    }
 }
 
 TEST(GridFile, ReadingNeverShrinksAndLeavesOtherCellsAlone) {
@@ -48,11 +68,7 @@ TEST(GridFile, ReadingNeverShrinksAndLeavesOtherCellsAlone) {
     canvas.setText(5, 5, "k");
     canvas.setText(1, 0, "old");
     canvas.SetFontCell(1, 0, 0x0000FF);
-    ASSERT_TRUE(readGridBytes(canvas, std::string("1\x07"
-                                                  "2\x07"
-                                                  "3\x07\r\n4\x07"
-                                                  "5\x07"
-                                                  "6\x07\r\n")));
+    ASSERT_TRUE(readGridBytes(canvas, "1\a2\a3\a\r\n4\a5\a6\a\r\n"));
     EXPECT_EQ(canvas.colCount(), 10);
     EXPECT_EQ(canvas.rowCount(), 10);
     EXPECT_EQ(canvas.text(1, 0), "2");
@@ -61,56 +77,10 @@ TEST(GridFile, ReadingNeverShrinksAndLeavesOtherCellsAlone) {
     EXPECT_EQ(canvas.text(5, 5), "k");
 }
 
-TEST(GridFile, LineEndsBlankLinesAndTheEnd) {
-    CharCanvas canvas(1, 1);
-    // An empty line changes no cell but counts as a row; lone CR and lone LF end lines;
-    // the last line needs no line end.
-    ASSERT_TRUE(readGridBytes(canvas, std::string("a\x07\r\n\r\nb\x07\rc\x07\nd\x07")));
-    EXPECT_EQ(canvas.rowCount(), 5);
-    EXPECT_EQ(canvas.text(0, 1), "");
-    EXPECT_EQ(canvas.text(0, 2), "b");
-    EXPECT_EQ(canvas.text(0, 3), "c");
-    EXPECT_EQ(canvas.text(0, 4), "d");
-}
-
-TEST(GridFile, AByteZeroEndsTheText) {
-    CharCanvas canvas(1, 1);
-    ASSERT_TRUE(readGridBytes(canvas, std::string("a\x07\r\nb\x07", 6) + std::string(1, '\0') +
-                                          "c\x07\r\nd\x07\r\n"));
-    EXPECT_EQ(canvas.rowCount(), 2);
-    EXPECT_EQ(canvas.text(0, 1), "b");
-}
-
-TEST(GridFile, CellsHoldingSeparatorsOrLineEndsBreakTheStructureOnly) {
-    CharCanvas canvas(2, 1);
-    canvas.setText(0, 0, "x\x07y");
-    canvas.setText(1, 0, "p\rq");
-    CharCanvas back(1, 1);
-    ASSERT_TRUE(readGridBytes(back, gridToBytes(canvas)));
-    EXPECT_EQ(back.rowCount(), 2);
-    EXPECT_EQ(back.text(0, 0), "x");
-    EXPECT_EQ(back.text(1, 0), "y");
-    EXPECT_EQ(back.text(2, 0), "p");
-    EXPECT_EQ(back.text(0, 1), "q");
-}
-
-TEST(GridFile, TextWithoutSeparatorsIsOneCellPerLine) {
-    CharCanvas canvas(1, 1);
-    ASSERT_TRUE(readGridBytes(canvas, "plain text\r\nx"));
-    EXPECT_EQ(canvas.colCount(), 1);
-    EXPECT_EQ(canvas.text(0, 0), "plain text");
-    EXPECT_EQ(canvas.text(0, 1), "x");
-}
-
 TEST(GridFile, ReadingARectangleLimitsRowsAndColumns) {
     CharCanvas canvas(1, 1);
-    const std::string bytes = "a,b,c,\r\nd,e,f,\r\ng,h,i,\r\n";
-    ASSERT_TRUE(readGridBytes(canvas, bytes, {2, 1, 3, 1}, ','));
-    EXPECT_EQ(canvas.colCount(), 4);
-    EXPECT_EQ(canvas.rowCount(), 2);
-    EXPECT_EQ(canvas.text(2, 1), "a");
-    EXPECT_EQ(canvas.text(3, 1), "b");
-    EXPECT_EQ(canvas.text(0, 0), "");
+    ASSERT_TRUE(readGridBytes(canvas, "a,b,c,\r\nd,e,f,\r\ng,h,i,\r\n", {2, 1, 3, 1}, ','));
+    EXPECT_EQ(cells(canvas), "|||/||a|b/");
 }
 
 TEST(GridFile, RoundTripKeepsEmptyCellsSpacesAndLongTexts) {
@@ -121,22 +91,17 @@ TEST(GridFile, RoundTripKeepsEmptyCellsSpacesAndLongTexts) {
     canvas.setText(2, 0, "\xC4");
     CharCanvas back(1, 1);
     ASSERT_TRUE(readGridBytes(back, gridToBytes(canvas)));
-    ASSERT_EQ(back.colCount(), 4);
-    ASSERT_EQ(back.rowCount(), 3);
-    for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 4; ++c)
-            EXPECT_EQ(back.text(c, r), canvas.text(c, r)) << c << "," << r;
+    EXPECT_EQ(cells(back), cells(canvas));
 }
 
 TEST(GridFile, AForgedHugeLineIsRefusedWithoutChange) {
     CharCanvas canvas(2, 2);
     canvas.setText(0, 0, "keep");
     // 2 rows: one of 40 million separators would need 80 million cells.
-    std::string bytes(40'000'000, '\x07');
-    bytes += "\r\nx\x07\r\n";
+    std::string bytes(40'000'000, '\a');
+    bytes += "\r\nx\a\r\n";
     EXPECT_FALSE(readGridBytes(canvas, bytes));
-    EXPECT_EQ(canvas.colCount(), 2);
-    EXPECT_EQ(canvas.text(0, 0), "keep");
+    EXPECT_EQ(cells(canvas), "keep|/|/");
 }
 
 TEST(GridFile, FilesRoundTripAndFailuresChangeNothing) {
@@ -144,12 +109,11 @@ TEST(GridFile, FilesRoundTripAndFailuresChangeNothing) {
     CharCanvas canvas(3, 2);
     canvas.setText(2, 1, "z");
     ASSERT_TRUE(SaveToFile(canvas, dir / "a.glg"));
-    EXPECT_EQ(test::readBytes(dir / "a.glg"), std::string("\x07\x07\x07\r\n\x07\x07z\x07\r\n"));
+    EXPECT_EQ(test::readBytes(dir / "a.glg"), "\a\a\a\r\n\a\az\a\r\n");
 
     CharCanvas loaded(1, 1);
     ASSERT_TRUE(LoadFromFile(loaded, dir / "a.glg"));
-    EXPECT_EQ(loaded.colCount(), 3);
-    EXPECT_EQ(loaded.text(2, 1), "z");
+    EXPECT_EQ(cells(loaded), "||/||z/");
 
     loaded.setText(0, 0, "kept");
     EXPECT_FALSE(LoadFromFile(loaded, dir / "missing.glg"));

@@ -23,20 +23,19 @@ TEST(TextConversion, ShortLinesLeaveEmptyCellsThatComeBackAsSpaces) {
     EXPECT_EQ(canvas.text(3, 2), " ");
 }
 
-TEST(TextConversion, EmptyTextGivesOneEmptyCell) {
+TEST(TextConversion, EmptyTextGivesOneCellAndLongLinesOrTabsNeedNoLimit) {
     CharCanvas canvas;
     TextToGrid({}, canvas);
     EXPECT_EQ(canvas.colCount(), 1);
     EXPECT_EQ(canvas.rowCount(), 1);
     EXPECT_EQ(canvas.text(0, 0), "");
-}
 
-TEST(TextConversion, NoWidthLimitAndTabsStayOneCell) {
-    CharCanvas canvas;
     TextToGrid({std::string(120, 'w'), "a\tb"}, canvas);
     EXPECT_EQ(canvas.colCount(), 120);
     EXPECT_EQ(canvas.text(1, 1), "\t");
     EXPECT_EQ(GridToText(canvas)[1].substr(0, 3), "a\tb");
+    canvas.setText(0, 1, "abc"); // multi-byte cells are written whole
+    EXPECT_EQ(GridToText(canvas)[1].substr(0, 5), "abc\tb");
 }
 
 TEST(TextConversion, ColoursStayWhereTheyAre) {
@@ -47,13 +46,6 @@ TEST(TextConversion, ColoursStayWhereTheyAre) {
     EXPECT_EQ(canvas.foreground(1, 0), 0x0000FFu);
     EXPECT_EQ(canvas.background(2, 0), 0x00FF00u);
     EXPECT_EQ(canvas.text(2, 0), "z");
-}
-
-TEST(TextConversion, MultiByteCellsAreWrittenWhole) {
-    CharCanvas canvas(2, 1);
-    canvas.setText(0, 0, "abc");
-    canvas.setText(1, 0, "d");
-    EXPECT_EQ(GridToText(canvas), (TextLines{"abcd"}));
 }
 
 TEST(TextConversion, OptimalTrimsTrailingSpacesOnly) {

@@ -6,50 +6,49 @@
 namespace glyphora {
 namespace {
 
-using test::TempDir;
+struct UndoRingTest : ::testing::Test {
+    test::TempDir dir;
+    UndoRing ring{dir / "Undo", "407"};
+    CharCanvas canvas{1, 1};
 
-TEST(UndoRing, SnapshotFilesAreNamedByTagAndSlot) {
-    TempDir dir;
-    UndoRing ring(dir / "Undo", "407");
-    CharCanvas canvas(2, 1);
+    // A command: snapshot, then change the one cell.
+    void command(const std::string& text, int steps) {
+        ring.takeSnapshot(canvas, steps);
+        canvas.setText(0, 0, text);
+    }
+};
+
+TEST_F(UndoRingTest, SnapshotFilesAreNamedByTagAndSlotAndHoldTheGridText) {
+    canvas.setSize(2, 1);
     canvas.setText(0, 0, "a");
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(ring.takeSnapshot(canvas, 10));
-    EXPECT_EQ(ring.snapshotPath(3).filename(), "~temp4073.dat");
-    EXPECT_EQ(test::readBytes(dir / "Undo" / "~temp4073.dat"), std::string("a\x07\x07\r\n"));
+    EXPECT_EQ(ring.snapshotPath(3), dir / "Undo" / "~temp4073.dat");
+    EXPECT_EQ(test::readBytes(ring.snapshotPath(3)), "a\a\a\r\n");
     EXPECT_EQ(ring.slot(), 3);
     EXPECT_EQ(ring.count(), 3);
 }
 
-TEST(UndoRing, RingOfThreeUndoesTheLastThreeCommandsOnly) {
-    TempDir dir;
-    UndoRing ring(dir.path(), "001");
-    CharCanvas canvas(1, 1);
-    for (int command = 1; command <= 5; ++command) {
-        ring.takeSnapshot(canvas, 3);
-        canvas.setText(0, 0, std::to_string(command));
+TEST_F(UndoRingTest, RingOfThreeUndoesTheLastThreeCommandsOnly) {
+    for (int i = 1; i <= 5; ++i)
+        command(std::to_string(i), 3);
+    for (const char* expected : {"4", "3", "2"}) {
+        ASSERT_TRUE(ring.undo(canvas, 3));
+        EXPECT_EQ(canvas.text(0, 0), expected);
     }
-    ASSERT_TRUE(ring.undo(canvas, 3));
-    EXPECT_EQ(canvas.text(0, 0), "4");
-    ASSERT_TRUE(ring.undo(canvas, 3));
-    EXPECT_EQ(canvas.text(0, 0), "3");
-    ASSERT_TRUE(ring.undo(canvas, 3));
-    EXPECT_EQ(canvas.text(0, 0), "2");
     EXPECT_FALSE(ring.undo(canvas, 3));
     EXPECT_EQ(canvas.text(0, 0), "2");
     EXPECT_EQ(ring.count(), 0);
 }
 
-TEST(UndoRing, UndoRestoresTheSizeAndKeepsColoursInPlace) {
-    TempDir dir;
-    UndoRing ring(dir.path(), "123");
-    CharCanvas canvas(2, 2);
+TEST_F(UndoRingTest, UndoRestoresTheSizeAndKeepsColoursInPlace) {
+    canvas.setSize(2, 2);
     canvas.setText(0, 0, "x");
     canvas.SetColorCell(1, 1, 0x00FF00);
     ring.takeSnapshot(canvas, 10);
 
     canvas.setSize(6, 5); // as "Set canvas" enlarging it
-    canvas.setText(4, 4, "new");
+    canvas.setText(1, 1, "new");
     canvas.setText(0, 0, "y");
     canvas.SetFontCell(0, 0, 0x0000FF); // a colour-only change after the snapshot
 
@@ -62,30 +61,21 @@ TEST(UndoRing, UndoRestoresTheSizeAndKeepsColoursInPlace) {
     EXPECT_EQ(canvas.background(1, 1), 0x00FF00u);
 }
 
-TEST(UndoRing, MissingSlotFileMeansNothingToUndo) {
-    TempDir dir;
-    UndoRing ring(dir.path(), "555");
-    CharCanvas canvas(1, 1);
-    EXPECT_FALSE(ring.undo(canvas, 10)); // nothing taken yet
-    ring.takeSnapshot(canvas, 10);
+TEST_F(UndoRingTest, NothingTakenOrAMissingSlotFileMeansNothingToUndo) {
+    EXPECT_FALSE(ring.undo(canvas, 10));
+    command("q", 10);
     std::filesystem::remove(ring.snapshotPath(1));
-    canvas.setText(0, 0, "q");
     EXPECT_FALSE(ring.undo(canvas, 10));
     EXPECT_EQ(canvas.text(0, 0), "q");
 }
 
-TEST(UndoRing, AnUnwritableSnapshotIsAbandonedWithoutExposingAnOldOne) {
-    TempDir dir;
-    UndoRing ring(dir / "Undo", "900");
-    CharCanvas canvas(1, 1);
+TEST_F(UndoRingTest, AnUnwritableSnapshotIsAbandonedWithoutExposingAnOldOne) {
     canvas.setText(0, 0, "1");
-    ASSERT_TRUE(ring.takeSnapshot(canvas, 2));
-    canvas.setText(0, 0, "2");
-    ASSERT_TRUE(ring.takeSnapshot(canvas, 2));
+    command("2", 2);
+    command("3", 2);
     // The next snapshot would reuse slot 1, whose file holds the state "1".
     std::filesystem::remove(ring.snapshotPath(1));
     std::filesystem::create_directory(ring.snapshotPath(1)); // cannot be written as a file
-    canvas.setText(0, 0, "3");
     EXPECT_FALSE(ring.takeSnapshot(canvas, 2));
     EXPECT_EQ(ring.slot(), 2);
     EXPECT_EQ(ring.count(), 2);
@@ -93,10 +83,7 @@ TEST(UndoRing, AnUnwritableSnapshotIsAbandonedWithoutExposingAnOldOne) {
     EXPECT_EQ(canvas.text(0, 0), "2");
 }
 
-TEST(UndoRing, ShrinkingTheRingWrapsWithinTheNewSize) {
-    TempDir dir;
-    UndoRing ring(dir.path(), "111");
-    CharCanvas canvas(1, 1);
+TEST_F(UndoRingTest, ShrinkingTheRingWrapsWithinTheNewSize) {
     for (int i = 0; i < 5; ++i)
         ring.takeSnapshot(canvas, 10);
     ring.takeSnapshot(canvas, 3);
@@ -104,17 +91,14 @@ TEST(UndoRing, ShrinkingTheRingWrapsWithinTheNewSize) {
     EXPECT_EQ(ring.count(), 3);
 }
 
-TEST(UndoRing, DeletingSnapshotsRemovesEveryDatFileOfAnyInstance) {
-    TempDir dir;
-    UndoRing ring(dir.path(), "222");
-    CharCanvas canvas(1, 1);
+TEST_F(UndoRingTest, DeletingSnapshotsRemovesEveryDatFileOfAnyInstance) {
     ring.takeSnapshot(canvas, 10);
-    test::writeBytes(dir / "~temp3331.dat", "other instance");
-    test::writeBytes(dir / "keep.txt", "not a snapshot");
+    test::writeBytes(dir / "Undo" / "~temp3331.dat", "other instance");
+    test::writeBytes(dir / "Undo" / "keep.txt", "not a snapshot");
     ring.deleteAllSnapshotFiles();
-    EXPECT_FALSE(std::filesystem::exists(dir / "~temp2221.dat"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "~temp3331.dat"));
-    EXPECT_TRUE(std::filesystem::exists(dir / "keep.txt"));
+    EXPECT_FALSE(std::filesystem::exists(ring.snapshotPath(1)));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Undo" / "~temp3331.dat"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "Undo" / "keep.txt"));
 }
 
 } // namespace
