@@ -4,19 +4,19 @@
 
 #include <array>
 #include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sys/wait.h>
 
 namespace {
 
-using glyphora::test::TempDir;
+using glyphora::test::readBytes;
 using Json = nlohmann::json;
 
 struct Result {
     int exitCode = -1;
     std::string output;
+    bool says(const std::string& text) const { return output.find(text) != std::string::npos; }
 };
 
 Result runCli(const std::string& args) {
@@ -33,261 +33,7 @@ Result runCli(const std::string& args) {
     return result;
 }
 
-struct CliScript : ::testing::Test {
-    TempDir dir;
-
-    Result runScript(const std::string& script) {
-        glyphora::test::writeBytes(dir / "script.txt",
-                                   "home " + (dir / "home").string() + "\n" + script);
-        return runCli("script " + (dir / "script.txt").string());
-    }
-    Json dump() { return Json::parse(glyphora::test::readBytes(dir / "state.json")); }
-};
-
-TEST_F(CliScript, FreshEditorDumpsTheWelcomeState) {
-    const Result r = runScript("dump " + (dir / "state.json").string() + "\n");
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    const Json state = dump();
-    EXPECT_EQ(state["cols"], 80);
-    EXPECT_EQ(state["rows"], 50);
-    EXPECT_EQ(state["mode"], 1);
-    EXPECT_EQ(state["font"]["name"], "Courier New");
-    EXPECT_EQ(state["font"]["size"], 6);
-    EXPECT_EQ(state["defaultFg"], "000000");
-    EXPECT_EQ(state["defaultBg"], "FFFFFF");
-    EXPECT_EQ(state["cells"].size(), 50u);
-    EXPECT_EQ(state["cells"][49].size(), 80u);
-    EXPECT_EQ(state["cells"][49][79], " ");
-    EXPECT_TRUE(state["fg"][0][0].is_null());
-    // A first start finds no settings file.
-    EXPECT_EQ(state["status"][3], "ERROR: No INI found or defect (\"Conigure\"/Default/Save).");
-    EXPECT_NE(r.output.find("beep"), std::string::npos);
-    EXPECT_EQ(state["caption"], "NoName.txt");
-    EXPECT_EQ(state["currentFileName"], "-");
-    EXPECT_EQ(state["undo"]["count"], 0);
-    EXPECT_EQ(state["textView"]["visible"], false);
-    EXPECT_EQ(state["settings"]["UndoSteps"], 10);
-    EXPECT_EQ(state["settings"]["SolidChar"], "#");
-    EXPECT_EQ(state["settings"]["ShowGrid"], true);
-}
-
-
-TEST_F(CliScript, OptimisedTextViewAndSettingsShowInTheDump) {
-    const Result r = runScript("set ColorMode=3\n"
-                               "set FontSize=10\n"
-                               "set MainGridColor=000080\n"
-                               "select 2 3 5 4\n"
-                               "run \"&View > &Text/Gridview\"\n"
-                               "dump " +
-                               (dir / "state.json").string() + "\n");
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    const Json state = dump();
-    EXPECT_EQ(state["font"]["size"], 10);
-    EXPECT_EQ(state["cellWidth"], 10);
-    EXPECT_EQ(state["cellHeight"], 17);
-    EXPECT_EQ(state["mode"], 3);
-    EXPECT_EQ(state["defaultBg"], "000080");
-    EXPECT_EQ(state["selection"], Json::array({2, 3, 5, 4}));
-    EXPECT_EQ(state["cursor"], Json::array({2, 3}));
-    EXPECT_EQ(state["status"][0], "Pos.: X=3 Y=4");
-    EXPECT_EQ(state["textView"]["visible"], true);
-    EXPECT_EQ(state["textView"]["lines"].size(), 50u);
-    EXPECT_EQ(state["textView"]["lines"][49], std::string(80, ' '));
-    // Mode 3 after a font change: every cell carries its own font colour.
-    EXPECT_EQ(state["fg"][10][10], "000000");
-}
-
-TEST_F(CliScript, BytesSurviveTheDumpOneToOne) {
-    const Result r = runScript("run ToggleTextView\n"
-                               "textview \"\\xC4\\x80\\t\"\n"
-                               "run ToggleTextView\n"
-                               "dump " +
-                               (dir / "state.json").string() + "\n");
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    const Json state = dump();
-    EXPECT_EQ(state["cells"][0][0], "\xC3\x84"); // U+00C4
-    EXPECT_EQ(state["cells"][0][1], "\xC2\x80"); // U+0080, not the euro sign
-    EXPECT_EQ(state["cells"][0][2], "\t");
-}
-
-TEST_F(CliScript, UnansweredDialogExitsTwo) {
-    const Result r = runScript("run ChooseFont\n");
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_NE(r.output.find("unanswered: font: Courier New 6 000000"), std::string::npos);
-}
-
-TEST_F(CliScript, TypingArrowsAndKeysEditTheCanvas) {
-    const Result r = runScript("click 2 1\n"
-                               "type \"Hi!\"\n"
-                               "key Enter\n"
-                               "key Down\n"
-                               "type x\n"
-                               "set RedefineKeys=Y\n"
-                               "click 0 0\n"
-                               "type 1245\n"
-                               "dump " +
-                               (dir / "state.json").string() + "\n");
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    const Json state = dump();
-    EXPECT_EQ(state["cells"][1][2], "H");
-    EXPECT_EQ(state["cells"][1][4], "!");
-    EXPECT_EQ(state["cells"][2][5], "x"); // the cursor moved down from (5, 1)
-    EXPECT_EQ(state["cells"][0][0], "/");
-    EXPECT_EQ(state["cells"][0][1], "\\");
-    EXPECT_EQ(state["cells"][0][2], "_");
-    EXPECT_EQ(state["cells"][0][3], "|");
-    EXPECT_EQ(state["cursor"], Json::array({4, 0}));
-}
-
-TEST_F(CliScript, CopyAndPreviewClicksPasteOverAndUnder) {
-    const Result r = runScript("set PastePreview=N\n"
-                               "select 0 0 79 49\n"
-                               "key Del\n"
-                               "click 0 0\n"
-                               "type \"a b\"\n"
-                               "click 0 2\n"
-                               "type xyz\n"
-                               "click 0 3\n"
-                               "type xyz\n"
-                               "set PastePreview=Y\n"
-                               "select 0 0 2 0\n"
-                               "key Ctrl+C\n"
-                               "move 0 2\n"
-                               "click 0 2 ctrl\n"
-                               "select 0 0 2 0\n"
-                               "key Ctrl+C\n"
-                               "click 0 3 alt\n"
-                               "select 0 0 2 0\n"
-                               "run CutBlock\n"
-                               "move 5 5\n"
-                               "click 5 5\n"
-                               "dump " +
-                               (dir / "state.json").string() + "\n");
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    EXPECT_NE(r.output.find("status3: Paste preview deactivated."), std::string::npos);
-    const Json state = dump();
-    EXPECT_EQ(state["cells"][2][0].get<std::string>() + state["cells"][2][1].get<std::string>() +
-                  state["cells"][2][2].get<std::string>(),
-              "ayb");
-    EXPECT_EQ(state["cells"][3][1], "y"); // paste under keeps the canvas on top
-    EXPECT_EQ(state["cells"][0][0], " "); // the cut blanked the source
-    EXPECT_EQ(state["cells"][5][5], "a");
-    EXPECT_EQ(state["cells"][5][7], "b");
-    EXPECT_EQ(state["clipboard"], "a b");
-    EXPECT_EQ(state["undo"]["count"], 5); // delete, three pastes' snapshots and the cut
-}
-
-TEST_F(CliScript, NavigatorAndCtrlClickBlocks) {
-    const Result r = runScript("clipboard \"abc\\ndef\"\n"
-                               "click 1 1\n"
-                               "key Ctrl+V\n"
-                               "click 10 10 ctrl\n"
-                               "nav right\n"
-                               "nav bottom-edge-down\n"
-                               "dump " +
-                               (dir / "state.json").string() + "\n");
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    const Json state = dump();
-    EXPECT_EQ(state["cells"][2][3], "f");
-    EXPECT_EQ(state["selection"], Json::array({11, 10, 13, 12}));
-    EXPECT_NE(r.output.find("beep"), std::string::npos);
-}
-
-TEST_F(CliScript, BadInputDirectivesFail) {
-    EXPECT_EQ(runScript("click 500 1\n").exitCode, 1);
-    EXPECT_EQ(runScript("key Hyper+Q\n").exitCode, 1);
-    EXPECT_EQ(runScript("nav sideways\n").exitCode, 1);
-    EXPECT_EQ(runScript("click 1 1 middle\n").exitCode, 1);
-}
-
-TEST_F(CliScript, OpenAndSaveRealFilesAndKeepTheSettingsAcrossRuns) {
-    const std::string art = "/work/shared/corpus/txt/durdraw_cm-doge.asc";
-    if (!std::filesystem::exists(art))
-        GTEST_SKIP() << "corpus not present";
-    const std::string out = (dir / "doge").string();
-    Result r = runScript("open " + art +
-                         "\n"
-                         "saveas \"10 " +
-                         out +
-                         "\"\n"
-                         "saveas \"11 " +
-                         out +
-                         "\"\n"
-                         "set BackupFiles=Y\n"
-                         "set ShowInfoMessages=N\n"
-                         "run ExitProgram\n");
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    EXPECT_NE(r.output.find("status3: Saving ... READY !"), std::string::npos) << r.output;
-    ASSERT_TRUE(std::filesystem::exists(out + ".glg"));
-    ASSERT_TRUE(std::filesystem::exists(out + ".glf"));
-    const std::string ini = glyphora::test::readBytes(dir / "home" / "edit.ini");
-    EXPECT_NE(ini.find("Backup files               :Y\r\n"), std::string::npos);
-    EXPECT_NE(ini.find("[HISTORY:]\r\n"), std::string::npos);
-
-    // The next run reads the settings and its reopen list, and opens the saved grid file.
-    r = runScript("open " + out +
-                  ".glg\n"
-                  "dump " +
-                  (dir / "state.json").string() + "\n");
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    const Json state = dump();
-    EXPECT_EQ(state["settings"]["BackupFiles"], true);
-    EXPECT_EQ(state["caption"], "doge.glg");
-    EXPECT_EQ(state["currentFormat"], 10);
-    EXPECT_EQ(state["reopen"][0], out + ".glg");
-    EXPECT_EQ(state["reopen"][1], out + ".glf");
-    EXPECT_EQ(state["status"][3], " W E L C O M E "); // the settings file was found
-    // The grid file brought back what the text file held: its first line, cell by cell.
-    const std::string text = glyphora::test::readBytes(art);
-    const std::string firstLine = text.substr(0, text.find_first_of("\r\n"));
-    std::string row;
-    for (const Json& cell : state["cells"][0])
-        row += cell.get<std::string>();
-    EXPECT_EQ(row.substr(0, firstLine.size()), glyphora::latin1ToUtf8(firstLine));
-}
-
-TEST_F(CliScript, FullAttributeDocumentsComeBackIdentical) {
-    const std::string out = (dir / "colours.glf").string();
-    const Result r = runScript("set ShowInfoMessages=N\n"
-                               "run SetModeFullColored\n"
-                               "answer 0000FF\n"
-                               "run SetActiveBackColorDialog\n"
-                               "select 2 2 5 3\n"
-                               "run ColorSelectionBg\n"
-                               "saveas \"11 " +
-                               out +
-                               "\"\n"
-                               "dump " +
-                               (dir / "before.json").string() +
-                               "\n"
-                               "run SetModePlain\n"
-                               "open " +
-                               out +
-                               "\n"
-                               "dump " +
-                               (dir / "state.json").string() + "\n");
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    const Json before = Json::parse(glyphora::test::readBytes(dir / "before.json"));
-    const Json after = dump();
-    EXPECT_EQ(after["mode"], 3);
-    EXPECT_EQ(after["bg"][2][2], "0000FF");
-    EXPECT_EQ(after["cells"], before["cells"]);
-    // Every cell shows the colours it showed before (the file gives each cell its own).
-    const auto shown = [](const Json& state, const char* plane, const char* fallback, int r,
-                          int c) {
-        const Json& own = state[plane][r][c];
-        return own.is_null() ? state[fallback].get<std::string>() : own.get<std::string>();
-    };
-    for (int r = 0; r < 50; ++r) {
-        for (int c = 0; c < 80; ++c) {
-            ASSERT_EQ(shown(after, "bg", "defaultBg", r, c),
-                      shown(before, "bg", "defaultBg", r, c));
-            ASSERT_EQ(shown(after, "fg", "defaultFg", r, c),
-                      shown(before, "fg", "defaultFg", r, c));
-        }
-    }
-}
-
+// The texts of a dumped canvas row, joined.
 std::string rowOf(const Json& state, int row) {
     std::string text;
     for (const Json& cell : state["cells"][row])
@@ -295,34 +41,247 @@ std::string rowOf(const Json& state, int row) {
     return text;
 }
 
+// Every field of the expected object stands in the dump with that value; nested objects
+// are compared field by field too.
+void expectFields(const Json& state, const Json& expected, const std::string& path = "") {
+    for (const auto& [key, value] : expected.items()) {
+        if (value.is_object())
+            expectFields(state.at(key), value, path + key + ".");
+        else
+            EXPECT_EQ(state.at(key), value) << path + key;
+    }
+}
+
+struct CliScript : ::testing::Test {
+    glyphora::test::TempDir dir;
+
+    // Runs the script, "{dir}" standing for the test's directory, with a home of its own,
+    // and dumps the final state to state.json.
+    Result runScript(std::string script) {
+        script += "dump {dir}/state.json\n";
+        const std::string path = dir.path().string();
+        for (auto at = script.find("{dir}"); at != std::string::npos; at = script.find("{dir}"))
+            script.replace(at, 5, path);
+        glyphora::test::writeBytes(dir / "script.txt", "home " + path + "/home\n" + script);
+        return runCli("script " + (dir / "script.txt").string());
+    }
+    Json dump(const std::string& name = "state.json") { return Json::parse(readBytes(dir / name)); }
+};
+
+TEST_F(CliScript, FreshEditorDumpsTheWelcomeState) {
+    const Result r = runScript("");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json state = dump();
+    // A first start finds no settings file.
+    expectFields(state, Json::parse(R"({
+        "cols": 80, "rows": 50, "mode": 1, "font": {"name": "Courier New", "size": 6},
+        "status": ["Pos.: X=1 Y=1", "", "Font color=#000000,   Backgroundcolor=#FFFFFF",
+                   "ERROR: No INI found or defect (\"Conigure\"/Default/Save)."],
+        "defaultFg": "000000", "defaultBg": "FFFFFF", "caption": "NoName.txt",
+        "currentFileName": "-", "undo": {"count": 0}, "textView": {"visible": false},
+        "settings": {"UndoSteps": 10, "SolidChar": "#", "ShowGrid": true}})"));
+    EXPECT_EQ(state["cells"].size(), 50u);
+    EXPECT_EQ(state["cells"][49].size(), 80u);
+    EXPECT_EQ(state["cells"][49][79], " ");
+    EXPECT_TRUE(state["fg"][0][0].is_null());
+    EXPECT_TRUE(r.says("beep"));
+}
+
+TEST_F(CliScript, SettingsTextViewAndBytesShowInTheDump) {
+    Result r = runScript(R"(set ColorMode=3
+set FontSize=10
+set MainGridColor=000080
+select 2 3 5 4
+run "&View > &Text/Gridview"
+)");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    Json state = dump();
+    expectFields(state, Json::parse(R"({"font": {"size": 10}, "cellWidth": 10,
+        "cellHeight": 17, "mode": 3, "defaultBg": "000080", "selection": [2, 3, 5, 4],
+        "cursor": [2, 3], "textView": {"visible": true}})"));
+    EXPECT_EQ(state["status"][0], "Pos.: X=3 Y=4");
+    EXPECT_EQ(state["textView"]["lines"].size(), 50u);
+    EXPECT_EQ(state["textView"]["lines"][49], std::string(80, ' '));
+    // Mode 3 after a font change: every cell carries its own font colour.
+    EXPECT_EQ(state["fg"][10][10], "000000");
+
+    // Cell bytes reach the dump one to one as characters U+0000..U+00FF.
+    r = runScript(R"(run ToggleTextView
+textview "\xC4\x80\t"
+run ToggleTextView
+)");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(rowOf(dump(), 0).substr(0, 5), "\xC3\x84\xC2\x80\t"); // U+0080, not the euro
+}
+
+TEST_F(CliScript, ExitCodesTellErrorsFromUnansweredDialogs) {
+    Result r = runScript("run ChooseFont\n");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.says("unanswered: font: Courier New 6 000000")) << r.output;
+    for (const char* bad :
+         {"click 500 1\n", "key Hyper+Q\n", "nav sideways\n", "click 1 1 middle\n"})
+        EXPECT_EQ(runScript(bad).exitCode, 1) << bad;
+}
+
+TEST_F(CliScript, TypingArrowsAndKeysEditTheCanvas) {
+    const Result r = runScript(R"(click 2 1
+type "Hi!"
+key Enter
+key Down
+type x
+set RedefineKeys=Y
+click 0 0
+type 1245
+)");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json state = dump();
+    EXPECT_EQ(rowOf(state, 1).substr(2, 3), "Hi!");
+    EXPECT_EQ(state["cells"][2][5], "x"); // the cursor moved down from (5, 1)
+    EXPECT_EQ(rowOf(state, 0).substr(0, 4), "/\\_|");
+    EXPECT_EQ(state["cursor"], Json::array({4, 0}));
+}
+
+TEST_F(CliScript, CopyAndPreviewClicksPasteOverAndUnder) {
+    const Result r = runScript(R"(set PastePreview=N
+select 0 0 79 49
+key Del
+click 0 0
+type "a b"
+click 0 2
+type xyz
+click 0 3
+type xyz
+set PastePreview=Y
+select 0 0 2 0
+key Ctrl+C
+move 0 2
+click 0 2 ctrl
+select 0 0 2 0
+key Ctrl+C
+click 0 3 alt
+select 0 0 2 0
+run CutBlock
+move 5 5
+click 5 5
+)");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_TRUE(r.says("status3: Paste preview deactivated."));
+    const Json state = dump();
+    EXPECT_EQ(rowOf(state, 2).substr(0, 3), "ayb");
+    EXPECT_EQ(rowOf(state, 3).substr(0, 3), "xyz"); // paste under keeps the canvas on top
+    EXPECT_EQ(rowOf(state, 0).substr(0, 3), "   "); // the cut blanked the source
+    EXPECT_EQ(rowOf(state, 5).substr(5, 3), "a b");
+    EXPECT_EQ(state["clipboard"], "a b");
+    EXPECT_EQ(state["undo"]["count"], 5); // delete, three pastes' snapshots and the cut
+}
+
+TEST_F(CliScript, NavigatorAndCtrlClickBlocks) {
+    const Result r = runScript(R"(clipboard "abc\ndef"
+click 1 1
+key Ctrl+V
+click 10 10 ctrl
+nav right
+nav bottom-edge-down
+)");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json state = dump();
+    EXPECT_EQ(state["cells"][2][3], "f");
+    EXPECT_EQ(state["selection"], Json::array({11, 10, 13, 12}));
+    EXPECT_TRUE(r.says("beep"));
+}
+
+TEST_F(CliScript, OpenAndSaveRealFilesAndKeepTheSettingsAcrossRuns) {
+    const std::string art = "/work/shared/corpus/txt/durdraw_cm-doge.asc";
+    if (!std::filesystem::exists(art))
+        GTEST_SKIP() << "corpus not present";
+    Result r = runScript("open " + art + R"(
+saveas "10 {dir}/doge"
+saveas "11 {dir}/doge"
+set BackupFiles=Y
+set ShowInfoMessages=N
+run ExitProgram
+)");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_TRUE(r.says("status3: Saving ... READY !")) << r.output;
+    const std::string out = (dir / "doge").string();
+    ASSERT_TRUE(std::filesystem::exists(out + ".glg"));
+    ASSERT_TRUE(std::filesystem::exists(out + ".glf"));
+    const std::string ini = readBytes(dir / "home" / "edit.ini");
+    EXPECT_NE(ini.find("Backup files               :Y\r\n"), std::string::npos);
+    EXPECT_NE(ini.find("[HISTORY:]\r\n"), std::string::npos);
+
+    // The next run reads the settings and its reopen list, and opens the saved grid file.
+    r = runScript("open {dir}/doge.glg\n");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json state = dump();
+    expectFields(state, {{"settings", {{"BackupFiles", true}}},
+                         {"caption", "doge.glg"},
+                         {"currentFormat", 10},
+                         {"reopen", {out + ".glg", out + ".glf", art}}});
+    EXPECT_EQ(state["status"][3], " W E L C O M E "); // the settings file was found
+    // The grid file brought back what the text file held: its first line, cell by cell.
+    const std::string text = readBytes(art);
+    const std::string firstLine = text.substr(0, text.find_first_of("\r\n"));
+    EXPECT_EQ(rowOf(state, 0).substr(0, firstLine.size()), glyphora::latin1ToUtf8(firstLine));
+}
+
+TEST_F(CliScript, FullAttributeDocumentsComeBackIdentical) {
+    const Result r = runScript(R"(set ShowInfoMessages=N
+run SetModeFullColored
+answer 0000FF
+run SetActiveBackColorDialog
+select 2 2 5 3
+run ColorSelectionBg
+saveas "11 {dir}/colours.glf"
+dump {dir}/before.json
+run SetModePlain
+open {dir}/colours.glf
+)");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json before = dump("before.json");
+    const Json after = dump();
+    EXPECT_EQ(after["mode"], 3);
+    EXPECT_EQ(after["bg"][2][2], "0000FF");
+    EXPECT_EQ(after["cells"], before["cells"]);
+    // Every cell shows the colours it showed before (the file gives each cell its own).
+    const auto shown = [](const Json& state, const char* plane, int r, int c) {
+        const Json& own = state[plane][r][c];
+        const char* fallback = plane[0] == 'f' ? "defaultFg" : "defaultBg";
+        return own.is_null() ? state[fallback].get<std::string>() : own.get<std::string>();
+    };
+    for (int r = 0; r < 50; ++r) {
+        for (int c = 0; c < 80; ++c) {
+            ASSERT_EQ(shown(after, "bg", r, c), shown(before, "bg", r, c));
+            ASSERT_EQ(shown(after, "fg", r, c), shown(before, "fg", r, c));
+        }
+    }
+}
+
 TEST_F(CliScript, PaintingShapesLineArtPatternsAndReplace) {
     // The shipped data files (patterns, flip tables) beside the program.
     std::filesystem::copy(GLYPHORA_DATA_DIR, dir / "home",
                           std::filesystem::copy_options::recursive);
-    const Result r = runScript("answer \"20 10\"\n"
-                               "run NewCanvas\n"
-                               "select 1 1 8 1\n"
-                               "run PaintHorzLine\n"
-                               "select 1 3 8 6\n"
-                               "run LineArtRectangle\n"
-                               "select 10 1 16 7\n"
-                               "run PaintCircle\n"
-                               "select 0 8 0 8\n"
-                               "key F12\n"
-                               "pattern honeycomb.pat\n"
-                               "run PatternFill\n"
-                               "answer \"#\"\n"
-                               "answer \"@\"\n"
-                               "run ReplaceAll\n"
-                               "dump " +
-                               (dir / "state.json").string() +
-                               "\n"
-                               "key Ctrl+Z\n"
-                               "dump " +
-                               (dir / "undone.json").string() + "\n");
+    const Result r = runScript(R"(answer "20 10"
+run NewCanvas
+select 1 1 8 1
+run PaintHorzLine
+select 1 3 8 6
+run LineArtRectangle
+select 10 1 16 7
+run PaintCircle
+select 0 8 0 8
+key F12
+pattern honeycomb.pat
+run PatternFill
+answer "#"
+answer "@"
+run ReplaceAll
+dump {dir}/painted.json
+key Ctrl+Z
+)");
     ASSERT_EQ(r.exitCode, 0) << r.output;
-    EXPECT_NE(r.output.find("size: New Canvas: 80 50 -> 20 10"), std::string::npos);
-    const Json state = dump();
+    EXPECT_TRUE(r.says("size: New Canvas: 80 50 -> 20 10"));
+    const Json state = dump("painted.json");
     EXPECT_EQ(state["cols"], 20);
     EXPECT_EQ(state["caption"], "NoName");
     EXPECT_EQ(rowOf(state, 1).substr(1, 8), "@@@@@@@@");
@@ -334,30 +293,24 @@ TEST_F(CliScript, PaintingShapesLineArtPatternsAndReplace) {
     EXPECT_EQ(rowOf(state, 0).substr(0, 4), "\\__/");
     EXPECT_EQ(rowOf(state, 9).substr(0, 4), "/  \\");
     // Undo goes back to before the replacement.
-    const Json undone = Json::parse(glyphora::test::readBytes(dir / "undone.json"));
-    EXPECT_EQ(rowOf(undone, 1).substr(1, 8), "########");
+    EXPECT_EQ(rowOf(dump(), 1).substr(1, 8), "########");
 }
 
 TEST_F(CliScript, ColourModesAskBeforeDroppingColours) {
-    const Result r = runScript("run SetModeFullColored\n"
-                               "answer 00FF00\n"
-                               "run SetActiveFontColorDialog\n"
-                               "select 0 0 3 0\n"
-                               "key F9\n"
-                               "answer no\n"
-                               "run SetModePlain\n"
-                               "dump " +
-                               (dir / "kept.json").string() +
-                               "\n"
-                               "answer yes\n"
-                               "run SetModePlain\n"
-                               "dump " +
-                               (dir / "state.json").string() + "\n");
+    const Result r = runScript(R"(run SetModeFullColored
+answer 00FF00
+run SetActiveFontColorDialog
+select 0 0 3 0
+key F9
+answer no
+run SetModePlain
+dump {dir}/kept.json
+answer yes
+run SetModePlain
+)");
     ASSERT_EQ(r.exitCode, 0) << r.output;
-    EXPECT_NE(r.output.find("confirm: This will delete all colors. Continue? -> no"),
-              std::string::npos)
-        << r.output;
-    const Json kept = Json::parse(glyphora::test::readBytes(dir / "kept.json"));
+    EXPECT_TRUE(r.says("confirm: This will delete all colors. Continue? -> no")) << r.output;
+    const Json kept = dump("kept.json");
     EXPECT_EQ(kept["mode"], 3);
     EXPECT_EQ(kept["fg"][0][2], "00FF00");
     EXPECT_EQ(kept["status"][2], "Font color=#00FF00,   Backgroundcolor=#FFFFFF");
@@ -369,11 +322,11 @@ TEST_F(CliScript, ColourModesAskBeforeDroppingColours) {
 TEST(Cli, ListsCommandsAndHelp) {
     const Result list = runCli("--list-commands");
     ASSERT_EQ(list.exitCode, 0);
-    EXPECT_NE(list.output.find("grid2Togrid1\tEdit&1 > &Undo\tCtrl+Z\n"), std::string::npos);
-    EXPECT_NE(list.output.find("ToggleGrid\t&View > &Show grid\t\n"), std::string::npos);
+    EXPECT_TRUE(list.says("grid2Togrid1\tEdit&1 > &Undo\tCtrl+Z\n"));
+    EXPECT_TRUE(list.says("ToggleGrid\t&View > &Show grid\t\n"));
     const Result help = runCli("--help");
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.output.find("glyphora-cli [--home DIR] script FILE"), std::string::npos);
+    EXPECT_TRUE(help.says("glyphora-cli [--home DIR] script FILE"));
     EXPECT_EQ(runCli("--bogus").exitCode, 1);
     EXPECT_EQ(runCli("script /no/such/file").exitCode, 1);
 }
