@@ -30,7 +30,6 @@ struct Script : ::testing::Test {
     }
 };
 
-
 TEST_F(Script, HomeMustComeFirstAndChoosesTheProgramDirectory) {
     const auto home = dir / "prog";
     EXPECT_EQ(run("home " + home.string() + "\nselect 1 1 1 1\nrun ToggleUndo\nrun ToggleUndo\n"),
@@ -46,18 +45,12 @@ TEST_F(Script, UnansweredDialogStopsWithCodeTwo) {
     EXPECT_EQ(runner.editor().canvas().metrics.gridLineWidth, 1); // the next line never ran
 }
 
-
 TEST_F(Script, BadDirectivesAreErrors) {
-    EXPECT_EQ(run("frobnicate\n"), kScriptError);
-    EXPECT_EQ(run("run NoSuchCommand\n"), kScriptError);
-    EXPECT_EQ(run("select 1 2 3\n"), kScriptError);
-    EXPECT_EQ(run("set FontSize=huge\n"), kScriptError);
-    EXPECT_EQ(run("set NoEquals\n"), kScriptError);
-    EXPECT_EQ(run("textview \"not shown\"\n"), kScriptError);
-    EXPECT_EQ(run("tick never\n"), kScriptError);
+    for (const char* bad :
+         {"frobnicate\n", "run NoSuchCommand\n", "select 1 2 3\n", "set FontSize=huge\n",
+          "set NoEquals\n", "textview \"not shown\"\n", "tick never\n"})
+        EXPECT_EQ(run(bad), kScriptError) << bad;
 }
-
-
 
 TEST_F(Script, SettingsAndStatusTimer) {
     EXPECT_EQ(run("set SolidChar=\"@\"\nset UndoSteps=3\ntick status\n"), kScriptOk);
