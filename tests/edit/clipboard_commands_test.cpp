@@ -43,7 +43,7 @@ TEST_F(ClipboardCommands, PastingWidensTheCanvasWithTheActiveColours) {
     EXPECT_EQ(editor.undoRing().count(), 1);
 }
 
-TEST_F(ClipboardCommands, PasteOverAndUnder) {
+TEST_F(ClipboardCommands, PasteOverUnderAndNothingToPaste) {
     put(0, 0, "xyz");
     ui.setClipboardText("a b");
     PasteOver(editor);
@@ -52,9 +52,10 @@ TEST_F(ClipboardCommands, PasteOverAndUnder) {
     PasteUnder(editor);
     EXPECT_EQ(row(0, 0, 3), "xyz");
     ui.setClipboardText("");
-    put(0, 0, "xyz");
-    PasteBlock(editor); // no lines: nothing
+    PasteBlock(editor);      // no lines: nothing
+    PasteColorBlock(editor); // no colour copy yet: nothing
     EXPECT_EQ(row(0, 0, 3), "xyz");
+    EXPECT_FALSE(editor.canvas().hasOwnFont(0, 0));
 }
 
 TEST_F(ClipboardCommands, CutFollowedByAClickMovesTheBlock) {
@@ -75,7 +76,7 @@ TEST_F(ClipboardCommands, CutFollowedByAClickMovesTheBlock) {
     EXPECT_EQ(editor.status().field(3), "");
 }
 
-TEST_F(ClipboardCommands, PreviewClicksChoosePasteOverOrUnderAndRightClickEnds) {
+TEST_F(ClipboardCommands, PreviewClicksChoosePasteOverOrUnderAndRightClickOrUncheckingEnds) {
     editor.settings().PastePreview = true;
     put(0, 0, "a b");
     put(0, 2, "xyz");
@@ -85,7 +86,6 @@ TEST_F(ClipboardCommands, PreviewClicksChoosePasteOverOrUnderAndRightClickEnds) 
     EXPECT_EQ(row(2, 0, 3), "ayb");
 
     put(0, 3, "x z");
-    CopyBlock(editor); // the selection is the clicked cell now
     editor.setGridSelection({0, 0, 2, 0});
     CopyBlock(editor);
     click(0, 3, {false, false, true});
@@ -96,6 +96,11 @@ TEST_F(ClipboardCommands, PreviewClicksChoosePasteOverOrUnderAndRightClickEnds) 
     EXPECT_FALSE(editor.preview.PreviewActive);
     EXPECT_EQ(editor.status().field(3), "Paste preview deactivated.");
     EXPECT_EQ(row(4, 4, 3), ""); // nothing was pasted
+
+    CopyBlock(editor); // unchecking the preview ends it too
+    TogglePastePreview(editor);
+    EXPECT_FALSE(editor.preview.PreviewActive);
+    EXPECT_FALSE(editor.settings().PastePreview);
 }
 
 TEST_F(ClipboardCommands, ColourCopyPreviewPastesWithColoursEvenInPlainMode) {
@@ -111,13 +116,6 @@ TEST_F(ClipboardCommands, ColourCopyPreviewPastesWithColoursEvenInPlainMode) {
     EXPECT_EQ(editor.canvas().foreground(7, 4), 0x0000FFu);
     EXPECT_EQ(editor.canvas().background(7, 4), 0x00FF00u);
     EXPECT_FALSE(editor.preview.PasteWithColor);
-}
-
-TEST_F(ClipboardCommands, PasteWithColourBeforeAnyColourCopyDoesNothing) {
-    put(0, 0, "z");
-    PasteColorBlock(editor);
-    EXPECT_EQ(editor.canvas().text(0, 0), "z");
-    EXPECT_FALSE(editor.canvas().hasOwnFont(0, 0));
 }
 
 TEST_F(ClipboardCommands, DeleteBlanksWithSnapshot) {
@@ -150,15 +148,6 @@ TEST_F(ClipboardCommands, CopyAllOfALargeCanvasIsCutTo500) {
     EXPECT_EQ(editor.status().field(3), "Selection out of range (x>499). Set x:=499");
 }
 
-TEST_F(ClipboardCommands, UncheckingThePreviewEndsIt) {
-    editor.settings().PastePreview = true;
-    CopyBlock(editor);
-    ASSERT_TRUE(editor.preview.PreviewActive);
-    TogglePastePreview(editor);
-    EXPECT_FALSE(editor.preview.PreviewActive);
-    EXPECT_FALSE(editor.settings().PastePreview);
-}
-
 TEST_F(ClipboardCommands, PreviewImageCoversOnlyWhatTheViewShows) {
     editor.settings().PastePreview = true;
     editor.canvas().setSize(300, 200);
@@ -168,9 +157,7 @@ TEST_F(ClipboardCommands, PreviewImageCoversOnlyWhatTheViewShows) {
     CopyBlock(editor);
     EXPECT_EQ(editor.preview.block, (CellRect{10, 10, 59, 29}));
     EXPECT_EQ(editor.textClip.ClipLastCol, 190); // the copy itself is whole
-    EXPECT_NE(
-        std::find(ui.transcript().begin(), ui.transcript().end(), "preview: 50 x 20 at 10,10"),
-        ui.transcript().end());
+    EXPECT_TRUE(saw("preview: 50 x 20 at 10,10"));
 }
 
 TEST_F(ClipboardCommands, RotatedCopyTurnsTheBlockClockwise) {
@@ -187,23 +174,18 @@ TEST_F(ClipboardCommands, RotatedCopyTurnsTheBlockClockwise) {
 
 TEST_F(ClipboardCommands, NavigatorStepsStayInsideAndKeepTheRectangleValid) {
     editor.setGridSelection({1, 1, 2, 2});
-    navigateSelection(editor, NavStep::MoveRight);
-    EXPECT_EQ(editor.gridSelection(), (CellRect{2, 1, 3, 2}));
-    navigateSelection(editor, NavStep::LeftEdgeRight);
-    EXPECT_EQ(editor.gridSelection(), (CellRect{3, 1, 3, 2}));
-    navigateSelection(editor, NavStep::LeftEdgeRight); // would pass the right edge
-    EXPECT_EQ(editor.gridSelection(), (CellRect{3, 1, 3, 2}));
-    navigateSelection(editor, NavStep::TopEdgeUp);
-    navigateSelection(editor, NavStep::TopEdgeUp); // would leave the canvas
-    EXPECT_EQ(editor.gridSelection(), (CellRect{3, 0, 3, 2}));
-    navigateSelection(editor, NavStep::BottomEdgeDown);
-    navigateSelection(editor, NavStep::BottomEdgeDown);
-    navigateSelection(editor, NavStep::BottomEdgeDown);
-    EXPECT_EQ(editor.gridSelection(), (CellRect{3, 0, 3, 4}));
-    navigateSelection(editor, NavStep::None);
-    EXPECT_EQ(editor.gridSelection(), (CellRect{3, 0, 3, 4}));
-    navigateSelection(editor, NavStep::CompleteRows);
-    EXPECT_EQ(editor.gridSelection(), (CellRect{0, 0, 9, 4}));
+    const std::pair<NavStep, CellRect> steps[] = {
+        {NavStep::MoveRight, {2, 1, 3, 2}},      {NavStep::LeftEdgeRight, {3, 1, 3, 2}},
+        {NavStep::LeftEdgeRight, {3, 1, 3, 2}}, // would pass the right edge
+        {NavStep::TopEdgeUp, {3, 0, 3, 2}},      {NavStep::TopEdgeUp, {3, 0, 3, 2}}, // outside
+        {NavStep::BottomEdgeDown, {3, 0, 3, 3}}, {NavStep::BottomEdgeDown, {3, 0, 3, 4}},
+        {NavStep::BottomEdgeDown, {3, 0, 3, 4}}, {NavStep::None, {3, 0, 3, 4}},
+        {NavStep::CompleteRows, {0, 0, 9, 4}},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        navigateSelection(editor, steps[i].first);
+        EXPECT_EQ(editor.gridSelection(), steps[i].second) << "step " << i;
+    }
     EXPECT_EQ(editor.sel().CursorCol, 0);
 }
 
