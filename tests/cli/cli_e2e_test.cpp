@@ -55,14 +55,17 @@ void expectFields(const Json& state, const Json& expected, const std::string& pa
 struct CliScript : ::testing::Test {
     glyphora::test::TempDir dir;
 
-    // Runs the script, "{dir}" standing for the test's directory, with a home of its own,
-    // and dumps the final state to state.json.
+    // Runs the script with a home of its own and dumps the final state to state.json.
+    // "{dir}" stands for the test's directory; "; " separates directives like a line end.
     Result runScript(std::string script) {
-        script += "dump {dir}/state.json\n";
-        const std::string path = dir.path().string();
-        for (auto at = script.find("{dir}"); at != std::string::npos; at = script.find("{dir}"))
-            script.replace(at, 5, path);
-        glyphora::test::writeBytes(dir / "script.txt", "home " + path + "/home\n" + script);
+        script = "home {dir}/home\n" + script + "\ndump {dir}/state.json\n";
+        const auto replaceAll = [&](const std::string& from, const std::string& to) {
+            for (auto at = script.find(from); at != std::string::npos; at = script.find(from))
+                script.replace(at, from.size(), to);
+        };
+        replaceAll("{dir}", dir.path().string());
+        replaceAll("; ", "\n");
+        glyphora::test::writeBytes(dir / "script.txt", script);
         return runCli("script " + (dir / "script.txt").string());
     }
     Json dump(const std::string& name = "state.json") { return Json::parse(readBytes(dir / name)); }
@@ -88,12 +91,8 @@ TEST_F(CliScript, FreshEditorDumpsTheWelcomeState) {
 }
 
 TEST_F(CliScript, SettingsTextViewAndBytesShowInTheDump) {
-    Result r = runScript(R"(set ColorMode=3
-set FontSize=10
-set MainGridColor=000080
-select 2 3 5 4
-run "&View > &Text/Gridview"
-)");
+    Result r = runScript(R"(set ColorMode=3; set FontSize=10; set MainGridColor=000080
+select 2 3 5 4; run "&View > &Text/Gridview")");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     Json state = dump();
     expectFields(state, Json::parse(R"({"font": {"size": 10}, "cellWidth": 10,
@@ -106,10 +105,7 @@ run "&View > &Text/Gridview"
     EXPECT_EQ(state["fg"][10][10], "000000");
 
     // Cell bytes reach the dump one to one as characters U+0000..U+00FF.
-    r = runScript(R"(run ToggleTextView
-textview "\xC4\x80\t"
-run ToggleTextView
-)");
+    r = runScript(R"(run ToggleTextView; textview "\xC4\x80\t"; run ToggleTextView)");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     EXPECT_EQ(rowOf(dump(), 0).substr(0, 5), "\xC3\x84\xC2\x80\t"); // U+0080, not the euro
 }
@@ -124,15 +120,8 @@ TEST_F(CliScript, ExitCodesTellErrorsFromUnansweredDialogs) {
 }
 
 TEST_F(CliScript, TypingArrowsAndKeysEditTheCanvas) {
-    const Result r = runScript(R"(click 2 1
-type "Hi!"
-key Enter
-key Down
-type x
-set RedefineKeys=Y
-click 0 0
-type 1245
-)");
+    const Result r = runScript(R"(click 2 1; type "Hi!"; key Enter; key Down; type x
+set RedefineKeys=Y; click 0 0; type 1245)");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     const Json state = dump();
     EXPECT_EQ(rowOf(state, 1).substr(2, 3), "Hi!");
@@ -142,28 +131,11 @@ type 1245
 }
 
 TEST_F(CliScript, CopyAndPreviewClicksPasteOverAndUnder) {
-    const Result r = runScript(R"(set PastePreview=N
-select 0 0 79 49
-key Del
-click 0 0
-type "a b"
-click 0 2
-type xyz
-click 0 3
-type xyz
-set PastePreview=Y
-select 0 0 2 0
-key Ctrl+C
-move 0 2
-click 0 2 ctrl
-select 0 0 2 0
-key Ctrl+C
-click 0 3 alt
-select 0 0 2 0
-run CutBlock
-move 5 5
-click 5 5
-)");
+    const Result r = runScript(R"(set PastePreview=N; select 0 0 79 49; key Del
+click 0 0; type "a b"; click 0 2; type xyz; click 0 3; type xyz
+set PastePreview=Y; select 0 0 2 0; key Ctrl+C; move 0 2; click 0 2 ctrl
+select 0 0 2 0; key Ctrl+C; click 0 3 alt
+select 0 0 2 0; run CutBlock; move 5 5; click 5 5)");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     EXPECT_TRUE(r.says("status3: Paste preview deactivated."));
     const Json state = dump();
@@ -176,13 +148,8 @@ click 5 5
 }
 
 TEST_F(CliScript, NavigatorAndCtrlClickBlocks) {
-    const Result r = runScript(R"(clipboard "abc\ndef"
-click 1 1
-key Ctrl+V
-click 10 10 ctrl
-nav right
-nav bottom-edge-down
-)");
+    const Result r = runScript(R"(clipboard "abc\ndef"; click 1 1; key Ctrl+V
+click 10 10 ctrl; nav right; nav bottom-edge-down)");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     const Json state = dump();
     EXPECT_EQ(state["cells"][2][3], "f");
@@ -194,13 +161,8 @@ TEST_F(CliScript, OpenAndSaveRealFilesAndKeepTheSettingsAcrossRuns) {
     const std::string art = "/work/shared/corpus/txt/durdraw_cm-doge.asc";
     if (!std::filesystem::exists(art))
         GTEST_SKIP() << "corpus not present";
-    Result r = runScript("open " + art + R"(
-saveas "10 {dir}/doge"
-saveas "11 {dir}/doge"
-set BackupFiles=Y
-set ShowInfoMessages=N
-run ExitProgram
-)");
+    Result r = runScript("open " + art + R"(; saveas "10 {dir}/doge"; saveas "11 {dir}/doge"
+set BackupFiles=Y; set ShowInfoMessages=N; run ExitProgram)");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     EXPECT_TRUE(r.says("status3: Saving ... READY !")) << r.output;
     const std::string out = (dir / "doge").string();
@@ -226,17 +188,10 @@ run ExitProgram
 }
 
 TEST_F(CliScript, FullAttributeDocumentsComeBackIdentical) {
-    const Result r = runScript(R"(set ShowInfoMessages=N
-run SetModeFullColored
-answer 0000FF
-run SetActiveBackColorDialog
-select 2 2 5 3
-run ColorSelectionBg
-saveas "11 {dir}/colours.glf"
-dump {dir}/before.json
-run SetModePlain
-open {dir}/colours.glf
-)");
+    const Result r = runScript(R"(set ShowInfoMessages=N; run SetModeFullColored
+answer 0000FF; run SetActiveBackColorDialog; select 2 2 5 3; run ColorSelectionBg
+saveas "11 {dir}/colours.glf"; dump {dir}/before.json
+run SetModePlain; open {dir}/colours.glf)");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     const Json before = dump("before.json");
     const Json after = dump();
@@ -261,24 +216,13 @@ TEST_F(CliScript, PaintingShapesLineArtPatternsAndReplace) {
     // The shipped data files (patterns, flip tables) beside the program.
     std::filesystem::copy(GLYPHORA_DATA_DIR, dir / "home",
                           std::filesystem::copy_options::recursive);
-    const Result r = runScript(R"(answer "20 10"
-run NewCanvas
-select 1 1 8 1
-run PaintHorzLine
-select 1 3 8 6
-run LineArtRectangle
-select 10 1 16 7
-run PaintCircle
-select 0 8 0 8
-key F12
-pattern honeycomb.pat
-run PatternFill
-answer "#"
-answer "@"
-run ReplaceAll
-dump {dir}/painted.json
-key Ctrl+Z
-)");
+    const Result r = runScript(R"(answer "20 10"; run NewCanvas
+select 1 1 8 1; run PaintHorzLine
+select 1 3 8 6; run LineArtRectangle
+select 10 1 16 7; run PaintCircle
+select 0 8 0 8; key F12; pattern honeycomb.pat; run PatternFill
+answer "#"; answer "@"; run ReplaceAll
+dump {dir}/painted.json; key Ctrl+Z)");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     EXPECT_TRUE(r.says("size: New Canvas: 80 50 -> 20 10"));
     const Json state = dump("painted.json");
@@ -297,17 +241,11 @@ key Ctrl+Z
 }
 
 TEST_F(CliScript, ColourModesAskBeforeDroppingColours) {
-    const Result r = runScript(R"(run SetModeFullColored
-answer 00FF00
-run SetActiveFontColorDialog
-select 0 0 3 0
-key F9
-answer no
-run SetModePlain
-dump {dir}/kept.json
-answer yes
-run SetModePlain
-)");
+    const Result r =
+        runScript(R"(run SetModeFullColored; answer 00FF00; run SetActiveFontColorDialog
+select 0 0 3 0; key F9
+answer no; run SetModePlain; dump {dir}/kept.json
+answer yes; run SetModePlain)");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     EXPECT_TRUE(r.says("confirm: This will delete all colors. Continue? -> no")) << r.output;
     const Json kept = dump("kept.json");
