@@ -93,6 +93,5 @@ TEST_F(CanvasCommands, RefreshFontPinsEveryCellToItsPresentColour) {
     EXPECT_EQ(editor.canvas().foreground(2, 0), 0x00FFFFu);
 }
 
-
 } // namespace
 } // namespace glyphora

@@ -1,17 +1,15 @@
 #include "app/editor.h"
 #include "app/window_commands.h"
-#include "platform/headless_ui.h"
-#include "test_support.h"
+#include "editor_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace glyphora {
 namespace {
 
-TEST(WindowCommands, ExitAsksOnlyWhileInfoMessagesAreOn) {
-    test::TempDir dir;
-    HeadlessUi ui;
-    Editor editor(ui, dir.path(), "303");
+using WindowCommands = test::EditorTest;
+
+TEST_F(WindowCommands, ExitAsksOnlyWhileInfoMessagesAreOn) {
     ui.queueAnswer("no");
     ExitProgram(editor);
     EXPECT_FALSE(editor.quitRequested);
@@ -27,11 +25,7 @@ TEST(WindowCommands, ExitAsksOnlyWhileInfoMessagesAreOn) {
     EXPECT_EQ(ui.pendingAnswers(), 0u);
 }
 
-
-TEST(WindowCommands, ThePaintbarBringsTheColourBarOutsidePlainMode) {
-    test::TempDir dir;
-    HeadlessUi ui;
-    Editor editor(ui, dir.path(), "304");
+TEST_F(WindowCommands, ThePaintbarBringsTheColourBarOutsidePlainMode) {
     TogglePaintbar(editor);
     EXPECT_FALSE(editor.colorState().colorBarShown); // Plain mode: no colour bar
     TogglePaintbar(editor);
@@ -43,10 +37,7 @@ TEST(WindowCommands, ThePaintbarBringsTheColourBarOutsidePlainMode) {
     EXPECT_FALSE(editor.colorState().colorBarShown);
 }
 
-TEST(WindowCommands, RefreshClearsALeftoverProgressPanel) {
-    test::TempDir dir;
-    HeadlessUi ui;
-    Editor editor(ui, dir.path(), "305");
+TEST_F(WindowCommands, RefreshClearsALeftoverProgressPanel) {
     editor.progress().ShowBar("Converting ...", true, "Step 1 of 3");
     editor.progress().EffBarOn(4);
     editor.canvas().setSize(12, 7);
