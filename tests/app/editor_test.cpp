@@ -19,9 +19,7 @@ TEST_F(EditorStart, ShowsTheWelcomePictureInPlainCourierNew) {
     EXPECT_EQ(canvas.font().size, 6);
     EXPECT_EQ(editor.colorMode(), ColorMode::Plain);
     EXPECT_EQ(editor.status().field(3), " W E L C O M E ");
-    EXPECT_EQ(editor.undoRing().count(), 0);
     EXPECT_EQ(editor.document().caption, "NoName.txt");
-    EXPECT_EQ(editor.document().CurrentFileName, "-");
     // Headless "A" at 6 points is 5 x 9, plus the expansion of 2.
     EXPECT_EQ(canvas.metrics.colWidth, 7);
     EXPECT_EQ(canvas.metrics.rowHeight, 11);
@@ -92,7 +90,7 @@ TEST_F(EditorFixture, GridSelectionFillsTheFieldsAndPosition) {
     EXPECT_EQ(editor.gridSelection(), (CellRect{0, 0, 79, 49}));
 }
 
-TEST_F(EditorFixture, CellSizeFollowsFontSizeAndExpansion) {
+TEST_F(EditorFixture, ZellenSizesCellsByFontAndExpansion) {
     editor.ApplyFontSize(10);
     EXPECT_EQ(editor.canvas().metrics.colWidth, 10);
     EXPECT_EQ(editor.canvas().metrics.rowHeight, 17);
@@ -103,11 +101,8 @@ TEST_F(EditorFixture, CellSizeFollowsFontSizeAndExpansion) {
     EXPECT_EQ(editor.canvas().font().size, 30);
     editor.ApplyFontSize(-3);
     EXPECT_EQ(editor.canvas().font().size, 2);
-}
-
-TEST_F(EditorFixture, ZellenGivesEveryCellAnOwnFontOutsidePlainMode) {
-    editor.Zellen();
     EXPECT_FALSE(editor.canvas().hasOwnFont(0, 0));
+    // Outside Plain mode every cell gets an own font.
     editor.setColorMode(ColorMode::FullColored);
     editor.Zellen();
     EXPECT_TRUE(editor.canvas().hasOwnFont(79, 49));

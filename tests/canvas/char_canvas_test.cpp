@@ -32,6 +32,11 @@ TEST(CharCanvas, SizesBelowOneGiveOneAndResizingKeepsOnlyTheCellsInside) {
     canvas.setColCount(0);
     EXPECT_EQ(canvas.colCount(), 1);
     EXPECT_EQ(canvas.rowCount(), 2);
+
+    // Huge sizes are recognised before allocating.
+    EXPECT_TRUE(CharCanvas::sizeFits(4000, 3000));
+    EXPECT_FALSE(CharCanvas::sizeFits(65535, 65535));
+    EXPECT_FALSE(CharCanvas::sizeFits(3000000000LL, 1));
 }
 
 TEST(CharCanvas, OutsideReadsAreEmptyAndWritesIgnored) {
@@ -153,12 +158,6 @@ TEST(CharCanvas, LongTextsLiveOutOfLineAndAreReleased) {
     canvas.setRowCount(2);
     canvas.DeleteRow(0);
     EXPECT_EQ(canvas.longTextCount(), 0u);
-}
-
-TEST(CharCanvas, HugeSizesAreRecognisedBeforeAllocating) {
-    EXPECT_TRUE(CharCanvas::sizeFits(4000, 3000));
-    EXPECT_FALSE(CharCanvas::sizeFits(65535, 65535));
-    EXPECT_FALSE(CharCanvas::sizeFits(3000000000LL, 1));
 }
 
 } // namespace

@@ -1,26 +1,25 @@
 #include "canvas/text_conversion.h"
+#include "paint/canvas_picture.h"
 
 #include <gtest/gtest.h>
 
 namespace glyphora {
 namespace {
 
-TEST(TextConversion, ShortLinesLeaveEmptyCellsThatComeBackAsSpaces) {
+TEST(TextConversion, ShortLinesLeaveEmptyCellsThatComeBackAsSpacesAndColoursStay) {
     CharCanvas canvas(10, 10);
+    canvas.SetFontCell(1, 0, 0x0000FF);
+    canvas.SetColorCell(2, 0, 0x00FF00);
     TextToGrid({"ab", "cdef", ""}, canvas);
-    ASSERT_EQ(canvas.colCount(), 4);
-    ASSERT_EQ(canvas.rowCount(), 3);
+    EXPECT_EQ(test::picture(canvas), (test::Rows{"ab@@", "cdef", "@@@@"}));
     EXPECT_EQ(canvas.widthField, "4");
     EXPECT_EQ(canvas.heightField, "3");
-    EXPECT_EQ(canvas.text(1, 0), "b");
-    EXPECT_EQ(canvas.text(2, 0), "");
-    EXPECT_EQ(canvas.text(3, 0), "");
-    EXPECT_EQ(canvas.text(0, 2), "");
+    EXPECT_EQ(canvas.foreground(1, 0), 0x0000FFu);
+    EXPECT_EQ(canvas.background(2, 0), 0x00FF00u);
 
-    const TextLines back = GridToText(canvas);
-    EXPECT_EQ(back, (TextLines{"ab  ", "cdef", "    "}));
-    EXPECT_EQ(canvas.text(2, 0), " "); // the conversion filled the empty cells
-    EXPECT_EQ(canvas.text(3, 2), " ");
+    EXPECT_EQ(GridToText(canvas), (TextLines{"ab  ", "cdef", "    "}));
+    // The conversion filled the empty cells.
+    EXPECT_EQ(test::picture(canvas), (test::Rows{"ab  ", "cdef", "    "}));
 }
 
 TEST(TextConversion, EmptyTextGivesOneCellAndLongLinesOrTabsNeedNoLimit) {
@@ -36,16 +35,6 @@ TEST(TextConversion, EmptyTextGivesOneCellAndLongLinesOrTabsNeedNoLimit) {
     EXPECT_EQ(GridToText(canvas)[1].substr(0, 3), "a\tb");
     canvas.setText(0, 1, "abc"); // multi-byte cells are written whole
     EXPECT_EQ(GridToText(canvas)[1].substr(0, 5), "abc\tb");
-}
-
-TEST(TextConversion, ColoursStayWhereTheyAre) {
-    CharCanvas canvas(3, 1);
-    canvas.SetFontCell(1, 0, 0x0000FF);
-    canvas.SetColorCell(2, 0, 0x00FF00);
-    TextToGrid({"xyz"}, canvas);
-    EXPECT_EQ(canvas.foreground(1, 0), 0x0000FFu);
-    EXPECT_EQ(canvas.background(2, 0), 0x00FF00u);
-    EXPECT_EQ(canvas.text(2, 0), "z");
 }
 
 TEST(TextConversion, OptimalTrimsTrailingSpacesOnly) {

@@ -19,14 +19,23 @@ struct ClipboardCommands : test::EditorTest {
     }
 };
 
-TEST_F(ClipboardCommands, CopyPutsTrimmedLinesOnTheSystemClipboardWithoutSnapshot) {
+TEST_F(ClipboardCommands, CopiesPutTrimmedOrRotatedLinesOnTheClipboardWithoutSnapshot) {
     put(0, 0, "ab  ");
     put(0, 1, " c  ");
     editor.setGridSelection({0, 0, 3, 1});
     CopyBlock(editor);
     EXPECT_EQ(ui.clipboardText(), "ab\r\n c");
-    EXPECT_EQ(editor.undoRing().count(), 0);
     EXPECT_EQ(editor.textClip.ClipLastCol, 3);
+
+    put(0, 0, "abc");
+    put(0, 1, "def");
+    editor.setGridSelection({0, 0, 2, 1});
+    CopyRotated(editor); // clockwise
+    EXPECT_EQ(ui.clipboardText(), "da\r\neb\r\nfc");
+    EXPECT_EQ(editor.textClip.ClipLastCol, 1); // 2 wide
+    EXPECT_EQ(editor.textClip.ClipLastRow, 2); // 3 high
+    EXPECT_EQ(row(0, 0, 3), "abc");            // the canvas is not changed
+    EXPECT_EQ(editor.undoRing().count(), 0);
 }
 
 TEST_F(ClipboardCommands, PastingWidensTheCanvasWithTheActiveColours) {
@@ -158,18 +167,6 @@ TEST_F(ClipboardCommands, PreviewImageCoversOnlyWhatTheViewShows) {
     EXPECT_EQ(editor.preview.block, (CellRect{10, 10, 59, 29}));
     EXPECT_EQ(editor.textClip.ClipLastCol, 190); // the copy itself is whole
     EXPECT_TRUE(saw("preview: 50 x 20 at 10,10"));
-}
-
-TEST_F(ClipboardCommands, RotatedCopyTurnsTheBlockClockwise) {
-    put(0, 0, "abc");
-    put(0, 1, "def");
-    editor.setGridSelection({0, 0, 2, 1});
-    CopyRotated(editor);
-    EXPECT_EQ(editor.textClip.ClipLastCol, 1); // 2 wide
-    EXPECT_EQ(editor.textClip.ClipLastRow, 2); // 3 high
-    EXPECT_EQ(ui.clipboardText(), "da\r\neb\r\nfc");
-    EXPECT_EQ(row(0, 0, 3), "abc"); // the canvas is not changed
-    EXPECT_EQ(editor.undoRing().count(), 0);
 }
 
 TEST_F(ClipboardCommands, NavigatorStepsStayInsideAndKeepTheRectangleValid) {

@@ -21,16 +21,13 @@ TEST(HeadlessUi, AnswersAreTakenInOrderAndRecorded) {
     EXPECT_TRUE(ui.unansweredDialog().empty());
 }
 
-TEST(HeadlessUi, AMissingAnswerCancelsAndIsRemembered) {
+TEST(HeadlessUi, AMissingAnswerCancelsAndIsRememberedAndConfirmGivesOnlyTheButtonsOffered) {
     HeadlessUi ui;
     EXPECT_EQ(ui.confirm("Replace ? ", Buttons::YesNoAbortAll), Answer::Abort);
     EXPECT_EQ(ui.unansweredDialog(), "confirm: Replace ? ");
     EXPECT_EQ(ui.chooseColor(0xFF), std::nullopt);
     EXPECT_EQ(ui.unansweredDialog(), "confirm: Replace ? "); // the first one is kept
-}
 
-TEST(HeadlessUi, ConfirmOnlyGivesTheButtonsOffered) {
-    HeadlessUi ui;
     ui.queueAnswer("all");
     EXPECT_EQ(ui.confirm("q", Buttons::YesNo), Answer::No);
     ui.queueAnswer("ALL");
@@ -54,7 +51,6 @@ TEST(HeadlessUi, FontAnswersCarryNameSizeStyleAndColour) {
     ui.queueAnswer("NoSize bold");
     EXPECT_EQ(ui.chooseFont(preset), std::nullopt);
 }
-
 
 } // namespace
 } // namespace glyphora
