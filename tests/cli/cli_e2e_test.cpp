@@ -78,6 +78,7 @@ TEST_F(CliScript, FreshEditorDumpsTheWelcomeState) {
     // A first start finds no settings file.
     expectFields(state, Json::parse(R"({
         "cols": 80, "rows": 50, "mode": 1, "font": {"name": "Courier New", "size": 6},
+        "cellWidth": 7, "cellHeight": 11, "gridLineWidth": 1,
         "status": ["Pos.: X=1 Y=1", "", "Font color=#000000,   Backgroundcolor=#FFFFFF",
                    "ERROR: No INI found or defect (\"Conigure\"/Default/Save)."],
         "defaultFg": "000000", "defaultBg": "FFFFFF", "caption": "NoName.txt",
@@ -181,28 +182,6 @@ set BackupFiles=Y; set ShowInfoMessages=N; run ExitProgram)");
     EXPECT_EQ(rowOf(state, 0).substr(0, firstLine.size()), glyphora::latin1ToUtf8(firstLine));
 }
 
-TEST_F(CliScript, FullAttributeDocumentsComeBackIdentical) {
-    const Result r = runScript(R"(set ShowInfoMessages=N; run SetModeFullColored
-answer 0000FF; run SetActiveBackColorDialog; select 2 2 5 3; run ColorSelectionBg
-saveas "11 {dir}/colours.glf"; dump {dir}/before.json
-run SetModePlain; open {dir}/colours.glf)");
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    const Json before = dump("before.json");
-    const Json after = dump();
-    EXPECT_EQ(after["mode"], 3);
-    EXPECT_EQ(after["bg"][2][2], "0000FF");
-    EXPECT_EQ(after["cells"], before["cells"]);
-    // Every cell shows the colours it showed before (the file gives each cell its own).
-    const auto shown = [](Json state, const std::string& plane) {
-        for (Json& row : state[plane])
-            for (Json& cell : row)
-                cell = cell.is_null() ? state[plane == "fg" ? "defaultFg" : "defaultBg"] : cell;
-        return state[plane];
-    };
-    EXPECT_TRUE(shown(after, "fg") == shown(before, "fg"));
-    EXPECT_TRUE(shown(after, "bg") == shown(before, "bg"));
-}
-
 TEST_F(CliScript, PaintingShapesLineArtPatternsAndReplace) {
     // The shipped data files (patterns, flip tables) beside the program.
     std::filesystem::copy(GLYPHORA_DATA_DIR, dir / "home",
@@ -231,21 +210,38 @@ dump {dir}/painted.json; key Ctrl+Z)");
     EXPECT_EQ(rowOf(dump(), 1).substr(1, 8), "########");
 }
 
-TEST_F(CliScript, ColourModesAskBeforeDroppingColours) {
-    const Result r =
-        runScript(R"(run SetModeFullColored; answer 00FF00; run SetActiveFontColorDialog
-select 0 0 3 0; key F9
-answer no; run SetModePlain; dump {dir}/kept.json
-answer yes; run SetModePlain)");
+TEST_F(CliScript, ColourModesAskBeforeDroppingColoursAndFullAttributeFilesBringThemBack) {
+    const Result r = runScript(R"(run SetModeFullColored
+answer 0000FF; run SetActiveBackColorDialog; select 2 2 5 3; run ColorSelectionBg
+answer 00FF00; run SetActiveFontColorDialog; select 0 0 3 0; key F9
+answer no; run SetModePlain; dump {dir}/before.json
+saveas "11 {dir}/colours.glf"
+answer yes; run SetModePlain; dump {dir}/plain.json
+open {dir}/colours.glf)");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     EXPECT_TRUE(r.says("confirm: This will delete all colors. Continue? -> no")) << r.output;
-    const Json kept = dump("kept.json");
-    EXPECT_EQ(kept["mode"], 3);
-    EXPECT_EQ(kept["fg"][0][2], "00FF00");
-    EXPECT_EQ(kept["status"][2], "Font color=#00FF00,   Backgroundcolor=#FFFFFF");
-    const Json state = dump();
-    EXPECT_EQ(state["mode"], 1);
-    EXPECT_TRUE(state["fg"][0][2].is_null());
+    const Json before = dump("before.json");
+    EXPECT_EQ(before["mode"], 3);
+    EXPECT_EQ(before["fg"][0][2], "00FF00");
+    EXPECT_EQ(before["status"][2], "Font color=#00FF00,   Backgroundcolor=#0000FF");
+    const Json plain = dump("plain.json");
+    EXPECT_EQ(plain["mode"], 1);
+    EXPECT_TRUE(plain["fg"][0][2].is_null());
+    EXPECT_TRUE(plain["bg"][2][2].is_null());
+
+    const Json after = dump();
+    EXPECT_EQ(after["mode"], 3);
+    EXPECT_EQ(after["bg"][2][2], "0000FF");
+    EXPECT_EQ(after["cells"], before["cells"]);
+    // Every cell shows the colours it showed before (the file gives each cell its own).
+    const auto shown = [](Json state, const std::string& plane) {
+        for (Json& row : state[plane])
+            for (Json& cell : row)
+                cell = cell.is_null() ? state[plane == "fg" ? "defaultFg" : "defaultBg"] : cell;
+        return state[plane];
+    };
+    EXPECT_TRUE(shown(after, "fg") == shown(before, "fg"));
+    EXPECT_TRUE(shown(after, "bg") == shown(before, "bg"));
 }
 
 TEST(Cli, ListsCommandsAndHelp) {
