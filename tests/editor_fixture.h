@@ -1,13 +1,13 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <string>
-
 #include "app/editor.h"
+#include "edit/input_commands.h"
 #include "platform/headless_ui.h"
 #include "test_support.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
 
 namespace glyphora::test {
 
@@ -26,6 +26,18 @@ struct EditorTest : ::testing::Test {
     void put(int col, int row, std::string_view text) {
         for (std::size_t i = 0; i < text.size(); ++i)
             editor.canvas().setText(col + static_cast<int>(i), row, text.substr(i, 1));
+    }
+    // A click on a cell, the mouse first moving there.
+    void click(int col, int row, Modifiers mods = {}, MouseButton button = MouseButton::Left) {
+        canvasMouseMove(editor, {col, row}, false, mods);
+        canvasMousePress(editor, {col, row}, button, mods);
+    }
+    // Typed keys, each after its key-down.
+    void type(std::string_view text) {
+        for (const char ch : text) {
+            Grid1KeyDown(editor);
+            Grid1KeyPress(editor, static_cast<unsigned char>(ch));
+        }
     }
     // The texts of count cells of a row from col on (to the row's end for -1).
     std::string row(int r, int col = 0, int count = -1) const {

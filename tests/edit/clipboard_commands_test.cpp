@@ -1,5 +1,4 @@
 #include "edit/clipboard_commands.h"
-#include "edit/input_commands.h"
 #include "editor_fixture.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +11,6 @@ struct ClipboardCommands : test::EditorTest {
         editor.canvas().setSize(10, 5);
         editor.canvas().clearTexts();
         editor.settings().PastePreview = false;
-    }
-    void click(int col, int row, Modifiers mods = {}, MouseButton button = MouseButton::Left) {
-        canvasMouseMove(editor, {col, row}, false, mods);
-        canvasMousePress(editor, {col, row}, button, mods);
     }
 };
 

@@ -7,18 +7,7 @@
 namespace glyphora {
 namespace {
 
-struct Input : test::EditorTest {
-    void type(std::string_view text) {
-        for (const char ch : text) {
-            Grid1KeyDown(editor);
-            Grid1KeyPress(editor, static_cast<unsigned char>(ch));
-        }
-    }
-    void click(int col, int row, Modifiers mods = {}) {
-        canvasMouseMove(editor, {col, row}, false, mods);
-        canvasMousePress(editor, {col, row}, MouseButton::Left, mods);
-    }
-};
+using Input = test::EditorTest;
 
 TEST_F(Input, TypingAdvancesLikeATypewriterAndWrapsToTheTopLeft) {
     editor.canvas().setSize(3, 2);
@@ -40,36 +29,30 @@ TEST_F(Input, RedefinedDigitKeysTypeLineArt) {
     EXPECT_EQ(row(0, 0, 5), "/\\3_|");
 }
 
-TEST_F(Input, ManualColourSwitchesColourTypedCells) {
+TEST_F(Input, TypingWithManualColourAndDoubleClicksColourWhatTheModeAllows) {
+    editor.ActiveFontColor = 0x0000FF;
+    editor.ActiveBackColor = 0x00FF00;
     editor.canvas().SetColorCell(0, 0, 0x111111);
     click(0, 0);
     type("k");
     EXPECT_EQ(editor.canvas().background(0, 0), 0x111111u); // switches off: colours kept
     EXPECT_FALSE(editor.canvas().hasOwnFont(0, 0));
-
     editor.colorState().ManualPaintFont = editor.colorState().ManualPaintBack = true;
-    editor.ActiveFontColor = 0x0000FF;
-    editor.ActiveBackColor = 0x00FF00;
-    type("p"); // in Plain mode the colour switches do not act
-    EXPECT_FALSE(editor.canvas().hasOwnFont(1, 0));
+    type("p");
+    Grid1DblClick(editor);
+    EXPECT_FALSE(editor.canvas().hasOwnFont(1, 0)); // Plain mode: no colouring at all
+    EXPECT_FALSE(editor.canvas().hasOwnFont(2, 0));
+
     editor.setColorMode(ColorMode::FullColored);
     type("m");
     EXPECT_EQ(editor.canvas().foreground(2, 0), 0x0000FFu);
     EXPECT_EQ(editor.canvas().background(2, 0), 0x00FF00u);
-}
 
-TEST_F(Input, DoubleClickColoursWhatTheModeAllows) {
-    editor.ActiveFontColor = 0x0000FF;
-    editor.ActiveBackColor = 0x00FF00;
     click(2, 2);
-    Grid1DblClick(editor);
-    EXPECT_FALSE(editor.canvas().hasOwnFont(2, 2)); // Plain: nothing
-
     editor.setColorMode(ColorMode::FontColored);
     Grid1DblClick(editor);
     EXPECT_EQ(editor.canvas().foreground(2, 2), 0x0000FFu);
     EXPECT_FALSE(editor.canvas().hasOwnBrush(2, 2));
-
     editor.setColorMode(ColorMode::FullColored);
     Grid1DblClick(editor);
     EXPECT_EQ(editor.canvas().background(2, 2), 0x00FF00u);
