@@ -10,19 +10,18 @@ using test::drawn;
 using test::picture;
 using test::Rows;
 
-TEST(Clipboard, CopiedRowsEndAtTheirLastCharacterWithInteriorSpaces) {
+TEST(Clipboard, CopiedRowsEndAtTheirLastCharacterAndACutBlanksTheCells) {
     CharCanvas canvas = drawn({"ab  ", "    ", "@c d"}); // '@': an empty cell inside a row
     TextClip clip;
     copyToTextClip(canvas, {0, 0, 3, 2}, clip, false);
     EXPECT_EQ(blockRowsToText(clip), "ab\r\n\r\n c d");
     EXPECT_EQ(clip.at(2, 0), ""); // trailing blanks were emptied
     EXPECT_EQ(clip.at(0, 2), " ");
-}
+    EXPECT_EQ(picture(canvas)[0], "ab  "); // a copy leaves the canvas alone
 
-TEST(Clipboard, CutBlanksTheCellsButKeepsTheirColours) {
-    CharCanvas canvas = drawn({"xyz"});
+    // A cut blanks the cells but keeps their colours.
+    canvas = drawn({"xyz"});
     canvas.SetColorCell(1, 0, 0x0000FF);
-    TextClip clip;
     copyToTextClip(canvas, {1, 0, 2, 0}, clip, true);
     EXPECT_EQ(picture(canvas), Rows{"x  "});
     EXPECT_EQ(canvas.background(1, 0), 0x0000FFu);
