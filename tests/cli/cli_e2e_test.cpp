@@ -161,7 +161,6 @@ set BackupFiles=Y; set ShowInfoMessages=N; run ExitProgram)");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     EXPECT_TRUE(r.says("status3: Saving ... READY !")) << r.output;
     const std::string out = (dir / "doge").string();
-    ASSERT_TRUE(std::filesystem::exists(out + ".glg"));
     ASSERT_TRUE(std::filesystem::exists(out + ".glf"));
     const std::string ini = readBytes(dir / "home" / "edit.ini");
     EXPECT_NE(ini.find("Backup files               :Y\r\n"), std::string::npos);

@@ -145,14 +145,7 @@ TEST_F(ClipboardCommands, SelectionHelpers) {
     EXPECT_EQ(editor.undoRing().count(), 0);
 }
 
-TEST_F(ClipboardCommands, CopyAllOfALargeCanvasIsCutTo500) {
-    editor.canvas().setSize(600, 3);
-    CopyAll(editor);
-    EXPECT_EQ(editor.textClip.ClipLastCol, 499);
-    EXPECT_EQ(editor.status().field(3), "Selection out of range (x>499). Set x:=499");
-}
-
-TEST_F(ClipboardCommands, PreviewImageCoversOnlyWhatTheViewShows) {
+TEST_F(ClipboardCommands, LargeCopiesAreWholeUpTo500ButThePreviewShowsOnlyTheView) {
     editor.settings().PastePreview = true;
     editor.canvas().setSize(300, 200);
     editor.visibleCols = 50;
@@ -162,6 +155,11 @@ TEST_F(ClipboardCommands, PreviewImageCoversOnlyWhatTheViewShows) {
     EXPECT_EQ(editor.preview.block, (CellRect{10, 10, 59, 29}));
     EXPECT_EQ(editor.textClip.ClipLastCol, 190); // the copy itself is whole
     EXPECT_TRUE(saw("preview: 50 x 20 at 10,10"));
+
+    editor.canvas().setSize(600, 3);
+    CopyAll(editor); // cut to 500 columns
+    EXPECT_EQ(editor.textClip.ClipLastCol, 499);
+    EXPECT_TRUE(saw("status3: Selection out of range (x>499). Set x:=499"));
 }
 
 TEST_F(ClipboardCommands, NavigatorStepsStayInsideAndKeepTheRectangleValid) {
