@@ -54,7 +54,7 @@ TEST_F(Rang, SnapshotsUnlessSuspendedOrUndoIsOffAndReportsTheSize) {
 
 TEST_F(Rang, NormalisesCornersAndClampsTo500Cells) {
     editor.canvas().setSize(1000, 1000);
-    editor.sel().SelEndCol = 700;
+    editor.sel().SelEndCol = 600; // 501 wide: one too many
     editor.sel().SelStartCol = 100;
     editor.sel().SelEndRow = 10;
     editor.sel().SelStartRow = 20;
