@@ -45,6 +45,17 @@ TEST_F(Script, UnansweredDialogStopsWithCodeTwo) {
     EXPECT_EQ(runner.editor().canvas().metrics.gridLineWidth, 1); // the next line never ran
 }
 
+TEST_F(Script, DisabledItemsSaySoAndDoNothing) {
+    // In Plain mode the font colour tools are disabled, by menu and by shortcut alike.
+    EXPECT_EQ(run("select 0 0 3 0\nrun \"&ColorTools > &Color selection\"\nkey F9\n"), kScriptOk);
+    const std::string line = "disabled: &ColorTools > &Color selection\n";
+    const std::string text = out.str();
+    const std::size_t first = text.find(line);
+    ASSERT_NE(first, std::string::npos) << text;
+    EXPECT_NE(text.find(line, first + 1), std::string::npos) << text; // the menu and the key
+    EXPECT_FALSE(runner.editor().canvas().hasOwnFont(1, 0));
+}
+
 TEST_F(Script, BadDirectivesAreErrors) {
     for (const char* bad :
          {"frobnicate\n", "run NoSuchCommand\n", "select 1 2 3\n", "set FontSize=huge\n",
