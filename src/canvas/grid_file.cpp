@@ -9,25 +9,9 @@ namespace {
 
 // Calls visit(lineIndex, line) for every line of the text, which ends at the first byte 0.
 template <typename Visit> void forEachLine(std::string_view bytes, Visit visit) {
-    const std::size_t nul = bytes.find('\0');
-    if (nul != std::string_view::npos)
-        bytes = bytes.substr(0, nul);
-    std::size_t start = 0;
     std::size_t lineIndex = 0;
-    while (start < bytes.size()) {
-        std::size_t end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        if (end == bytes.size()) {
-            visit(lineIndex, bytes.substr(start));
-            return;
-        }
-        if (!visit(lineIndex++, bytes.substr(start, end - start)))
-            return;
-        start = end + 1;
-        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
-            ++start;
-    }
+    forEachTextLine(bytes.substr(0, bytes.find('\0')),
+                    [&](std::string_view line) { return visit(lineIndex++, line); });
 }
 
 // Number of cells a line yields: the line plus one extra separator is cut at separators

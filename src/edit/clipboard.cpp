@@ -1,5 +1,7 @@
 #include "edit/clipboard.h"
 
+#include "platform/text_file.h"
+
 #include <algorithm>
 
 namespace glyphora {
@@ -63,22 +65,12 @@ std::string blockRowsToText(TextClip& clip) {
 }
 
 bool readClipboardText(std::string_view text, TextClip& clip) {
+    // Only the first 500 lines are kept; the rest is not even looked at.
     std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
-            ++end;
-        lines.push_back(text.substr(start, end - start));
-        if (end == text.size())
-            break;
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
-            ++start;
-        // Only the first 500 lines are kept; the rest is not even looked at.
-        if (static_cast<int>(lines.size()) == kMaxLines)
-            break;
-    }
+    forEachTextLine(text, [&](std::string_view line) {
+        lines.push_back(line);
+        return static_cast<int>(lines.size()) < kMaxLines;
+    });
     if (lines.empty())
         return false;
     std::size_t longest = 0;

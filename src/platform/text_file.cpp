@@ -10,8 +10,6 @@ namespace {
 
 constexpr unsigned char kFirstPrintable = 32;
 constexpr char kTab = '\t';
-constexpr char kCR = '\r';
-constexpr char kLF = '\n';
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -46,27 +44,17 @@ bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes) {
 
 std::vector<std::string> splitTextLines(std::string_view bytes) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const char ch = bytes[i];
-        if (ch != kCR && ch != kLF) {
-            ++i;
-            continue;
-        }
-        lines.emplace_back(bytes.substr(start, i - start));
-        i += (ch == kCR && i + 1 < bytes.size() && bytes[i + 1] == kLF) ? 2 : 1;
-        start = i;
-    }
-    if (start < bytes.size())
-        lines.emplace_back(bytes.substr(start));
+    forEachTextLine(bytes, [&](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    });
     return lines;
 }
 
 bool isPlainText(std::string_view bytes) {
     for (const char ch : bytes) {
-        if (static_cast<unsigned char>(ch) < kFirstPrintable && ch != kTab && ch != kCR &&
-            ch != kLF)
+        if (static_cast<unsigned char>(ch) < kFirstPrintable && ch != kTab && ch != '\r' &&
+            ch != '\n')
             return false;
     }
     return true;

@@ -14,8 +14,24 @@ bool readFileBytes(const std::filesystem::path& path, std::string& bytes);
 // Creates or truncates the file and writes the bytes in one piece.
 bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
-// Splits at CR LF, a lone CR or a lone LF. A line end at the very end starts no further
-// line; an empty text has no lines.
+// Calls visit(line) for each line of the text: lines end at CR LF, a lone CR or a lone LF;
+// a line end at the very end starts no further line, and an empty text has no lines. The
+// walk stops early when visit returns false.
+template <typename Visit> void forEachTextLine(std::string_view bytes, Visit visit) {
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        if (!visit(bytes.substr(start, end - start)) || end == bytes.size())
+            return;
+        start = end + 1;
+        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
+            ++start;
+    }
+}
+
+// All lines of the text, as forEachTextLine splits them.
 std::vector<std::string> splitTextLines(std::string_view bytes);
 
 // Whether the bytes can stand in cells: no control byte other than tab and the line ends.
