@@ -99,6 +99,11 @@ void Editor::rang() {
     }
 }
 
+void Editor::rangWithoutSnapshot() {
+    const SnapshotSuspension suspended(*this);
+    rang();
+}
+
 void Editor::grid1Togrid2() {
     if (settings_.EnableUndo)
         undo_.takeSnapshot(canvas_, settings_.UndoSteps);

@@ -31,6 +31,9 @@ struct SelectionFields {
     int SelTop = 0;
     int SelRight = 0;
     int SelBottom = 0;
+
+    // The normalised rectangle as rang left it.
+    CellRect rect() const { return {SelLeft, SelTop, SelRight, SelBottom}; }
 };
 
 // The plain-text view over the canvas area, hidden while the canvas is shown.
@@ -141,6 +144,8 @@ public:
     // Normalises the selection before a command, taking an undo snapshot first unless
     // snapshots are suspended.
     void rang();
+    // rang without the undo snapshot, for commands that change nothing undo keeps.
+    void rangWithoutSnapshot();
     bool suspendSnapshots = false;
     // Takes an undo snapshot when undo is enabled.
     void grid1Togrid2();
@@ -194,6 +199,21 @@ private:
     ColorMode mode_ = ColorMode::Plain;
     ColorState colorState_;
     PaintState paintState_;
+};
+
+// Suspends undo snapshots for a scope, so that several steps make one undo step.
+class SnapshotSuspension {
+public:
+    explicit SnapshotSuspension(Editor& editor) : editor_(editor), was_(editor.suspendSnapshots) {
+        editor_.suspendSnapshots = true;
+    }
+    ~SnapshotSuspension() { editor_.suspendSnapshots = was_; }
+    SnapshotSuspension(const SnapshotSuspension&) = delete;
+    SnapshotSuspension& operator=(const SnapshotSuspension&) = delete;
+
+private:
+    Editor& editor_;
+    bool was_;
 };
 
 // The built-in welcome picture: 50 lines, the longest 80 characters, the last 80 spaces.

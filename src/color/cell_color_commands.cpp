@@ -25,12 +25,8 @@ Color activeColor(const Editor& editor, ColorLayer layer) {
 
 // The selection normalised without an undo snapshot: colours are not undoable.
 CellRect selectionWithoutSnapshot(Editor& editor) {
-    const bool suspended = editor.suspendSnapshots;
-    editor.suspendSnapshots = true;
-    editor.rang();
-    editor.suspendSnapshots = suspended;
-    const SelectionFields& sel = editor.sel();
-    return {sel.SelLeft, sel.SelTop, sel.SelRight, sel.SelBottom};
+    editor.rangWithoutSnapshot();
+    return editor.sel().rect();
 }
 
 void colorSelection(Editor& editor, ColorLayer layer) {

@@ -21,9 +21,7 @@ void mainBackChanged(Editor& editor) {
     CharCanvas& canvas = editor.canvas();
     if (editor.colorMode() == ColorMode::FontColored) {
         // The last normalised selection, as rang left it.
-        const SelectionFields& sel = editor.sel();
-        ColorSelection(canvas, {sel.SelLeft, sel.SelTop, sel.SelRight, sel.SelBottom},
-                       ColorLayer::Background, canvas.defaultColor());
+        ColorSelection(canvas, editor.sel().rect(), ColorLayer::Background, canvas.defaultColor());
     }
     editor.StatusMessage(kMainBackMessage + colorToHex(canvas.defaultColor()));
     editor.ActiveBackColor = canvas.defaultColor();

@@ -12,19 +12,6 @@ constexpr const char* kPreviewHint =
     "Click = paste, Ctrl+Click = paste over, Alt+Click = paste under";
 constexpr const char* kPreviewEnded = "Paste preview deactivated.";
 
-// rang without an undo snapshot.
-void normaliseWithoutSnapshot(Editor& editor) {
-    const bool suspended = editor.suspendSnapshots;
-    editor.suspendSnapshots = true;
-    editor.rang();
-    editor.suspendSnapshots = suspended;
-}
-
-CellRect selectedBlock(const Editor& editor) {
-    const SelectionFields& sel = editor.sel();
-    return {sel.SelLeft, sel.SelTop, sel.SelRight, sel.SelBottom};
-}
-
 // The block clipped to the canvas, since fields may point beyond a canvas that shrank.
 CellRect clippedToCanvas(const Editor& editor, CellRect block) {
     block.right = std::min(block.right, editor.canvas().colCount() - 1);
@@ -37,8 +24,8 @@ void copyOrCut(Editor& editor, bool cut) {
     if (cut)
         editor.rang();
     else
-        normaliseWithoutSnapshot(editor);
-    const CellRect block = clippedToCanvas(editor, selectedBlock(editor));
+        editor.rangWithoutSnapshot();
+    const CellRect block = clippedToCanvas(editor, editor.sel().rect());
     // The preview shows the block as it was, before a cut blanks it.
     if (editor.settings().PastePreview)
         StartPastePreview(editor);
@@ -78,7 +65,7 @@ void PasteUnder(Editor& editor) {
 
 void DeleteBlock(Editor& editor) {
     editor.rang();
-    const CellRect block = clippedToCanvas(editor, selectedBlock(editor));
+    const CellRect block = clippedToCanvas(editor, editor.sel().rect());
     for (int r = block.top; r <= block.bottom; ++r)
         for (int c = block.left; c <= block.right; ++c)
             editor.canvas().setText(c, r, " ");
@@ -94,22 +81,22 @@ void CopyAll(Editor& editor) {
 }
 
 void CompleteCols(Editor& editor) {
-    normaliseWithoutSnapshot(editor);
+    editor.rangWithoutSnapshot();
     const SelectionFields& sel = editor.sel();
     editor.setGridSelection({sel.SelLeft, 0, sel.SelRight, editor.canvas().rowCount() - 1});
 }
 
 void CompleteRows(Editor& editor) {
-    normaliseWithoutSnapshot(editor);
+    editor.rangWithoutSnapshot();
     const SelectionFields& sel = editor.sel();
     editor.setGridSelection({0, sel.SelTop, editor.canvas().colCount() - 1, sel.SelBottom});
 }
 
 void CopyColorBlock(Editor& editor) {
     BusyCursor busy(editor.ui());
-    normaliseWithoutSnapshot(editor);
+    editor.rangWithoutSnapshot();
     editor.preview.PasteWithColor = true;
-    const CellRect block = clippedToCanvas(editor, selectedBlock(editor));
+    const CellRect block = clippedToCanvas(editor, editor.sel().rect());
     editor.ui().setClipboardText(copyToColorClip(editor.canvas(), block, editor.colorClip));
     if (editor.settings().PastePreview)
         StartPastePreview(editor);
@@ -151,8 +138,8 @@ void TogglePastePreview(Editor& editor) {
 }
 
 void StartPastePreview(Editor& editor) {
-    normaliseWithoutSnapshot(editor);
-    CellRect block = clippedToCanvas(editor, selectedBlock(editor));
+    editor.rangWithoutSnapshot();
+    CellRect block = clippedToCanvas(editor, editor.sel().rect());
     // Only what the view can show at once goes into the image.
     block.right = std::min(block.right, block.left + std::max(editor.visibleCols, 1) - 1);
     block.bottom = std::min(block.bottom, block.top + std::max(editor.visibleRows, 1) - 1);

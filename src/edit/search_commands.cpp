@@ -14,11 +14,6 @@ constexpr const char* kTooLong = "ERROR: Replacement text too long.";
 constexpr long long kMaxReplacementBytes = 256LL * 1024 * 1024;
 constexpr std::size_t kInlineText = Cell::kInlineCapacity;
 
-CellRect selectionRect(const Editor& editor) {
-    const SelectionFields& sel = editor.sel();
-    return {sel.SelLeft, sel.SelTop, sel.SelRight, sel.SelBottom};
-}
-
 CellRect wholeCanvas(const Editor& editor) {
     return {0, 0, editor.canvas().colCount() - 1, editor.canvas().rowCount() - 1};
 }
@@ -66,7 +61,7 @@ void ReplaceAll(Editor& editor) {
 
 void ReplaceArea(Editor& editor) {
     editor.rang();
-    replaceIn(editor, selectionRect(editor));
+    replaceIn(editor, editor.sel().rect());
 }
 
 void SearchText(Editor& editor) {
@@ -109,12 +104,12 @@ void ReplaceText(Editor& editor) {
 
 void ToUpperCase(Editor& editor) {
     editor.rang();
-    toUpperCase(editor.canvas(), selectionRect(editor));
+    toUpperCase(editor.canvas(), editor.sel().rect());
 }
 
 void ToLowerCase(Editor& editor) {
     editor.rang();
-    toLowerCase(editor.canvas(), selectionRect(editor));
+    toLowerCase(editor.canvas(), editor.sel().rect());
 }
 
 } // namespace glyphora

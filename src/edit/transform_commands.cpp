@@ -15,11 +15,6 @@ constexpr const char* kConvertQuestion = "Convert \"/\" <=> \"\\\" ?";
 constexpr const char* kNoInteger = "ERROR: No integer value.";
 constexpr const char* kTooLarge = "ERROR: Canvas size too large.";
 
-CellRect selectionRect(const Editor& editor) {
-    const SelectionFields& sel = editor.sel();
-    return {sel.SelLeft, sel.SelTop, sel.SelRight, sel.SelBottom};
-}
-
 // Size fields and the grid selection follow a canvas whose size changed.
 void sizeChanged(Editor& editor) {
     editor.canvas().updateSizeFields();
@@ -39,7 +34,7 @@ void flipChars(Editor& editor, FlipDirection direction) {
             editor.StatusMessage("ERROR: File: " + name + ". Using intern definition.");
     }
     editor.rang();
-    FlipChars(editor.canvas(), selectionRect(editor), *table);
+    FlipChars(editor.canvas(), editor.sel().rect(), *table);
 }
 
 void mirror(Editor& editor, FlipDirection direction) {
@@ -47,18 +42,16 @@ void mirror(Editor& editor, FlipDirection direction) {
         BusyCursor busy(editor.ui());
         editor.rang();
         if (direction == FlipDirection::Vertical)
-            mirrorVertical(editor.canvas(), selectionRect(editor));
+            mirrorVertical(editor.canvas(), editor.sel().rect());
         else
-            mirrorHorizontal(editor.canvas(), selectionRect(editor));
+            mirrorHorizontal(editor.canvas(), editor.sel().rect());
     }
     if (editor.ui().confirm(kConvertQuestion, Buttons::YesNo) != Answer::Yes)
         return;
     BusyCursor busy(editor.ui());
     // The character flip belongs to the same undo step as the mirror.
-    const bool suspended = editor.suspendSnapshots;
-    editor.suspendSnapshots = true;
+    const SnapshotSuspension oneStep(editor);
     flipChars(editor, direction);
-    editor.suspendSnapshots = suspended;
 }
 
 struct CanvasSize {
@@ -159,7 +152,7 @@ void Crop(Editor& editor) {
 void CenterRows(Editor& editor) {
     BusyCursor busy(editor.ui());
     editor.rang();
-    centerRows(editor.canvas(), selectionRect(editor));
+    centerRows(editor.canvas(), editor.sel().rect());
 }
 
 void DeleteSelectedRows(Editor& editor) {
@@ -219,11 +212,8 @@ void NewCanvas(Editor& editor) {
 }
 
 CellBlock rotatedSelection(Editor& editor) {
-    const bool suspended = editor.suspendSnapshots;
-    editor.suspendSnapshots = true;
-    editor.rang();
-    editor.suspendSnapshots = suspended;
-    return rotatedClockwise(editor.canvas(), selectionRect(editor));
+    editor.rangWithoutSnapshot();
+    return rotatedClockwise(editor.canvas(), editor.sel().rect());
 }
 
 } // namespace glyphora

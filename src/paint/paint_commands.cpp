@@ -20,16 +20,11 @@ std::string_view firstChar(std::string_view field) {
     return field.substr(0, 1);
 }
 
-CellRect selectionRect(const Editor& editor) {
-    const SelectionFields& sel = editor.sel();
-    return {sel.SelLeft, sel.SelTop, sel.SelRight, sel.SelBottom};
-}
-
 using Shape = void (*)(CharCanvas&, const CellRect&, std::string_view);
 
 void paintShape(Editor& editor, Shape shape, std::string_view box) {
     editor.rang();
-    shape(editor.canvas(), selectionRect(editor), firstChar(box));
+    shape(editor.canvas(), editor.sel().rect(), firstChar(box));
 }
 
 void lineArtDiagonal(Editor& editor, bool rising) {
@@ -38,7 +33,7 @@ void lineArtDiagonal(Editor& editor, bool rising) {
     const DiagonalChars chars{std::string(firstChar(rising ? s.DiagRiseChar : s.DiagFallChar)),
                               std::string(firstChar(s.DiagHorzChar)),
                               std::string(firstChar(s.DiagVertChar))};
-    const CellRect rect = selectionRect(editor);
+    const CellRect rect = editor.sel().rect();
     const bool dotMode = editor.paintState().DotMode;
     // The short beep announces the rewrite of the runs along rows.
     if (dotMode && diagonalIsFlat(rect))
@@ -107,7 +102,7 @@ void LineArtRising(Editor& editor) {
 void LineArtRectangle(Editor& editor) {
     editor.rang();
     const Settings& s = editor.settings();
-    LineArtRectangle(editor.canvas(), selectionRect(editor), firstChar(s.RectHorzChar),
+    LineArtRectangle(editor.canvas(), editor.sel().rect(), firstChar(s.RectHorzChar),
                      firstChar(s.LineVertChar), firstChar(s.RectCornerChar));
 }
 
