@@ -53,23 +53,30 @@ void Editor::setGridSelection(CellRect rect) {
     syncSelectionFields();
 }
 
+CellPos Editor::clampedToCanvas(CellPos cell) const {
+    return {std::clamp(cell.col, 0, canvas_.colCount() - 1),
+            std::clamp(cell.row, 0, canvas_.rowCount() - 1)};
+}
+
 void Editor::moveGridTo(CellPos cell, bool extend) {
-    const auto clampCol = [&](int c) { return std::clamp(c, 0, canvas_.colCount() - 1); };
-    const auto clampRow = [&](int r) { return std::clamp(r, 0, canvas_.rowCount() - 1); };
-    gridCurrent_ = {clampCol(cell.col), clampRow(cell.row)};
-    if (!extend)
-        gridAnchor_ = gridCurrent_;
-    gridAnchor_ = {clampCol(gridAnchor_.col), clampRow(gridAnchor_.row)};
-    gridSelection_ = {
-        std::min(gridAnchor_.col, gridCurrent_.col), std::min(gridAnchor_.row, gridCurrent_.row),
-        std::max(gridAnchor_.col, gridCurrent_.col), std::max(gridAnchor_.row, gridCurrent_.row)};
+    gridCurrent_ = clampedToCanvas(cell);
+    gridAnchor_ = extend ? clampedToCanvas(gridAnchor_) : gridCurrent_;
+}
+
+CellRect Editor::gridSelection() const {
+    // Derived on each read, so it stays inside a canvas that has shrunk since.
+    const CellPos anchor = clampedToCanvas(gridAnchor_);
+    const CellPos current = clampedToCanvas(gridCurrent_);
+    return {std::min(anchor.col, current.col), std::min(anchor.row, current.row),
+            std::max(anchor.col, current.col), std::max(anchor.row, current.row)};
 }
 
 void Editor::syncSelectionFields() {
-    sel_.CursorCol = sel_.SelEndCol = gridSelection_.left;
-    sel_.CursorRow = sel_.SelEndRow = gridSelection_.top;
-    sel_.SelStartCol = gridSelection_.right;
-    sel_.SelStartRow = gridSelection_.bottom;
+    const CellRect grid = gridSelection();
+    sel_.CursorCol = sel_.SelEndCol = grid.left;
+    sel_.CursorRow = sel_.SelEndRow = grid.top;
+    sel_.SelStartCol = grid.right;
+    sel_.SelStartRow = grid.bottom;
     status_.setField(StatusBar::kPositionField,
                      StatusBar::positionText(sel_.CursorCol, sel_.CursorRow));
 }
@@ -139,7 +146,6 @@ void Editor::scrollTo(int col, int row) {
 
 void Editor::Refresh() {
     canvas_.updateSizeFields();
-    moveGridTo(gridCurrent_, true); // keep the selection inside a canvas that shrank
     Zellen();
     ui_.repaintCanvas();
     progress_.EffBarOff();

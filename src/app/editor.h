@@ -131,13 +131,12 @@ public:
     // The grid's selection (inclusive), spanned by its anchor and its current cell. Setting
     // it, as a drag does, copies it into the selection fields and shows the cursor position
     // in status field 0.
-    const CellRect& gridSelection() const { return gridSelection_; }
+    CellRect gridSelection() const;
     void setGridSelection(CellRect rect);
     // The grid's own moves: a new current cell, with the anchor staying (extend) or
     // following it. Only the grid changes; the fields follow at the next key or mouse move.
     void moveGridTo(CellPos cell, bool extend);
-    const CellPos& gridAnchor() const { return gridAnchor_; }
-    const CellPos& gridCurrent() const { return gridCurrent_; }
+    CellPos gridCurrent() const { return clampedToCanvas(gridCurrent_); }
     // Copies the grid's selection into the selection fields (every key press and mouse move).
     void syncSelectionFields();
 
@@ -183,6 +182,8 @@ public:
     bool quitRequested = false;
 
 private:
+    CellPos clampedToCanvas(CellPos cell) const;
+
     Ui& ui_;
     std::filesystem::path programDir_;
     CharCanvas canvas_;
@@ -192,7 +193,6 @@ private:
     UndoRing undo_;
     TextView textView_;
     SelectionFields sel_;
-    CellRect gridSelection_;
     CellPos gridAnchor_;
     CellPos gridCurrent_;
     DocumentState document_;
