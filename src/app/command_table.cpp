@@ -15,6 +15,7 @@
 #include "formats/open_save_commands.h"
 #include "paint/manual_paint_commands.h"
 #include "paint/paint_commands.h"
+#include "platform/text_case.h"
 
 #include <algorithm>
 #include <array>
@@ -30,13 +31,6 @@ constexpr std::array<std::string_view, 11> kTopLevelMenus = {
 };
 
 constexpr std::string_view kPathSeparator = " > ";
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 bool showGridChecked(const Editor& e) {
     return e.canvas().metrics.gridLineWidth != 0;

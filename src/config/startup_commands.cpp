@@ -84,22 +84,13 @@ void readSettings(Editor& editor) {
     editor.StatusMessage(kNoIniMessage);
 }
 
-// Whether the folder exists in any spelling: on a case-sensitive file system the shipped
-// "pattern" folder must not get a "Pattern" twin.
-bool hasDirectoryNamed(const fs::path& parent, std::string_view name) {
-    std::error_code ec;
-    for (fs::directory_iterator it(parent, ec), end; !ec && it != end; it.increment(ec)) {
-        if (it->is_directory(ec) && upperCase(it->path().filename().string()) == upperCase(name))
-            return true;
-    }
-    return false;
-}
-
 void createDataDirectories(Editor& editor) {
     for (const char* name : kDataDirectories) {
         std::error_code ec;
         const fs::path dir = editor.programDir() / name;
-        if (!hasDirectoryNamed(editor.programDir(), name) && !fs::create_directories(dir, ec))
+        // A folder in another spelling counts: the shipped "pattern" gets no "Pattern" twin.
+        if (!findDirectoryIgnoringCase(editor.programDir(), name) &&
+            !fs::create_directories(dir, ec))
             editor.StatusMessage(kInternFailure2);
     }
 }

@@ -7,32 +7,12 @@ namespace glyphora {
 
 namespace {
 
-char upperChar(char ch) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-}
-
 std::size_t nameStart(std::string_view path) {
     const std::size_t separator = path.find_last_of("/\\");
     return separator == std::string_view::npos ? 0 : separator + 1;
 }
 
 } // namespace
-
-std::string upperCase(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), upperChar);
-    return out;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return upperChar(x) == upperChar(y);
-           });
-}
-
-bool containsIgnoringCase(std::string_view text, std::string_view needle) {
-    return upperCase(text).find(upperCase(needle)) != std::string::npos;
-}
 
 std::string_view fileNameOf(std::string_view path) {
     return path.substr(nameStart(path));

@@ -1,16 +1,14 @@
 #pragma once
 
+#include "platform/text_case.h"
+
 #include <string>
 #include <string_view>
 
 namespace glyphora {
 
-// Name tests as the dispatchers make them: on upper-cased byte strings, so ".htm" and
-// ".HTM" are the same, and on the whole path where a rule says "contains".
-std::string upperCase(std::string_view text);
-bool equalsIgnoringCase(std::string_view a, std::string_view b);
-// Whether the upper-cased text contains the upper-cased needle anywhere.
-bool containsIgnoringCase(std::string_view text, std::string_view needle);
+// Name tests as the dispatchers make them: on upper-cased byte strings (text_case.h), so
+// ".htm" and ".HTM" are the same, and on the whole path where a rule says "contains".
 
 // The part after the last separator ("/" or "\"), the whole text without one.
 std::string_view fileNameOf(std::string_view path);

@@ -1,5 +1,6 @@
 #include "paint/fills.h"
 
+#include "platform/text_case.h"
 #include "platform/text_file.h"
 
 #include <algorithm>
@@ -15,13 +16,6 @@ namespace {
 constexpr std::string_view kBlank = " ";
 // Pattern files are small drawings; anything larger is not one.
 constexpr std::uintmax_t kMaxPatternFileBytes = 4 * 1024 * 1024;
-
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& ch : out)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return out;
-}
 
 struct Span {
     int left;
@@ -122,15 +116,8 @@ bool tilePattern(CharCanvas& canvas, const PatternLines& pattern, std::string_vi
 }
 
 fs::path patternDirectory(const fs::path& programDir) {
-    std::error_code ec;
-    const fs::path preferred = programDir / kPatternFolder;
-    if (fs::is_directory(preferred, ec))
-        return preferred;
-    for (fs::directory_iterator it(programDir, ec), end; !ec && it != end; it.increment(ec)) {
-        if (lowerAscii(it->path().filename().string()) == kPatternFolder && it->is_directory(ec))
-            return it->path();
-    }
-    return preferred;
+    return findDirectoryIgnoringCase(programDir, kPatternFolder)
+        .value_or(programDir / kPatternFolder);
 }
 
 std::vector<std::string> listPatternFiles(const fs::path& directory) {
@@ -138,7 +125,7 @@ std::vector<std::string> listPatternFiles(const fs::path& directory) {
     std::error_code ec;
     for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (lowerAscii(it->path().extension().string()) == kPatternExtension &&
+        if (equalsIgnoringCase(it->path().extension().string(), kPatternExtension) &&
             it->is_regular_file(ec))
             names.push_back(name);
     }

@@ -1,5 +1,7 @@
 #include "platform/headless_ui.h"
 
+#include "platform/text_case.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -10,13 +12,6 @@ namespace glyphora {
 namespace {
 
 constexpr const char* kCancel = "cancel";
-
-std::string lower(std::string_view text) {
-    std::string out(text);
-    for (char& ch : out)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return out;
-}
 
 bool isHexColor(std::string_view text) {
     if (text.size() != 6)
@@ -66,14 +61,14 @@ std::optional<TextFont> parseFont(std::string_view answer, TextFont font) {
     font.size = *parseInt(words[sizeAt]);
     font.bold = font.italic = font.underline = font.strikeOut = false;
     for (std::size_t i = sizeAt + 1; i < words.size(); ++i) {
-        const std::string word = lower(words[i]);
-        if (word == "bold")
+        const std::string& word = words[i];
+        if (equalsIgnoringCase(word, "bold"))
             font.bold = true;
-        else if (word == "italic")
+        else if (equalsIgnoringCase(word, "italic"))
             font.italic = true;
-        else if (word == "underline")
+        else if (equalsIgnoringCase(word, "underline"))
             font.underline = true;
-        else if (word == "strikeout")
+        else if (equalsIgnoringCase(word, "strikeout"))
             font.strikeOut = true;
         else if (isHexColor(word))
             font.color = hexToColor(word);
@@ -116,15 +111,15 @@ Answer HeadlessUi::confirm(std::string_view text, Buttons buttons) {
     const std::optional<std::string> answer = take(dialog);
     if (!answer)
         return closed;
-    const std::string word = lower(*answer);
+    const std::string& word = *answer;
     Answer result = closed;
-    if (word == "yes")
+    if (equalsIgnoringCase(word, "yes"))
         result = Answer::Yes;
-    else if (word == "no")
+    else if (equalsIgnoringCase(word, "no"))
         result = Answer::No;
-    else if (word == "abort" && buttons != Buttons::YesNo)
+    else if (equalsIgnoringCase(word, "abort") && buttons != Buttons::YesNo)
         result = Answer::Abort;
-    else if (word == "all" && buttons == Buttons::YesNoAbortAll)
+    else if (equalsIgnoringCase(word, "all") && buttons == Buttons::YesNoAbortAll)
         result = Answer::All;
     static constexpr const char* kNames[] = {"yes", "no", "abort", "all"};
     note(dialog + " -> " + kNames[static_cast<int>(result)]);
