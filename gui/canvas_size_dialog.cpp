@@ -18,7 +18,7 @@ namespace glyphora {
 namespace {
 
 int initialValue(const std::string& text) {
-    const std::optional<long long> value = parseWholeNumber(text);
+    const std::optional<long long> value = parseInteger<long long>(text);
     return value && *value >= 1 && *value <= INT32_MAX ? static_cast<int>(*value) : 1;
 }
 

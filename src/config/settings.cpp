@@ -1,5 +1,7 @@
 #include "config/settings.h"
 
+#include "platform/text_numbers.h"
+
 #include <array>
 #include <charconv>
 #include <system_error>
@@ -54,16 +56,6 @@ const std::array kFields = {
 
 #undef GLY_FIELD
 
-bool isHex(std::string_view v) {
-    if (v.size() != 6)
-        return false;
-    for (const char ch : v) {
-        if (!std::isxdigit(static_cast<unsigned char>(ch)))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 std::span<const SettingField> settingFields() {
@@ -89,12 +81,10 @@ std::string setSettingFromText(Settings& settings, const SettingField& field,
             return {};
         }
         std::string operator()(int Settings::*member) const {
-            int parsed = 0;
-            const auto [end, ec] =
-                std::from_chars(value.data(), value.data() + value.size(), parsed);
-            if (ec != std::errc() || end != value.data() + value.size())
+            const std::optional<int> parsed = parseInteger<int>(value);
+            if (!parsed)
                 return "not an integer: " + std::string(value);
-            s.*member = parsed;
+            s.*member = *parsed;
             return {};
         }
         std::string operator()(bool Settings::*member) const {
@@ -108,7 +98,7 @@ std::string setSettingFromText(Settings& settings, const SettingField& field,
             return {};
         }
         std::string operator()(Color Settings::*member) const {
-            if (!isHex(value))
+            if (!isColorText(value))
                 return "expected RRGGBB: " + std::string(value);
             s.*member = hexToColor(value);
             return {};

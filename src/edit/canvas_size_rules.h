@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/text_numbers.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,8 +18,5 @@ struct SizeFields {
 // back to that field's initial value; with the ratio locked and a value of at least 1, the
 // other field follows as round(value / initialThis x initialOther), halves to even.
 SizeFields editSizeField(std::string_view text, int initialThis, int initialOther, bool locked);
-
-// A whole decimal number, or nothing.
-std::optional<long long> parseWholeNumber(std::string_view text);
 
 } // namespace glyphora

@@ -63,8 +63,8 @@ enum class SizeError { None, NotInteger, TooLarge };
 
 // Two whole numbers; values below 1 give 1, as the canvas does.
 SizeError parseCanvasSize(const CanvasSizeReply& reply, CanvasSize& size) {
-    const std::optional<long long> cols = parseWholeNumber(reply.width);
-    const std::optional<long long> rows = parseWholeNumber(reply.height);
+    const std::optional<long long> cols = parseInteger<long long>(reply.width);
+    const std::optional<long long> rows = parseInteger<long long>(reply.height);
     if (!cols || !rows)
         return SizeError::NotInteger;
     const long long c = std::max(*cols, 1LL);

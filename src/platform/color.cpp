@@ -1,5 +1,6 @@
 #include "platform/color.h"
 
+#include <cctype>
 namespace glyphora {
 
 namespace {
@@ -32,6 +33,16 @@ std::string colorToHex(Color c) {
         out[2 * i + 1] = kHexDigits[channels[i] & 0xF];
     }
     return out;
+}
+
+bool isColorText(std::string_view text) {
+    if (text.size() != 6)
+        return false;
+    for (const char ch : text) {
+        if (!std::isxdigit(static_cast<unsigned char>(ch)))
+            return false;
+    }
+    return true;
 }
 
 Color hexToColor(std::string_view text) {

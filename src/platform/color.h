@@ -32,4 +32,7 @@ std::string colorToHex(Color c);
 // not a hex digit counts as 0; missing characters count as 0 too.
 Color hexToColor(std::string_view text);
 
+// Whether the text is exactly six hex digits, as a colour answer or setting must be.
+bool isColorText(std::string_view text);
+
 } // namespace glyphora

@@ -1,6 +1,7 @@
 #include "platform/headless_ui.h"
 
 #include "platform/text_case.h"
+#include "platform/text_numbers.h"
 
 #include <cctype>
 #include <charconv>
@@ -12,24 +13,6 @@ namespace glyphora {
 namespace {
 
 constexpr const char* kCancel = "cancel";
-
-bool isHexColor(std::string_view text) {
-    if (text.size() != 6)
-        return false;
-    for (const char ch : text) {
-        if (!std::isxdigit(static_cast<unsigned char>(ch)))
-            return false;
-    }
-    return true;
-}
-
-std::optional<int> parseInt(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 std::string describeFont(const TextFont& font) {
     std::string text = font.name + " " + std::to_string(font.size);
@@ -51,14 +34,14 @@ std::optional<TextFont> parseFont(std::string_view answer, TextFont font) {
     for (std::string word; in >> word;)
         words.push_back(word);
     std::size_t sizeAt = 0;
-    while (sizeAt < words.size() && !parseInt(words[sizeAt]))
+    while (sizeAt < words.size() && !parseInteger<int>(words[sizeAt]))
         ++sizeAt;
     if (sizeAt == 0 || sizeAt == words.size())
         return std::nullopt;
     font.name = words[0];
     for (std::size_t i = 1; i < sizeAt; ++i)
         font.name += " " + words[i];
-    font.size = *parseInt(words[sizeAt]);
+    font.size = *parseInteger<int>(words[sizeAt]);
     font.bold = font.italic = font.underline = font.strikeOut = false;
     for (std::size_t i = sizeAt + 1; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -70,7 +53,7 @@ std::optional<TextFont> parseFont(std::string_view answer, TextFont font) {
             font.underline = true;
         else if (equalsIgnoringCase(word, "strikeout"))
             font.strikeOut = true;
-        else if (isHexColor(word))
+        else if (isColorText(word))
             font.color = hexToColor(word);
         else
             return std::nullopt;
@@ -168,7 +151,7 @@ std::optional<Color> HeadlessUi::answerColor(const std::string& dialog, Color in
         note(dialog + " -> " + colorToHex(initial));
         return initial;
     }
-    if (!isHexColor(*answer)) {
+    if (!isColorText(*answer)) {
         note(dialog + " -> cancel");
         return std::nullopt;
     }
@@ -220,7 +203,7 @@ std::optional<SaveBrowserReply> HeadlessUi::saveBrowser(const SaveBrowserRequest
         return std::nullopt;
     const std::size_t blank = answer->find(' ');
     const std::optional<int> code =
-        blank == std::string::npos ? std::nullopt : parseInt(answer->substr(0, blank));
+        blank == std::string::npos ? std::nullopt : parseInteger<int>(answer->substr(0, blank));
     const std::size_t pathStart =
         blank == std::string::npos ? std::string::npos : answer->find_first_not_of(' ', blank);
     if (!code || pathStart == std::string::npos) {

@@ -2,8 +2,8 @@
 
 #include "platform/cell_rect.h"
 #include "platform/color.h"
-#include "platform/text_font.h"
 #include "platform/progress.h"
+#include "platform/text_font.h"
 
 #include <functional>
 #include <optional>
