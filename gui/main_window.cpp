@@ -96,7 +96,7 @@ MainWindow::MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands,
     setCentralWidget(workArea);
 
     progress_ = new ProgressWidget(this);
-    connect(canvasView_, &CanvasView::edited, this, &MainWindow::sync);
+    connect(canvasView_, &CanvasView::edited, this, &MainWindow::syncCanvas);
     connect(canvasView_, &CanvasView::contextMenuWanted, this,
             [this](QPoint at) { canvasPopup_->popup(at); });
 
@@ -395,9 +395,17 @@ void MainWindow::applyWindowSwitches() {
     }
 }
 
+void MainWindow::syncCanvas() {
+    canvasView_->canvasChanged();
+    for (int i = 0; i < StatusBar::kFieldCount; ++i)
+        showStatusField(i);
+}
+
 void MainWindow::sync() {
     setWindowTitle(fromBytes(editor_.document().caption));
-    textEdit_->setFont(toQFont(editor_.canvas().font()));
+    const QFont font = toQFont(editor_.canvas().font());
+    if (textEdit_->font() != font)
+        textEdit_->setFont(font); // relays the whole text out, so only on a change
     if (editor_.textView().visible) {
         showTextViewLines();
         stack_->setCurrentWidget(textEdit_);
@@ -405,9 +413,7 @@ void MainWindow::sync() {
         textViewShown_ = false;
         stack_->setCurrentWidget(canvasView_);
     }
-    canvasView_->canvasChanged();
-    for (int i = 0; i < StatusBar::kFieldCount; ++i)
-        showStatusField(i);
+    syncCanvas();
     progress_->showView(editor_.progress().view());
     applyWindowSwitches();
     colorBar_->sync();

@@ -50,6 +50,9 @@ public:
     void runCommand(const CommandRow& row);
     // Brings every widget in line with the Editor's state.
     void sync();
+    // After keys and mouse on the canvas, which change only the canvas and the status bar:
+    // the cheap part of sync, for every cell the mouse moves over.
+    void syncCanvas();
 
     CanvasView* canvasView() const { return canvasView_; }
     QPlainTextEdit* textView() const { return textEdit_; }
