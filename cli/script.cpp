@@ -378,6 +378,7 @@ int ScriptRunner::runMouse(std::string_view directive, std::string_view args) {
     if (directive == "move")
         return kScriptOk;
     canvasMousePress(e, cell, button, mods);
+    canvasMouseRelease(e);
     if (directive == "dblclick")
         Grid1DblClick(e);
     return kScriptOk;

@@ -172,6 +172,13 @@ void CanvasView::mouseMoveEvent(QMouseEvent* event) {
     emit edited();
 }
 
+void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        canvasMouseRelease(editor_);
+        emit edited();
+    }
+}
+
 void CanvasView::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double click, then the double click itself.
     mousePressEvent(event);

@@ -388,7 +388,10 @@ const CommandRow* CommandTable::findByShortcut(std::string_view shortcut) const 
 CommandTable::RunResult CommandTable::run(Editor& editor, const CommandRow& row) {
     if (!row.run || !row.isEnabled(editor))
         return RunResult::Disabled;
+    // A command acts on the highlighted rectangle, however the grid came to it.
+    editor.syncSelectionFields();
     row.run(editor);
+    editor.keepSelectionInCanvas();
     return RunResult::Ran;
 }
 

@@ -81,6 +81,31 @@ void Editor::syncSelectionFields() {
                      StatusBar::positionText(sel_.CursorCol, sel_.CursorRow));
 }
 
+void Editor::keepSelectionInCanvas() {
+    const auto inside = [this](int col, int row) { return canvas_.contains(col, row); };
+    const bool fieldsInside = inside(sel_.CursorCol, sel_.CursorRow) &&
+                              inside(sel_.SelEndCol, sel_.SelEndRow) &&
+                              inside(sel_.SelStartCol, sel_.SelStartRow) &&
+                              inside(sel_.SelLeft, sel_.SelTop) &&
+                              inside(sel_.SelRight, sel_.SelBottom);
+    const bool gridInside = inside(gridAnchor_.col, gridAnchor_.row) &&
+                            inside(gridCurrent_.col, gridCurrent_.row);
+    if (!fieldsInside || !gridInside) {
+        setGridSelection(gridSelection());
+        const CellRect grid = gridSelection();
+        sel_.SelLeft = grid.left;
+        sel_.SelTop = grid.top;
+        sel_.SelRight = grid.right;
+        sel_.SelBottom = grid.bottom;
+    }
+    const CellPos previewCell = clampedToCanvas({preview.col, preview.row});
+    preview.col = previewCell.col;
+    preview.row = previewCell.row;
+    const CellPos firstVisible = clampedToCanvas({firstVisibleCol, firstVisibleRow});
+    firstVisibleCol = firstVisible.col;
+    firstVisibleRow = firstVisible.row;
+}
+
 void Editor::rang() {
     if (!suspendSnapshots)
         grid1Togrid2();

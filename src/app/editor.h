@@ -137,8 +137,12 @@ public:
     // following it. Only the grid changes; the fields follow at the next key or mouse move.
     void moveGridTo(CellPos cell, bool extend);
     CellPos gridCurrent() const { return clampedToCanvas(gridCurrent_); }
-    // Copies the grid's selection into the selection fields (every key press and mouse move).
+    // Copies the grid's selection into the selection fields (every key press, mouse press,
+    // mouse move and before every command), so a command acts on what is highlighted.
     void syncSelectionFields();
+    // After the canvas shrank (undo, the text view, opening a file): the grid, the fields,
+    // the paste preview and the first visible cell are brought back inside the canvas.
+    void keepSelectionInCanvas();
 
     // Normalises the selection before a command, taking an undo snapshot first unless
     // snapshots are suspended.

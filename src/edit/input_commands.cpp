@@ -80,10 +80,15 @@ void canvasArrowKey(Editor& editor, int dCol, int dRow, bool shift) {
 
 void canvasMousePress(Editor& editor, CellPos cell, MouseButton button, Modifiers mods) {
     if (button == MouseButton::Left) {
-        Grid1SelectCell(editor, cell);
         editor.moveGridTo(cell, mods.shift);
+        // The fields take the highlighted rectangle at once, not at the next mouse move.
+        editor.syncSelectionFields();
     }
     Grid1MouseDown(editor, button, mods);
+}
+
+void canvasMouseRelease(Editor& editor) {
+    editor.syncSelectionFields();
 }
 
 void Grid1MouseDown(Editor& editor, MouseButton button, Modifiers mods) {

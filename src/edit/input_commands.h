@@ -22,6 +22,8 @@ void canvasArrowKey(Editor& editor, int dCol, int dRow, bool shift);
 // the preview clicks and the Ctrl+click block of the clipboard's size.
 void canvasMousePress(Editor& editor, CellPos cell, MouseButton button, Modifiers mods);
 void Grid1MouseDown(Editor& editor, MouseButton button, Modifiers mods);
+// The mouse button released: the fields take the grid's selection as the drag left it.
+void canvasMouseRelease(Editor& editor);
 // The mouse over a cell (which may lie beyond the canvas): with the left button held it
 // drags the selection; the fields follow the grid; with Shift held the manual painting
 // switches paint the cell; a running paste preview follows the pointer.

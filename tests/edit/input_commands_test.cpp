@@ -1,3 +1,4 @@
+#include "app/command_table.h"
 #include "edit/input_commands.h"
 #include "editor_fixture.h"
 #include "paint/canvas_picture.h"
@@ -58,16 +59,68 @@ TEST_F(Input, TypingWithManualColourAndDoubleClicksColourWhatTheModeAllows) {
     EXPECT_EQ(editor.canvas().background(2, 2), 0x00FF00u);
 }
 
-TEST_F(Input, ClickingSetsTheCursorAtOnceAndTheOtherCornerFromThePreviousSelection) {
-    editor.setGridSelection({2, 2, 6, 5});
-    canvasMousePress(editor, {10, 12}, MouseButton::Left, {});
-    EXPECT_EQ(editor.sel().CursorCol, 10);
-    EXPECT_EQ(editor.sel().SelEndRow, 12);
-    EXPECT_EQ(editor.sel().SelStartCol, 6); // until the next move or key
-    EXPECT_EQ(editor.sel().SelStartRow, 5);
-    EXPECT_EQ(editor.status().field(0), "Pos.: X=11 Y=13");
-    canvasMouseMove(editor, {10, 12}, false, {});
-    EXPECT_EQ(editor.gridSelection(), (CellRect{10, 12, 10, 12}));
+TEST_F(Input, CommandsActOnTheHighlightedCellsHoweverTheyWereSelected) {
+    const CommandTable table;
+    const auto press = [&](std::string_view key) {
+        CommandTable::run(editor, *table.findByShortcut(key));
+    };
+    editor.canvas().setSize(5, 3);
+    put(0, 0, "abcde");
+    put(0, 1, "fghij");
+    put(0, 2, "klmno");
+    click(0, 0);
+    // A press without a later move: the fields take the cell at once.
+    canvasMousePress(editor, {3, 2}, MouseButton::Left, {});
+    EXPECT_EQ(editor.sel().SelStartCol, 3);
+    EXPECT_EQ(editor.status().field(0), "Pos.: X=4 Y=3");
+    press("Del");
+    EXPECT_EQ(row(0) + "|" + row(2), "abcde|klm o");
+    EXPECT_EQ(editor.status().field(3), "Selection set to 1x1");
+
+    // Shift+arrows, then a shortcut without any key-down in between.
+    click(2, 0);
+    canvasArrowKey(editor, 1, 0, true);
+    canvasArrowKey(editor, 1, 0, true);
+    press("Ctrl+C");
+    EXPECT_EQ(editor.textClip.ClipLastCol, 2);
+    EXPECT_EQ(std::string(editor.textClip.at(0, 0)), "c");
+
+    // A selection dragged past the last cell and released.
+    click(0, 0);
+    canvasMouseMove(editor, {9, 9}, true, {});
+    canvasMouseRelease(editor);
+    EXPECT_EQ(editor.sel().SelStartCol, 4);
+    EXPECT_EQ(editor.sel().SelStartRow, 2);
+}
+
+TEST_F(Input, TheCursorAndSelectionStayInsideACanvasThatShrank) {
+    const CommandTable table;
+    editor.settings().EnableUndo = true;
+    editor.canvas().setSize(10, 10);
+    editor.canvas().clearTexts();
+    CommandTable::run(editor, *table.findById("DeleteBlock")); // the 10 x 10 snapshot
+    editor.canvas().setSize(80, 50);
+    click(70, 40);
+    canvasMouseMove(editor, {75, 45}, true, {});
+    editor.preview.col = 75;
+    CommandTable::run(editor, *table.findByShortcut("Ctrl+Z"));
+    ASSERT_EQ(editor.canvas().colCount(), 10);
+    const SelectionFields& sel = editor.sel();
+    for (const int v : {sel.CursorCol, sel.CursorRow, sel.SelStartCol, sel.SelStartRow,
+                        sel.SelLeft, sel.SelTop, sel.SelRight, sel.SelBottom,
+                        editor.preview.col, editor.firstVisibleCol})
+        EXPECT_LE(v, 9);
+
+    // The text view coming back with fewer lines.
+    click(9, 9);
+    CommandTable::run(editor, *table.findById("ToggleTextView"));
+    editor.textView().lines = {"ab"};
+    CommandTable::run(editor, *table.findById("ToggleTextView"));
+    ASSERT_EQ(editor.canvas().rowCount(), 1);
+    EXPECT_EQ(editor.sel().CursorRow, 0);
+    CommandTable::run(editor, *table.findByShortcut("Ctrl+C"));
+    EXPECT_EQ(editor.textClip.ClipLastRow, 0);
+    EXPECT_GE(editor.textClip.ClipLastCol, 0);
 }
 
 TEST_F(Input, DraggingShiftClickAndShiftArrowsStretchTheSelection) {
