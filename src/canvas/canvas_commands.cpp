@@ -24,9 +24,10 @@ void ChooseFont(Editor& editor) {
         return;
     TextFont font = *chosen;
     font.size = std::clamp(font.size, Editor::kMinFontSize, Editor::kMaxFontSize);
-    // Every cell keeps the foreground it shows now, before the default colour changes.
-    editor.canvas().giveEveryCellOwnFont();
+    // The default takes the chosen font and colour first; then every cell gets the new font
+    // with the foreground it shows now, so all cells keep following one rule.
     editor.canvas().setFont(font);
+    editor.canvas().giveEveryCellOwnFont();
     editor.Zellen();
     editor.ui().repaintCanvas();
 }

@@ -75,7 +75,10 @@ TEST_F(CanvasCommands, FontDialogAppliesAClampedFontAndKeepsCellColours) {
     EXPECT_TRUE(font.italic);
     EXPECT_EQ(font.color, 0x00FF00u);
     EXPECT_EQ(editor.canvas().foreground(1, 1), 0x0000FFu);
-    EXPECT_EQ(editor.canvas().foreground(0, 0), kBlack); // what it showed before
+    // Cells that followed the default show the new colour, as do cells the canvas grows.
+    EXPECT_EQ(editor.canvas().foreground(0, 0), 0x00FF00u);
+    editor.canvas().setSize(editor.canvas().colCount() + 1, editor.canvas().rowCount());
+    EXPECT_EQ(editor.canvas().foreground(editor.canvas().colCount() - 1, 0), 0x00FF00u);
     EXPECT_EQ(editor.canvas().metrics.colWidth, 24 + 2);
 
     ui.queueAnswer("cancel");
