@@ -66,6 +66,7 @@ void LoadQuickDocument(Editor& editor) {
 }
 
 OpenBranchResult readGlfDocument(Editor& editor, const std::filesystem::path& file) {
+    beginDocumentChange(editor);
     if (loadMarc(editor, file))
         return {};
     // loadMarc has said so; a file that did not load must not become the document's file,

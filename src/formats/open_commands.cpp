@@ -21,19 +21,28 @@ namespace {
 
 constexpr const char* kOpenTitle = "Open";
 constexpr const char* kCannotRead = "Couldn`t read file.";
+constexpr const char* kTooLarge = "ERROR: Canvas size too large.";
 constexpr const char* kNewDocumentCaption = "NoName";
 constexpr const char* kImportedPrefix = "gl_";
+
+// A document read as plain text is shown in Plain mode. Leaving a coloured mode asks, as the
+// mode switch does; "No" cancels the open.
+bool leaveColorsForPlainText(Editor& editor) {
+    return enterColorMode(editor, ColorMode::Plain, true);
+}
 
 // ".GLG": the grid text, read onto an emptied canvas so the document is the file's size
 // and nothing of the previous document stays around it.
 OpenBranchResult readGridDocument(Editor& editor, const fs::path& file) {
-    enterColorMode(editor, ColorMode::Plain, false);
     std::string bytes;
     if (!readFileBytes(file, bytes))
         return {OpenOutcome::Failed};
     const GridExtent extent = measureGridBytes(bytes);
     if (!CharCanvas::sizeFits(extent.cols, extent.rows))
-        return {OpenOutcome::Failed};
+        return {OpenOutcome::TooLarge};
+    if (!leaveColorsForPlainText(editor))
+        return {OpenOutcome::Stopped};
+    beginDocumentChange(editor);
     CharCanvas& canvas = editor.canvas();
     canvas.setSize(1, 1);
     canvas.clearTexts();
@@ -43,14 +52,16 @@ OpenBranchResult readGridDocument(Editor& editor, const fs::path& file) {
 
 // Any other file: its lines, one byte per cell, in the default colours.
 OpenBranchResult readTextDocument(Editor& editor, const fs::path& file) {
-    const std::optional<TextLines> lines = readTextFileLines(file);
-    if (!lines)
-        return {OpenOutcome::Failed};
-    enterColorMode(editor, ColorMode::Plain, false);
+    const TextFileLines read = readTextFileLines(file);
+    if (!read.lines)
+        return {read.tooLarge ? OpenOutcome::TooLarge : OpenOutcome::Failed};
+    if (!leaveColorsForPlainText(editor))
+        return {OpenOutcome::Stopped};
+    beginDocumentChange(editor);
     CharCanvas& canvas = editor.canvas();
     canvas.removeAllOwnFonts();
     canvas.removeAllOwnBrushes();
-    TextToGrid(*lines, canvas);
+    TextToGrid(*read.lines, canvas);
     return {};
 }
 
@@ -78,6 +89,10 @@ OpenBranchResult readDocument(Editor& editor, const fs::path& file, const std::s
 }
 
 } // namespace
+
+void beginDocumentChange(Editor& editor) {
+    editor.grid1Togrid2();
+}
 
 std::span<const OpenBranch> openBranches() {
     return kOpenBranches;
@@ -140,19 +155,19 @@ void Myopen(Editor& editor) {
 
     if (editor.textView().visible)
         ToggleTextView(editor);
-    editor.grid1Togrid2();
 
     const OpenBranchResult result = readDocument(editor, name, upper);
     if (result.outcome == OpenOutcome::Stopped)
         return;
-    if (result.outcome == OpenOutcome::Failed) {
+    if (result.outcome == OpenOutcome::Failed || result.outcome == OpenOutcome::TooLarge) {
         editor.ui().beep();
-        editor.ui().message(kCannotRead);
+        editor.ui().message(result.outcome == OpenOutcome::TooLarge ? kTooLarge : kCannotRead);
         doc.CurrentFileName = std::string(kNoFile);
         doc.SaveEnabled = false;
         return;
     }
     editor.canvas().updateSizeFields();
+    editor.keepSelectionInCanvas();
 
     const std::string fileName(fileNameOf(name));
     const bool picture = upper.find(".BMP") != std::string::npos;

@@ -67,12 +67,17 @@ int OpenTypeCode(std::string_view path, bool htmlImported);
 // ---- Plugging in readers and writers -------------------------------------------------
 
 // What a reader of Myopen reports. Stopped: the reader ended the open itself (a cancelled
-// choice dialog, or a failure it reported): nothing further happens.
-enum class OpenOutcome { Read, Stopped, Failed };
+// choice dialog or question, or a failure it reported): nothing further happens. TooLarge:
+// the file could never fit on a canvas. A reader reads its file before it changes anything
+// and takes the undo snapshot (beginDocumentChange) just before the canvas changes, so a
+// file that cannot be read or an open the user cancels leaves the document as it was.
+enum class OpenOutcome { Read, Stopped, Failed, TooLarge };
 struct OpenBranchResult {
     OpenOutcome outcome = OpenOutcome::Read;
     bool htmlImported = false; // the page was interpreted, not shown as source
 };
+// The undo snapshot a reader takes once its file is read and the canvas is about to change.
+void beginDocumentChange(Editor& editor);
 using OpenReader = OpenBranchResult (*)(Editor&, const std::filesystem::path&);
 // Myopen takes the first branch whose marker the upper-cased path contains; a branch whose
 // reader is not there yet reads the file as text.

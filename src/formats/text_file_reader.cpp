@@ -22,18 +22,20 @@ bool textFitsCanvas(const TextLines& lines) {
                                 static_cast<long long>(std::max<std::size_t>(lines.size(), 1)));
 }
 
-std::optional<TextLines> readTextFileLines(const std::filesystem::path& file) {
+TextFileLines readTextFileLines(const std::filesystem::path& file) {
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(file, ec);
-    if (ec || size > kMaxTextFileBytes)
-        return std::nullopt;
+    if (ec)
+        return {};
+    if (size > kMaxTextFileBytes)
+        return {std::nullopt, true};
     std::string bytes;
     if (!readFileBytes(file, bytes))
-        return std::nullopt;
+        return {};
     TextLines lines = splitTextLines(bytes);
     if (!textFitsCanvas(lines))
-        return std::nullopt;
-    return lines;
+        return {std::nullopt, true};
+    return {std::move(lines)};
 }
 
 } // namespace glyphora

@@ -12,9 +12,14 @@ namespace glyphora {
 // Whether the lines fit on a canvas (longest line by line count).
 bool textFitsCanvas(const TextLines& lines);
 
-// The file's lines, or nothing when it cannot be read or could never fit on a canvas:
-// a canvas holds at most CharCanvas::kMaxCells cells, and every three bytes of a text
-// yield at least one cell, so a larger file is refused before it is read.
-std::optional<TextLines> readTextFileLines(const std::filesystem::path& file);
+// A text file read as lines, or why it was not: it cannot be read, or its lines could
+// never fit on a canvas (at most CharCanvas::kMaxCells cells, longest line by line count).
+struct TextFileLines {
+    std::optional<TextLines> lines;
+    bool tooLarge = false;
+};
+// Every three bytes of a text yield at least one cell, so a file larger than that is
+// refused before it is read.
+TextFileLines readTextFileLines(const std::filesystem::path& file);
 
 } // namespace glyphora

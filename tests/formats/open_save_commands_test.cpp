@@ -205,6 +205,7 @@ TEST_F(OpenSave, OpeningTextNamesTheDocumentAfterTheFile) {
     editor.canvas().SetColorCell(0, 0, rgb(1, 2, 3));
     editor.document().SaveFormat = 8;
     ui.queueAnswer(file.string());
+    ui.queueAnswer("yes"); // "This will delete all colors. Continue?"
     OpenCommand(editor);
     EXPECT_TRUE(saw("open: " + std::string(kOpenFilter) + " -> " + file.string()));
     EXPECT_EQ(editor.canvas().rowCount(), 4);
@@ -237,6 +238,7 @@ TEST_F(OpenSave, GridFilesTakeTheirOwnSizeAndPathsAreTestedWhole) {
     test::writeBytes(dir / "g.glg", "a\x07"
                                     "b\x07\x07\r\n");
     editor.setColorMode(ColorMode::Ansi);
+    ui.queueAnswer("yes");
     open(dir / "g.glg");
     EXPECT_EQ(editor.colorMode(), ColorMode::Plain);
     EXPECT_EQ(editor.canvas().rowCount(), 1);
@@ -286,6 +288,51 @@ TEST_F(OpenSave, UnreadableOrDamagedFilesAreReportedOnceAndLeaveNoDocumentFile) 
     }
     EXPECT_EQ(editor.document().ReopenList.size(), 1u);
     EXPECT_EQ(test::readBytes(dir / "bad.glf"), "raw");
+}
+
+TEST_F(OpenSave, AColouredDocumentIsReadFirstThenAskedBeforeItLosesItsColours) {
+    editor.settings().EnableUndo = true;
+    editor.setColorMode(ColorMode::FullColored);
+    editor.canvas().SetColorCell(0, 0, rgb(1, 2, 3));
+    test::writeBytes(dir / "t.txt", "new");
+    test::writeBytes(dir / "g.glg", "a\x07\r\n");
+    const auto unchanged = [&](const char* what) {
+        EXPECT_EQ(editor.colorMode(), ColorMode::FullColored) << what;
+        EXPECT_EQ(editor.canvas().background(0, 0), rgb(1, 2, 3)) << what;
+        EXPECT_EQ(editor.canvas().colCount(), 80) << what;
+        EXPECT_EQ(editor.document().caption, "NoName.txt") << what;
+        EXPECT_TRUE(editor.document().ReopenList.empty()) << what;
+        EXPECT_EQ(editor.undoRing().count(), 0) << what;
+    };
+    // A stale entry: nothing is asked and nothing but the file name changes.
+    open(dir / "gone.glg");
+    EXPECT_EQ(count(kCannotRead), 1);
+    unchanged("missing grid file");
+    // "No" cancels the open as a dialog's Cancel does, without a further message.
+    for (const char* name : {"t.txt", "g.glg"}) {
+        ui.queueAnswer("no");
+        open(dir / name);
+        EXPECT_TRUE(saw("confirm: This will delete all colors. Continue? -> no"));
+        EXPECT_EQ(count(kCannotRead), 1);
+        unchanged(name);
+    }
+    ui.queueAnswer("yes");
+    open(dir / "t.txt");
+    EXPECT_EQ(editor.colorMode(), ColorMode::Plain);
+    EXPECT_EQ(row(0), "new");
+    EXPECT_EQ(editor.undoRing().count(), 1);
+}
+
+TEST_F(OpenSave, TextTooLargeForAnyCanvasIsSaidSoAndChangesNothing) {
+    std::string wide(100000, 'x');
+    for (int i = 0; i < 700; ++i)
+        wide += "\nab";
+    test::writeBytes(dir / "wide.txt", wide);
+    open(dir / "wide.txt");
+    EXPECT_TRUE(saw("beep"));
+    EXPECT_TRUE(saw("message: ERROR: Canvas size too large."));
+    EXPECT_EQ(count(kCannotRead), 0);
+    EXPECT_EQ(editor.canvas().colCount(), 80);
 }
 
 TEST_F(OpenSave, ReopeningKeepsOneEntryPerFileIgnoringCase) {

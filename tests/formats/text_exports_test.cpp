@@ -103,8 +103,17 @@ TEST(RichText, OneColourPerCharacterInTheCanvasFont) {
 TEST(TextFileReader, ReadsLinesAndRefusesWhatCannotFit) {
     test::TempDir dir;
     test::writeBytes(dir / "t.txt", std::string("x\0\ty\n", 5) + "z");
-    EXPECT_EQ(readTextFileLines(dir / "t.txt"), (TextLines{std::string("x\0\ty", 4), "z"}));
-    EXPECT_FALSE(readTextFileLines(dir / "missing.txt"));
+    EXPECT_EQ(readTextFileLines(dir / "t.txt").lines,
+              (TextLines{std::string("x\0\ty", 4), "z"}));
+    const TextFileLines missing = readTextFileLines(dir / "missing.txt");
+    EXPECT_FALSE(missing.lines || missing.tooLarge);
+    // 102 KB whose longest line by its line count exceeds the canvas: too large, not unreadable.
+    std::string wide(100000, 'x');
+    for (int i = 0; i < 700; ++i)
+        wide += "\nab";
+    test::writeBytes(dir / "wide.txt", wide);
+    const TextFileLines tooWide = readTextFileLines(dir / "wide.txt");
+    EXPECT_TRUE(!tooWide.lines && tooWide.tooLarge);
     // One line too long for any canvas is refused from its size alone.
     EXPECT_FALSE(textFitsCanvas({std::string(CharCanvas::kMaxCells + 1, 'x')}));
     EXPECT_TRUE(textFitsCanvas({}));
