@@ -87,44 +87,23 @@ SettingsReadResult parse(const std::vector<std::string>& lines, const Settings& 
     return parseSettingsText(joinLines(lines), base, kAll, kAll);
 }
 
-TEST(SettingsFile, WritesTheFixedLayoutWithCrLfAndTheHistoryOldestFirst) {
+TEST(SettingsFile, WritesTheFixedLayoutWithCrLfAndReadsItBack) {
     Settings s;
     s.WorkingDirectory = "/work/dir";
     EXPECT_EQ(settingsFileText(s), joinLines(defaultLines()));
 
-    s.StayOnTop = true;
+    s.ExternalProgram = "C:\\x:y"; // a value may itself hold colons
     s.ColorMode = ColorMode::Ansi;
     s.MainFontColor = 0xA0A8A0;
     s.MainGridColor = rgb(0, 0, 0x80);
-    for (int i = 0; i < 12; ++i) // newest first; only the first ten are written
+    s.PastePreview = false;
+    for (int i = 0; i < 12; ++i) // newest first; only the first ten are written, oldest first
         s.History.push_back("/h/" + std::to_string(i));
     std::vector<std::string> lines =
-        edited({{15, "4"}, {17, "A0A8A0"}, {18, "000080"}, {31, "Y (ignored)"}});
+        edited({{4, "C:\\x:y"}, {15, "4"}, {17, "A0A8A0"}, {18, "000080"}, {33, "N"}});
     for (int i = 9; i >= 0; --i)
         lines.push_back("/h/" + std::to_string(i));
     EXPECT_EQ(settingsFileText(s), joinLines(lines));
-}
-
-TEST(SettingsFile, ReadsBackWhatItWrote) {
-    // Every value differs from a fresh program's, so a field left unread shows. The texts
-    // go to line 1 and lines 4 to 18; a value may itself hold colons.
-    const char* texts[] = {"/w",     "C:\\Programs\\edit.exe",
-                           "l.dat",  "i.dat",
-                           "b.dat",  "h.dat",
-                           "v.dat",  "3",
-                           "12",     "100",
-                           "50",     "20",
-                           "3",      "Liberation Mono",
-                           "010203", "ABCDEF"};
-    std::vector<std::pair<int, std::string>> values = {{36, "@"}, {44, "!"}, {47, "."}, {49, ""}};
-    for (int i = 0; i < 16; ++i)
-        values.emplace_back(i == 0 ? 1 : i + 3, texts[i]);
-    for (int line = 21; line <= 33; ++line) {
-        if (line != 31) // "Stay on top" is written as N whatever was read
-            values.emplace_back(line, defaultLines()[line].back() == 'Y' ? "N" : "Y");
-    }
-    std::vector<std::string> lines = edited(values);
-    lines.insert(lines.end(), {"/a", "/b"});
     const SettingsReadResult read = parse(lines);
     ASSERT_FALSE(read.damaged);
     EXPECT_EQ(settingsFileText(read.settings), joinLines(lines));
