@@ -81,7 +81,6 @@ TEST_F(OpenSave, EachWriterWritesItsBytesAndReadableTypesJoinTheReopenList) {
 TEST_F(OpenSave, ASaveNamesTheDocumentAndReportsItsSteps) {
     smallCanvas();
     saveAs(1, "pic");
-    EXPECT_EQ(row(1), "   "); // the written blanks stay in the canvas
     EXPECT_TRUE(saw("browser: NoName.txt 1 -> 1 pic"));
     EXPECT_TRUE(saw("status3: Size reduction: 67%"));
     EXPECT_TRUE(saw("progress: Saving ... / Step 1 of 1"));
@@ -207,7 +206,6 @@ TEST_F(OpenSave, OpeningTextNamesTheDocumentAfterTheFile) {
     editor.document().SaveFormat = 8;
     ui.queueAnswer(file.string());
     OpenCommand(editor);
-    EXPECT_TRUE(saw("open: " + std::string(kOpenFilter) + " -> " + file.string()));
     EXPECT_EQ(editor.canvas().rowCount(), 4);
     EXPECT_EQ(row(1) + "|" + row(2) + "|" + row(3), "cdef||x");
     EXPECT_EQ(editor.canvas().widthField, "4");
