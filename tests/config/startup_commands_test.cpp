@@ -40,7 +40,7 @@ TEST_F(Startup, DamagedSettingsAreDeletedAfterWhatWasReadBeforeTheDamage) {
 TEST_F(Startup, SettingsAreAppliedWithoutAQuestion) {
     test::writeBytes(dir / "a.txt", "a");
     Settings s;
-    s.ColorMode = ColorMode::FullColored;
+    s.ColorMode = ColorMode::Ansi; // a mode whose menu item would ask
     s.MainFontColor = rgb(0x12, 0x34, 0x56);
     s.MainGridColor = rgb(0, 0, 0x80);
     s.FontSize = 10;
@@ -53,7 +53,8 @@ TEST_F(Startup, SettingsAreAppliedWithoutAQuestion) {
     FormShow(editor);
     EXPECT_EQ(editor.status().field(3), " W E L C O M E ");
     EXPECT_FALSE(saw("beep"));
-    EXPECT_EQ(editor.colorMode(), ColorMode::FullColored);
+    EXPECT_EQ(ui.unansweredDialog(), "");
+    EXPECT_EQ(editor.colorMode(), ColorMode::Ansi);
     EXPECT_EQ(editor.canvas().defaultColor(), rgb(0, 0, 0x80));
     EXPECT_EQ(editor.canvas().foreground(79, 49), rgb(0x12, 0x34, 0x56));
     EXPECT_EQ(editor.canvas().font().name, "Liberation Mono");
