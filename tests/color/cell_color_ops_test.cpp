@@ -9,27 +9,36 @@ constexpr Color kRed = 0x0000FF;
 constexpr Color kGreen = 0x00FF00;
 constexpr Color kBlue = 0xFF0000;
 
-CharCanvas canvasOf(const std::vector<std::string>& rows) {
+using Rows = std::vector<std::string>;
+
+// One byte per cell; where fonts is given, 'r', 'g' and 'b' give a cell that own font.
+CharCanvas canvasOf(const Rows& rows, const Rows& fonts = {}) {
     CharCanvas canvas(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
     for (int r = 0; r < canvas.rowCount(); ++r) {
-        for (int c = 0; c < canvas.colCount(); ++c)
-            canvas.setText(c, r,
-                           std::string(1, rows[static_cast<size_t>(r)][static_cast<size_t>(c)]));
+        for (int c = 0; c < canvas.colCount(); ++c) {
+            const auto at = [&](const Rows& from) {
+                return from[static_cast<size_t>(r)][static_cast<size_t>(c)];
+            };
+            canvas.setText(c, r, std::string(1, at(rows)));
+            if (!fonts.empty() && at(fonts) != '.')
+                canvas.SetFontCell(c, r,
+                                   at(fonts) == 'r'   ? kRed
+                                   : at(fonts) == 'g' ? kGreen
+                                                      : kBlue);
+        }
     }
     return canvas;
 }
 
 // Which cells have the colour, as rows of 'x' and '.'.
-std::vector<std::string> marked(const CharCanvas& canvas, ColorLayer layer, Color color) {
-    std::vector<std::string> rows;
+Rows marked(const CharCanvas& canvas, Color color, ColorLayer layer = ColorLayer::Foreground) {
+    Rows rows(static_cast<size_t>(canvas.rowCount()));
     for (int r = 0; r < canvas.rowCount(); ++r) {
-        std::string row;
         for (int c = 0; c < canvas.colCount(); ++c) {
-            const Color have =
-                layer == ColorLayer::Foreground ? canvas.foreground(c, r) : canvas.background(c, r);
-            row += have == color ? 'x' : '.';
+            const bool font = layer == ColorLayer::Foreground;
+            const Color have = font ? canvas.foreground(c, r) : canvas.background(c, r);
+            rows[static_cast<size_t>(r)] += have == color ? 'x' : '.';
         }
-        rows.push_back(row);
     }
     return rows;
 }
@@ -37,15 +46,13 @@ std::vector<std::string> marked(const CharCanvas& canvas, ColorLayer layer, Colo
 TEST(CellColorOps, SelectionAndResetStayInsideRectAndCanvas) {
     CharCanvas canvas(4, 3);
     ColorSelection(canvas, {1, 1, 9, 9}, ColorLayer::Background, kRed);
-    EXPECT_EQ(marked(canvas, ColorLayer::Background, kRed),
-              (std::vector<std::string>{"....", ".xxx", ".xxx"}));
+    EXPECT_EQ(marked(canvas, kRed, ColorLayer::Background), (Rows{"....", ".xxx", ".xxx"}));
     EXPECT_FALSE(canvas.hasOwnFont(1, 1));
     ColorSelection(canvas, {0, 0, 1, 1}, ColorLayer::Foreground, kGreen);
     EXPECT_TRUE(canvas.hasOwnFont(0, 0));
 
     ResetSelectionColor(canvas, {2, 0, 3, 2}, ColorLayer::Background);
-    EXPECT_EQ(marked(canvas, ColorLayer::Background, kRed),
-              (std::vector<std::string>{"....", ".x..", ".x.."}));
+    EXPECT_EQ(marked(canvas, kRed, ColorLayer::Background), (Rows{"....", ".x..", ".x.."}));
     EXPECT_FALSE(canvas.hasOwnBrush(3, 2));
     ResetSelectionColor(canvas, {0, 0, 0, 0}, ColorLayer::Foreground);
     EXPECT_FALSE(canvas.hasOwnFont(0, 0));
@@ -58,8 +65,7 @@ TEST(CellColorOps, FillByCharFollowsTheCharacterAndStopsAtTheActiveColour) {
     FillResult result = FillByChar(canvas, 0, 0, ColorLayer::Foreground, kRed);
     EXPECT_FALSE(result.noChange);
     EXPECT_EQ(result.cells, 5);
-    EXPECT_EQ(marked(canvas, ColorLayer::Foreground, kRed),
-              (std::vector<std::string>{"xx.", ".x.", "xx."}));
+    EXPECT_EQ(marked(canvas, kRed), (Rows{"xx.", ".x.", "xx."}));
     EXPECT_EQ(canvas.text(2, 2), " ");
 
     // Starting on a cell that already has the colour changes nothing.
@@ -71,7 +77,7 @@ TEST(CellColorOps, FillByCharFollowsTheCharacterAndStopsAtTheActiveColour) {
     CharCanvas row = canvasOf({"aaa"});
     row.SetColorCell(1, 0, kBlue);
     FillByChar(row, 0, 0, ColorLayer::Background, kBlue);
-    EXPECT_EQ(marked(row, ColorLayer::Background, kBlue), (std::vector<std::string>{"xx."}));
+    EXPECT_EQ(marked(row, kBlue, ColorLayer::Background), (Rows{"xx."}));
 
     // An empty start fills the blanks, empty cells becoming " ".
     CharCanvas empty(3, 2);
@@ -81,13 +87,9 @@ TEST(CellColorOps, FillByCharFollowsTheCharacterAndStopsAtTheActiveColour) {
 }
 
 TEST(CellColorOps, FillByColorCrossesCharactersButNotOtherColours) {
-    CharCanvas canvas = canvasOf({"ab#", "c#d", "#ef"});
-    for (const auto& [c, r] : {std::pair{2, 0}, {1, 1}, {0, 2}})
-        canvas.SetFontCell(c, r, kBlue); // a diagonal wall
-    FillResult result = FillByColor(canvas, 0, 0, ColorLayer::Foreground, kRed);
-    EXPECT_EQ(result.cells, 3);
-    EXPECT_EQ(marked(canvas, ColorLayer::Foreground, kRed),
-              (std::vector<std::string>{"xx.", "x..", "..."}));
+    CharCanvas canvas = canvasOf({"ab#", "c#d", "#ef"}, {"..b", ".b.", "b.."}); // a wall
+    EXPECT_EQ(FillByColor(canvas, 0, 0, ColorLayer::Foreground, kRed).cells, 3);
+    EXPECT_EQ(marked(canvas, kRed), (Rows{"xx.", "x..", "..."}));
     EXPECT_TRUE(FillByColor(canvas, 0, 0, ColorLayer::Foreground, kRed).noChange);
 }
 
@@ -111,35 +113,27 @@ TEST(CellColorOps, ReplaceMatchesWholeTextsAndColours) {
     CharCanvas canvas = canvasOf({"aba", "bab"});
     canvas.setText(2, 1, "ab");
     EXPECT_EQ(ReplaceCharColor(canvas, {0, 0, 2, 1}, ColorLayer::Foreground, "ab", kRed), 1);
-    EXPECT_EQ(marked(canvas, ColorLayer::Foreground, kRed),
-              (std::vector<std::string>{"...", "..x"}));
+    EXPECT_EQ(marked(canvas, kRed), (Rows{"...", "..x"}));
     EXPECT_EQ(ReplaceCharColor(canvas, {0, 0, 1, 1}, ColorLayer::Background, "a", kGreen), 2);
-    EXPECT_EQ(marked(canvas, ColorLayer::Background, kGreen),
-              (std::vector<std::string>{"x..", ".x."}));
+    EXPECT_EQ(marked(canvas, kGreen, ColorLayer::Background), (Rows{"x..", ".x."}));
 
     // Colour replacement: cells without an own background match the default.
     EXPECT_EQ(ReplaceColor(canvas, {0, 0, 2, 1}, ColorLayer::Background, kWhite, kBlue), 4);
-    EXPECT_EQ(marked(canvas, ColorLayer::Background, kBlue),
-              (std::vector<std::string>{".xx", "x.x"}));
+    EXPECT_EQ(marked(canvas, kBlue, ColorLayer::Background), (Rows{".xx", "x.x"}));
     EXPECT_EQ(ReplaceColor(canvas, {0, 0, 2, 1}, ColorLayer::Foreground, kRed, kGreen), 1);
 }
 
 TEST(CellColorOps, FindMainColorCountsRunsAndBreaksTiesByEntryOrder) {
-    // Blanks neither count nor end a run: "g g" is one green run.
-    CharCanvas runs = canvasOf({"rg gbr"});
-    const Color colours[] = {kRed, kGreen, kBlue, kGreen, kBlue, kRed};
-    for (int c = 0; c < 6; ++c)
-        runs.SetFontCell(c, 0, colours[c]);
-    // red 1+1, green 1+1, blue 1+1 -> red, the first entry; one more green run decides.
+    // Blanks neither count nor end a run: "g g" is one green run. Red 1+1, green 1+1,
+    // blue 1+1 -> red, the first entry; one more green run decides.
+    CharCanvas runs = canvasOf({"rg gbr"}, {"rgbgbr"});
     EXPECT_EQ(FindMainColor(runs, nullptr).color, kRed);
     runs.setText(5, 0, "g");
     runs.SetFontCell(5, 0, kGreen);
     EXPECT_EQ(FindMainColor(runs, nullptr).color, kGreen);
 
     // Only coloured blanks: the first cell's colour.
-    CharCanvas blanks = canvasOf({"   ", "   "});
-    blanks.SetFontCell(0, 0, kBlue);
-    blanks.SetFontCell(2, 1, kRed);
+    CharCanvas blanks = canvasOf({"   ", "   "}, {"b..", "..r"});
     EXPECT_EQ(FindMainColor(blanks, nullptr).color, kBlue);
 
     // Cells after a row's last text are never read; empty ones before it become blanks.
@@ -150,34 +144,39 @@ TEST(CellColorOps, FindMainColorCountsRunsAndBreaksTiesByEntryOrder) {
     EXPECT_EQ(row.text(3, 0), "");
     EXPECT_TRUE(row.hasOwnFont(2, 0));
     EXPECT_FALSE(row.hasOwnFont(4, 0));
-}
 
-TEST(CellColorOps, FindMainColorStopsWhenAskedAndKeepsWhatItCounted) {
-    CharCanvas canvas = canvasOf({"a", "b", "b", "b"});
-    canvas.SetFontCell(0, 0, kRed);
-    canvas.SetFontCell(0, 1, kGreen);
-    canvas.SetFontCell(0, 2, kBlue);
-    canvas.SetFontCell(0, 3, kGreen);
+    // Stopped before row 2: red 1 from the start, green 2 from row 1.
+    CharCanvas rows = canvasOf({"a", "b", "b", "b"}, {"r", "g", "b", "g"});
     std::vector<int> asked;
-    const MainColorScan scan = FindMainColor(canvas, [&](int row) {
-        asked.push_back(row);
-        return row < 2;
+    const MainColorScan scan = FindMainColor(rows, [&](int r) {
+        asked.push_back(r);
+        return r < 2;
     });
     EXPECT_EQ(asked, (std::vector<int>{0, 1, 2}));
     EXPECT_TRUE(scan.stopped);
     EXPECT_EQ(scan.stoppedAtRow, 2);
-    EXPECT_EQ(scan.color, kGreen); // red 1 from the start, green 2 from row 1
+    EXPECT_EQ(scan.color, kGreen);
 }
 
-TEST(CellColorOps, FindMainColorTableOverflowReusesTheLastEntry) {
-    // 300 one-character runs of distinct colours: the table fills at colour 256, and each
-    // colour after it takes the last entry over, adding to its count (46 in the end).
-    CharCanvas canvas(300, 1);
-    for (int c = 0; c < 300; ++c) {
-        canvas.setText(c, 0, "x");
-        canvas.SetFontCell(c, 0, static_cast<Color>(c + 1));
-    }
-    EXPECT_EQ(FindMainColor(canvas, nullptr).color, 300u);
+TEST(CellColorOps, FindMainColorTableHolds256ColoursThenReusesTheLastEntry) {
+    // One-character runs of the colours 1 to count, then runs of the extra colours.
+    const auto mainOf = [](Color count, std::vector<Color> extra) {
+        std::vector<Color> colours;
+        for (Color c = 1; c <= count; ++c)
+            colours.push_back(c);
+        colours.insert(colours.end(), extra.begin(), extra.end());
+        CharCanvas canvas(static_cast<int>(colours.size()), 1);
+        for (int c = 0; c < canvas.colCount(); ++c) {
+            canvas.setText(c, 0, "x");
+            canvas.SetFontCell(c, 0, colours[static_cast<size_t>(c)]);
+        }
+        return FindMainColor(canvas, nullptr).color;
+    };
+    // 256 colours fit: second runs of 255 and 256 count 3 each, and 255 was entered first.
+    EXPECT_EQ(mainOf(256, {255, 256}), 255u);
+    // The 257th takes the last entry over and each colour after it does again, adding to
+    // that entry's count: 5 for 257 in the end.
+    EXPECT_EQ(mainOf(257, {256, 257}), 257u);
 }
 
 } // namespace

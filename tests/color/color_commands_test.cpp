@@ -15,9 +15,6 @@ struct ColorCommands : test::EditorTest {
         editor.canvas().setSize(4, 3);
         editor.canvas().clearTexts();
     }
-    void select(int left, int top, int right, int bottom) {
-        editor.setGridSelection({left, top, right, bottom});
-    }
     // The last dialog of the transcript, leaving out status bar updates.
     std::string lastLine() const {
         for (auto it = ui.transcript().rbegin(); it != ui.transcript().rend(); ++it) {
@@ -29,8 +26,10 @@ struct ColorCommands : test::EditorTest {
 };
 
 TEST_F(ColorCommands, ModeSwitchAsksWhileInfoMessagesAreOnAndNoChangesNothing) {
+    editor.settings().ShowPaintbar = true;
     SetModeFullColored(editor); // asks nothing
     EXPECT_EQ(ui.unansweredDialog(), "");
+    EXPECT_TRUE(editor.colorState().colorBarShown);
     editor.canvas().SetFontCell(0, 0, kRed);
     editor.canvas().SetColorCell(0, 0, kGreen);
     editor.ActiveFontColor = kBlue;
@@ -45,89 +44,56 @@ TEST_F(ColorCommands, ModeSwitchAsksWhileInfoMessagesAreOnAndNoChangesNothing) {
     ui.queueAnswer("yes");
     SetModeFontColored(editor);
     EXPECT_EQ(lastLine(), "confirm: This will delete all backgroundcolors. Continue? -> yes");
-    EXPECT_EQ(editor.canvas().foreground(0, 0), kRed);
     EXPECT_FALSE(editor.canvas().hasOwnBrush(0, 0));
+    SetModeFontColored(editor); // the mode already checked: nothing asked, nothing cleared
+    EXPECT_EQ(editor.canvas().foreground(0, 0), kRed);
 
-    ui.queueAnswer("yes");
-    SetModeAnsi(editor);
-    EXPECT_EQ(editor.colorMode(), ColorMode::Ansi);
-    EXPECT_EQ(colorToHex(editor.canvas().foreground(3, 0)), "A0A8A0");
-    EXPECT_EQ(editor.canvas().background(3, 0), kBlack);
-    EXPECT_EQ(editor.status().field(2), "Font color=#A0A8A0,   Backgroundcolor=#000000");
-
-    // The mode already checked, or info messages off: nothing is asked.
-    editor.canvas().SetFontCell(1, 1, kRed);
-    SetModeAnsi(editor);
-    EXPECT_EQ(editor.canvas().foreground(1, 1), kRed);
-    editor.settings().ShowInfoMessages = false;
+    editor.settings().ShowInfoMessages = false; // nothing asked either
     SetModePlain(editor);
-    EXPECT_FALSE(editor.canvas().hasOwnFont(1, 1));
+    EXPECT_FALSE(editor.canvas().hasOwnFont(0, 0));
     EXPECT_EQ(editor.status().field(2), "Font color=#000000,   Backgroundcolor=#FFFFFF");
     EXPECT_EQ(ui.unansweredDialog(), "");
+    EXPECT_FALSE(editor.colorState().colorBarShown);
 }
 
-TEST_F(ColorCommands, ColourBarAndMenuStatesFollowTheMode) {
-    editor.settings().ShowPaintbar = true;
-    EXPECT_TRUE(enterColorMode(editor, ColorMode::FontColored, false)); // asks nothing
-    EXPECT_TRUE(editor.colorState().colorBarShown);
-    EXPECT_FALSE(isBackColorToolsEnabled(editor) || isBackgroundSpecialEnabled(editor));
-    EXPECT_TRUE(isModeFontColoredChecked(editor));
-    EXPECT_FALSE(isModePlainChecked(editor) || isModeAnsiChecked(editor));
-}
-
-TEST_F(ColorCommands, ActiveColoursFromDialogsCellsAndTheBar) {
+TEST_F(ColorCommands, ActiveColoursFromDialogsTheBarAndTheSampleBox) {
     SetModeFullColored(editor);
     ui.queueAnswer("FF0000");
     SetActiveFontColorDialog(editor);
-    EXPECT_EQ(lastLine(), "color: 000000 -> FF0000");
     EXPECT_EQ(editor.ActiveFontColor, kRed);
     ui.queueAnswer("cancel");
     SetActiveBackColorDialog(editor);
     EXPECT_EQ(lastLine(), "color: FF0000 -> cancel"); // the dialog holds what it last showed
 
-    select(2, 1, 2, 1);
-    SetActiveFontToCell(editor);
-    EXPECT_EQ(editor.ActiveFontColor, kBlack); // the main colour
-    editor.canvas().SetColorCell(2, 1, kBlue);
-    SetActiveBackToCell(editor);
-    EXPECT_EQ(editor.ActiveBackColor, kBlue);
-
     ColorBarClick(editor, ColorLayer::Foreground, 25, 5); // Windows swatch 1: red
     ColorBarClick(editor, ColorLayer::Background, 319, 23);
     EXPECT_EQ(editor.status().field(2), "Font color=#FF0000,   Backgroundcolor=#FFFFFF");
-
-    // The sample box asks for both colours in FullColored mode.
-    ui.queueAnswer("00FF00");
+    ui.queueAnswer("00FF00"); // FullColored: the sample box asks for both colours
     ui.queueAnswer("0000FF");
     SampleBoxClick(editor);
     EXPECT_EQ(editor.status().field(2), "Font color=#00FF00,   Backgroundcolor=#0000FF");
-}
 
-TEST_F(ColorCommands, AnsiModeUsesTheAnsiChooserButReplacingUsesTheStandardOne) {
+    // Ansi mode starts light grey on black and picks with the ANSI chooser, but replacing
+    // a colour uses the standard one.
     ui.queueAnswer("yes");
     SetModeAnsi(editor);
     ui.queueAnswer("FF5050");
     SetActiveFontColorDialog(editor);
     EXPECT_EQ(lastLine(), "ansi color: fg A0A8A0 -> FF5050");
-    ui.queueAnswer("cancel");
-    SetActiveBackColorDialog(editor);
-    EXPECT_EQ(lastLine(), "ansi color: bg 000000 -> cancel");
     ui.queueAnswer(""); // the preset
     SetMainBackColorDialog(editor);
     EXPECT_EQ(lastLine(), "ansi color: bg 000000 -> 000000");
-
     ui.queueAnswer("cancel");
     ReplaceColorSelFg(editor);
-    EXPECT_EQ(lastLine(), "color: 000000 -> cancel");
+    EXPECT_EQ(lastLine(), "color: 0000FF -> cancel");
 
-    // Plain mode: the sample box asks nothing.
     editor.settings().ShowInfoMessages = false;
     SetModePlain(editor);
-    SampleBoxClick(editor);
+    SampleBoxClick(editor); // Plain: asks nothing
     EXPECT_EQ(ui.unansweredDialog(), "");
 }
 
-TEST_F(ColorCommands, MainColours) {
+TEST_F(ColorCommands, MainColoursAndThePaintBarInFontColoredMode) {
     ui.queueAnswer("yes");
     SetModeFontColored(editor);
     ui.queueAnswer("FF0000");
@@ -136,12 +102,11 @@ TEST_F(ColorCommands, MainColours) {
     EXPECT_EQ(editor.status().field(3), "Main font color: #FF0000");
 
     // FontColored: the last normalised selection gets the new main background as its own.
-    select(1, 1, 2, 2);
+    editor.setGridSelection({1, 1, 2, 2});
     editor.rang();
-    select(0, 0, 0, 0); // not normalised again
+    editor.setGridSelection({0, 0, 0, 0}); // not normalised again
     ui.queueAnswer("00FF00");
     SetMainBackColorDialog(editor);
-    EXPECT_EQ(lastLine(), "color: FFFFFF -> 00FF00");
     EXPECT_TRUE(editor.canvas().hasOwnBrush(2, 2));
     EXPECT_FALSE(editor.canvas().hasOwnBrush(0, 0));
     EXPECT_EQ(editor.ActiveBackColor, kGreen);
@@ -150,17 +115,28 @@ TEST_F(ColorCommands, MainColours) {
     EXPECT_EQ(editor.canvas().defaultColor(), kBlue);
     EXPECT_EQ(editor.status().field(3), "Main background color: #0000FF");
 
-    editor.canvas().SetFontCell(0, 0, kGreen);
-    SetMainFontToCell(editor);
-    EXPECT_EQ(editor.canvas().defaultFontColor(), kGreen);
+    // Paint bar buttons of items the mode disables refuse.
+    editor.ActiveFontColor = kRed;
+    FloodfillFontButton(editor);
+    EXPECT_EQ(editor.canvas().foreground(3, 2), kRed);
+    for (auto button : {ColorSelectionBackButton, FloodfillBackButton, ReplaceCharColorBackButton,
+                        ResetSelectionBackButton}) {
+        editor.status().Timer1Tick();
+        editor.ActiveBackColor = kRed;
+        button(editor);
+        EXPECT_EQ(editor.status().field(3), "Wrong Colormode.");
+        EXPECT_TRUE(editor.canvas().hasOwnBrush(0, 0)); // neither reset nor recoloured
+        EXPECT_EQ(editor.canvas().background(0, 0), kBlue);
+    }
+    EXPECT_EQ(ui.cursor(), AppCursor::Normal);
 }
 
-TEST_F(ColorCommands, CellCommandsColourTheSelectionWithoutUndo) {
+TEST_F(ColorCommands, CellCommandsAndFillsWorkOnTheSelectionWithoutUndo) {
     SetModeFullColored(editor);
     editor.ActiveFontColor = kRed;
     editor.ActiveBackColor = kBlue;
     const int snapshots = editor.undoRing().count();
-    select(3, 2, 1, 1);
+    editor.setGridSelection({3, 2, 1, 1});
     ColorSelectionFg(editor);
     ColorSelectionBg(editor);
     EXPECT_EQ(editor.canvas().foreground(1, 1), kRed);
@@ -170,80 +146,36 @@ TEST_F(ColorCommands, CellCommandsColourTheSelectionWithoutUndo) {
     EXPECT_FALSE(editor.canvas().hasOwnFont(2, 2));
     EXPECT_TRUE(editor.canvas().hasOwnBrush(2, 2));
     EXPECT_EQ(editor.undoRing().count(), snapshots);
-}
 
-TEST_F(ColorCommands, FillsStartWhereTheirVersionSaysAndReportNoChange) {
-    SetModeFullColored(editor);
+    // Replacing by text asks for it; "Sel" stays in the selection, "All" does not.
+    put(0, 0, "a");
+    put(3, 2, "a");
+    editor.ActiveBackColor = kGreen;
+    editor.setGridSelection({0, 0, 1, 1});
+    ui.queueAnswer("a");
+    ReplaceCharColorSelBg(editor);
+    EXPECT_EQ(lastLine(), "input: Search ... / Character: -> a");
+    EXPECT_EQ(editor.canvas().background(0, 0), kGreen);
+    EXPECT_EQ(editor.canvas().background(3, 2), kBlue);
+    ui.queueAnswer("a");
+    ReplaceCharColorAllBg(editor);
+    EXPECT_EQ(editor.canvas().background(3, 2), kGreen);
+    ui.queueAnswer("00FF00"); // replacing by colour asks for the old one
+    editor.ActiveBackColor = kRed;
+    ReplaceColorSelBg(editor);
+    EXPECT_EQ(editor.canvas().background(0, 0), kRed);
+    EXPECT_EQ(editor.canvas().background(3, 2), kGreen);
+
     editor.ActiveFontColor = kBlack; // the cells' colour already
-    select(0, 0, 0, 0);
+    editor.setGridSelection({0, 0, 0, 0});
     FillByCharFg(editor);
     EXPECT_EQ(editor.status().field(3), "No change, Floodfill old and new color are identically .");
 
     editor.ActiveBackColor = kRed;
-    editor.canvas().SetColorCell(3, 2, kGreen);
-    select(1, 1, 3, 2); // the background version starts at the top-left
+    editor.setGridSelection({1, 1, 3, 2}); // the background version starts at the top-left
     FillByColorBg(editor);
-    EXPECT_EQ(editor.canvas().background(0, 0), kRed);
+    EXPECT_EQ(editor.canvas().background(2, 1), kRed); // the blue area, not the green end
     EXPECT_EQ(editor.canvas().background(3, 2), kGreen);
-    // All cells are blanks (empty ones count as " "), so the character fill reaches the
-    // green cell too.
-    editor.ActiveBackColor = kBlue;
-    FillByCharBg(editor);
-    EXPECT_EQ(editor.canvas().background(3, 2), kBlue);
-    EXPECT_EQ(editor.canvas().text(3, 2), " ");
-}
-
-TEST_F(ColorCommands, ReplaceCharColourAsksForTheText) {
-    SetModeFullColored(editor);
-    put(0, 0, "a");
-    put(3, 2, "a");
-    editor.canvas().setText(1, 0, "ab");
-    editor.ActiveFontColor = kRed;
-    ui.queueAnswer("ab");
-    ReplaceCharColorAllFg(editor);
-    EXPECT_EQ(lastLine(), "input: Search ... / Character: -> ab");
-    EXPECT_EQ(editor.canvas().foreground(1, 0), kRed);
-    EXPECT_EQ(editor.canvas().foreground(0, 0), kBlack);
-
-    select(0, 0, 1, 1);
-    editor.ActiveBackColor = kGreen;
-    ui.queueAnswer("a");
-    ReplaceCharColorSelBg(editor);
-    EXPECT_EQ(editor.canvas().background(0, 0), kGreen);
-    EXPECT_EQ(editor.canvas().background(3, 2), kWhite); // outside the selection
-    ui.queueAnswer("a");
-    ReplaceCharColorAllBg(editor);
-    EXPECT_EQ(editor.canvas().background(3, 2), kGreen);
-
-    ui.queueAnswer("00FF00"); // replace green backgrounds of the selection
-    editor.ActiveBackColor = kBlue;
-    ReplaceColorSelBg(editor);
-    EXPECT_EQ(editor.canvas().background(0, 0), kBlue);
-    EXPECT_EQ(editor.canvas().background(3, 2), kGreen);
-}
-
-TEST_F(ColorCommands, PaintBarButtonsRefuseDisabledItems) {
-    ui.queueAnswer("yes");
-    SetModeFontColored(editor);
-    editor.ActiveFontColor = kRed;
-    ColorSelectionFontButton(editor);
-    EXPECT_EQ(editor.canvas().foreground(0, 0), kRed);
-    ResetSelectionFontButton(editor);
-    EXPECT_FALSE(editor.canvas().hasOwnFont(0, 0));
-    FloodfillFontButton(editor);
-    EXPECT_EQ(editor.canvas().foreground(3, 2), kRed);
-    ui.queueAnswer("cancel");
-    ReplaceCharColorFontButton(editor);
-    EXPECT_EQ(lastLine(), "input: Search ... / Character: -> cancel");
-    for (auto button : {ColorSelectionBackButton, FloodfillBackButton, ReplaceCharColorBackButton,
-                        ResetSelectionBackButton}) {
-        editor.status().Timer1Tick();
-        editor.ActiveBackColor = kRed;
-        button(editor);
-        EXPECT_EQ(editor.status().field(3), "Wrong Colormode.");
-        EXPECT_FALSE(editor.canvas().hasOwnBrush(0, 0));
-    }
-    EXPECT_EQ(ui.cursor(), AppCursor::Normal);
 }
 
 TEST_F(ColorCommands, FindMainColourReportsAndStopsOnEscape) {
@@ -263,11 +195,8 @@ TEST_F(ColorCommands, FindMainColourReportsAndStopsOnEscape) {
     EXPECT_EQ(editor.status().field(3), "BREAK ! Main(?) font color: #000000");
 }
 
-TEST_F(ColorCommands, TransformsAndTheBrightnessAnswers) {
+TEST_F(ColorCommands, BrightnessAnswersAreReportedOrApplied) {
     SetModeFullColored(editor);
-    NegativeFg(editor);
-    EXPECT_EQ(editor.canvas().foreground(3, 2), kWhite);
-
     ui.queueAnswer("+300");
     BrightnessFg(editor);
     EXPECT_EQ(ui.transcript().back(), "status3: ERROR: Value out of range.");

@@ -15,18 +15,6 @@ struct Startup : test::EditorTest {
     }
 };
 
-TEST_F(Startup, MissingSettingsGiveTheDefaultsAndTheDataFolders) {
-    FormShow(editor);
-    EXPECT_TRUE(saw("beep"));
-    EXPECT_EQ(editor.status().field(3), kNoIniMessage);
-    EXPECT_EQ(std::string(kNoIniMessage),
-              "ERROR: No INI found or defect (\"Conigure\"/Default/Save).");
-    for (const char* name : {"Data", "Fonts", "Pattern", "Undo"})
-        EXPECT_TRUE(fs::is_directory(dir / name)) << name;
-    EXPECT_FALSE(fs::exists(dir / "edit.ini"));
-    EXPECT_EQ(editor.canvas().font().name, "Courier New");
-}
-
 TEST_F(Startup, DamagedSettingsAreDeletedAfterWhatWasReadBeforeTheDamage) {
     Settings s;
     s.ExternalProgram = "/bin/vi";
@@ -39,47 +27,42 @@ TEST_F(Startup, DamagedSettingsAreDeletedAfterWhatWasReadBeforeTheDamage) {
     test::writeBytes(dir / "edit.ini", text);
 
     FormShow(editor);
+    EXPECT_TRUE(saw("beep"));
+    EXPECT_EQ(editor.status().field(3),
+              "ERROR: No INI found or defect (\"Conigure\"/Default/Save).");
     EXPECT_FALSE(fs::exists(dir / "edit.ini"));
-    EXPECT_EQ(editor.status().field(3), kNoIniMessage);
+    for (const char* name : {"Data", "Fonts", "Pattern", "Undo"})
+        EXPECT_TRUE(fs::is_directory(dir / name)) << name;
     EXPECT_EQ(editor.settings().ExternalProgram, "/bin/vi"); // read before the damage
-    EXPECT_EQ(editor.canvas().font().size, 6);
-    EXPECT_EQ(editor.colorMode(), ColorMode::Plain);
-    EXPECT_FALSE(editor.settings().ShowPaintbar);
+    EXPECT_EQ(editor.canvas().font().size, 6);               // then the defaults of a damaged file
 }
 
-TEST_F(Startup, ColourModeAndMainColoursComeBackWithoutAQuestion) {
+TEST_F(Startup, SettingsAreAppliedWithoutAQuestion) {
+    test::writeBytes(dir / "a.txt", "a");
     Settings s;
-    s.ColorMode = ColorMode::FullColored;
+    s.ColorMode = ColorMode::Ansi; // a mode whose menu item would ask
     s.MainFontColor = rgb(0x12, 0x34, 0x56);
     s.MainGridColor = rgb(0, 0, 0x80);
     s.FontSize = 10;
     s.MainFontName = "Liberation Mono";
+    s.AutosaveInterval = 3;
+    s.Autosave = true;
+    s.ShowGrid = false;
+    s.History = {(dir / "gone.txt").string(), (dir / "a.txt").string()};
     writeIni(s);
     FormShow(editor);
     EXPECT_EQ(editor.status().field(3), " W E L C O M E ");
     EXPECT_FALSE(saw("beep"));
-    EXPECT_EQ(editor.colorMode(), ColorMode::FullColored);
+    EXPECT_EQ(ui.unansweredDialog(), "");
+    EXPECT_EQ(editor.colorMode(), ColorMode::Ansi);
     EXPECT_EQ(editor.canvas().defaultColor(), rgb(0, 0, 0x80));
     EXPECT_EQ(editor.canvas().foreground(79, 49), rgb(0x12, 0x34, 0x56));
     EXPECT_EQ(editor.canvas().font().name, "Liberation Mono");
     EXPECT_EQ(editor.canvas().metrics.colWidth, 8 + Editor::kCellExpansion); // 10 points
-}
-
-TEST_F(Startup, SwitchesTimerReopenListAndWorkingDirectoryAreApplied) {
-    test::writeBytes(dir / "a.txt", "a");
-    test::writeBytes(dir / "b.txt", "b");
-    Settings s;
-    s.AutosaveInterval = 3;
-    s.Autosave = true;
-    s.ShowGrid = false;
-    s.History = {(dir / "b.txt").string(), (dir / "gone.txt").string(), (dir / "a.txt").string()};
-    writeIni(s);
-    FormShow(editor);
-    EXPECT_TRUE(ui.timerEnabled(TimerId::Autosave));
     EXPECT_EQ(ui.timerInterval(TimerId::Autosave), 300000);
+    EXPECT_TRUE(ui.timerEnabled(TimerId::Autosave));
     EXPECT_EQ(editor.canvas().metrics.gridLineWidth, 0);
-    EXPECT_EQ(editor.document().ReopenList,
-              (std::vector<std::string>{(dir / "b.txt").string(), (dir / "a.txt").string()}));
+    EXPECT_EQ(editor.document().ReopenList, (std::vector<std::string>{(dir / "a.txt").string()}));
     EXPECT_EQ(editor.settings().WorkingDirectory, dir.path().string());
 }
 
@@ -93,24 +76,29 @@ TEST_F(Startup, AFileWhereADataFolderShouldBeIsReportedAndOtherSpellingsAreNotDo
     EXPECT_FALSE(fs::exists(dir / "Pattern"));
 }
 
-TEST_F(Startup, CommandLineArgumentsAreRejoinedIntoOnePath) {
+TEST_F(Startup, CommandLineArgumentsAreRejoinedIntoOnePathAndDropsTakeTheFirstFile) {
     fs::create_directory(dir / "my art");
     test::writeBytes(dir / "my art" / "cat pic.txt", "=^.^=");
-    const std::string folder = (dir / "my").string();
     const std::optional<std::string> start =
-        StartupDocument(editor, {folder, "art/cat", "pic.txt"});
+        StartupDocument(editor, {(dir / "my").string(), "art/cat", "pic.txt"});
     ASSERT_TRUE(start);
-    EXPECT_EQ(*start, (dir / "my art" / "cat pic.txt").string());
     OpenStartupDocument(editor, *start);
     EXPECT_EQ(editor.document().caption, "cat pic.txt");
     EXPECT_EQ(row(0), "=^.^=");
-
-    EXPECT_FALSE(StartupDocument(editor, {}));
-    EXPECT_FALSE(StartupDocument(editor, {(dir / "missing.txt").string()}));
-    EXPECT_EQ(editor.document().caption, "cat pic.txt"); // a missing path is ignored
-
+    EXPECT_FALSE(StartupDocument(editor, {(dir / "missing.txt").string()})); // ignored
     test::writeBytes(dir / "pic.BMP", "BM");
     EXPECT_EQ(StartupDocument(editor, {(dir / "pic.BMP").string()}), (dir / "pic.BMP").string());
+
+    // Drops open no pictures; only the first file counts.
+    FormDropFiles(editor, {(dir / "pic.BMP").string(), (dir / "my art" / "cat pic.txt").string()});
+    EXPECT_EQ(editor.status().field(3),
+              "ERROR: Only GLF, GLG, TXT, HTML and ASC files are supported");
+    FormDropFiles(editor, {});
+    EXPECT_EQ(editor.document().caption, "cat pic.txt");
+    test::writeBytes(dir / "a.TXT", "dropped");
+    FormDropFiles(editor, {(dir / "a.TXT").string(), (dir / "pic.BMP").string()});
+    EXPECT_EQ(editor.document().caption, "a.TXT");
+    EXPECT_EQ(row(0), "dropped");
 
     test::writeBytes(dir / "notes.doc", "x");
     EXPECT_FALSE(StartupDocument(editor, {(dir / "notes.doc").string()}));
@@ -118,21 +106,6 @@ TEST_F(Startup, CommandLineArgumentsAreRejoinedIntoOnePath) {
               "ERROR: Only GLF, GLG, TXT, HTML, BMP and ASC files are supported");
     EXPECT_EQ(editor.document().caption, "NoName.txt");
     EXPECT_EQ(editor.document().CurrentFileName, "-");
-}
-
-TEST_F(Startup, OnlyTheFirstDroppedFileOfAKnownTypeIsOpened) {
-    test::writeBytes(dir / "a.TXT", "dropped");
-    test::writeBytes(dir / "b.txt", "second");
-    FormDropFiles(editor, {(dir / "a.TXT").string(), (dir / "b.txt").string()});
-    EXPECT_EQ(editor.document().caption, "a.TXT");
-    EXPECT_EQ(row(0), "dropped");
-
-    FormDropFiles(editor, {(dir / "pic.bmp").string(), (dir / "b.txt").string()});
-    EXPECT_EQ(editor.status().field(3),
-              "ERROR: Only GLF, GLG, TXT, HTML and ASC files are supported");
-    EXPECT_EQ(editor.document().caption, "a.TXT");
-    FormDropFiles(editor, {});
-    EXPECT_EQ(editor.document().caption, "a.TXT");
 }
 
 TEST_F(Startup, ClosingAsksWritesTheSettingsAndClearsTemporaryFiles) {
@@ -164,16 +137,11 @@ TEST_F(Startup, ClosingAsksWritesTheSettingsAndClearsTemporaryFiles) {
     expected.History = {(dir / "kept.txt").string()};
     EXPECT_EQ(test::readBytes(dir / "edit.ini"), settingsFileText(expected));
 
-    // Without info messages no question is asked; the next start reads it all back.
+    // Without info messages no question is asked.
     editor.settings().ShowInfoMessages = false;
     const std::size_t lines = ui.transcript().size();
     EXPECT_TRUE(FormCloseQuery(editor));
     EXPECT_EQ(ui.transcript().size(), lines);
-    HeadlessUi ui2;
-    Editor next(ui2, dir.path(), "322");
-    FormShow(next);
-    EXPECT_FALSE(next.settings().ShowInfoMessages);
-    EXPECT_EQ(next.document().ReopenList, expected.History);
 }
 
 } // namespace

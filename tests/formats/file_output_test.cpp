@@ -42,20 +42,5 @@ TEST(FileOutput, ReplacesTheTargetOnlyWhenEveryByteWasWritten) {
     EXPECT_EQ(test::readBytes(dir / "empty.txt"), "");
 }
 
-TEST(FileOutput, BackupRenamesOnceAndKeepsAnOlderBackup) {
-    test::TempDir dir;
-    const fs::path target = dir / "x.txt";
-    test::writeBytes(target, "first");
-    EXPECT_TRUE(backupFile(target));
-    EXPECT_FALSE(fs::exists(target));
-    EXPECT_EQ(test::readBytes(dir / "x.txt.bak"), "first");
-
-    test::writeBytes(target, "second");
-    EXPECT_FALSE(backupFile(target)); // the older backup stays
-    EXPECT_EQ(test::readBytes(target), "second");
-    EXPECT_EQ(test::readBytes(dir / "x.txt.bak"), "first");
-    EXPECT_FALSE(backupFile(dir / "none.txt"));
-}
-
 } // namespace
 } // namespace glyphora

@@ -7,23 +7,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs the test in its own working directory, where the quick document lives.
-class WorkingDirectory {
-public:
-    explicit WorkingDirectory(const fs::path& dir) : previous_(fs::current_path()) {
-        fs::current_path(dir);
-    }
-    ~WorkingDirectory() { fs::current_path(previous_); }
-
-private:
-    fs::path previous_;
-};
-
 struct GlfCommands : test::EditorTest {
     void SetUp() override {
         editor.canvas().setSize(3, 2);
         editor.canvas().clearTexts();
         editor.settings().ShowInfoMessages = false;
+        editor.settings().WorkingDirectory = dir.path().string(); // where F1 and F2 look
     }
 };
 
@@ -64,7 +53,6 @@ TEST_F(GlfCommands, FailuresAreReportedInABox) {
 }
 
 TEST_F(GlfCommands, QuickDocumentRoundTripsThroughTheWorkingDirectory) {
-    WorkingDirectory here(dir.path());
     LoadQuickDocument(editor);
     EXPECT_EQ(editor.status().field(3), "ERROR: File didn`t exists.");
 
