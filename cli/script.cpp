@@ -5,8 +5,10 @@
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
 #include "paint/paint_commands.h"
+#include "platform/text_codec.h"
 #include "state_dump.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -92,6 +94,30 @@ TextLines splitLines(std::string_view text) {
     }
 }
 
+// The end of a quoted value starting at text[0] (the index of its closing quote), skipping
+// escaped characters; npos when it is not closed.
+std::size_t closingQuote(std::string_view text) {
+    std::size_t i = 1;
+    while (i < text.size() && text[i] != '"')
+        i += text[i] == '\\' ? 2 : 1;
+    return i < text.size() ? i : std::string_view::npos;
+}
+
+// Names the first spot of a script line that cannot become the editor's bytes.
+std::string describeBadText(const ExactCp1252& decoded) {
+    const std::string column = "column " + std::to_string(*decoded.failedAt + 1);
+    if (decoded.unmapped == 0)
+        return "not valid UTF-8 at " + column;
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(decoded.unmapped));
+    return "the character " + std::string(code) + " at " + column + " has no Windows-1252 byte";
+}
+
+// A path for the file system, whose names are UTF-8, from the editor's bytes.
+std::string fileSystemPath(std::string_view bytes) {
+    return cp1252ToUtf8(bytes);
+}
+
 std::pair<std::string_view, std::string_view> splitDirective(std::string_view line) {
     const std::size_t blank = line.find_first_of(" \t");
     if (blank == std::string_view::npos)
@@ -105,18 +131,15 @@ std::optional<std::string> parseScriptValue(std::string_view text) {
     text = trim(text);
     if (text.empty() || text.front() != '"')
         return std::string(text);
-    // Find the closing quote, skipping escaped characters.
-    std::size_t i = 1;
-    while (i < text.size() && text[i] != '"')
-        i += text[i] == '\\' ? 2 : 1;
-    if (i >= text.size() || !trim(text.substr(i + 1)).empty())
+    const std::size_t end = closingQuote(text);
+    if (end == std::string_view::npos || !trim(text.substr(end + 1)).empty())
         return std::nullopt;
-    return unescape(text.substr(1, i - 1));
+    return unescape(text.substr(1, end - 1));
 }
 
 ScriptRunner::ScriptRunner(std::filesystem::path defaultHome, std::ostream& out)
     : home_(std::move(defaultHome)), out_(out) {
-    ui_.setTranscriptSink([this](const std::string& line) { out_ << line << '\n'; });
+    ui_.setTranscriptSink([this](const std::string& line) { print(line); });
 }
 
 ScriptRunner::~ScriptRunner() = default;
@@ -129,8 +152,12 @@ Editor& ScriptRunner::editor() {
     return *editor_;
 }
 
+void ScriptRunner::print(std::string_view line) {
+    out_ << cp1252ToUtf8(line) << '\n';
+}
+
 int ScriptRunner::fail(const std::string& text) {
-    out_ << "error: line " << lineNumber_ << ": " << text << '\n';
+    print("error: line " + std::to_string(lineNumber_) + ": " + text);
     return kScriptError;
 }
 
@@ -146,7 +173,14 @@ int ScriptRunner::run(std::istream& script) {
 
 int ScriptRunner::runLine(std::string_view rawLine) {
     ++lineNumber_;
-    const std::string_view line = trim(rawLine);
+    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (lineNumber_ == 1 && rawLine.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        rawLine.remove_prefix(kByteOrderMark.size());
+    // Scripts are UTF-8 and the editor works on Windows-1252 bytes; \xNN still gives any byte.
+    const ExactCp1252 decoded = utf8ToCp1252Exact(rawLine);
+    if (decoded.failedAt)
+        return fail(describeBadText(decoded));
+    const std::string_view line = trim(decoded.bytes);
     if (line.empty() || line.front() == '#')
         return kScriptOk;
     const auto [directive, rest] = splitDirective(line);
@@ -157,7 +191,7 @@ int ScriptRunner::runLine(std::string_view rawLine) {
         const std::optional<std::string> dir = parseScriptValue(rest);
         if (!dir || dir->empty())
             return fail("home needs a directory");
-        home_ = *dir;
+        home_ = fileSystemPath(*dir);
         return kScriptOk;
     }
 
@@ -212,7 +246,7 @@ int ScriptRunner::runLine(std::string_view rawLine) {
     if (code != kScriptOk)
         return code;
     if (!ui_.unansweredDialog().empty()) {
-        out_ << "stopped: no answer for " << ui_.unansweredDialog() << '\n';
+        print("stopped: no answer for " + ui_.unansweredDialog());
         return kScriptUnanswered;
     }
     return kScriptOk;
@@ -230,7 +264,7 @@ int ScriptRunner::runCommand(std::string_view what) {
     // Choosing a menu item opens its menu first, which ends a paste preview.
     SlideOff(editor());
     if (CommandTable::run(editor(), *row) == CommandTable::RunResult::Disabled)
-        out_ << "disabled: " << row->menuPath << '\n';
+        print("disabled: " + std::string(row->menuPath));
     return kScriptOk;
 }
 
@@ -278,7 +312,7 @@ int ScriptRunner::runDump(std::string_view path) {
         out_ << json;
         return kScriptOk;
     }
-    std::ofstream file(*target, std::ios::binary);
+    std::ofstream file(fileSystemPath(*target), std::ios::binary);
     if (!(file << json) || !file.flush())
         return fail("cannot write " + *target);
     return kScriptOk;
@@ -322,7 +356,7 @@ int ScriptRunner::runKey(std::string_view name) {
     // A shortcut goes to its command before the canvas sees the key, as in the window.
     if (const CommandRow* row = commands_.findByShortcut(name)) {
         if (CommandTable::run(editor(), *row) == CommandTable::RunResult::Disabled)
-            out_ << "disabled: " << row->menuPath << '\n';
+            print("disabled: " + std::string(row->menuPath));
         return kScriptOk;
     }
     struct Arrow {

@@ -1,6 +1,7 @@
 #include "platform/headless_ui.h"
 
 #include "platform/text_case.h"
+#include "platform/text_codec.h"
 #include "platform/text_numbers.h"
 
 #include <cctype>
@@ -132,7 +133,7 @@ std::optional<std::string> HeadlessUi::answerFile(const std::string& dialog) {
         return std::nullopt;
     }
     note(dialog + " -> " + *answer);
-    return answer;
+    return cp1252ToUtf8(*answer);
 }
 
 std::optional<std::string> HeadlessUi::openFile(const FileDialogRequest& request) {
@@ -197,7 +198,7 @@ std::optional<CanvasSizeReply> HeadlessUi::canvasSize(const CanvasSizeRequest& r
 
 std::optional<SaveBrowserReply> HeadlessUi::saveBrowser(const SaveBrowserRequest& request) {
     const std::string dialog =
-        "browser: " + request.fileName + " " + std::to_string(request.formatCode);
+        "browser: " + utf8ToCp1252(request.fileName) + " " + std::to_string(request.formatCode);
     const std::optional<std::string> answer = take(dialog);
     if (!answer)
         return std::nullopt;
@@ -210,9 +211,9 @@ std::optional<SaveBrowserReply> HeadlessUi::saveBrowser(const SaveBrowserRequest
         note(dialog + " -> cancel");
         return std::nullopt;
     }
-    SaveBrowserReply reply{*code, answer->substr(pathStart)};
-    note(dialog + " -> " + std::to_string(reply.formatCode) + " " + reply.path);
-    return reply;
+    const std::string path = answer->substr(pathStart);
+    note(dialog + " -> " + std::to_string(*code) + " " + path);
+    return SaveBrowserReply{*code, cp1252ToUtf8(path)};
 }
 
 std::optional<Color> HeadlessUi::chooseAnsiColor(Color initial, bool background) {

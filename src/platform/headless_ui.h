@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@ namespace glyphora {
 // A Ui without a screen: dialogs take their answers from a queue, and every interaction is
 // recorded as one transcript line ("confirm: File exists. Overwrite ? -> yes"). A dialog
 // with no queued answer is cancelled and remembered, so a script runner can stop there.
+// Answers and lines are the editor's Windows-1252 texts, as typed into a dialog; a file
+// dialog hands its path on in UTF-8, the file system's names, as the window's dialogs do.
 class HeadlessUi : public Ui {
 public:
     HeadlessUi();

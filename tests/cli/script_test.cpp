@@ -63,6 +63,32 @@ TEST_F(Script, BadDirectivesAreErrors) {
         EXPECT_EQ(run(bad), kScriptError) << bad;
 }
 
+TEST_F(Script, ScriptsAreUtf8ForTheEditorsBytesAndTheOutputIsUtf8) {
+    ASSERT_EQ(
+        run("select 0 0 1 0\nrun \"Edit&2 > C&opy 90\xC2\xB0 rotated\"\nclick 0 5\n"
+            "type \"\xC3\xA9\\xE9\xE2\x82\xAC\"\nanswer \xC3\x84\nanswer x\nrun ReplaceAll\n"),
+        kScriptOk)
+        << out.str();
+    EXPECT_EQ(runner.editor().textClip.ClipLastRow, 1); // the rotated copy ran
+    EXPECT_EQ(runner.editor().canvas().text(0, 5), "\xE9");
+    EXPECT_EQ(runner.editor().canvas().text(1, 5), "\xE9");
+    EXPECT_EQ(runner.editor().canvas().text(2, 5), "\x80");
+    EXPECT_NE(out.str().find("input: Search ... / Character: -> \xC3\x84\n"), std::string::npos);
+
+    // A line that is not UTF-8, or names a character the code page lacks, stops the script.
+    const std::pair<const char*, const char*> bad[] = {
+        {"# Cyrillic\ntype \"\xD0\x96\"\n",
+         "error: line 2: the character U+0416 at column 7 has no Windows-1252 byte\n"},
+        {"type \xFF\ntype a\n", "error: line 1: not valid UTF-8 at column 6\n"}};
+    for (const auto& [script, error] : bad) {
+        std::ostringstream output;
+        ScriptRunner fresh(dir.path(), output);
+        std::istringstream in(script);
+        EXPECT_EQ(fresh.run(in), kScriptError);
+        EXPECT_EQ(output.str(), error);
+    }
+}
+
 TEST_F(Script, SettingsAndStatusTimer) {
     EXPECT_EQ(run("set SolidChar=\"@\"\nset UndoSteps=3\ntick status\n"), kScriptOk);
     EXPECT_EQ(runner.editor().settings().SolidChar, "@");
