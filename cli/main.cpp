@@ -32,6 +32,7 @@ A script holds one directive per line:
   move C R [shift]              move the mouse over a cell
   open PATH                     open a document, as "&Open" with the dialog answered
   saveas CODE PATH              save as the type of FormatCode CODE, as "Save &as ..."
+                                (open and saveas answer their own dialog first)
   pattern NAME                  choose a file in the open pattern panel's list
   nav STEP                      a selection navigator button: left right up down,
                                 left-edge-left left-edge-right right-edge-left

@@ -6,8 +6,10 @@
 #include "edit/input_commands.h"
 #include "paint/paint_commands.h"
 #include "platform/text_codec.h"
+#include "platform/text_numbers.h"
 #include "state_dump.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -101,6 +103,22 @@ std::size_t closingQuote(std::string_view text) {
     while (i < text.size() && text[i] != '"')
         i += text[i] == '\\' ? 2 : 1;
     return i < text.size() ? i : std::string_view::npos;
+}
+
+// The first of several values (quoted, or a word) and the text after it.
+std::optional<std::pair<std::string, std::string_view>> firstValue(std::string_view text) {
+    text = trim(text);
+    if (!text.empty() && text.front() == '"') {
+        const std::size_t end = closingQuote(text);
+        if (end == std::string_view::npos)
+            return std::nullopt;
+        std::optional<std::string> value = unescape(text.substr(1, end - 1));
+        if (!value)
+            return std::nullopt;
+        return std::pair{std::move(*value), trim(text.substr(end + 1))};
+    }
+    const std::size_t blank = std::min(text.find_first_of(" \t"), text.size());
+    return std::pair{std::string(text.substr(0, blank)), trim(text.substr(blank))};
 }
 
 // Names the first spot of a script line that cannot become the editor's bytes.
@@ -330,13 +348,30 @@ int ScriptRunner::runTextView(std::string_view text) {
 }
 
 int ScriptRunner::runFileDialog(std::string_view directive, std::string_view args) {
-    const std::optional<std::string> value = parseScriptValue(args);
-    if (!value || value->empty())
+    // open PATH; saveas CODE PATH, or both in one value: saveas "CODE PATH".
+    std::optional<std::string> answer;
+    if (directive == "open") {
+        answer = parseScriptValue(args);
+    } else if (const auto first = firstValue(args)) {
+        std::string code = first->first;
+        std::optional<std::string> path = parseScriptValue(first->second);
+        if (first->second.empty()) {
+            const std::size_t blank = code.find(' ');
+            path = blank == std::string::npos ? std::string() : code.substr(blank + 1);
+            code = code.substr(0, std::min(blank, code.size()));
+        }
+        if (parseInteger<int>(code) && path && !path->empty())
+            answer = code + " " + *path;
+    }
+    if (!answer || answer->empty())
         return fail(std::string(directive) + " needs " +
                     (directive == "open" ? "a path" : "a type code and a path"));
-    // The same flows a user takes, with the dialog answered in advance.
-    ui_.queueAnswer(*value);
-    return runCommand(directive == "open" ? "OpenCommand" : "SaveAs");
+    // The same flows a user takes, their file dialog answered first; answers queued before
+    // serve the questions that follow (such as an overwrite).
+    ui_.answerNextFileDialog(*answer);
+    const int code = runCommand(directive == "open" ? "OpenCommand" : "SaveAs");
+    ui_.dropFileDialogAnswer();
+    return code;
 }
 
 int ScriptRunner::runType(std::string_view text) {

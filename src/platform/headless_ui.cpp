@@ -125,8 +125,16 @@ std::optional<std::string> HeadlessUi::inputBox(std::string_view title, std::str
     return answer;
 }
 
+std::optional<std::string> HeadlessUi::takeFileAnswer(const std::string& dialog) {
+    if (!fileAnswer_)
+        return take(dialog);
+    std::optional<std::string> answer = std::move(fileAnswer_);
+    fileAnswer_.reset();
+    return answer;
+}
+
 std::optional<std::string> HeadlessUi::answerFile(const std::string& dialog) {
-    std::optional<std::string> answer = take(dialog);
+    std::optional<std::string> answer = takeFileAnswer(dialog);
     if (!answer || *answer == kCancel || answer->empty()) {
         if (answer)
             note(dialog + " -> cancel");
@@ -199,7 +207,7 @@ std::optional<CanvasSizeReply> HeadlessUi::canvasSize(const CanvasSizeRequest& r
 std::optional<SaveBrowserReply> HeadlessUi::saveBrowser(const SaveBrowserRequest& request) {
     const std::string dialog =
         "browser: " + utf8ToCp1252(request.fileName) + " " + std::to_string(request.formatCode);
-    const std::optional<std::string> answer = take(dialog);
+    const std::optional<std::string> answer = takeFileAnswer(dialog);
     if (!answer)
         return std::nullopt;
     const std::size_t blank = answer->find(' ');

@@ -1,6 +1,7 @@
 #include "script.h"
 #include "test_support.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -28,6 +29,7 @@ struct Script : ::testing::Test {
         std::istringstream in(text);
         return runner.run(in);
     }
+    HeadlessUi& ui() { return runner.ui(); }
 };
 
 TEST_F(Script, HomeMustComeFirstAndChoosesTheProgramDirectory) {
@@ -60,6 +62,28 @@ TEST_F(Script, BadDirectivesAreErrors) {
     for (const char* bad :
          {"frobnicate\n", "run NoSuchCommand\n", "select 1 2 3\n", "set FontSize=huge\n",
           "set NoEquals\n", "textview \"not shown\"\n", "tick never\n"})
+        EXPECT_EQ(run(bad), kScriptError) << bad;
+}
+
+TEST_F(Script, SaveAsTakesACodeAndAPathAndQueuedAnswersServeTheQuestionsAfterTheDialog) {
+    const std::string file = (dir / "my file").string();
+    ASSERT_EQ(run("type A\nsaveas 1 \"" + file + "\"\n"), kScriptOk) << out.str();
+    const std::string saved = test::readBytes(file + ".txt");
+    EXPECT_EQ(saved.front(), 'A');
+    // A bare path runs to the line's end; the one-value form stays.
+    ASSERT_EQ(
+        run("type B\nanswer no\nsaveas 1 " + file + "\nanswer no\nsaveas \"1 " + file + "\"\n"),
+        kScriptOk)
+        << out.str();
+    EXPECT_EQ(std::count(ui().transcript().begin(), ui().transcript().end(),
+                         "confirm: File exists. Overwrite ? -> no"),
+              2);
+    EXPECT_EQ(test::readBytes(file + ".txt"), saved);
+    // The open dialog takes its path even with an answer queued before.
+    ASSERT_EQ(run("answer yes\nopen \"" + file + ".txt\"\n"), kScriptOk) << out.str();
+    EXPECT_EQ(runner.editor().document().caption, "my file.txt");
+    EXPECT_EQ(ui().pendingAnswers(), 1u);
+    for (const char* bad : {"saveas 1\n", "saveas x /tmp/x\n", "saveas \"1\"\n", "open\n"})
         EXPECT_EQ(run(bad), kScriptError) << bad;
 }
 
