@@ -26,7 +26,8 @@ A script holds one directive per line:
   textview TEXT                 replace the text view's lines while it is shown
   type TEXT                     key presses of the characters of TEXT on the canvas
   key NAME                      a key: a shortcut (Ctrl+X, F3, Del ...), Enter, Backspace,
-                                Escape, Tab, Left/Right/Up/Down with an optional Shift+
+                                Escape, Tab; a move with an optional Shift+: Left, Right,
+                                Up, Down, PgUp, PgDn, Home, End, Ctrl+Home, Ctrl+End
   click C R [ctrl] [alt] [shift] [right]   move the mouse to a cell and press a button
   dblclick C R                  double click on a cell
   move C R [shift]              move the mouse over a cell

@@ -394,6 +394,17 @@ int ScriptRunner::runKey(std::string_view name) {
             print("disabled: " + std::string(row->menuPath));
         return kScriptOk;
     }
+    // Moves take Shift+ and Ctrl+ in either order.
+    std::string_view bare = name;
+    const auto takePrefix = [&bare](std::string_view prefix) {
+        if (bare.substr(0, prefix.size()) != prefix)
+            return false;
+        bare.remove_prefix(prefix.size());
+        return true;
+    };
+    bool shift = takePrefix("Shift+");
+    const bool ctrl = takePrefix("Ctrl+");
+    shift = takePrefix("Shift+") || shift;
     struct Arrow {
         std::string_view name;
         int dCol;
@@ -401,11 +412,24 @@ int ScriptRunner::runKey(std::string_view name) {
     };
     static constexpr Arrow kArrows[] = {
         {"Left", -1, 0}, {"Right", 1, 0}, {"Up", 0, -1}, {"Down", 0, 1}};
-    const bool shift = name.rfind("Shift+", 0) == 0;
-    const std::string_view bare = shift ? name.substr(6) : name;
     for (const Arrow& arrow : kArrows) {
-        if (bare == arrow.name) {
+        if (bare == arrow.name && !ctrl) {
             canvasArrowKey(editor(), arrow.dCol, arrow.dRow, shift);
+            return kScriptOk;
+        }
+    }
+    struct Move {
+        std::string_view name;
+        GridMove plain;
+        std::optional<GridMove> withCtrl;
+    };
+    static const Move kMoves[] = {{"PgUp", GridMove::PageUp, std::nullopt},
+                                  {"PgDn", GridMove::PageDown, std::nullopt},
+                                  {"Home", GridMove::RowStart, GridMove::CanvasStart},
+                                  {"End", GridMove::RowEnd, GridMove::CanvasEnd}};
+    for (const Move& move : kMoves) {
+        if (bare == move.name && (!ctrl || move.withCtrl)) {
+            canvasMoveKey(editor(), ctrl ? *move.withCtrl : move.plain, shift);
             return kScriptOk;
         }
     }

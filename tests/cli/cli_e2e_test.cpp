@@ -252,6 +252,7 @@ TEST(Cli, ListsCommandsAndHelp) {
     const Result help = runCli("--help");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.says("glyphora-cli [--home DIR] script FILE"));
+    EXPECT_TRUE(help.says("PgUp, PgDn, Home, End, Ctrl+Home, Ctrl+End"));
     EXPECT_EQ(runCli("--bogus").exitCode, 1);
     EXPECT_EQ(runCli("script /no/such/file").exitCode, 1);
 }

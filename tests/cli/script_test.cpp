@@ -113,6 +113,22 @@ TEST_F(Script, ScriptsAreUtf8ForTheEditorsBytesAndTheOutputIsUtf8) {
     }
 }
 
+TEST_F(Script, MoveKeysTakeShiftAndCtrlInEitherOrder) {
+    ASSERT_EQ(run("click 5 5\n"), kScriptOk);
+    const std::pair<const char*, CellRect> steps[] = {
+        {"key PgDn", {5, 49, 5, 49}}, // a page of 60 rows: to the last row
+        {"key Shift+Home", {0, 49, 5, 49}}, {"key Ctrl+Shift+Home", {0, 0, 5, 49}},
+        {"key Ctrl+End", {79, 49, 79, 49}}, {"key Shift+Ctrl+Home", {0, 0, 79, 49}},
+        {"key Shift+PgUp", {0, 0, 79, 49}}, {"key End", {79, 0, 79, 0}},
+    };
+    for (const auto& [line, selection] : steps) {
+        EXPECT_EQ(run(std::string(line) + "\n"), kScriptOk) << line;
+        EXPECT_EQ(runner.editor().gridSelection(), selection) << line;
+    }
+    for (const char* bad : {"key Ctrl+PgDn\n", "key Ctrl+Left\n", "key Shift+Enter\n"})
+        EXPECT_EQ(run(bad), kScriptError) << bad;
+}
+
 TEST_F(Script, SettingsAndStatusTimer) {
     EXPECT_EQ(run("set SolidChar=\"@\"\nset UndoSteps=3\ntick status\n"), kScriptOk);
     EXPECT_EQ(runner.editor().settings().SolidChar, "@");

@@ -92,6 +92,39 @@ TEST_F(Input, DraggingShiftClickAndShiftArrowsStretchTheSelection) {
     EXPECT_EQ(editor.gridSelection(), (CellRect{0, 0, 0, 0}));
 }
 
+TEST_F(Input, MoveKeysGoAPageOrToAnEdgeAndAPageScrollsTheViewAlong) {
+    editor.canvas().setSize(10, 30);
+    editor.visibleRows = 8;
+    click(3, 5);
+    struct Step {
+        GridMove move;
+        bool shift;
+        CellRect selection;
+        int top; // the first visible row afterwards
+    };
+    const Step steps[] = {
+        {GridMove::PageDown, false, {3, 13, 3, 13}, 8},
+        {GridMove::PageUp, true, {3, 5, 3, 13}, 0},
+        {GridMove::PageDown, false, {3, 13, 3, 13}, 8},
+        {GridMove::PageDown, false, {3, 21, 3, 21}, 16},
+        {GridMove::PageDown, false, {3, 29, 3, 29}, 22}, // both stop at the canvas end
+        {GridMove::PageDown, false, {3, 29, 3, 29}, 22},
+        {GridMove::RowStart, true, {0, 29, 3, 29}, 22},
+        {GridMove::CanvasStart, true, {0, 0, 3, 29}, 22},
+        {GridMove::RowEnd, false, {9, 0, 9, 0}, 22},
+        {GridMove::CanvasEnd, true, {9, 0, 9, 29}, 22},
+    };
+    for (const Step& step : steps) {
+        canvasMoveKey(editor, step.move, step.shift);
+        EXPECT_EQ(editor.gridSelection(), step.selection) << static_cast<int>(step.move);
+        EXPECT_EQ(editor.firstVisibleRow, step.top) << static_cast<int>(step.move);
+    }
+    EXPECT_EQ(editor.status().field(0), "Pos.: X=10 Y=30");
+    Grid1KeyDown(editor); // the next key hands the selection to the fields
+    EXPECT_EQ(editor.sel().CursorRow, 0);
+    EXPECT_EQ(editor.sel().SelStartRow, 29);
+}
+
 TEST_F(Input, CtrlClickMarksABlockOfTheClipboardsSize) {
     editor.textClip.ClipLastCol = 3;
     editor.textClip.ClipLastRow = 1;
