@@ -369,9 +369,9 @@ int ScriptRunner::runFileDialog(std::string_view directive, std::string_view arg
     // The same flows a user takes, their file dialog answered first; answers queued before
     // serve the questions that follow (such as an overwrite).
     ui_.answerNextFileDialog(*answer);
-    const int code = runCommand(directive == "open" ? "OpenCommand" : "SaveAs");
+    const int result = runCommand(directive == "open" ? "OpenCommand" : "SaveAs");
     ui_.dropFileDialogAnswer();
-    return code;
+    return result;
 }
 
 int ScriptRunner::runType(std::string_view text) {

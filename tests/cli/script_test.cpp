@@ -70,7 +70,7 @@ TEST_F(Script, BadDirectivesAreErrors) {
 }
 
 TEST_F(Script, SaveAsTakesACodeAndAPathAndQueuedAnswersServeTheQuestionsAfterTheDialog) {
-    const std::string file = (dir / "my file").string();
+    const std::string file = (dir / "my fil\xC3\xA9").string(); // UTF-8 on the disk too
     ASSERT_EQ(run("type A\nsaveas 1 \"" + file + "\"\n"), kScriptOk) << out.str();
     const std::string saved = test::readBytes(file + ".txt");
     EXPECT_EQ(saved.front(), 'A');
@@ -85,7 +85,7 @@ TEST_F(Script, SaveAsTakesACodeAndAPathAndQueuedAnswersServeTheQuestionsAfterThe
     EXPECT_EQ(test::readBytes(file + ".txt"), saved);
     // The open dialog takes its path even with an answer queued before.
     ASSERT_EQ(run("answer yes\nopen \"" + file + ".txt\"\n"), kScriptOk) << out.str();
-    EXPECT_EQ(runner.editor().document().caption, "my file.txt");
+    EXPECT_EQ(runner.editor().document().caption, "my fil\xC3\xA9.txt");
     EXPECT_EQ(ui().pendingAnswers(), 1u);
 }
 
