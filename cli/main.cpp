@@ -1,5 +1,6 @@
 // glyphora-cli: runs editor scripts without a window.
 #include "app/command_table.h"
+#include "platform/text_codec.h"
 #include "script.h"
 
 #include <fstream>
@@ -23,14 +24,16 @@ A script holds one directive per line:
   set NAME=VALUE                a setting, e.g. SolidChar="#" or ShowInfoMessages=N
   clipboard TEXT                put TEXT on the system clipboard
   textview TEXT                 replace the text view's lines while it is shown
-  type TEXT                     key presses of the bytes of TEXT on the canvas
+  type TEXT                     key presses of the characters of TEXT on the canvas
   key NAME                      a key: a shortcut (Ctrl+X, F3, Del ...), Enter, Backspace,
-                                Escape, Tab, Left/Right/Up/Down with an optional Shift+
+                                Escape, Tab; a move with an optional Shift+: Left, Right,
+                                Up, Down, PgUp, PgDn, Home, End, Ctrl+Home, Ctrl+End
   click C R [ctrl] [alt] [shift] [right]   move the mouse to a cell and press a button
   dblclick C R                  double click on a cell
   move C R [shift]              move the mouse over a cell
   open PATH                     open a document, as "&Open" with the dialog answered
   saveas CODE PATH              save as the type of FormatCode CODE, as "Save &as ..."
+                                (open and saveas answer their own dialog first)
   pattern NAME                  choose a file in the open pattern panel's list
   nav STEP                      a selection navigator button: left right up down,
                                 left-edge-left left-edge-right right-edge-left
@@ -39,6 +42,8 @@ A script holds one directive per line:
   tick status | tick autosave   fire a timer
   dump PATH                     write the editor state as JSON (- for stdout)
 A value may stand in double quotes with the escapes \" \\ \n \r \t \xNN.
+Scripts are UTF-8 whose characters Windows-1252 holds; \xNN gives any byte. The output is
+UTF-8.
 
 Every dialog and message is printed as one line. Exit codes: 0 the script ran to its end,
 1 a directive could not be carried out, 2 a dialog found no answer.
@@ -53,7 +58,8 @@ std::filesystem::path executableDir() {
 int listCommands() {
     const glyphora::CommandTable table;
     for (const glyphora::CommandRow& row : table.rows())
-        std::cout << row.id << '\t' << row.menuPath << '\t' << row.shortcut << '\n';
+        std::cout << row.id << '\t' << glyphora::cp1252ToUtf8(row.menuPath) << '\t' << row.shortcut
+                  << '\n';
     return 0;
 }
 

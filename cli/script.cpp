@@ -5,8 +5,12 @@
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
 #include "paint/paint_commands.h"
+#include "platform/text_codec.h"
+#include "platform/text_numbers.h"
 #include "state_dump.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -92,6 +96,46 @@ TextLines splitLines(std::string_view text) {
     }
 }
 
+// The end of a quoted value starting at text[0] (the index of its closing quote), skipping
+// escaped characters; npos when it is not closed.
+std::size_t closingQuote(std::string_view text) {
+    std::size_t i = 1;
+    while (i < text.size() && text[i] != '"')
+        i += text[i] == '\\' ? 2 : 1;
+    return i < text.size() ? i : std::string_view::npos;
+}
+
+// The first of several values (quoted, or a word) and the text after it.
+std::optional<std::pair<std::string, std::string_view>> firstValue(std::string_view text) {
+    text = trim(text);
+    if (!text.empty() && text.front() == '"') {
+        const std::size_t end = closingQuote(text);
+        if (end == std::string_view::npos)
+            return std::nullopt;
+        std::optional<std::string> value = unescape(text.substr(1, end - 1));
+        if (!value)
+            return std::nullopt;
+        return std::pair{std::move(*value), trim(text.substr(end + 1))};
+    }
+    const std::size_t blank = std::min(text.find_first_of(" \t"), text.size());
+    return std::pair{std::string(text.substr(0, blank)), trim(text.substr(blank))};
+}
+
+// Names the first spot of a script line that cannot become the editor's bytes.
+std::string describeBadText(const ExactCp1252& decoded) {
+    const std::string column = "column " + std::to_string(*decoded.failedAt + 1);
+    if (decoded.unmapped == 0)
+        return "not valid UTF-8 at " + column;
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(decoded.unmapped));
+    return "the character " + std::string(code) + " at " + column + " has no Windows-1252 byte";
+}
+
+// A path for the file system, whose names are UTF-8, from the editor's bytes.
+std::string fileSystemPath(std::string_view bytes) {
+    return cp1252ToUtf8(bytes);
+}
+
 std::pair<std::string_view, std::string_view> splitDirective(std::string_view line) {
     const std::size_t blank = line.find_first_of(" \t");
     if (blank == std::string_view::npos)
@@ -105,18 +149,15 @@ std::optional<std::string> parseScriptValue(std::string_view text) {
     text = trim(text);
     if (text.empty() || text.front() != '"')
         return std::string(text);
-    // Find the closing quote, skipping escaped characters.
-    std::size_t i = 1;
-    while (i < text.size() && text[i] != '"')
-        i += text[i] == '\\' ? 2 : 1;
-    if (i >= text.size() || !trim(text.substr(i + 1)).empty())
+    const std::size_t end = closingQuote(text);
+    if (end == std::string_view::npos || !trim(text.substr(end + 1)).empty())
         return std::nullopt;
-    return unescape(text.substr(1, i - 1));
+    return unescape(text.substr(1, end - 1));
 }
 
 ScriptRunner::ScriptRunner(std::filesystem::path defaultHome, std::ostream& out)
     : home_(std::move(defaultHome)), out_(out) {
-    ui_.setTranscriptSink([this](const std::string& line) { out_ << line << '\n'; });
+    ui_.setTranscriptSink([this](const std::string& line) { print(line); });
 }
 
 ScriptRunner::~ScriptRunner() = default;
@@ -129,8 +170,12 @@ Editor& ScriptRunner::editor() {
     return *editor_;
 }
 
+void ScriptRunner::print(std::string_view line) {
+    out_ << cp1252ToUtf8(line) << '\n';
+}
+
 int ScriptRunner::fail(const std::string& text) {
-    out_ << "error: line " << lineNumber_ << ": " << text << '\n';
+    print("error: line " + std::to_string(lineNumber_) + ": " + text);
     return kScriptError;
 }
 
@@ -146,7 +191,14 @@ int ScriptRunner::run(std::istream& script) {
 
 int ScriptRunner::runLine(std::string_view rawLine) {
     ++lineNumber_;
-    const std::string_view line = trim(rawLine);
+    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (lineNumber_ == 1 && rawLine.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        rawLine.remove_prefix(kByteOrderMark.size());
+    // Scripts are UTF-8 and the editor works on Windows-1252 bytes; \xNN still gives any byte.
+    const ExactCp1252 decoded = utf8ToCp1252Exact(rawLine);
+    if (decoded.failedAt)
+        return fail(describeBadText(decoded));
+    const std::string_view line = trim(decoded.bytes);
     if (line.empty() || line.front() == '#')
         return kScriptOk;
     const auto [directive, rest] = splitDirective(line);
@@ -157,7 +209,7 @@ int ScriptRunner::runLine(std::string_view rawLine) {
         const std::optional<std::string> dir = parseScriptValue(rest);
         if (!dir || dir->empty())
             return fail("home needs a directory");
-        home_ = *dir;
+        home_ = fileSystemPath(*dir);
         return kScriptOk;
     }
 
@@ -212,7 +264,7 @@ int ScriptRunner::runLine(std::string_view rawLine) {
     if (code != kScriptOk)
         return code;
     if (!ui_.unansweredDialog().empty()) {
-        out_ << "stopped: no answer for " << ui_.unansweredDialog() << '\n';
+        print("stopped: no answer for " + ui_.unansweredDialog());
         return kScriptUnanswered;
     }
     return kScriptOk;
@@ -230,7 +282,7 @@ int ScriptRunner::runCommand(std::string_view what) {
     // Choosing a menu item opens its menu first, which ends a paste preview.
     SlideOff(editor());
     if (CommandTable::run(editor(), *row) == CommandTable::RunResult::Disabled)
-        out_ << "disabled: " << row->menuPath << '\n';
+        print("disabled: " + std::string(row->menuPath));
     return kScriptOk;
 }
 
@@ -278,7 +330,7 @@ int ScriptRunner::runDump(std::string_view path) {
         out_ << json;
         return kScriptOk;
     }
-    std::ofstream file(*target, std::ios::binary);
+    std::ofstream file(fileSystemPath(*target), std::ios::binary);
     if (!(file << json) || !file.flush())
         return fail("cannot write " + *target);
     return kScriptOk;
@@ -296,13 +348,30 @@ int ScriptRunner::runTextView(std::string_view text) {
 }
 
 int ScriptRunner::runFileDialog(std::string_view directive, std::string_view args) {
-    const std::optional<std::string> value = parseScriptValue(args);
-    if (!value || value->empty())
+    // open PATH; saveas CODE PATH, or both in one value: saveas "CODE PATH".
+    std::optional<std::string> answer;
+    if (directive == "open") {
+        answer = parseScriptValue(args);
+    } else if (const auto first = firstValue(args)) {
+        std::string code = first->first;
+        std::optional<std::string> path = parseScriptValue(first->second);
+        if (first->second.empty()) {
+            const std::size_t blank = code.find(' ');
+            path = blank == std::string::npos ? std::string() : code.substr(blank + 1);
+            code = code.substr(0, std::min(blank, code.size()));
+        }
+        if (parseInteger<int>(code) && path && !path->empty())
+            answer = code + " " + *path;
+    }
+    if (!answer || answer->empty())
         return fail(std::string(directive) + " needs " +
                     (directive == "open" ? "a path" : "a type code and a path"));
-    // The same flows a user takes, with the dialog answered in advance.
-    ui_.queueAnswer(*value);
-    return runCommand(directive == "open" ? "OpenCommand" : "SaveAs");
+    // The same flows a user takes, their file dialog answered first; answers queued before
+    // serve the questions that follow (such as an overwrite).
+    ui_.answerNextFileDialog(*answer);
+    const int result = runCommand(directive == "open" ? "OpenCommand" : "SaveAs");
+    ui_.dropFileDialogAnswer();
+    return result;
 }
 
 int ScriptRunner::runType(std::string_view text) {
@@ -322,9 +391,20 @@ int ScriptRunner::runKey(std::string_view name) {
     // A shortcut goes to its command before the canvas sees the key, as in the window.
     if (const CommandRow* row = commands_.findByShortcut(name)) {
         if (CommandTable::run(editor(), *row) == CommandTable::RunResult::Disabled)
-            out_ << "disabled: " << row->menuPath << '\n';
+            print("disabled: " + std::string(row->menuPath));
         return kScriptOk;
     }
+    // Moves take Shift+ and Ctrl+ in either order.
+    std::string_view bare = name;
+    const auto takePrefix = [&bare](std::string_view prefix) {
+        if (bare.substr(0, prefix.size()) != prefix)
+            return false;
+        bare.remove_prefix(prefix.size());
+        return true;
+    };
+    bool shift = takePrefix("Shift+");
+    const bool ctrl = takePrefix("Ctrl+");
+    shift = takePrefix("Shift+") || shift;
     struct Arrow {
         std::string_view name;
         int dCol;
@@ -332,11 +412,24 @@ int ScriptRunner::runKey(std::string_view name) {
     };
     static constexpr Arrow kArrows[] = {
         {"Left", -1, 0}, {"Right", 1, 0}, {"Up", 0, -1}, {"Down", 0, 1}};
-    const bool shift = name.rfind("Shift+", 0) == 0;
-    const std::string_view bare = shift ? name.substr(6) : name;
     for (const Arrow& arrow : kArrows) {
-        if (bare == arrow.name) {
+        if (bare == arrow.name && !ctrl) {
             canvasArrowKey(editor(), arrow.dCol, arrow.dRow, shift);
+            return kScriptOk;
+        }
+    }
+    struct Move {
+        std::string_view name;
+        GridMove plain;
+        std::optional<GridMove> withCtrl;
+    };
+    static const Move kMoves[] = {{"PgUp", GridMove::PageUp, std::nullopt},
+                                  {"PgDn", GridMove::PageDown, std::nullopt},
+                                  {"Home", GridMove::RowStart, GridMove::CanvasStart},
+                                  {"End", GridMove::RowEnd, GridMove::CanvasEnd}};
+    for (const Move& move : kMoves) {
+        if (bare == move.name && (!ctrl || move.withCtrl)) {
+            canvasMoveKey(editor(), ctrl ? *move.withCtrl : move.plain, shift);
             return kScriptOk;
         }
     }

@@ -40,6 +40,8 @@ public:
     const CommandTable& commands() const { return commands_; }
 
 private:
+    // Writes a line of the editor's bytes to the output as UTF-8.
+    void print(std::string_view line);
     int fail(const std::string& text);
     int runCommand(std::string_view what);
     int runSet(std::string_view assignment);

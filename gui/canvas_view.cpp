@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <optional>
 
 namespace glyphora {
 
@@ -17,6 +18,21 @@ namespace {
 Modifiers modifiersOf(Qt::KeyboardModifiers m) {
     return {m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
             m.testFlag(Qt::AltModifier)};
+}
+
+std::optional<GridMove> gridMoveOf(int key, bool ctrl) {
+    switch (key) {
+    case Qt::Key_PageUp:
+        return GridMove::PageUp;
+    case Qt::Key_PageDown:
+        return GridMove::PageDown;
+    case Qt::Key_Home:
+        return ctrl ? GridMove::CanvasStart : GridMove::RowStart;
+    case Qt::Key_End:
+        return ctrl ? GridMove::CanvasEnd : GridMove::RowEnd;
+    default:
+        return std::nullopt;
+    }
 }
 
 MouseButton buttonOf(Qt::MouseButton b) {
@@ -208,7 +224,10 @@ void CanvasView::keyPressEvent(QKeyEvent* event) {
     default:
         break;
     }
-    if (dCol != 0 || dRow != 0) {
+    const auto move = gridMoveOf(event->key(), event->modifiers().testFlag(Qt::ControlModifier));
+    if (move) {
+        canvasMoveKey(editor_, *move, shift);
+    } else if (dCol != 0 || dRow != 0) {
         canvasArrowKey(editor_, dCol, dRow, shift);
     } else {
         Grid1KeyDown(editor_);

@@ -3,6 +3,8 @@
 #include "edit/clipboard_commands.h"
 #include "paint/manual_paint_commands.h"
 
+#include <algorithm>
+
 namespace glyphora {
 
 namespace {
@@ -76,6 +78,41 @@ void canvasArrowKey(Editor& editor, int dCol, int dRow, bool shift) {
         return;
     Grid1SelectCell(editor, to);
     editor.moveGridTo(to, shift);
+}
+
+void canvasMoveKey(Editor& editor, GridMove move, bool shift) {
+    const CellPos from = editor.gridCurrent();
+    const int lastCol = editor.canvas().colCount() - 1;
+    const int lastRow = editor.canvas().rowCount() - 1;
+    const int page = std::max(editor.visibleRows, 1);
+    CellPos to = from;
+    switch (move) {
+    case GridMove::PageUp:
+        to.row = std::max(from.row - page, 0);
+        break;
+    case GridMove::PageDown:
+        to.row = std::min(from.row + page, lastRow);
+        break;
+    case GridMove::RowStart:
+        to.col = 0;
+        break;
+    case GridMove::RowEnd:
+        to.col = lastCol;
+        break;
+    case GridMove::CanvasStart:
+        to = {0, 0};
+        break;
+    case GridMove::CanvasEnd:
+        to = {lastCol, lastRow};
+        break;
+    }
+    if (move == GridMove::PageUp || move == GridMove::PageDown) {
+        const int step = move == GridMove::PageUp ? -page : page;
+        const int lastTop = std::max(lastRow + 1 - page, 0);
+        editor.scrollTo(editor.firstVisibleCol,
+                        std::clamp(editor.firstVisibleRow + step, 0, lastTop));
+    }
+    canvasArrowKey(editor, to.col - from.col, to.row - from.row, shift);
 }
 
 void canvasMousePress(Editor& editor, CellPos cell, MouseButton button, Modifiers mods) {

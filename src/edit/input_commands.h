@@ -18,6 +18,12 @@ void Grid1KeyDown(Editor& editor);
 void Grid1SelectCell(Editor& editor, CellPos cell);
 // An arrow key: the current cell moves; with Shift the selection stretches from its anchor.
 void canvasArrowKey(Editor& editor, int dCol, int dRow, bool shift);
+// The grid's other moves of the current cell: PgUp / PgDn, Home / End and Ctrl+Home /
+// Ctrl+End.
+enum class GridMove { PageUp, PageDown, RowStart, RowEnd, CanvasStart, CanvasEnd };
+// A move key, taken like an arrow key (Shift extends). A page is the view's visible rows,
+// and the view scrolls by as much, so the current cell keeps its place on the screen.
+void canvasMoveKey(Editor& editor, GridMove move, bool shift);
 // A mouse button pressed over a cell: the left button selects it (Shift extends), then
 // the preview clicks and the Ctrl+click block of the clipboard's size.
 void canvasMousePress(Editor& editor, CellPos cell, MouseButton button, Modifiers mods);

@@ -1,6 +1,7 @@
 #include "platform/headless_ui.h"
 
 #include "platform/text_case.h"
+#include "platform/text_codec.h"
 #include "platform/text_numbers.h"
 
 #include <cctype>
@@ -124,15 +125,23 @@ std::optional<std::string> HeadlessUi::inputBox(std::string_view title, std::str
     return answer;
 }
 
+std::optional<std::string> HeadlessUi::takeFileAnswer(const std::string& dialog) {
+    if (!fileAnswer_)
+        return take(dialog);
+    std::optional<std::string> answer = std::move(fileAnswer_);
+    fileAnswer_.reset();
+    return answer;
+}
+
 std::optional<std::string> HeadlessUi::answerFile(const std::string& dialog) {
-    std::optional<std::string> answer = take(dialog);
+    std::optional<std::string> answer = takeFileAnswer(dialog);
     if (!answer || *answer == kCancel || answer->empty()) {
         if (answer)
             note(dialog + " -> cancel");
         return std::nullopt;
     }
     note(dialog + " -> " + *answer);
-    return answer;
+    return cp1252ToUtf8(*answer);
 }
 
 std::optional<std::string> HeadlessUi::openFile(const FileDialogRequest& request) {
@@ -197,8 +206,8 @@ std::optional<CanvasSizeReply> HeadlessUi::canvasSize(const CanvasSizeRequest& r
 
 std::optional<SaveBrowserReply> HeadlessUi::saveBrowser(const SaveBrowserRequest& request) {
     const std::string dialog =
-        "browser: " + request.fileName + " " + std::to_string(request.formatCode);
-    const std::optional<std::string> answer = take(dialog);
+        "browser: " + utf8ToCp1252(request.fileName) + " " + std::to_string(request.formatCode);
+    const std::optional<std::string> answer = takeFileAnswer(dialog);
     if (!answer)
         return std::nullopt;
     const std::size_t blank = answer->find(' ');
@@ -210,9 +219,9 @@ std::optional<SaveBrowserReply> HeadlessUi::saveBrowser(const SaveBrowserRequest
         note(dialog + " -> cancel");
         return std::nullopt;
     }
-    SaveBrowserReply reply{*code, answer->substr(pathStart)};
-    note(dialog + " -> " + std::to_string(reply.formatCode) + " " + reply.path);
-    return reply;
+    const std::string path = answer->substr(pathStart);
+    note(dialog + " -> " + std::to_string(*code) + " " + path);
+    return SaveBrowserReply{*code, cp1252ToUtf8(path)};
 }
 
 std::optional<Color> HeadlessUi::chooseAnsiColor(Color initial, bool background) {

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,11 +14,18 @@ namespace glyphora {
 // A Ui without a screen: dialogs take their answers from a queue, and every interaction is
 // recorded as one transcript line ("confirm: File exists. Overwrite ? -> yes"). A dialog
 // with no queued answer is cancelled and remembered, so a script runner can stop there.
+// Answers and lines are the editor's Windows-1252 texts, as typed into a dialog; a file
+// dialog hands its path on in UTF-8, the file system's names, as the window's dialogs do.
 class HeadlessUi : public Ui {
 public:
     HeadlessUi();
 
     void queueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
+    // Answers the next file dialog (open, save or the save-as browser) ahead of the queue,
+    // as a script's open and saveas give their path to their own dialog.
+    void answerNextFileDialog(std::string answer) { fileAnswer_ = std::move(answer); }
+    // Drops that answer when no file dialog took it.
+    void dropFileDialogAnswer() { fileAnswer_.reset(); }
     std::size_t pendingAnswers() const { return answers_.size(); }
     // The dialog that found no answer, e.g. "confirm: Replace ? ", or empty.
     const std::string& unansweredDialog() const { return unanswered_; }
@@ -76,12 +84,15 @@ public:
 private:
     // The next answer, or nothing (recording the dialog as unanswered).
     std::optional<std::string> take(const std::string& dialog);
+    // A file dialog's answer: the one given ahead of the queue, else the next one.
+    std::optional<std::string> takeFileAnswer(const std::string& dialog);
     // A file dialog's answer: a path, or "cancel" / empty for none.
     std::optional<std::string> answerFile(const std::string& dialog);
     // A colour dialog's answer: RRGGBB, empty for the initial colour, anything else cancels.
     std::optional<Color> answerColor(const std::string& dialog, Color initial);
 
     std::deque<std::string> answers_;
+    std::optional<std::string> fileAnswer_;
     std::vector<std::string> transcript_;
     std::function<void(const std::string&)> sink_;
     std::string unanswered_;

@@ -31,8 +31,9 @@ void appendUtf8(std::string& out, char32_t ch) {
     }
 }
 
-// Decodes one UTF-8 sequence at pos and advances; a malformed byte yields U+FFFD.
-char32_t nextUtf8(std::string_view s, std::size_t& pos) {
+// Decodes one UTF-8 sequence at pos and advances past it; nothing for a malformed one
+// (a stray or missing continuation byte, an overlong form, a surrogate, beyond U+10FFFF).
+std::optional<char32_t> nextUtf8(std::string_view s, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(s[pos++]);
     int extra = 0;
     char32_t ch = 0;
@@ -48,13 +49,16 @@ char32_t nextUtf8(std::string_view s, std::size_t& pos) {
         extra = 3;
         ch = lead & 0x07;
     } else {
-        return 0xFFFD;
+        return std::nullopt;
     }
     for (int i = 0; i < extra; ++i) {
         if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80)
-            return 0xFFFD;
+            return std::nullopt;
         ch = (ch << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
     }
+    static constexpr char32_t kSmallestOf[] = {0, 0x80, 0x800, 0x10000};
+    if (ch < kSmallestOf[extra] || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))
+        return std::nullopt;
     return ch;
 }
 
@@ -89,10 +93,29 @@ std::string utf8ToCp1252(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const auto byte = unicodeToCp1252(nextUtf8(utf8, pos));
+        const std::optional<char32_t> ch = nextUtf8(utf8, pos);
+        const auto byte = ch ? unicodeToCp1252(*ch) : std::nullopt;
         out += byte ? static_cast<char>(*byte) : '?';
     }
     return out;
+}
+
+ExactCp1252 utf8ToCp1252Exact(std::string_view utf8) {
+    ExactCp1252 result;
+    result.bytes.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t at = pos;
+        const std::optional<char32_t> ch = nextUtf8(utf8, pos);
+        const auto byte = ch ? unicodeToCp1252(*ch) : std::nullopt;
+        if (!byte) {
+            result.failedAt = at;
+            result.unmapped = ch.value_or(0);
+            return result;
+        }
+        result.bytes += static_cast<char>(*byte);
+    }
+    return result;
 }
 
 std::string latin1ToUtf8(std::string_view bytes) {

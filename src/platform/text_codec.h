@@ -17,6 +17,15 @@ std::optional<unsigned char> unicodeToCp1252(char32_t ch);
 std::string cp1252ToUtf8(std::string_view bytes);
 std::string utf8ToCp1252(std::string_view utf8);
 
+// For input that must arrive exactly: the conversion stops at the first malformed UTF-8
+// sequence or character without a byte.
+struct ExactCp1252 {
+    std::string bytes; // the whole text when nothing failed, else the part before failedAt
+    std::optional<std::size_t> failedAt; // byte offset in the UTF-8 text
+    char32_t unmapped = 0;               // the character without a byte; 0 for bad UTF-8
+};
+ExactCp1252 utf8ToCp1252Exact(std::string_view utf8);
+
 // Bytes mapped one to one onto U+0000..U+00FF, encoded as UTF-8 (and back); used where a
 // text must carry arbitrary bytes, such as the JSON state dump.
 std::string latin1ToUtf8(std::string_view bytes);

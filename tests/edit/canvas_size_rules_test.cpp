@@ -5,25 +5,26 @@
 namespace glyphora {
 namespace {
 
-TEST(CanvasSizeRules, TheOtherFieldFollowsOnlyWhenLocked) {
-    const SizeFields f = editSizeField("40", 80, 50, true);
-    EXPECT_EQ(f.edited, "40");
-    EXPECT_EQ(f.other, "25");
-    EXPECT_EQ(editSizeField("3", 4, 2, true).other, "2"); // 1.5 rounds to 2
-    EXPECT_EQ(editSizeField("5", 4, 2, true).other, "2"); // 2.5 rounds to 2
-    EXPECT_EQ(editSizeField("7", 4, 2, true).other, "4"); // 3.5 rounds to 4
-    const SizeFields unlocked = editSizeField("120", 80, 50, false);
-    EXPECT_EQ(unlocked.edited, "120");
-    EXPECT_EQ(unlocked.other, ""); // left alone
-}
-
-TEST(CanvasSizeRules, BadValuesFallBackToTheInitialValue) {
-    EXPECT_EQ(editSizeField("abc", 80, 50, true).edited, "80");
-    EXPECT_EQ(editSizeField("abc", 80, 50, true).other, ""); // the other field is left alone
-    EXPECT_EQ(editSizeField("0", 80, 50, true).edited, "80");
-    EXPECT_EQ(editSizeField("-4", 80, 50, false).edited, "80");
-    EXPECT_EQ(editSizeField("", 80, 50, false).edited, "80");
-    EXPECT_EQ(editSizeField("12.5", 80, 50, false).edited, "80");
+TEST(CanvasSizeRules, TheOtherFieldFollowsWhenLockedAndBadValuesFallBack) {
+    struct Case {
+        const char* text;
+        int initialThis, initialOther;
+        bool locked;
+        const char* edited;
+        const char* other;
+    };
+    const Case cases[] = {
+        {"40", 80, 50, true, "40", "25"}, {"120", 80, 50, false, "120", ""}, // unlocked: alone
+        {"3", 4, 2, true, "3", "2"},      {"5", 4, 2, true, "5", "2"},     // halves go to the even
+        {"7", 4, 2, true, "7", "4"},      {"abc", 80, 50, true, "80", ""}, // bad: the initial
+        {"0", 80, 50, true, "80", ""},    {"-4", 80, 50, false, "80", ""},
+        {"", 80, 50, false, "80", ""},    {"12.5", 80, 50, false, "80", ""},
+    };
+    for (const Case& c : cases) {
+        const SizeFields fields = editSizeField(c.text, c.initialThis, c.initialOther, c.locked);
+        EXPECT_EQ(fields.edited, c.edited) << c.text;
+        EXPECT_EQ(fields.other, c.other) << c.text;
+    }
 }
 
 } // namespace

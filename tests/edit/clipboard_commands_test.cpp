@@ -12,137 +12,109 @@ struct ClipboardCommands : test::EditorTest {
         editor.canvas().clearTexts();
         editor.settings().PastePreview = false;
     }
+    void copy(CellRect block, void (*command)(Editor&) = CopyBlock) {
+        editor.setGridSelection(block);
+        command(editor);
+    }
 };
 
 TEST_F(ClipboardCommands, CopiesPutTrimmedOrRotatedLinesOnTheClipboardWithoutSnapshot) {
-    put(0, 0, "ab  ");
-    put(0, 1, " c  ");
-    editor.setGridSelection({0, 0, 3, 1});
-    CopyBlock(editor);
-    EXPECT_EQ(ui.clipboardText(), "ab\r\n c");
-    EXPECT_EQ(editor.textClip.ClipLastCol, 3);
-
-    put(0, 0, "abc");
-    put(0, 1, "def");
-    editor.setGridSelection({0, 0, 2, 1});
-    CopyRotated(editor); // clockwise
-    EXPECT_EQ(ui.clipboardText(), "da\r\neb\r\nfc");
+    put(0, 0, "abc  ");
+    put(0, 1, "d");
+    editor.canvas().setText(2, 1, "long");
+    copy({0, 0, 4, 1});
+    EXPECT_EQ(ui.clipboardText(), "abc\r\nd l");
+    EXPECT_EQ(editor.textClip.ClipLastCol, 4);
+    copy({0, 0, 2, 1}, CopyRotated); // clockwise: each column, read upwards, is a row
+    EXPECT_EQ(ui.clipboardText(), "da\r\n b\r\nlc");
     EXPECT_EQ(editor.textClip.ClipLastCol, 1); // 2 wide
     EXPECT_EQ(editor.textClip.ClipLastRow, 2); // 3 high
     EXPECT_EQ(row(0, 0, 3), "abc");            // the canvas is not changed
     EXPECT_EQ(editor.undoRing().count(), 0);
 }
 
-TEST_F(ClipboardCommands, PastingWidensTheCanvasWithTheActiveColours) {
-    editor.canvas().setSize(80, 5);
+TEST_F(ClipboardCommands, PastesGrowTheCanvasWithTheActiveColoursWhenThereIsText) {
     editor.ActiveFontColor = 0x0000FF;
     editor.ActiveBackColor = 0x00FF00;
-    ui.setClipboardText("0123456789\r\n0123456789\r\n0123456789");
-    editor.setGridSelection({75, 0, 75, 0});
+    ui.setClipboardText("0123\r\n4567");
+    editor.setGridSelection({8, 4, 8, 4});
     PasteBlock(editor);
-    EXPECT_EQ(editor.canvas().colCount(), 85);
-    EXPECT_EQ(row(0, 75, 10), "0123456789");
-    EXPECT_EQ(editor.canvas().background(84, 4), 0x00FF00u);
-    EXPECT_EQ(editor.canvas().foreground(82, 4), 0x0000FFu);
+    EXPECT_EQ(editor.canvas().colCount(), 12);
+    EXPECT_EQ(editor.canvas().rowCount(), 6);
+    EXPECT_EQ(row(5, 8, 4), "4567");
+    EXPECT_EQ(editor.canvas().background(11, 0), 0x00FF00u);
+    EXPECT_EQ(editor.canvas().foreground(0, 5), 0x0000FFu);
+    EXPECT_FALSE(editor.canvas().hasOwnBrush(9, 4)); // old cells keep theirs
     EXPECT_EQ(editor.undoRing().count(), 1);
-}
-
-TEST_F(ClipboardCommands, PasteOverUnderAndNothingToPaste) {
-    put(0, 0, "xyz");
-    ui.setClipboardText("a b");
-    PasteOver(editor);
-    EXPECT_EQ(row(0, 0, 3), "ayb");
-    put(0, 0, "xyz");
-    PasteUnder(editor);
-    EXPECT_EQ(row(0, 0, 3), "xyz");
     ui.setClipboardText("");
-    PasteBlock(editor);      // no lines: nothing
+    PasteOver(editor);       // no lines: nothing
     PasteColorBlock(editor); // no colour copy yet: nothing
-    EXPECT_EQ(row(0, 0, 3), "xyz");
-    EXPECT_FALSE(editor.canvas().hasOwnFont(0, 0));
+    EXPECT_EQ(row(4, 8, 4), "0123");
+    EXPECT_EQ(editor.canvas().colCount(), 12);
 }
 
-TEST_F(ClipboardCommands, CutFollowedByAClickMovesTheBlock) {
-    editor.settings().PastePreview = true;
-    put(0, 0, "ab");
-    editor.setGridSelection({0, 0, 1, 0});
-    CutBlock(editor);
-    ASSERT_TRUE(editor.preview.PreviewActive);
-    EXPECT_EQ(editor.status().field(3),
-              "Click = paste, Ctrl+Click = paste over, Alt+Click = paste under");
-    EXPECT_EQ(row(0, 0, 2), "  ");
-    canvasMouseMove(editor, {5, 3}, false, {});
-    EXPECT_EQ(editor.preview.col, 5); // the image follows the mouse
-    EXPECT_EQ(editor.preview.row, 3);
-    click(5, 3);
-    EXPECT_FALSE(editor.preview.PreviewActive);
-    EXPECT_EQ(row(3, 5, 2), "ab");
-    EXPECT_EQ(editor.status().field(3), "");
-}
-
-TEST_F(ClipboardCommands, PreviewClicksChoosePasteOverOrUnderAndRightClickOrUncheckingEnds) {
+TEST_F(ClipboardCommands, PreviewClicksChooseHowToPasteOrEndThePreview) {
     editor.settings().PastePreview = true;
     put(0, 0, "a b");
     put(0, 2, "xyz");
-    editor.setGridSelection({0, 0, 2, 0});
-    CopyBlock(editor);
-    click(0, 2, {false, true, false});
-    EXPECT_EQ(row(2, 0, 3), "ayb");
-
     put(0, 3, "x z");
-    editor.setGridSelection({0, 0, 2, 0});
-    CopyBlock(editor);
+    copy({0, 0, 2, 0});
+    EXPECT_EQ(editor.status().field(3),
+              "Click = paste, Ctrl+Click = paste over, Alt+Click = paste under");
+    click(0, 2, {false, true, false});
+    EXPECT_EQ(row(2, 0, 3), "ayb"); // over: the block's blanks are transparent
+    EXPECT_FALSE(editor.preview.PreviewActive);
+    EXPECT_EQ(editor.status().field(3), "");
+    copy({0, 0, 2, 0});
     click(0, 3, {false, false, true});
     EXPECT_EQ(row(3, 0, 3), "x z"); // under: the canvas stays on top, its blank takes " "
 
-    CopyBlock(editor);
+    copy({0, 0, 2, 0});
     click(4, 4, {}, MouseButton::Right);
     EXPECT_FALSE(editor.preview.PreviewActive);
     EXPECT_EQ(editor.status().field(3), "Paste preview deactivated.");
     EXPECT_EQ(row(4, 4, 3), ""); // nothing was pasted
-
-    CopyBlock(editor); // unchecking the preview ends it too
+    copy({0, 0, 2, 0});          // unchecking the preview ends it too
     TogglePastePreview(editor);
     EXPECT_FALSE(editor.preview.PreviewActive);
     EXPECT_FALSE(editor.settings().PastePreview);
 }
 
-TEST_F(ClipboardCommands, ColourCopyPreviewPastesWithColoursEvenInPlainMode) {
+TEST_F(ClipboardCommands, ACutOrAColourCopyMovesTheBlockToTheClick) {
     editor.settings().PastePreview = true;
-    put(0, 0, "q");
-    editor.canvas().SetFontCell(0, 0, 0x0000FF);
-    editor.canvas().SetColorCell(0, 0, 0x00FF00);
-    editor.setGridSelection({0, 0, 0, 0});
-    CopyColorBlock(editor);
+    put(0, 0, "ab");
+    editor.canvas().SetColorCell(0, 0, 0x123456);
+    copy({0, 0, 1, 0}, CutBlock);
+    EXPECT_EQ(row(0, 0, 2), "  ");
+    EXPECT_EQ(editor.canvas().background(0, 0), 0x123456u); // the colours stay
+    click(5, 3);
+    EXPECT_EQ(row(3, 5, 2), "ab");
+
+    editor.canvas().SetFontCell(5, 3, 0x0000FF);
+    editor.canvas().SetColorCell(5, 3, 0x00FF00);
+    copy({5, 3, 5, 3}, CopyColorBlock);
     EXPECT_TRUE(editor.preview.PasteWithColor);
-    click(7, 4);
-    EXPECT_EQ(editor.canvas().text(7, 4), "q");
+    click(7, 4); // with colours even in Plain mode
+    EXPECT_EQ(editor.canvas().text(7, 4), "a");
     EXPECT_EQ(editor.canvas().foreground(7, 4), 0x0000FFu);
     EXPECT_EQ(editor.canvas().background(7, 4), 0x00FF00u);
     EXPECT_FALSE(editor.preview.PasteWithColor);
 }
 
-TEST_F(ClipboardCommands, DeleteBlanksWithSnapshot) {
+TEST_F(ClipboardCommands, DeleteBlanksWithSnapshotAndSelectionHelpersTakeNone) {
     put(0, 0, "abc");
-    editor.canvas().SetColorCell(1, 0, 0x123456);
-    editor.setGridSelection({1, 0, 2, 0});
-    DeleteBlock(editor);
+    copy({1, 0, 2, 0}, DeleteBlock);
     EXPECT_EQ(row(0, 0, 3), "a  ");
-    EXPECT_EQ(editor.canvas().background(1, 0), 0x123456u);
     EXPECT_EQ(editor.undoRing().count(), 1);
     EXPECT_EQ(ui.clipboardText(), "");
-}
 
-TEST_F(ClipboardCommands, SelectionHelpers) {
-    editor.setGridSelection({2, 1, 3, 2});
-    CompleteCols(editor);
+    copy({2, 1, 3, 2}, CompleteCols);
     EXPECT_EQ(editor.gridSelection(), (CellRect{2, 0, 3, 4}));
-    editor.setGridSelection({2, 1, 3, 2});
-    CompleteRows(editor);
+    copy({2, 1, 3, 2}, CompleteRows);
     EXPECT_EQ(editor.gridSelection(), (CellRect{0, 1, 9, 2}));
     SelectAll(editor);
     EXPECT_EQ(editor.gridSelection(), (CellRect{0, 0, 9, 4}));
-    EXPECT_EQ(editor.undoRing().count(), 0);
+    EXPECT_EQ(editor.undoRing().count(), 1);
 }
 
 TEST_F(ClipboardCommands, LargeCopiesAreWholeUpTo500ButThePreviewShowsOnlyTheView) {
@@ -150,8 +122,7 @@ TEST_F(ClipboardCommands, LargeCopiesAreWholeUpTo500ButThePreviewShowsOnlyTheVie
     editor.canvas().setSize(300, 200);
     editor.visibleCols = 50;
     editor.visibleRows = 20;
-    editor.setGridSelection({10, 10, 200, 150});
-    CopyBlock(editor);
+    copy({10, 10, 200, 150});
     EXPECT_EQ(editor.preview.block, (CellRect{10, 10, 59, 29}));
     EXPECT_EQ(editor.textClip.ClipLastCol, 190); // the copy itself is whole
     EXPECT_TRUE(saw("preview: 50 x 20 at 10,10"));

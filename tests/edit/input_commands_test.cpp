@@ -23,13 +23,6 @@ TEST_F(Input, TypingAdvancesLikeATypewriterAndWrapsToTheTopLeft) {
     EXPECT_EQ(editor.undoRing().count(), 0); // typing takes no snapshot
 }
 
-TEST_F(Input, RedefinedDigitKeysTypeLineArt) {
-    editor.settings().RedefineKeys = true;
-    click(0, 0);
-    type("12345");
-    EXPECT_EQ(row(0, 0, 5), "/\\3_|");
-}
-
 TEST_F(Input, TypingWithManualColourAndDoubleClicksColourWhatTheModeAllows) {
     editor.ActiveFontColor = 0x0000FF;
     editor.ActiveBackColor = 0x00FF00;
@@ -37,26 +30,22 @@ TEST_F(Input, TypingWithManualColourAndDoubleClicksColourWhatTheModeAllows) {
     click(0, 0);
     type("k");
     EXPECT_EQ(editor.canvas().background(0, 0), 0x111111u); // switches off: colours kept
-    EXPECT_FALSE(editor.canvas().hasOwnFont(0, 0));
     editor.colorState().ManualPaintFont = editor.colorState().ManualPaintBack = true;
-    type("p");
-    Grid1DblClick(editor);
-    EXPECT_FALSE(editor.canvas().hasOwnFont(1, 0)); // Plain mode: no colouring at all
-    EXPECT_FALSE(editor.canvas().hasOwnFont(2, 0));
-
     editor.setColorMode(ColorMode::FullColored);
     type("m");
-    EXPECT_EQ(editor.canvas().foreground(2, 0), 0x0000FFu);
-    EXPECT_EQ(editor.canvas().background(2, 0), 0x00FF00u);
+    EXPECT_EQ(editor.canvas().foreground(1, 0), 0x0000FFu);
+    EXPECT_EQ(editor.canvas().background(1, 0), 0x00FF00u);
 
-    click(2, 2);
-    editor.setColorMode(ColorMode::FontColored);
-    Grid1DblClick(editor);
-    EXPECT_EQ(editor.canvas().foreground(2, 2), 0x0000FFu);
-    EXPECT_FALSE(editor.canvas().hasOwnBrush(2, 2));
-    editor.setColorMode(ColorMode::FullColored);
-    Grid1DblClick(editor);
-    EXPECT_EQ(editor.canvas().background(2, 2), 0x00FF00u);
+    // A double click colours what the mode allows: nothing, the foreground, both.
+    const std::pair<ColorMode, int> modes[] = {
+        {ColorMode::Plain, 0}, {ColorMode::FontColored, 1}, {ColorMode::FullColored, 2}};
+    for (const auto& [mode, coloured] : modes) {
+        click(2, 2 + coloured);
+        editor.setColorMode(mode);
+        Grid1DblClick(editor);
+        EXPECT_EQ(editor.canvas().hasOwnFont(2, 2 + coloured), coloured >= 1) << coloured;
+        EXPECT_EQ(editor.canvas().hasOwnBrush(2, 2 + coloured), coloured == 2) << coloured;
+    }
 }
 
 TEST_F(Input, CommandsActOnTheHighlightedCellsHoweverTheyWereSelected) {
@@ -127,22 +116,42 @@ TEST_F(Input, DraggingShiftClickAndShiftArrowsStretchTheSelection) {
     click(5, 5);
     canvasMouseMove(editor, {2, 8}, true, {});
     EXPECT_EQ(editor.gridSelection(), (CellRect{2, 5, 5, 8}));
-    EXPECT_EQ(editor.sel().SelStartCol, 5);
     click(9, 9, {true, false, false});
     EXPECT_EQ(editor.gridSelection(), (CellRect{5, 5, 9, 9}));
-
-    // Arrow keys move, shift arrows extend.
     click(3, 3);
     canvasArrowKey(editor, 1, 0, false);
-    EXPECT_EQ(editor.gridSelection(), (CellRect{4, 3, 4, 3}));
-    canvasArrowKey(editor, 0, 1, true);
-    canvasArrowKey(editor, 0, 1, true);
+    canvasArrowKey(editor, 0, 2, true);
     EXPECT_EQ(editor.gridSelection(), (CellRect{4, 3, 4, 5}));
-    Grid1KeyDown(editor);
-    EXPECT_EQ(editor.sel().SelStartRow, 5);
     click(0, 0);
     canvasArrowKey(editor, -1, -1, false); // at the edge: stays
     EXPECT_EQ(editor.gridSelection(), (CellRect{0, 0, 0, 0}));
+}
+
+TEST_F(Input, MoveKeysGoAPageOrToAnEdgeAndAPageScrollsTheViewAlong) {
+    editor.canvas().setSize(10, 12);
+    editor.visibleRows = 8;
+    click(3, 1);
+    struct Step {
+        GridMove move;
+        bool shift;
+        CellRect selection;
+        int top; // the first visible row afterwards, at most 12 - 8
+    };
+    const Step steps[] = {
+        {GridMove::PageDown, false, {3, 9, 3, 9}, 4},
+        {GridMove::PageDown, false, {3, 11, 3, 11}, 4},
+        {GridMove::PageUp, true, {3, 3, 3, 11}, 0},
+        {GridMove::RowStart, true, {0, 3, 3, 11}, 0},
+        {GridMove::CanvasStart, true, {0, 0, 3, 11}, 0},
+        {GridMove::RowEnd, false, {9, 0, 9, 0}, 0},
+        {GridMove::CanvasEnd, true, {9, 0, 9, 11}, 0},
+    };
+    for (const Step& step : steps) {
+        canvasMoveKey(editor, step.move, step.shift);
+        EXPECT_EQ(editor.gridSelection(), step.selection) << static_cast<int>(step.move);
+        EXPECT_EQ(editor.firstVisibleRow, step.top) << static_cast<int>(step.move);
+    }
+    EXPECT_EQ(editor.status().field(0), "Pos.: X=10 Y=12");
 }
 
 TEST_F(Input, CtrlClickMarksABlockOfTheClipboardsSize) {

@@ -12,33 +12,25 @@ TEST_F(SearchCommands, ReplaceAllTurnsBlanksAndEmptyCellsIntoTheReplacement) {
     canvas({"a @", "@ b"});
     answers({" ", "."});
     ReplaceAll(editor);
-    EXPECT_TRUE(saw("input: Search ... / Character: ->  "));
     EXPECT_TRUE(saw("input: Replace ... / Character: -> ."));
     EXPECT_EQ(shown(), (Rows{"a..", "..b"}));
     EXPECT_EQ(undone(), (Rows{"a @", "@ b"}));
-
     // Two characters find nothing among one-character cells.
     answers({"a.", "x"});
     ReplaceAll(editor);
     EXPECT_EQ(shown(), (Rows{"a  ", "  b"})); // the empty cells were still set to " "
-
     answers({"a", "b", " ", "b"});
     EXPECT_EQ(run(ReplaceArea, {1, 0, 2, 0}), (Rows{"a  ", "  b"}));
     EXPECT_EQ(run(ReplaceArea, {1, 0, 2, 0}), (Rows{"abb", "  b"}));
     EXPECT_EQ(undone(), (Rows{"a  ", "  b"}));
-}
 
-TEST_F(SearchCommands, EmptyAnswersEndQuietly) {
-    canvas({"ab"});
-    answers({""});
+    // Empty or cancelled answers end quietly.
+    answers({"", "a", "cancel", "cancel"});
     ReplaceAll(editor);
-    EXPECT_TRUE(ui.unansweredDialog().empty()); // the second question was not asked
-    answers({"a", "cancel"});
+    EXPECT_EQ(ui.pendingAnswers(), 3u); // the second question was not asked
     ReplaceAll(editor);
-    answers({"cancel"});
     SearchText(editor);
-    EXPECT_EQ(shown(), (Rows{"ab"}));
-    EXPECT_EQ(ui.pendingAnswers(), 0u);
+    EXPECT_EQ(shown(), (Rows{"a  ", "  b"}));
     EXPECT_FALSE(saw("beep"));
 }
 
@@ -78,7 +70,7 @@ TEST_F(SearchCommands, SearchSelectsEachHitWithOneExtraCell) {
     EXPECT_EQ(ui.pendingAnswers(), 0u);
 }
 
-TEST_F(SearchCommands, ReplaceTextWritesAsManyCellsAsTheFindString) {
+TEST_F(SearchCommands, ReplaceTextWritesAsManyCellsAsTheFindStringUntilAbort) {
     canvas({"abcd abcd", "abcd....."});
     answers({"ABCD", "xy", "yes", "no", "all"});
     ReplaceText(editor);
@@ -86,27 +78,24 @@ TEST_F(SearchCommands, ReplaceTextWritesAsManyCellsAsTheFindString) {
     EXPECT_TRUE(saw("confirm: Replace ?  -> all"));
     EXPECT_EQ(message(), "Search finished");
     EXPECT_EQ(undone(), (Rows{"abcd abcd", "abcd....."}));
-
     // A longer replacement is cut to the length of the find string.
     answers({"bc", "123456", "all"});
     ReplaceText(editor);
     EXPECT_EQ(shown(), (Rows{"a12d a12d", "a12d....."}));
-}
 
-TEST_F(SearchCommands, ReplaceTextAbortAndEmptyFind) {
     canvas({"aa"});
+    const long beeps = count("beep");
     answers({"a", "b", "abort"});
     ReplaceText(editor);
+    // With no answer left the question counts as Abort too.
+    answers({"a", "b"});
+    ReplaceText(editor);
     EXPECT_EQ(shown(), (Rows{"aa"}));
-    EXPECT_FALSE(saw("beep"));
     // Both questions come even when the find string is empty.
     answers({"", "z"});
     ReplaceText(editor);
     EXPECT_TRUE(saw("input: Search: / Replace string: -> z"));
-    // With no answer left the question counts as Abort: the command ends.
-    answers({"a", "b"});
-    ReplaceText(editor);
-    EXPECT_EQ(shown(), (Rows{"aa"}));
+    EXPECT_EQ(count("beep"), beeps);
 }
 
 TEST_F(SearchCommands, CaseOfTheSelection) {

@@ -210,6 +210,12 @@ private slots:
         QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
         QCOMPARE(f.editor.gridSelection(), (CellRect{5, 2, 5, 3}));
         QCOMPARE(f.window.statusField(0)->text(), QStringLiteral("Pos.: X=6 Y=4"));
+        QTest::keyClick(view, Qt::Key_End);
+        QCOMPARE(f.editor.gridSelection(), (CellRect{79, 3, 79, 3}));
+        QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f.editor.gridSelection(), (CellRect{0, 0, 79, 3}));
+        QTest::keyClick(view, Qt::Key_PageDown);
+        QCOMPARE(f.editor.gridCurrent().row, std::min(f.editor.visibleRows, 49));
     }
 
     void pastePreviewFollowsTheMouseAndEndsOnClickOrMenu() {

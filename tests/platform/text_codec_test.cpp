@@ -5,30 +5,35 @@
 namespace glyphora {
 namespace {
 
-TEST(TextCodec, EveryByteSurvivesARoundTrip) {
+TEST(TextCodec, EveryByteSurvivesARoundTripAndTheHighControlsAreTypographic) {
     std::string all;
     for (int b = 0; b < 256; ++b)
         all += static_cast<char>(b);
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+    EXPECT_EQ(cp1252ToUtf8("\x80\x96\xC4"), "\xE2\x82\xAC\xE2\x80\x93\xC3\x84");
+    EXPECT_EQ(unicodeToCp1252(U'\u2122'), 0x99);
     // The Latin-1 view maps bytes one to one.
     EXPECT_EQ(latin1ToUtf8(std::string("\x07\x80\xFF", 3)), "\x07\xC2\x80\xC3\xBF");
 }
 
-TEST(TextCodec, TheHighControlRangeMapsToTypographicCharacters) {
-    EXPECT_EQ(cp1252ToUnicode(0x80), U'\u20AC');
-    EXPECT_EQ(cp1252ToUnicode(0x96), U'\u2013');
-    EXPECT_EQ(cp1252ToUnicode(0xC4), U'\u00C4');
-    EXPECT_EQ(unicodeToCp1252(U'\u2122'), 0x99);
-    EXPECT_EQ(cp1252ToUtf8("\x80"), "\xE2\x82\xAC");
-}
-
-TEST(TextCodec, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_FALSE(unicodeToCp1252(U'\u0416').has_value()); // Cyrillic Zhe
+TEST(TextCodec, CharactersOutsideTheCodePageBecomeQuestionMarksOrStopAnExactConversion) {
     EXPECT_EQ(utf8ToCp1252("a\xD0\x96"
                            "b\xF0\x9F\x98\x80"
-                           "c"),
-              "a?b?c");
-    EXPECT_EQ(utf8ToCp1252("\xFF\xC3"), "??"); // malformed UTF-8
+                           "c\xFF\xC3"),
+              "a?b?c??");
+    const ExactCp1252 good = utf8ToCp1252Exact("\xC3\xA9\xE2\x82\xAC\xC2\xB0\x01");
+    EXPECT_EQ(good.bytes, "\xE9\x80\xB0\x01");
+    EXPECT_FALSE(good.failedAt);
+    const ExactCp1252 zhe = utf8ToCp1252Exact("ab\xD0\x96");
+    EXPECT_EQ(zhe.failedAt, 2u);
+    EXPECT_EQ(zhe.unmapped, U'\u0416');
+    // Malformed: a lone continuation byte, a sequence cut short, an overlong "/", a
+    // surrogate, a sequence cut by the end.
+    for (const char* bad : {"x\x80", "x\xC3x", "x\xC0\xAF", "x\xED\xA0\x80", "x\xF0\x9F"}) {
+        const ExactCp1252 r = utf8ToCp1252Exact(bad);
+        EXPECT_EQ(r.failedAt, 1u) << bad;
+        EXPECT_EQ(r.unmapped, 0u) << bad;
+    }
 }
 
 } // namespace
