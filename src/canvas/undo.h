@@ -7,9 +7,10 @@
 
 namespace glyphora {
 
-// A ring of snapshot files of the canvas text (grid text layout, no colours) in the undo
-// directory. The ring size comes from the settings at each call, so a changed setting
-// takes effect at once.
+// A ring of snapshot files of the canvas text (size and cell texts, no colours) in the undo
+// directory. The files are the program's own: a small header and every cell's text with its
+// length, so any byte a cell holds comes back. The ring size comes from the settings at
+// each call, so a changed setting takes effect at once.
 class UndoRing {
 public:
     UndoRing(std::filesystem::path directory, std::string instanceTag);
@@ -17,8 +18,9 @@ public:
     // Writes the canvas to the next slot. A snapshot that cannot be written is abandoned:
     // the counters go back, so an older file in that slot is never mistaken for it.
     bool takeSnapshot(const CharCanvas& canvas, int steps);
-    // Reads the current slot back into the canvas and steps back. False, with the canvas
-    // unchanged, when nothing is left to undo or the file cannot be read.
+    // Reads the current slot back into the canvas and steps back: the size and every text;
+    // colours stay at their positions. False, with the canvas unchanged, when nothing is
+    // left to undo or the file is missing, damaged or cut short.
     bool undo(CharCanvas& canvas, int steps);
 
     void reset() { slot_ = count_ = 0; }
