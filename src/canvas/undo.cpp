@@ -116,8 +116,19 @@ fs::path UndoRing::snapshotPath(int slot) const {
     return directory_ / ("~temp" + tag_ + std::to_string(slot) + ".dat");
 }
 
+void UndoRing::followRingSize(int steps) {
+    if (steps == steps_)
+        return;
+    std::error_code ec;
+    for (int slot = 1; slot <= steps_; ++slot)
+        fs::remove(snapshotPath(slot), ec);
+    slot_ = count_ = 0;
+    steps_ = steps;
+}
+
 bool UndoRing::takeSnapshot(const CharCanvas& canvas, int steps) {
     steps = std::max(steps, 1);
+    followRingSize(steps);
     const int previousSlot = slot_;
     const int previousCount = count_;
     slot_ = slot_ + 1 > steps ? 1 : slot_ + 1;
@@ -135,6 +146,7 @@ bool UndoRing::takeSnapshot(const CharCanvas& canvas, int steps) {
 
 bool UndoRing::undo(CharCanvas& canvas, int steps) {
     steps = std::max(steps, 1);
+    followRingSize(steps);
     if (count_ <= 0 || slot_ <= 0)
         return false;
     std::string bytes;

@@ -78,6 +78,19 @@ TEST_F(UndoRingTest, AnUnwritableSnapshotIsAbandonedWithoutExposingAnOldOne) {
     EXPECT_EQ(canvas.text(0, 0), "2");
 }
 
+TEST_F(UndoRingTest, AChangedRingSizeStartsAFreshRing) {
+    for (int i = 1; i <= 5; ++i)
+        command(std::to_string(i), 10);
+    command("6", 3); // the steps lowered while running
+    EXPECT_FALSE(fs::exists(ring.snapshotPath(5)));
+    ASSERT_TRUE(ring.undo(canvas, 3));
+    EXPECT_EQ(canvas.text(0, 0), "5");
+    EXPECT_FALSE(ring.undo(canvas, 3)); // no slot of the old ring is read back
+    command("7", 3);
+    EXPECT_FALSE(ring.undo(canvas, 4)); // raised: nothing from before either
+    EXPECT_EQ(canvas.text(0, 0), "7");
+}
+
 TEST_F(UndoRingTest, SlotFilesAreNamedByTagAndSlotAndAllDatFilesDeletedAtClose) {
     ring.takeSnapshot(canvas, 10);
     test::writeBytes(dir / "Undo" / "~temp3331.dat", "other instance");
