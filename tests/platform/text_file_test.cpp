@@ -18,13 +18,6 @@ TEST(TextFile, LinesEndAtCrLfLoneCrOrLoneLf) {
     EXPECT_EQ(splitTextLines("a\n\rb"), (Lines{"a", "", "b"}));
 }
 
-TEST(TextFile, ControlBytesOtherThanTabAndLineEndsAreNotText) {
-    EXPECT_TRUE(isPlainText("a\tb\r\n\xDB\xFF"));
-    EXPECT_FALSE(isPlainText(std::string("a\0b", 3)));
-    EXPECT_FALSE(isPlainText("a\x07"));
-    EXPECT_FALSE(isPlainText("\x1B[0m"));
-}
-
 TEST(TextFile, DataFilesAreReadWithinTheirLimit) {
     test::TempDir dir;
     test::writeBytes(dir / "t.dat", "ab\r\ncd\r\n");
@@ -33,8 +26,11 @@ TEST(TextFile, DataFilesAreReadWithinTheirLimit) {
     EXPECT_FALSE(readDataFileLines(dir / "t.dat", 7)); // larger than allowed
     EXPECT_FALSE(readDataFileLines(dir / "none.dat", 100));
     EXPECT_FALSE(readDataFileLines(dir.path(), 100));
-    test::writeBytes(dir / "bin.dat", std::string("\0\0", 2));
+    test::writeBytes(dir / "bin.dat", std::string("a\0", 2));
     EXPECT_FALSE(readDataFileLines(dir / "bin.dat", 100));
+    // Other control bytes are characters a cell may hold.
+    test::writeBytes(dir / "ctl.dat", "\a\x1B[\x7F\tx\r\n\x01");
+    EXPECT_EQ(readDataFileLines(dir / "ctl.dat", 100), (Lines{"\a\x1B[\x7F\tx", "\x01"}));
     test::writeBytes(dir / "empty.dat", "");
     EXPECT_EQ(readDataFileLines(dir / "empty.dat", 100), Lines{});
 }
