@@ -112,8 +112,7 @@ long long Floodfill(CharCanvas& canvas, int x, int y, std::string_view newText,
 
 CellMask floodArea(CharCanvas& canvas, int x, int y) {
     CellMask mask{canvas.colCount(), canvas.rowCount(), {}};
-    mask.cells.assign(static_cast<std::size_t>(mask.cols) * static_cast<std::size_t>(mask.rows),
-                      0);
+    mask.cells.assign(static_cast<std::size_t>(mask.cols) * static_cast<std::size_t>(mask.rows), 0);
     if (!canvas.contains(x, y))
         return mask;
     if (canvas.text(x, y).empty())
@@ -149,7 +148,8 @@ std::optional<PatternLines> readPatternFile(const fs::path& path) {
 }
 
 bool tilePattern(CharCanvas& canvas, const PatternLines& pattern, std::string_view background) {
-    return tileCells(canvas, pattern, [&](int x, int y) { return canvas.text(x, y) == background; });
+    return tileCells(canvas, pattern,
+                     [&](int x, int y) { return canvas.text(x, y) == background; });
 }
 
 bool tilePattern(CharCanvas& canvas, const PatternLines& pattern, const CellMask& area) {
