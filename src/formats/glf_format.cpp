@@ -190,7 +190,8 @@ GlfReadResult readGlf(const std::filesystem::path& path, CharCanvas& canvas, Pro
     // A file cut short fills only the rows its bytes reach; one more row is all the canvas
     // gets beyond them, however many the header claims.
     const std::uint64_t rowBytes = static_cast<std::uint64_t>(cols) * kGlfCellBytes;
-    const std::uint64_t rowsInFile = (fileSize - kGlfHeaderBytes + rowBytes - 1) / rowBytes;
+    const std::uint64_t cellBytes = fileSize > kGlfHeaderBytes ? fileSize - kGlfHeaderBytes : 0;
+    const std::uint64_t rowsInFile = (cellBytes + rowBytes - 1) / rowBytes;
     const int sizedRows = static_cast<int>(std::min<std::uint64_t>(rows, rowsInFile + 1));
 
     result.mode = glfModeFromByte(header[2]);
@@ -222,7 +223,7 @@ GlfReadResult readGlf(const std::filesystem::path& path, CharCanvas& canvas, Pro
             break;
         }
     }
-    if (sizedRows < rows) // the file grew while being read: still not the whole document
+    if (sizedRows < rows) // rows the measured file could not fill were never read
         result.status = GlfReadStatus::CutShort;
     progress.HideBar();
     return result;
