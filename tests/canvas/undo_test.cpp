@@ -87,16 +87,5 @@ TEST_F(UndoRingTest, AChangedRingSizeStartsAFreshRing) {
     EXPECT_EQ(canvas.text(0, 0), "7");
 }
 
-TEST_F(UndoRingTest, SlotFilesAreNamedByTagAndSlotAndAllDatFilesDeletedAtClose) {
-    ring.takeSnapshot(canvas, 10);
-    test::writeBytes(dir / "Undo" / "~temp3331.dat", "other instance");
-    test::writeBytes(dir / "Undo" / "keep.txt", "not a snapshot");
-    EXPECT_TRUE(fs::exists(dir / "Undo" / "~temp4071.dat")); // tag, then slot
-    ring.deleteAllSnapshotFiles();
-    EXPECT_FALSE(fs::exists(ring.snapshotPath(1)));
-    EXPECT_FALSE(fs::exists(dir / "Undo" / "~temp3331.dat"));
-    EXPECT_TRUE(fs::exists(dir / "Undo" / "keep.txt"));
-}
-
 } // namespace
 } // namespace glyphora
