@@ -58,6 +58,9 @@ struct DocumentState {
     std::string OpenFileName;
     // "&Save": off at start and after a failed open, on once a document has a file.
     bool SaveEnabled = false;
+    // Said after saveit's result text when the writer had to alter the file (the grid
+    // text writes control bytes as spaces); each save starts it empty.
+    std::string SaveResultNote;
 };
 
 // A block image following the mouse after a copy or cut; a click decides how it is pasted.

@@ -7,6 +7,8 @@ namespace glyphora {
 
 namespace {
 
+constexpr char kSpace = ' ';
+
 // Calls visit(lineIndex, line) for every line of the text, which ends at the first byte 0.
 template <typename Visit> void forEachLine(std::string_view bytes, Visit visit) {
     std::size_t lineIndex = 0;
@@ -31,7 +33,8 @@ void forEachCell(std::string_view line, char separator, int maxCells, Visit visi
 
 } // namespace
 
-std::string gridToBytes(const CharCanvas& canvas, GridArea area, char separator) {
+std::string gridToBytes(const CharCanvas& canvas, GridArea area, char separator,
+                        std::size_t* spacedBytes) {
     const int left = std::max(area.left, 0);
     const int top = std::max(area.top, 0);
     int right = area.right;
@@ -44,17 +47,30 @@ std::string gridToBytes(const CharCanvas& canvas, GridArea area, char separator)
     bottom = std::min(bottom, canvas.rowCount() - 1);
 
     std::string out;
+    std::size_t spaced = 0;
+    if (spacedBytes)
+        *spacedBytes = 0;
     if (left > right || top > bottom)
         return out;
     out.reserve(static_cast<std::size_t>(bottom - top + 1) *
                 (static_cast<std::size_t>(right - left + 1) * 2 + 2));
     for (int r = top; r <= bottom; ++r) {
         for (int c = left; c <= right; ++c) {
+            const std::size_t start = out.size();
             out += canvas.text(c, r);
+            for (std::size_t i = start; i < out.size(); ++i) {
+                const char ch = out[i];
+                if (ch == separator || ch == '\r' || ch == '\n' || ch == '\0') {
+                    out[i] = kSpace;
+                    ++spaced;
+                }
+            }
             out += separator;
         }
         out += "\r\n";
     }
+    if (spacedBytes)
+        *spacedBytes = spaced;
     return out;
 }
 
@@ -116,8 +132,9 @@ bool readGridBytes(CharCanvas& canvas, std::string_view bytes, GridArea area, ch
     return true;
 }
 
-bool SaveToFile(const CharCanvas& canvas, const std::filesystem::path& path) {
-    return writeFileBytes(path, gridToBytes(canvas));
+bool SaveToFile(const CharCanvas& canvas, const std::filesystem::path& path,
+                std::size_t* spacedBytes) {
+    return writeFileBytes(path, gridToBytes(canvas, {}, kGridSeparator, spacedBytes));
 }
 
 bool LoadFromFile(CharCanvas& canvas, const std::filesystem::path& path) {

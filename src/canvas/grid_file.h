@@ -10,7 +10,9 @@
 namespace glyphora {
 
 // The grid text layout: one line per row ended by CR LF, each cell's text followed by a
-// separator byte. Empty cells keep their place; long cells keep all their bytes.
+// separator byte. Empty cells keep their place; long cells keep all their bytes, except the
+// bytes the layout cannot carry inside a cell: the separator, CR, LF and 0 (which ends the
+// text for the reader). Those are written as spaces; the cells keep them.
 inline constexpr char kGridSeparator = 7;
 
 // Rectangle edges of the general forms. Writing: a right or bottom edge below its left or
@@ -24,8 +26,9 @@ struct GridArea {
     int bottom = -1;
 };
 
+// spacedBytes, when given, receives the number of bytes written as spaces.
 std::string gridToBytes(const CharCanvas& canvas, GridArea area = {},
-                        char separator = kGridSeparator);
+                        char separator = kGridSeparator, std::size_t* spacedBytes = nullptr);
 
 // The columns and rows (counted from 0, rectangle offset included) that reading the text
 // would fill; 0 x 0 for a text without lines.
@@ -45,7 +48,8 @@ bool readGridBytes(CharCanvas& canvas, std::string_view bytes, GridArea area = {
 // The canvas component's own file operations, on the whole canvas with separator 7.
 // The text is built in memory and written in one piece. Return false on any failure; a
 // failed read changes nothing.
-bool SaveToFile(const CharCanvas& canvas, const std::filesystem::path& path);
+bool SaveToFile(const CharCanvas& canvas, const std::filesystem::path& path,
+                std::size_t* spacedBytes = nullptr);
 bool LoadFromFile(CharCanvas& canvas, const std::filesystem::path& path);
 
 } // namespace glyphora

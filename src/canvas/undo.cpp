@@ -1,13 +1,113 @@
 #include "canvas/undo.h"
 
-#include "canvas/grid_file.h"
+#include "platform/text_file.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string_view>
 #include <system_error>
 
 namespace glyphora {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// Snapshot layout: signature, columns and rows (32 bits, low byte first), then per cell in
+// row order its text length and bytes. A length below kLongLength takes one byte; a longer
+// text is kLongLength followed by a 32-bit length.
+constexpr std::string_view kSignature = "GLYUNDO1";
+constexpr std::size_t kWordBytes = 4;
+constexpr std::size_t kHeaderBytes = kSignature.size() + 2 * kWordBytes;
+constexpr unsigned char kLongLength = 0xFF;
+constexpr unsigned kByteBits = 8;
+constexpr unsigned kByteMask = 0xFF;
+
+void putWord(std::string& out, std::uint32_t value) {
+    for (std::size_t i = 0; i < kWordBytes; ++i)
+        out += static_cast<char>((value >> (kByteBits * i)) & kByteMask);
+}
+
+std::uint32_t getWord(std::string_view bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < kWordBytes; ++i)
+        value |= std::uint32_t{static_cast<unsigned char>(bytes[at + i])} << (kByteBits * i);
+    return value;
+}
+
+std::string snapshotBytes(const CharCanvas& canvas) {
+    const int cols = canvas.colCount();
+    const int rows = canvas.rowCount();
+    std::string out;
+    // Nearly every cell is one byte of text after its length byte.
+    out.reserve(kHeaderBytes + 2 * static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows));
+    out += kSignature;
+    putWord(out, static_cast<std::uint32_t>(cols));
+    putWord(out, static_cast<std::uint32_t>(rows));
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            const std::string_view text = canvas.text(c, r);
+            if (text.size() < kLongLength) {
+                out += static_cast<char>(text.size());
+            } else {
+                out += static_cast<char>(kLongLength);
+                putWord(out, static_cast<std::uint32_t>(text.size()));
+            }
+            out += text;
+        }
+    }
+    return out;
+}
+
+// Walks the cell texts of a snapshot, calling visit(index, text) for each. False as soon as
+// a length runs past the end, or when bytes are left over.
+template <typename Visit>
+bool forEachSnapshotCell(std::string_view bytes, std::size_t cells, Visit visit) {
+    std::size_t pos = kHeaderBytes;
+    for (std::size_t i = 0; i < cells; ++i) {
+        if (pos >= bytes.size())
+            return false;
+        std::size_t length = static_cast<unsigned char>(bytes[pos++]);
+        if (length == kLongLength) {
+            if (bytes.size() - pos < kWordBytes)
+                return false;
+            length = getWord(bytes, pos);
+            pos += kWordBytes;
+        }
+        if (bytes.size() - pos < length)
+            return false;
+        visit(i, bytes.substr(pos, length));
+        pos += length;
+    }
+    return pos == bytes.size();
+}
+
+// Sets the canvas to the snapshot's size and texts. A damaged snapshot is refused before
+// anything changes; its claimed size is checked against the bytes there are, since every
+// cell takes at least its length byte.
+bool readSnapshotBytes(CharCanvas& canvas, std::string_view bytes) {
+    if (bytes.size() < kHeaderBytes || !bytes.starts_with(kSignature))
+        return false;
+    const long long cols = getWord(bytes, kSignature.size());
+    const long long rows = getWord(bytes, kSignature.size() + kWordBytes);
+    if (cols < 1 || rows < 1 || !CharCanvas::sizeFits(cols, rows))
+        return false;
+    const auto cells = static_cast<std::size_t>(cols * rows);
+    if (bytes.size() - kHeaderBytes < cells ||
+        !forEachSnapshotCell(bytes, cells, [](std::size_t, std::string_view) {}))
+        return false;
+
+    canvas.setSize(static_cast<int>(cols), static_cast<int>(rows));
+    canvas.clearTexts();
+    const auto width = static_cast<std::size_t>(cols);
+    forEachSnapshotCell(bytes, cells, [&](std::size_t i, std::string_view text) {
+        if (!text.empty())
+            canvas.setText(static_cast<int>(i % width), static_cast<int>(i / width), text);
+    });
+    return true;
+}
+
+} // namespace
 
 UndoRing::UndoRing(fs::path directory, std::string instanceTag)
     : directory_(std::move(directory)), tag_(std::move(instanceTag)) {}
@@ -16,8 +116,19 @@ fs::path UndoRing::snapshotPath(int slot) const {
     return directory_ / ("~temp" + tag_ + std::to_string(slot) + ".dat");
 }
 
+void UndoRing::followRingSize(int steps) {
+    if (steps == steps_)
+        return;
+    std::error_code ec;
+    for (int slot = 1; slot <= steps_; ++slot)
+        fs::remove(snapshotPath(slot), ec);
+    slot_ = count_ = 0;
+    steps_ = steps;
+}
+
 bool UndoRing::takeSnapshot(const CharCanvas& canvas, int steps) {
     steps = std::max(steps, 1);
+    followRingSize(steps);
     const int previousSlot = slot_;
     const int previousCount = count_;
     slot_ = slot_ + 1 > steps ? 1 : slot_ + 1;
@@ -25,7 +136,7 @@ bool UndoRing::takeSnapshot(const CharCanvas& canvas, int steps) {
 
     std::error_code ec;
     fs::create_directories(directory_, ec);
-    if (SaveToFile(canvas, snapshotPath(slot_)))
+    if (writeFileBytes(snapshotPath(slot_), snapshotBytes(canvas)))
         return true;
     fs::remove(snapshotPath(slot_), ec);
     slot_ = previousSlot;
@@ -35,20 +146,12 @@ bool UndoRing::takeSnapshot(const CharCanvas& canvas, int steps) {
 
 bool UndoRing::undo(CharCanvas& canvas, int steps) {
     steps = std::max(steps, 1);
+    followRingSize(steps);
     if (count_ <= 0 || slot_ <= 0)
         return false;
     std::string bytes;
-    if (!readFileBytes(snapshotPath(slot_), bytes))
+    if (!readFileBytes(snapshotPath(slot_), bytes) || !readSnapshotBytes(canvas, bytes))
         return false;
-
-    // The snapshot fixes the size; texts are rewritten, colours stay at their positions.
-    const GridExtent extent = measureGridBytes(bytes);
-    if (!CharCanvas::sizeFits(extent.cols, extent.rows))
-        return false;
-    canvas.setSize(static_cast<int>(extent.cols), static_cast<int>(extent.rows));
-    canvas.clearTexts();
-    readGridBytes(canvas, bytes);
-
     slot_ = slot_ - 1 < 1 ? steps : slot_ - 1;
     count_ = std::max(count_ - 1, 0);
     return true;

@@ -187,8 +187,15 @@ GlfReadResult readGlf(const std::filesystem::path& path, CharCanvas& canvas, Pro
         return result;
     }
 
+    // A file cut short fills only the rows its bytes reach; one more row is all the canvas
+    // gets beyond them, however many the header claims.
+    const std::uint64_t rowBytes = static_cast<std::uint64_t>(cols) * kGlfCellBytes;
+    const std::uint64_t cellBytes = fileSize > kGlfHeaderBytes ? fileSize - kGlfHeaderBytes : 0;
+    const std::uint64_t rowsInFile = (cellBytes + rowBytes - 1) / rowBytes;
+    const int sizedRows = static_cast<int>(std::min<std::uint64_t>(rows, rowsInFile + 1));
+
     result.mode = glfModeFromByte(header[2]);
-    canvas.setSize(cols, rows);
+    canvas.setSize(cols, sizedRows);
     canvas.updateSizeFields();
     TextFont font = canvas.font();
     font.size = std::clamp(static_cast<int>(header[5]), kMinFontSize, kMaxFontSize);
@@ -207,7 +214,7 @@ GlfReadResult readGlf(const std::filesystem::path& path, CharCanvas& canvas, Pro
     std::setvbuf(file.get(), nullptr, _IOFBF, kFileBuffer);
     std::vector<unsigned char> line(static_cast<std::size_t>(cols) * kGlfCellBytes);
     result.status = GlfReadStatus::Complete;
-    for (int r = 0; r < rows; ++r) {
+    for (int r = 0; r < sizedRows; ++r) {
         progress.PosBar(r, rows - 1, kSettingColorCaption, kOneStep);
         const std::size_t got = std::fread(line.data(), 1, line.size(), file.get());
         readCells(canvas, r, line.data(), got, plain, working);
@@ -216,6 +223,8 @@ GlfReadResult readGlf(const std::filesystem::path& path, CharCanvas& canvas, Pro
             break;
         }
     }
+    if (sizedRows < rows) // rows the measured file could not fill were never read
+        result.status = GlfReadStatus::CutShort;
     progress.HideBar();
     return result;
 }

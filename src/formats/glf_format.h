@@ -36,8 +36,9 @@ enum class GlfReadStatus {
     // Missing, unreadable, or a header that does not fit the file (a file longer than the
     // header says, a zero or unholdable size): nothing was changed.
     Refused,
-    // The file ended early: the canvas has the header's size and the cells read so far;
-    // cells not reached keep their previous text and colours.
+    // The file ended early: the canvas has the header's width and the header's height,
+    // but never more rows than the file reaches plus one; it holds the cells read so far,
+    // and cells not reached keep their previous text and colours.
     CutShort,
 };
 

@@ -134,6 +134,7 @@ void saveit(Editor& editor) {
     // Shown at once and kept until the result replaces it.
     editor.status().setField(StatusBar::kMessageField, kSavingNow);
     editor.textView().lines.clear();
+    doc.SaveResultNote.clear();
 
     const SaveOutcome outcome = writer(editor);
     if (outcome != SaveOutcome::Written) {
@@ -144,7 +145,7 @@ void saveit(Editor& editor) {
         return;
     }
     doc.caption = std::string(fileNameOf(doc.SaveTargetName));
-    editor.StatusMessage(saveResult(code, editor.colorMode()));
+    editor.StatusMessage(saveResult(code, editor.colorMode()) + doc.SaveResultNote);
     doc.CurrentFileName = doc.SaveTargetName;
     doc.CurrentFormat = code;
     doc.SaveEnabled = doc.CurrentFileName != kNoFile;

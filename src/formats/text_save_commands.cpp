@@ -111,7 +111,12 @@ SaveOutcome SaveRichText(Editor& editor) {
 SaveOutcome SaveGridText(Editor& editor) {
     if (!prepareSaveTarget(editor, format_code::GlyphoraPlain))
         return SaveOutcome::Declined;
-    return written(editor, writeSaveTarget(editor, gridToBytes(editor.canvas())));
+    std::size_t spaced = 0;
+    const std::string bytes = gridToBytes(editor.canvas(), {}, kGridSeparator, &spaced);
+    if (spaced > 0)
+        editor.document().SaveResultNote =
+            " (" + std::to_string(spaced) + " control characters written as spaces)";
+    return written(editor, writeSaveTarget(editor, bytes));
 }
 
 } // namespace glyphora

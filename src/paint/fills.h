@@ -2,6 +2,7 @@
 
 #include "canvas/char_canvas.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,8 +11,6 @@
 
 namespace glyphora {
 
-// The single character (code 219) that marks a flood area before a pattern is tiled on it.
-inline constexpr std::string_view kPatternMarker = "\xDB";
 // The folder of the program directory that holds the "*.pat" files.
 inline constexpr std::string_view kPatternFolder = "pattern";
 inline constexpr std::string_view kPatternExtension = ".pat";
@@ -23,6 +22,22 @@ inline constexpr std::string_view kPatternExtension = ".pat";
 // of cells filled; nothing is filled when newText equals oldText.
 long long Floodfill(CharCanvas& canvas, int x, int y, std::string_view newText,
                     std::string_view oldText);
+
+// The cells of a flood area, row by row over the whole canvas.
+struct CellMask {
+    int cols = 0;
+    int rows = 0;
+    std::vector<std::uint8_t> cells;
+    bool contains(int x, int y) const {
+        return x >= 0 && y >= 0 && x < cols && y < rows &&
+               cells[static_cast<std::size_t>(y) * static_cast<std::size_t>(cols) +
+                     static_cast<std::size_t>(x)] != 0;
+    }
+};
+
+// The area Floodfill would fill from (x, y) with the cell's own text as oldText, marked in
+// a mask instead of written. Empty cells looked at become " " as in Floodfill.
+CellMask floodArea(CharCanvas& canvas, int x, int y);
 
 // Every empty cell of the canvas becomes " ".
 void blankEmptyCells(CharCanvas& canvas);
@@ -38,6 +53,8 @@ std::optional<PatternLines> readPatternFile(const std::filesystem::path& path);
 // bottom; an empty pattern line (or no line at all) stops the tiling there and gives false,
 // leaving the rows done so far filled.
 bool tilePattern(CharCanvas& canvas, const PatternLines& pattern, std::string_view background);
+// The same over the cells of the mask.
+bool tilePattern(CharCanvas& canvas, const PatternLines& pattern, const CellMask& area);
 
 // The pattern folder of the program directory. On file systems that tell case apart, the
 // folder "pattern" is preferred and any other spelling of it (such as "Pattern") found.

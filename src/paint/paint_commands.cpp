@@ -44,24 +44,6 @@ void lineArtDiagonal(Editor& editor, bool rising) {
         LineArtFalling(editor.canvas(), rect, chars, dotMode);
 }
 
-// The command's steps with the fill text given, so the pattern fill can mark its area
-// without touching the SolidChar box.
-void floodfillWith(Editor& editor, std::string_view newText) {
-    BusyCursor busy(editor.ui());
-    editor.rang();
-    CharCanvas& canvas = editor.canvas();
-    const int x = editor.sel().CursorCol;
-    const int y = editor.sel().CursorRow;
-    if (canvas.text(x, y).empty())
-        canvas.setText(x, y, kBlank);
-    const std::string oldText(canvas.text(x, y));
-    if (oldText == newText) {
-        editor.StatusMessage(kNoChange);
-        return;
-    }
-    Floodfill(canvas, x, y, newText, oldText);
-}
-
 void openPatternPanel(Editor& editor, PatternFillMode mode) {
     // The knowledge-base panel shares the right edge; the shell hides it when this shows.
     editor.paintState().patternPanel.open(patternDirectory(editor.programDir()), mode);
@@ -115,9 +97,22 @@ bool dotModeChecked(const Editor& editor) {
 }
 
 void Floodfill(Editor& editor) {
+    BusyCursor busy(editor.ui());
+    editor.rang();
+    CharCanvas& canvas = editor.canvas();
+    const int x = editor.sel().CursorCol;
+    const int y = editor.sel().CursorRow;
+    if (canvas.text(x, y).empty())
+        canvas.setText(x, y, kBlank);
     if (editor.settings().SolidChar.empty())
         editor.settings().SolidChar = std::string(kBlank);
-    floodfillWith(editor, firstChar(editor.settings().SolidChar));
+    const std::string_view newText = firstChar(editor.settings().SolidChar);
+    const std::string oldText(canvas.text(x, y));
+    if (oldText == newText) {
+        editor.StatusMessage(kNoChange);
+        return;
+    }
+    Floodfill(canvas, x, y, newText, oldText);
 }
 
 void FillWithPattern(Editor& editor) {
@@ -131,24 +126,34 @@ void FillBackgroundWithPattern(Editor& editor) {
 void PatternFill(Editor& editor) {
     BusyCursor busy(editor.ui());
     PatternPanel& panel = editor.paintState().patternPanel;
-    // Area mode marks the flood area and then fills the marked cells as the background.
-    const bool area = panel.mode() == PatternFillMode::Area;
-    if (area)
-        floodfillWith(editor, kPatternMarker);
-    else
-        editor.grid1Togrid2();
-    const std::string background(area ? kPatternMarker
-                                      : firstChar(editor.settings().PatternBackgroundChar));
-    CharCanvas& canvas = editor.canvas();
-    if (background == kBlank)
-        blankEmptyCells(canvas);
+    panel.hide();
+    // The pattern is read first: a missing or unreadable one leaves every cell as it was.
     const std::optional<PatternLines> pattern =
         panel.selected() < 0 ? std::nullopt : readPatternFile(panel.selectedPath());
-    if (!pattern || !tilePattern(canvas, *pattern, background)) {
+    if (!pattern) {
+        editor.ui().beep();
+        editor.StatusMessage(kReadError);
+        return;
+    }
+    CharCanvas& canvas = editor.canvas();
+    bool tiled = false;
+    if (panel.mode() == PatternFillMode::Area) {
+        // The flood area around the cursor cell, kept in a mask: no character of the
+        // canvas can be mistaken for it.
+        editor.rang();
+        const CellMask area = floodArea(canvas, editor.sel().CursorCol, editor.sel().CursorRow);
+        tiled = tilePattern(canvas, *pattern, area);
+    } else {
+        editor.grid1Togrid2();
+        const std::string_view background = firstChar(editor.settings().PatternBackgroundChar);
+        if (background == kBlank)
+            blankEmptyCells(canvas);
+        tiled = tilePattern(canvas, *pattern, background);
+    }
+    if (!tiled) {
         editor.ui().beep();
         editor.StatusMessage(kReadError);
     }
-    panel.hide();
 }
 
 void ClosePatternPanel(Editor& editor) {

@@ -8,9 +8,6 @@ namespace glyphora {
 
 namespace {
 
-constexpr unsigned char kFirstPrintable = 32;
-constexpr char kTab = '\t';
-
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -51,15 +48,6 @@ std::vector<std::string> splitTextLines(std::string_view bytes) {
     return lines;
 }
 
-bool isPlainText(std::string_view bytes) {
-    for (const char ch : bytes) {
-        if (static_cast<unsigned char>(ch) < kFirstPrintable && ch != kTab && ch != '\r' &&
-            ch != '\n')
-            return false;
-    }
-    return true;
-}
-
 std::optional<std::vector<std::string>> readDataFileLines(const std::filesystem::path& path,
                                                           std::uintmax_t maxBytes) {
     std::error_code ec;
@@ -69,7 +57,8 @@ std::optional<std::vector<std::string>> readDataFileLines(const std::filesystem:
     if (ec || size > maxBytes)
         return std::nullopt;
     std::string bytes;
-    if (!readFileBytes(path, bytes) || bytes.size() > maxBytes || !isPlainText(bytes))
+    if (!readFileBytes(path, bytes) || bytes.size() > maxBytes ||
+        bytes.find('\0') != std::string::npos)
         return std::nullopt;
     return splitTextLines(bytes);
 }

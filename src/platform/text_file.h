@@ -34,12 +34,9 @@ template <typename Visit> void forEachTextLine(std::string_view bytes, Visit vis
 // All lines of the text, as forEachTextLine splits them.
 std::vector<std::string> splitTextLines(std::string_view bytes);
 
-// Whether the bytes can stand in cells: no control byte other than tab and the line ends.
-// A cell holding a control byte would break the grid files that undo writes.
-bool isPlainText(std::string_view bytes);
-
 // The lines of a small data file (tables, patterns), or nothing when the file is missing,
-// unreadable, larger than maxBytes or not plain text.
+// unreadable, larger than maxBytes or binary (holds a byte 0). Other control bytes are
+// characters like any other: cells may hold them.
 std::optional<std::vector<std::string>> readDataFileLines(const std::filesystem::path& path,
                                                           std::uintmax_t maxBytes);
 

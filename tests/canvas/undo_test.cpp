@@ -6,6 +6,8 @@
 namespace glyphora {
 namespace {
 
+namespace fs = std::filesystem;
+
 struct UndoRingTest : ::testing::Test {
     test::TempDir dir;
     UndoRing ring{dir / "Undo", "407"};
@@ -18,55 +20,46 @@ struct UndoRingTest : ::testing::Test {
     }
 };
 
-TEST_F(UndoRingTest, SnapshotFilesAreNamedByTagAndSlotAndHoldTheGridText) {
-    canvas.setSize(2, 1);
-    canvas.setText(0, 0, "a");
-    for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(ring.takeSnapshot(canvas, 10));
-    EXPECT_EQ(ring.snapshotPath(3), dir / "Undo" / "~temp4073.dat");
-    EXPECT_EQ(test::readBytes(ring.snapshotPath(3)), "a\a\a\r\n");
-    EXPECT_EQ(ring.slot(), 3);
-    EXPECT_EQ(ring.count(), 3);
-}
-
-TEST_F(UndoRingTest, RingOfThreeUndoesTheLastThreeCommandsOnly) {
-    for (int i = 1; i <= 5; ++i)
-        command(std::to_string(i), 3);
-    for (const char* expected : {"4", "3", "2"}) {
-        ASSERT_TRUE(ring.undo(canvas, 3));
-        EXPECT_EQ(canvas.text(0, 0), expected);
-    }
-    EXPECT_FALSE(ring.undo(canvas, 3));
-    EXPECT_EQ(canvas.text(0, 0), "2");
-    EXPECT_EQ(ring.count(), 0);
-}
-
-TEST_F(UndoRingTest, UndoRestoresTheSizeAndKeepsColoursInPlace) {
-    canvas.setSize(2, 2);
-    canvas.setText(0, 0, "x");
+TEST_F(UndoRingTest, UndoRestoresSizeAndEveryByteAndKeepsColoursInPlace) {
+    std::string everyByte;
+    for (int b = 0; b < 256; ++b)
+        everyByte += static_cast<char>(b);
+    const std::string texts[] = {std::string(1, '\0'), "\a", "\r\n", everyByte, "", "h"};
+    canvas.setSize(3, 2);
+    for (int i = 0; i < 6; ++i)
+        canvas.setText(i % 3, i / 3, texts[i]);
     canvas.SetColorCell(1, 1, 0x00FF00);
-    ring.takeSnapshot(canvas, 10);
-
+    ASSERT_TRUE(ring.takeSnapshot(canvas, 10));
     canvas.setSize(6, 5); // as "Set canvas" enlarging it
     canvas.setText(1, 1, "new");
-    canvas.setText(0, 0, "y");
     canvas.SetFontCell(0, 0, 0x0000FF); // a colour-only change after the snapshot
 
     ASSERT_TRUE(ring.undo(canvas, 10));
-    EXPECT_EQ(canvas.colCount(), 2);
-    EXPECT_EQ(canvas.rowCount(), 2);
-    EXPECT_EQ(canvas.text(0, 0), "x");
-    EXPECT_EQ(canvas.text(1, 1), "");
+    ASSERT_EQ(canvas.colCount(), 3);
+    ASSERT_EQ(canvas.rowCount(), 2);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(canvas.text(i % 3, i / 3), texts[i]) << i;
     EXPECT_EQ(canvas.foreground(0, 0), 0x0000FFu);
     EXPECT_EQ(canvas.background(1, 1), 0x00FF00u);
 }
 
-TEST_F(UndoRingTest, NothingTakenOrAMissingSlotFileMeansNothingToUndo) {
+TEST_F(UndoRingTest, AMissingDamagedOrShortSnapshotIsRefusedWithoutChange) {
+    EXPECT_FALSE(ring.undo(canvas, 10)); // nothing taken
+    canvas.setSize(3, 2);
+    ring.takeSnapshot(canvas, 10);
+    const std::string good = test::readBytes(ring.snapshotPath(1));
+    // 8192 x 8192 cells claimed by a file of a few bytes.
+    const std::string huge = good.substr(0, 8) + std::string("\0\x20\0\0\0\x20\0\0", 8);
+    for (const std::string& bad : {good.substr(0, good.size() - 1), good + "x",
+                                   huge + good.substr(16), "X" + good.substr(1), std::string()}) {
+        test::writeBytes(ring.snapshotPath(1), bad);
+        canvas.setText(0, 0, "q");
+        EXPECT_FALSE(ring.undo(canvas, 10)) << bad.size();
+        EXPECT_EQ(canvas.colCount(), 3);
+        EXPECT_EQ(canvas.text(0, 0), "q");
+    }
+    fs::remove(ring.snapshotPath(1));
     EXPECT_FALSE(ring.undo(canvas, 10));
-    command("q", 10);
-    std::filesystem::remove(ring.snapshotPath(1));
-    EXPECT_FALSE(ring.undo(canvas, 10));
-    EXPECT_EQ(canvas.text(0, 0), "q");
 }
 
 TEST_F(UndoRingTest, AnUnwritableSnapshotIsAbandonedWithoutExposingAnOldOne) {
@@ -74,31 +67,24 @@ TEST_F(UndoRingTest, AnUnwritableSnapshotIsAbandonedWithoutExposingAnOldOne) {
     command("2", 2);
     command("3", 2);
     // The next snapshot would reuse slot 1, whose file holds the state "1".
-    std::filesystem::remove(ring.snapshotPath(1));
-    std::filesystem::create_directory(ring.snapshotPath(1)); // cannot be written as a file
+    fs::remove(ring.snapshotPath(1));
+    fs::create_directory(ring.snapshotPath(1)); // cannot be written as a file
     EXPECT_FALSE(ring.takeSnapshot(canvas, 2));
-    EXPECT_EQ(ring.slot(), 2);
-    EXPECT_EQ(ring.count(), 2);
     ASSERT_TRUE(ring.undo(canvas, 2));
     EXPECT_EQ(canvas.text(0, 0), "2");
 }
 
-TEST_F(UndoRingTest, ShrinkingTheRingWrapsWithinTheNewSize) {
-    for (int i = 0; i < 5; ++i)
-        ring.takeSnapshot(canvas, 10);
-    ring.takeSnapshot(canvas, 3);
-    EXPECT_EQ(ring.slot(), 1);
-    EXPECT_EQ(ring.count(), 3);
-}
-
-TEST_F(UndoRingTest, DeletingSnapshotsRemovesEveryDatFileOfAnyInstance) {
-    ring.takeSnapshot(canvas, 10);
-    test::writeBytes(dir / "Undo" / "~temp3331.dat", "other instance");
-    test::writeBytes(dir / "Undo" / "keep.txt", "not a snapshot");
-    ring.deleteAllSnapshotFiles();
-    EXPECT_FALSE(std::filesystem::exists(ring.snapshotPath(1)));
-    EXPECT_FALSE(std::filesystem::exists(dir / "Undo" / "~temp3331.dat"));
-    EXPECT_TRUE(std::filesystem::exists(dir / "Undo" / "keep.txt"));
+TEST_F(UndoRingTest, AChangedRingSizeStartsAFreshRing) {
+    for (int i = 1; i <= 5; ++i)
+        command(std::to_string(i), 10);
+    command("6", 3); // the steps lowered while running
+    EXPECT_FALSE(fs::exists(ring.snapshotPath(5)));
+    ASSERT_TRUE(ring.undo(canvas, 3));
+    EXPECT_EQ(canvas.text(0, 0), "5");
+    EXPECT_FALSE(ring.undo(canvas, 3)); // no slot of the old ring is read back
+    command("7", 3);
+    EXPECT_FALSE(ring.undo(canvas, 4)); // raised: nothing from before either
+    EXPECT_EQ(canvas.text(0, 0), "7");
 }
 
 } // namespace

@@ -31,6 +31,9 @@ TEST(FlipTables, TheFirstCharacterDecidesTheLastEntryWinsAndTheFilesMatchTheBuil
     test::TempDir dir;
     test::writeBytes(dir / "bin.dat", std::string("a\0\r\nb\x07\r\n", 7));
     EXPECT_FALSE(readFlipTable(dir / "bin.dat"));
+    test::writeBytes(dir / "ctl.dat", "a\x07\r\n\x1B\x01\r\n"); // control bytes other than 0
+    EXPECT_EQ(readFlipTable(dir / "ctl.dat"), (FlipTable{"a\x07", "\x1B\x01"}));
+
     const auto data = std::filesystem::path(GLYPHORA_SOURCE_DIR) / "data";
     EXPECT_EQ(readFlipTable(data / "charflip-h.dat"), h);
     EXPECT_EQ(readFlipTable(data / "charflip-v.dat"), v);

@@ -160,6 +160,18 @@ TEST_F(GlfFormat, AFileCutShortKeepsWhatWasRead) {
     EXPECT_EQ(canvas.text(1, 1), "o");
     EXPECT_FALSE(canvas.hasOwnFont(1, 1));
     EXPECT_EQ(progress.calls.back(), "hide");
+
+    // A header claiming more rows than the bytes reach: those rows plus one, no more.
+    std::string tall = full.substr(0, 15 + 9 * 3);
+    tall[4] = 9;
+    EXPECT_EQ(read(tall, canvas).status, GlfReadStatus::CutShort);
+    EXPECT_EQ(canvas.rowCount(), 2);
+    EXPECT_EQ(canvas.text(2, 0), "C");
+    // The bare header of 8192 x 8192: one row, not 67 million cells.
+    EXPECT_EQ(read(bytes({0x20, 0, 3, 0x20, 0, 8, 10, 16, 1, 0, 0, 0, 0, 0, 0}), canvas).status,
+              GlfReadStatus::CutShort);
+    EXPECT_EQ(canvas.colCount(), 8192);
+    EXPECT_EQ(canvas.rowCount(), 1);
 }
 
 TEST_F(GlfFormat, AFailedSaveLeavesTheOldFile) {

@@ -78,6 +78,26 @@ TEST_F(OpenSave, EachWriterWritesItsBytesAndReadableTypesJoinTheReopenList) {
     EXPECT_EQ(row(0), "<a&b>\"&lt;");
 }
 
+TEST_F(OpenSave, GridFilesWriteControlBytesAsSpacesAndSayHowMany) {
+    smallCanvas();
+    editor.canvas().setText(2, 0, std::string("\r\n\0", 3));
+    editor.canvas().setText(0, 1, "\x07");
+    saveAs(10, "ctl");
+    EXPECT_EQ(test::readBytes(dir / "ctl.glg"), "a\x07"
+                                                "b\x07   \x07\r\n \x07\x07\x07\r\n");
+    EXPECT_EQ(editor.status().field(3),
+              "Saving ... READY ! (4 control characters written as spaces)");
+    EXPECT_EQ(editor.canvas().text(0, 1), "\x07"); // the cells keep their bytes
+    editor.setColorMode(ColorMode::FontColored);
+    SaveToCurrentFile(editor);
+    EXPECT_EQ(editor.status().field(3), "WARNING: Colors haven`t been saved in this format !!! "
+                                        "(4 control characters written as spaces)");
+    editor.setColorMode(ColorMode::Plain);
+    smallCanvas();
+    SaveToCurrentFile(editor);
+    EXPECT_EQ(editor.status().field(3), kReady);
+}
+
 TEST_F(OpenSave, ASaveNamesTheDocumentAndReportsItsSteps) {
     smallCanvas();
     saveAs(1, "pic");

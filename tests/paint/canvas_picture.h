@@ -16,14 +16,12 @@ inline constexpr char kEmptyCell = '@';
 // A canvas drawn as text rows: one character per cell, kEmptyCell for an empty cell and "*"
 // for a cell holding more than one byte.
 inline Rows picture(const CharCanvas& canvas) {
-    Rows rows;
+    Rows rows(static_cast<std::size_t>(canvas.rowCount()));
     for (int y = 0; y < canvas.rowCount(); ++y) {
-        std::string row;
         for (int x = 0; x < canvas.colCount(); ++x) {
             const std::string_view text = canvas.text(x, y);
-            row += text.empty() ? kEmptyCell : text.size() == 1 ? text[0] : '*';
+            rows[y] += text.empty() ? kEmptyCell : text.size() == 1 ? text[0] : '*';
         }
-        rows.push_back(row);
     }
     return rows;
 }
@@ -34,14 +32,12 @@ inline void draw(CharCanvas& canvas, const Rows& rows) {
     std::size_t cols = 1;
     for (const std::string& row : rows)
         cols = std::max(cols, row.size());
-    canvas.setSize(static_cast<int>(cols), static_cast<int>(std::max<std::size_t>(rows.size(), 1)));
+    canvas.setSize(static_cast<int>(cols), static_cast<int>(rows.size()));
     canvas.clearTexts();
-    for (std::size_t y = 0; y < rows.size(); ++y) {
-        for (std::size_t x = 0; x < rows[y].size(); ++x) {
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        for (std::size_t x = 0; x < rows[y].size(); ++x)
             if (rows[y][x] != kEmptyCell)
                 canvas.setText(static_cast<int>(x), static_cast<int>(y), rows[y].substr(x, 1));
-        }
-    }
 }
 
 inline CharCanvas drawn(const Rows& rows) {

@@ -9,25 +9,6 @@ namespace {
 using test::picture;
 using test::Rows;
 
-const DiagonalChars kFall{"\\", "_", "|"};
-const DiagonalChars kRise{"/", "_", "|"};
-// Characters a user might choose instead of the defaults.
-const DiagonalChars kOwnFall{"x", "h", "v"};
-const DiagonalChars kOwnRise{"y", "h", "v"};
-
-// A diagonal over the rectangle on a blank canvas that ends at its right and bottom edges.
-Rows falling(CellRect rect, bool dot = false, const DiagonalChars& chars = kFall) {
-    CharCanvas canvas = test::blank(rect.right + 1, rect.bottom + 1);
-    LineArtFalling(canvas, rect, chars, dot);
-    return picture(canvas);
-}
-
-Rows rising(CellRect rect, bool dot = false, const DiagonalChars& chars = kRise) {
-    CharCanvas canvas = test::blank(rect.right + 1, rect.bottom + 1);
-    LineArtRising(canvas, rect, chars, dot);
-    return picture(canvas);
-}
-
 TEST(LineArt, StraightShapesAndTheRectangleCorners) {
     CharCanvas canvas = test::blank(5, 4);
     LineArtRectangle(canvas, {0, 0, 4, 3}, "-", "|", "+");
@@ -39,56 +20,50 @@ TEST(LineArt, StraightShapesAndTheRectangleCorners) {
     EXPECT_EQ(picture(canvas), (Rows{"   ", " + ", "   "}));
 }
 
-TEST(LineArt, WorkedExamplesOfTheDiagonals) {
-    EXPECT_EQ(falling({0, 0, 7, 1}), (Rows{"\\___    ", "    \\___"}));
-    EXPECT_EQ(rising({0, 0, 7, 1}), (Rows{"    ___/", "___/    "}));
-    EXPECT_EQ(falling({0, 0, 1, 3}), (Rows{"\\ ", "| ", " \\", " |"}));
-    EXPECT_EQ(rising({0, 0, 1, 3}), (Rows{" /", " |", "/ ", "| "}));
-    // One row, one column.
-    EXPECT_EQ(falling({0, 0, 4, 0}), (Rows{"\\____"}));
-    EXPECT_EQ(rising({0, 0, 4, 0}), (Rows{"____/"}));
-    EXPECT_EQ(falling({0, 0, 0, 2}), (Rows{"\\", "|", "|"}));
-    EXPECT_EQ(rising({0, 0, 0, 2}), (Rows{"/", "|", "|"}));
-    // Square: the steep case with r = 1, no runs; dot mode changes nothing on a blank canvas.
-    for (const bool dot : {false, true}) {
-        EXPECT_EQ(falling({0, 0, 2, 2}, dot), (Rows{"\\  ", " \\ ", "  \\"}));
-        EXPECT_EQ(rising({0, 0, 2, 2}, dot), (Rows{"  /", " / ", "/  "}));
+// The default characters, and ones a user might choose instead (dot mode ignores those).
+const DiagonalChars kFall{"\\", "_", "|"};
+const DiagonalChars kRise{"/", "_", "|"};
+const DiagonalChars kOwnFall{"x", "h", "v"};
+const DiagonalChars kOwnRise{"y", "h", "v"};
+
+TEST(LineArt, DiagonalsWithAndWithoutDotMode) {
+    const struct {
+        bool rising;
+        CellRect rect; // on a blank canvas ending at its right and bottom edges
+        bool dot;
+        const DiagonalChars* own; // nullptr: the defaults
+        Rows expected;
+    } cases[] = {
+        {false, {0, 0, 7, 1}, false, nullptr, {"\\___    ", "    \\___"}},
+        {true, {0, 0, 7, 1}, false, nullptr, {"    ___/", "___/    "}},
+        {false, {0, 0, 1, 3}, false, nullptr, {"\\ ", "| ", " \\", " |"}},
+        {false, {0, 0, 4, 0}, false, nullptr, {"\\____"}},              // one row
+        {false, {0, 0, 2, 2}, true, nullptr, {"\\  ", " \\ ", "  \\"}}, // square: no runs
+        {true, {0, 0, 2, 2}, true, nullptr, {"  /", " / ", "/  "}},
+        {true, {1, 1, 1, 1}, false, nullptr, {"  ", " /"}}, // one cell: r = 0 / 0 is 0
+        {false, {0, 0, 7, 1}, false, &kOwnFall, {"xhhh    ", "    xhhh"}},
+        {true, {0, 0, 1, 3}, false, &kOwnRise, {" y", " v", "y ", "v "}},
+        // Dot mode: flat runs; a run of one "_": "\_" becomes "`." and "_/" becomes ".'".
+        {false, {0, 0, 7, 1}, true, &kOwnFall, {"`-._    ", "    `-._"}},
+        {true, {0, 0, 7, 1}, true, &kOwnRise, {"    _.-'", "_.-'    "}},
+        {false, {0, 0, 3, 1}, true, nullptr, {"`.  ", "  `."}},
+        {true, {1, 0, 4, 1}, true, nullptr, {"   .'", " .'  "}},
+        // Steep runs: every other "|" becomes ":"; rising, the "|" above the next run's "/"
+        // becomes ";" and that "/" becomes "!".
+        {false, {0, 0, 1, 3}, true, &kOwnFall, {"! ", ": ", " !", " :"}},
+        {false, {0, 0, 1, 5}, true, nullptr, {"! ", ": ", ": ", " !", " :", " :"}},
+        {true, {1, 0, 2, 3}, true, &kOwnRise, {"  /", "  ;", " ! ", " : "}},
+        // At column 0 the rules that would read left of it do not apply.
+        {true, {0, 0, 1, 3}, true, nullptr, {" /", " ;", "! ", "| "}},
+        {true, {0, 0, 3, 1}, true, nullptr, {"  .'", "_/  "}},
+        {false, {0, 0, 1, 0}, true, nullptr, {"`."}}, // right edge: a missing neighbour
+    };
+    for (const auto& c : cases) {
+        CharCanvas canvas = test::blank(c.rect.right + 1, c.rect.bottom + 1);
+        const DiagonalChars& chars = c.own ? *c.own : c.rising ? kRise : kFall;
+        (c.rising ? LineArtRising : LineArtFalling)(canvas, c.rect, chars, c.dot);
+        EXPECT_EQ(picture(canvas), c.expected) << c.expected.front();
     }
-    // One cell: r = 0 / 0 is taken as 0, the cell gets the diagonal character.
-    EXPECT_EQ(falling({1, 1, 1, 1}), (Rows{"  ", " \\"}));
-    EXPECT_EQ(rising({1, 1, 1, 1}), (Rows{"  ", " /"}));
-}
-
-TEST(LineArt, WithoutDotModeTheUsersCharactersAreUsedEverywhere) {
-    EXPECT_EQ(falling({0, 0, 7, 1}, false, kOwnFall), (Rows{"xhhh    ", "    xhhh"}));
-    EXPECT_EQ(rising({0, 0, 1, 3}, false, kOwnRise), (Rows{" y", " v", "y ", "v "}));
-    // Empty characters paint empty texts.
-    EXPECT_EQ(falling({0, 0, 2, 0}, false, {"", "", ""}), (Rows{"@@@"}));
-}
-
-TEST(LineArt, DotModeRewritesFlatRuns) {
-    // Dot mode draws with the default characters whatever the user chose.
-    EXPECT_EQ(falling({0, 0, 7, 1}, true, kOwnFall), (Rows{"`-._    ", "    `-._"}));
-    EXPECT_EQ(rising({0, 0, 7, 1}, true, kOwnRise), (Rows{"    _.-'", "_.-'    "}));
-    // Runs of one "_": "\_" becomes "`." and "_/" becomes ".'".
-    EXPECT_EQ(falling({0, 0, 3, 1}, true), (Rows{"`.  ", "  `."}));
-    EXPECT_EQ(rising({1, 0, 4, 1}, true), (Rows{"   .'", " .'  "}));
-}
-
-TEST(LineArt, DotModeRewritesSteepRuns) {
-    EXPECT_EQ(falling({0, 0, 1, 3}, true, kOwnFall), (Rows{"! ", ": ", " !", " :"}));
-    // Rising, away from column 0: the "|" above the next run's "/" becomes ";" and that
-    // "/" becomes "!"; the last "|" becomes ":".
-    EXPECT_EQ(rising({1, 0, 2, 3}, true, kOwnRise), (Rows{"  /", "  ;", " ! ", " : "}));
-    // Longer runs: every other "|" becomes ":".
-    EXPECT_EQ(falling({0, 0, 1, 5}, true), (Rows{"! ", ": ", ": ", " !", " :", " :"}));
-}
-
-TEST(LineArt, DotModeRulesStopWhereTheyWouldReadLeftOfColumnZero) {
-    // The last "|" of a steep rising line at column 0 has no lower-left neighbour: it stays.
-    EXPECT_EQ(rising({0, 0, 1, 3}, true), (Rows{" /", " ;", "! ", "| "}));
-    // A flat rising run of one "_" at column 0 stays; the next run has a blank before it.
-    EXPECT_EQ(rising({0, 0, 3, 1}, true), (Rows{"  .'", "_/  "}));
 }
 
 TEST(LineArt, DotModeReadsAndWritesNeighboursOutsideTheSelection) {
@@ -96,8 +71,6 @@ TEST(LineArt, DotModeReadsAndWritesNeighboursOutsideTheSelection) {
     CharCanvas canvas = test::drawn({"  __", "    "});
     LineArtFalling(canvas, {0, 0, 1, 0}, kFall, true);
     EXPECT_EQ(picture(canvas), (Rows{"`-._", "    "}));
-    // At the right edge of the canvas the missing neighbour reads as empty.
-    EXPECT_EQ(falling({0, 0, 1, 0}, true), (Rows{"`."}));
 }
 
 } // namespace

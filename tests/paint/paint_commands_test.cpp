@@ -7,6 +7,7 @@ namespace {
 using test::Rows;
 
 const std::string kNoChange = "No change, Floodfill old and new string are identically .";
+const std::string kReadError = "ERROR: Couldn`t read file.";
 
 struct PaintCommands : test::PictureTest {
     void pattern(const std::string& name, const std::string& bytes) {
@@ -22,45 +23,36 @@ struct PaintCommands : test::PictureTest {
     }
 };
 
-TEST_F(PaintCommands, SolidShapesUseTheFirstCharacterAndAreUndoneInOneStep) {
+TEST_F(PaintCommands, ShapesTakeTheFirstCharacterOfTheirBoxAndUndoInOneStep) {
     canvas({"     ", "     ", "     "});
-    editor.settings().SolidChar = "#x";
+    Settings& s = editor.settings();
+    s.SolidChar = "#x";
     EXPECT_EQ(run(PaintRectangle, {1, 0, 3, 2}), (Rows{" ### ", " # # ", " ### "}));
-    EXPECT_EQ(run(PaintFallingLine, {0, 0, 4, 2}), (Rows{"#### ", " ### ", " ####"}));
-    EXPECT_EQ(undone(), (Rows{" ### ", " # # ", " ### "}));
-    editor.settings().SolidChar = ""; // paints empty texts
+    s.SolidChar = ""; // paints empty texts
     EXPECT_EQ(run(PaintHorzLine, {0, 1, 4, 1}), (Rows{" ### ", "@@@@@", " ### "}));
-}
-
-TEST_F(PaintCommands, LineArtUsesItsOwnBoxes) {
+    EXPECT_EQ(undone(), (Rows{" ### ", " # # ", " ### "}));
     canvas({"     ", "     ", "     "});
-    editor.settings().RectHorzChar = "=";
-    editor.settings().RectCornerChar = "*";
-    editor.settings().LineVertChar = "!";
-    editor.settings().LineHorzChar = "~";
+    s.RectHorzChar = "=";
+    s.RectCornerChar = "*";
+    s.LineVertChar = "!";
+    s.LineHorzChar = "~";
     EXPECT_EQ(run(LineArtRectangle, {0, 0, 4, 2}), (Rows{"*===*", "!   !", "*===*"}));
     run(LineArtHorz, {1, 1, 3, 1});
     EXPECT_EQ(run(LineArtVert, {2, 0, 2, 2}), (Rows{"*=!=*", "!~!~!", "*=!=*"}));
 }
 
-TEST_F(PaintCommands, DotModeTogglesBeepsForFlatLinesAndKeepsTheBoxes) {
-    ToggleDotMode(editor);
-    EXPECT_TRUE(dotModeChecked(editor));
-    Settings& s = editor.settings();
-    s.DiagFallChar = "F";
-    s.DiagRiseChar = "R";
-    s.DiagHorzChar = "H";
-    canvas({"        ", "        "});
-    EXPECT_EQ(run(LineArtFalling, {0, 0, 7, 1}), (Rows{"`-._    ", "    `-._"}));
-    EXPECT_EQ(count("beep"), 1);
-    canvas({"  ", "  ", "  ", "  "});
-    run(LineArtFalling, {0, 0, 1, 3});
-    EXPECT_EQ(count("beep"), 1); // steep: no beep
-    EXPECT_EQ(s.DiagFallChar, "F");
-
-    ToggleDotMode(editor);
+TEST_F(PaintCommands, DiagonalsUseTheirBoxesAndDotModeBeepsForFlatOnes) {
+    editor.settings().DiagRiseChar = "R";
+    editor.settings().DiagHorzChar = "H";
     canvas({"        ", "        "});
     EXPECT_EQ(run(LineArtRising, {0, 0, 7, 1}), (Rows{"    HHHR", "HHHR    "}));
+    ToggleDotMode(editor);
+    EXPECT_TRUE(dotModeChecked(editor));
+    canvas({"        ", "        "});
+    EXPECT_EQ(run(LineArtFalling, {0, 0, 7, 1}), (Rows{"`-._    ", "    `-._"}));
+    canvas({"  ", "  ", "  ", "  "});
+    run(LineArtFalling, {0, 0, 1, 3}); // steep: no beep
+    EXPECT_EQ(count("beep"), 1);
 }
 
 TEST_F(PaintCommands, FloodfillStartsAtTheCursorCell) {
@@ -70,9 +62,7 @@ TEST_F(PaintCommands, FloodfillStartsAtTheCursorCell) {
     EXPECT_EQ(run(Floodfill, {0, 0, 2, 1}), (Rows{"xb ", "x b", "bbb"}));
     EXPECT_EQ(run(Floodfill, {0, 0, 0, 0}), (Rows{"xb ", "x b", "bbb"}));
     EXPECT_EQ(message(), kNoChange);
-
-    // An empty box fills with blanks and keeps the blank.
-    canvas({"@@a", "@aa"});
+    canvas({"@@a", "@aa"}); // an empty box fills with blanks and keeps the blank
     editor.settings().SolidChar = "";
     EXPECT_EQ(run(Floodfill, {2, 0, 2, 0}), (Rows{"@  ", "   "}));
     EXPECT_EQ(editor.settings().SolidChar, " ");
@@ -81,45 +71,38 @@ TEST_F(PaintCommands, FloodfillStartsAtTheCursorCell) {
 
 TEST_F(PaintCommands, PatternPanelListsThePatternFolderAndPreviewsTheSelection) {
     pattern("b.pat", "/\\\r\n\\/\r\n");
-    pattern("a.pat", "ab\r\n");
+    pattern("a.pat", "a\x01\r\n");
     FillWithPattern(editor);
-    ASSERT_TRUE(patternPanelVisible(editor));
     const PatternPanel& panel = editor.paintState().patternPanel;
-    EXPECT_EQ(panel.mode(), PatternFillMode::Area);
     EXPECT_EQ(panel.files(), (Rows{"a.pat", "b.pat"}));
-    EXPECT_EQ(panel.selected(), -1);
     SelectPatternFile(editor, 1);
     EXPECT_EQ(panel.preview(), (Rows{"/\\", "\\/"}));
     EXPECT_TRUE(SelectPatternFile(editor, "a.pat"));
-    EXPECT_EQ(panel.preview(), (Rows{"ab"}));
+    EXPECT_EQ(panel.preview(), (Rows{"a\x01"}));
     EXPECT_FALSE(SelectPatternFile(editor, "c.pat"));
-    SelectPatternFile(editor, 7);
-    EXPECT_EQ(panel.selected(), -1);
-    EXPECT_TRUE(panel.preview().empty());
+    SelectPatternFile(editor, 7); // outside the list: no selection, no preview
+    EXPECT_TRUE(panel.selected() == -1 && panel.preview().empty());
     ClosePatternPanel(editor);
     EXPECT_FALSE(patternPanelVisible(editor));
-    FillBackgroundWithPattern(editor);
-    EXPECT_EQ(panel.mode(), PatternFillMode::Background);
 }
 
 TEST_F(PaintCommands, AreaModeTilesTheFloodAreaAnchoredAtTheCanvasOrigin) {
     pattern("p.pat", "12\r\n34\r\n");
     canvas({"  # ", "  # ", "### ", "    "});
     select(0, 0, 0, 0);
-    editor.settings().SolidChar = "o";
     EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"12# ", "34# ", "### ", "    "}));
     EXPECT_FALSE(patternPanelVisible(editor));
-    EXPECT_EQ(editor.settings().SolidChar, "o");
     EXPECT_EQ(undone(), (Rows{"  # ", "  # ", "### ", "    "}));
-    // The same cells always get the same pattern characters, wherever the area starts.
-    select(3, 3, 3, 3);
+    select(3, 3, 3, 3); // the same cells always get the same pattern characters
     EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"  #2", "  #4", "###2", "3434"}));
 
-    // Started on a marker cell: "no change", yet every marker is tiled.
-    canvas({"\xDB\xDB-", "--\xDB"});
-    select(0, 0, 0, 0);
-    EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"12-", "--3"}));
-    EXPECT_EQ(message(), kNoChange);
+    // Full blocks are characters like any other: only the area around the cursor is tiled.
+    canvas({"\xDB\xDB-", "--\xDB", "\xDB- "});
+    select(1, 0, 1, 0);
+    EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"12-", "--\xDB", "\xDB- "}));
+    select(1, 2, 1, 2);
+    EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"12-", "34\xDB", std::string("\xDB") + "2 "}));
+    EXPECT_EQ(count("beep"), 0);
 }
 
 TEST_F(PaintCommands, BackgroundModeFillsEveryBackgroundCell) {
@@ -132,29 +115,22 @@ TEST_F(PaintCommands, BackgroundModeFillsEveryBackgroundCell) {
     EXPECT_EQ(fill(FillBackgroundWithPattern, "p.pat"), (Rows{"@ a", "a@ "}));
 }
 
-TEST_F(PaintCommands, PatternFillErrorsReportAndStillCloseThePanel) {
+TEST_F(PaintCommands, AnUnreadablePatternChangesNoCellAndAGapEndsTheTiling) {
     pattern("empty.pat", "");
-    pattern("gap.pat", "ab\r\n\r\ncd\r\n");
     pattern("binary.pat", std::string("\x01\x02\x00", 3));
-    canvas({"   ", "   ", "   "});
-    fill(FillBackgroundWithPattern, "none.pat"); // nothing selected
-    EXPECT_EQ(message(), "ERROR: Couldn`t read file.");
-    EXPECT_EQ(count("beep"), 1);
+    pattern("gap.pat", "ab\r\n\r\ncd\r\n");
+    const Rows start{"@@-", "@@-", "---"};
+    canvas(start);
+    for (void (*open)(Editor&) : {FillWithPattern, FillBackgroundWithPattern})
+        for (const char* name : {"none.pat", "empty.pat", "binary.pat"})
+            EXPECT_EQ(fill(open, name), start) << name;
+    EXPECT_EQ(count("beep"), 6);
+    EXPECT_EQ(message(), kReadError);
     EXPECT_FALSE(patternPanelVisible(editor));
-    fill(FillBackgroundWithPattern, "empty.pat");
-    EXPECT_EQ(fill(FillBackgroundWithPattern, "binary.pat"), (Rows{"   ", "   ", "   "}));
-    EXPECT_EQ(count("beep"), 3);
-    // The rows before an empty line stay filled.
-    EXPECT_EQ(fill(FillBackgroundWithPattern, "gap.pat"), (Rows{"aba", "   ", "   "}));
-    EXPECT_EQ(count("beep"), 4);
-
-    // The file vanished after it was selected.
-    FillBackgroundWithPattern(editor);
-    SelectPatternFile(editor, "gap.pat");
-    std::filesystem::remove(dir / "pattern" / "gap.pat");
-    PatternFill(editor);
-    EXPECT_EQ(count("beep"), 5);
     EXPECT_EQ(ui.cursor(), AppCursor::Normal);
+    // The rows before an empty line stay filled.
+    EXPECT_EQ(fill(FillBackgroundWithPattern, "gap.pat"), (Rows{"ab-", "  -", "---"}));
+    EXPECT_EQ(count("beep"), 7);
 }
 
 } // namespace
