@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* kUsage = R"(Usage:
   glyphora-cli [--home DIR] script FILE   run the directives of FILE (- reads stdin)
-  glyphora-cli --list-commands            one line per command: id, menu path, shortcut
+  glyphora-cli --list-commands            one line per command: id, menu path, shortcuts
   glyphora-cli --help                     this text
 
 A script holds one directive per line:
@@ -53,7 +53,7 @@ std::filesystem::path executableDir() {
 int listCommands() {
     const glyphora::CommandTable table;
     for (const glyphora::CommandRow& row : table.rows())
-        std::cout << row.id << '\t' << row.menuPath << '\t' << row.shortcut << '\n';
+        std::cout << row.id << '\t' << row.menuPath << '\t' << row.shortcuts.text() << '\n';
     return 0;
 }
 

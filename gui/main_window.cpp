@@ -47,9 +47,12 @@ QString fromBytes(std::string_view bytes) {
     return QString::fromStdString(cp1252ToUtf8(bytes));
 }
 
-QKeySequence shortcutOf(const CommandRow& row) {
-    return QKeySequence::fromString(
-        QString::fromLatin1(row.shortcut.data(), static_cast<qsizetype>(row.shortcut.size())));
+QList<QKeySequence> shortcutsOf(const CommandRow& row) {
+    QList<QKeySequence> keys;
+    for (const std::string_view key : row.shortcuts)
+        keys << QKeySequence::fromString(
+            QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+    return keys;
 }
 
 } // namespace
@@ -214,8 +217,7 @@ void MainWindow::buildMenus() {
         const std::vector<std::string_view> path = splitMenuPath(row.menuPath);
         auto* action = new QAction(fromBytes(path.back()), this);
         action->setCheckable(row.isCheckable());
-        if (!row.shortcut.empty())
-            action->setShortcut(shortcutOf(row));
+        action->setShortcuts(shortcutsOf(row));
         connect(action, &QAction::triggered, this, [this, &row] { runCommand(row); });
         actions_.emplace_back(action, &row);
         if (row.hidden) {

@@ -23,7 +23,7 @@ TEST(CommandTable, EveryRowStandsInTheMenuVocabularyInOrderWithItsShortcut) {
         const auto it = std::find_if(vocabulary.begin(), vocabulary.end(),
                                      [&](const auto& entry) { return entry.path == row.menuPath; });
         ASSERT_NE(it, vocabulary.end()) << row.menuPath;
-        EXPECT_EQ(row.shortcut, it->shortcut);
+        EXPECT_EQ(row.shortcuts.text(), it->shortcut);
         const auto index = static_cast<std::size_t>(it - vocabulary.begin());
         EXPECT_GE(index, lastIndex) << "out of menu order: " << row.menuPath;
         lastIndex = index;
@@ -37,7 +37,8 @@ TEST(CommandTable, IdsAndShortcutsAreUnique) {
     std::set<std::string_view> ids, shortcuts;
     for (const CommandRow& row : table.rows()) {
         EXPECT_TRUE(ids.insert(row.id).second) << row.id;
-        EXPECT_TRUE(row.shortcut.empty() || shortcuts.insert(row.shortcut).second) << row.id;
+        for (const std::string_view key : row.shortcuts)
+            EXPECT_TRUE(shortcuts.insert(key).second) << key;
     }
 }
 
@@ -48,6 +49,11 @@ TEST(CommandTable, RowsAreFoundByIdPathAndShortcut) {
     EXPECT_EQ(table.findByMenuPath("Edit&1 > &Undo"), undo);
     EXPECT_EQ(table.findByShortcut("ctrl+z"), undo);
     EXPECT_EQ(table.findByShortcut(""), nullptr);
+    // A row may have several keys; each finds it.
+    const CommandRow* zoomIn = table.findById("IncreaseFontSize");
+    EXPECT_EQ(table.findByShortcut("Ctrl+="), zoomIn);
+    EXPECT_EQ(table.findByShortcut("ctrl++"), zoomIn);
+    EXPECT_EQ(zoomIn->shortcuts.text(), "Ctrl+= Ctrl++");
     EXPECT_EQ(table.findById("NoSuchCommand"), nullptr);
     ASSERT_NE(table.findByMenuPath("&Options > \"&Undo\" enabled"), nullptr);
 }
