@@ -33,6 +33,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <cstdlib>
 #include <map>
 
 namespace glyphora {
@@ -42,6 +43,8 @@ namespace {
 const QColor kTextViewBackground(0xC0, 0xC0, 0xC0); // silver
 constexpr int kCharBoxWidth = 22;
 constexpr int kStatusFontPixels = 11;
+constexpr std::string_view kZoomInCommand = "IncreaseFontSize";
+constexpr std::string_view kZoomOutCommand = "DecreaseFontSize";
 
 QString fromBytes(std::string_view bytes) {
     return QString::fromStdString(cp1252ToUtf8(bytes));
@@ -102,6 +105,7 @@ MainWindow::MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands,
     connect(canvasView_, &CanvasView::edited, this, &MainWindow::syncCanvas);
     connect(canvasView_, &CanvasView::contextMenuWanted, this,
             [this](QPoint at) { canvasPopup_->popup(at); });
+    connect(canvasView_, &CanvasView::zoomWanted, this, &MainWindow::zoomCanvas);
 
     colorBar_ = new ColorBar(editor_);
     setPanel(PanelPlace::ColorBar, colorBar_);
@@ -218,7 +222,14 @@ void MainWindow::buildMenus() {
         auto* action = new QAction(fromBytes(path.back()), this);
         action->setCheckable(row.isCheckable());
         action->setShortcuts(shortcutsOf(row));
-        connect(action, &QAction::triggered, this, [this, &row] { runCommand(row); });
+        if (row.id == kZoomInCommand || row.id == kZoomOutCommand) {
+            // Zoom keys keep the cell at the middle of the view in place.
+            const int step = row.id == kZoomInCommand ? 1 : -1;
+            connect(action, &QAction::triggered, this,
+                    [this, step] { zoomCanvas(step, canvasView_->viewport()->rect().center()); });
+        } else {
+            connect(action, &QAction::triggered, this, [this, &row] { runCommand(row); });
+        }
         actions_.emplace_back(action, &row);
         if (row.hidden) {
             // Reachable by its shortcut, not shown.
@@ -337,6 +348,16 @@ void MainWindow::runCommand(const CommandRow& row) {
     sync();
     if (editor_.quitRequested)
         close();
+}
+
+void MainWindow::zoomCanvas(int steps, QPoint viewportPos) {
+    const CommandRow* row = commands_.findById(steps > 0 ? kZoomInCommand : kZoomOutCommand);
+    if (!row || steps == 0)
+        return;
+    const QPoint cell = canvasView_->cellUnder(viewportPos);
+    for (int i = 0; i < std::abs(steps); ++i)
+        runCommand(*row);
+    canvasView_->keepCellAt(cell, viewportPos);
 }
 
 void MainWindow::endPastePreview() {

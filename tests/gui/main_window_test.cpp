@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QWheelEvent>
 #include <QtTest>
 #include <fstream>
 
@@ -290,14 +291,43 @@ private slots:
         QCOMPARE(f.editor.gridSelection(), (CellRect{3, 2, 4, 3}));
     }
 
-    void viewScrollsInCellsAndReportsTheFirstVisibleCell() {
+    void ctrlWheelAndZoomKeysKeepTheCellInPlace() {
         Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        CanvasView* view = f.window.canvasView();
         f.editor.canvas().setSize(500, 400);
         f.window.sync();
-        f.window.canvasView()->scrollToCell(100, 50);
-        QCOMPARE(f.editor.firstVisibleCol, 100);
-        QCOMPARE(f.editor.firstVisibleRow, 50);
-        QCOMPARE(f.window.canvasView()->cellAt(QPoint(0, 0)), QPoint(100, 50));
+        view->scrollToCell(100, 50); // scroll bars count cells
+        QCOMPARE(view->cellAt(QPoint(0, 0)), QPoint(100, 50));
+        const int start = f.editor.canvas().font().size;
+        const auto zoom = [&] { return f.editor.canvas().font().size - start; };
+        const QPoint at = view->cellOrigin(110, 60) + QPoint(3, 3);
+        const auto wheel = [&](int delta, Qt::KeyboardModifiers mods) {
+            QWheelEvent event(at, view->viewport()->mapToGlobal(at), {}, {0, delta}, Qt::NoButton,
+                              mods, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view->viewport(), &event);
+        };
+        wheel(120, Qt::ControlModifier);
+        QCOMPARE(zoom(), 1);
+        QCOMPARE(view->cellUnder(at), QPoint(110, 60));
+        wheel(-60, Qt::ControlModifier); // half a notch: nothing yet
+        QCOMPARE(zoom(), 1);
+        wheel(-300, Qt::ControlModifier);
+        QCOMPARE(zoom(), -2);
+        QCOMPARE(view->cellUnder(at), QPoint(110, 60));
+        const int top = f.editor.firstVisibleRow;
+        wheel(-120, Qt::NoModifier); // scrolls, zooms not
+        QCOMPARE(zoom(), -2);
+        QVERIFY(f.editor.firstVisibleRow > top);
+
+        const QPoint centre = view->viewport()->rect().center();
+        const QPoint middle = view->cellUnder(centre);
+        QTest::keyClick(&f.window, Qt::Key_Equal, Qt::ControlModifier);
+        QTest::keyClick(&f.window, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(zoom(), 0);
+        QTest::keyClick(&f.window, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(zoom(), -1);
+        QCOMPARE(view->cellUnder(centre), middle);
     }
 };
 
