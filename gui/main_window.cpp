@@ -4,6 +4,7 @@
 #include "app/window_commands.h"
 #include "canvas_renderer.h"
 #include "canvas_view.h"
+#include "color/color_bar.h"
 #include "color_bar.h"
 #include "color_window.h"
 #include "config/startup_commands.h"
@@ -26,9 +27,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -43,11 +46,46 @@ namespace {
 const QColor kTextViewBackground(0xC0, 0xC0, 0xC0); // silver
 constexpr int kCharBoxWidth = 22;
 constexpr int kStatusFontPixels = 11;
+constexpr int kStatusFieldMargin = 2;
 constexpr std::string_view kZoomInCommand = "IncreaseFontSize";
 constexpr std::string_view kZoomOutCommand = "DecreaseFontSize";
 
 QString fromBytes(std::string_view bytes) {
     return QString::fromStdString(cp1252ToUtf8(bytes));
+}
+
+// A status field that gives way: in a narrow window it shrinks and ends its text in "..."
+// rather than pushing into its neighbours. text() stays the whole text.
+class ElidingLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override {
+        const QMargins chrome = contentsMargins();
+        return {chrome.left() + chrome.right() + 2 * frameWidth() +
+                    fontMetrics().horizontalAdvance(QChar(0x2026)),
+                QLabel::minimumSizeHint().height()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(),
+                              fontMetrics().elidedText(text(), Qt::ElideRight, area.width()),
+                              foregroundRole());
+    }
+};
+
+// The width of a sample text once each of its count characters "used" is the widest
+// character of the alphabet instead: the widest text of that form.
+int widestWidth(const QFontMetrics& metrics, const QString& sample, QChar used, int count,
+                QStringView alphabet) {
+    int widest = 0;
+    for (const QChar ch : alphabet)
+        widest = std::max(widest, metrics.horizontalAdvance(ch));
+    return metrics.horizontalAdvance(sample) + count * (widest - metrics.horizontalAdvance(used));
 }
 
 QList<QKeySequence> shortcutsOf(const CommandRow& row) {
@@ -310,18 +348,40 @@ void MainWindow::buildPaintBar() {
 }
 
 void MainWindow::buildStatusBar() {
-    // A compact font, so "Pos.: X=1234 Y=1234" fits its 100 pixels.
+    // A compact font keeps the fixed fields narrow.
     QFont font = statusBar()->font();
     font.setPixelSize(kStatusFontPixels);
     statusBar()->setFont(font);
+    const QFontMetrics metrics(font);
+    // The fixed fields hold their widest texts: the position of the farthest cell (under the
+    // cell limit, column and row together never need more than ten digits) and the active
+    // colours. The message field takes the rest of the bar.
+    constexpr int kPositionDigits = 10;
+    constexpr int kColorDigits = 12;
+    const int widest[] = {
+        widestWidth(metrics, fromBytes(StatusBar::positionText(11110, 11110)), u'1',
+                    kPositionDigits, u"0123456789"),
+        0,
+        widestWidth(metrics, fromBytes(setbarText(0, 0)), u'0', kColorDigits, u"0123456789ABCDEF"),
+    };
     for (int i = 0; i < StatusBar::kFieldCount; ++i) {
-        auto* label = new QLabel(this);
-        label->setContentsMargins(2, 0, 2, 0);
-        label->setFixedWidth(StatusBar::kFieldWidths[static_cast<size_t>(i)]);
+        const bool message = i == StatusBar::kMessageField;
+        QLabel* label = message ? new ElidingLabel(this) : new QLabel(this);
+        label->setFont(font);
+        label->setContentsMargins(kStatusFieldMargin, 0, kStatusFieldMargin, 0);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        statusBar()->addWidget(label);
+        if (!message) {
+            const int chrome = 2 * (kStatusFieldMargin + label->frameWidth());
+            label->setFixedWidth(
+                std::max(StatusBar::kFieldWidths[static_cast<size_t>(i)], widest[i] + chrome));
+        }
+        statusBar()->addWidget(label, message ? 1 : 0);
         statusFields_[static_cast<size_t>(i)] = label;
     }
+    // The window gets no narrower than the fixed fields beside the shrunken message field.
+    // Windows resize at their edges; a size grip would only take room from the fields.
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setMinimumWidth(statusBar()->layout()->minimumSize().width());
 }
 
 QAction* MainWindow::actionFor(std::string_view id) const {

@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QWheelEvent>
@@ -44,6 +45,10 @@ private:
     static QString caption(std::string_view bytes) {
         return QString::fromStdString(cp1252ToUtf8(bytes));
     }
+    static bool textFits(const QLabel* label) {
+        return label->fontMetrics().horizontalAdvance(label->text()) <=
+               label->contentsRect().width();
+    }
 
 private slots:
     void startsAsTheWelcomeWindow() {
@@ -51,10 +56,28 @@ private slots:
         QCOMPARE(f.window.windowTitle(), QStringLiteral("NoName.txt"));
         QCOMPARE(f.window.size(), QSize(800, 543));
         QCOMPARE(f.window.statusField(3)->text(), QStringLiteral(" W E L C O M E "));
-        const int widths[] = {100, 100, 300, 600};
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(f.window.statusField(i)->width(), widths[i]);
         QVERIFY(!f.window.progressWidget()->isVisible());
+    }
+
+    void statusFieldsHoldTheirTextsSideBySideInANarrowWindow() {
+        Fixture f;
+        f.editor.status().StatusMessage(std::string(200, 'm'));
+        f.window.resize(300, 400);
+        QStatusBar* bar = f.window.statusBar();
+        QTRY_VERIFY(bar->width() <= f.window.width());
+        // The widest positions the cell limit allows.
+        for (const auto& [col, row] : {std::pair{3864, 3999}, std::pair{8191, 8191},
+                                       std::pair{int(CharCanvas::kMaxCells - 1), 0}}) {
+            f.editor.status().setField(0, StatusBar::positionText(col, row));
+            QVERIFY2(textFits(f.window.statusField(0)), f.editor.status().field(0).c_str());
+        }
+        QVERIFY(textFits(f.window.statusField(2)));
+        // The message field gives way; no field reaches into another or out of the bar.
+        for (int i = 0; i < 4; ++i) {
+            const QRect field = f.window.statusField(i)->geometry();
+            QVERIFY(bar->rect().contains(field));
+            QVERIFY(i == 3 || field.right() < f.window.statusField(i + 1)->geometry().left());
+        }
     }
 
     void menusAreBuiltFromTheCommandTable() {
