@@ -29,6 +29,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -176,6 +177,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     FormShow(editor_);
     const std::optional<std::string> document = StartupDocument(editor_, args_);
     sync();
+    fitCanvasOnScreen();
     if (document) {
         QTimer::singleShot(0, this, [this, path = *document] {
             ui_.beginCommand();
@@ -184,6 +186,29 @@ void MainWindow::showEvent(QShowEvent* event) {
             sync();
         });
     }
+}
+
+void MainWindow::fitCanvasOnScreen() {
+    // Large enough for the whole canvas at its start font size, with the menus, panels and
+    // scroll bars around it, as far as the screen allows; never below the classic size.
+    const CellMetrics& m = editor_.canvas().metrics;
+    const QSize canvasPixels(editor_.canvas().colCount() * CanvasRenderer::columnPitch(m),
+                             editor_.canvas().rowCount() * CanvasRenderer::rowPitch(m));
+    const QSize around = size() - canvasView_->viewport()->size();
+    const QRect screenArea = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize wanted = (canvasPixels + around)
+                             .expandedTo(QSize(kInitialWidth, kInitialHeight))
+                             .boundedTo(screenArea.size() - frame);
+    resize(wanted);
+    // Keep the grown window on the screen.
+    const QPoint at = pos();
+    const QSize outer = wanted + frame;
+    const QPoint inside(
+        std::max(std::min(at.x(), screenArea.right() + 1 - outer.width()), screenArea.left()),
+        std::max(std::min(at.y(), screenArea.bottom() + 1 - outer.height()), screenArea.top()));
+    if (inside != at)
+        move(inside);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

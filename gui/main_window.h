@@ -85,6 +85,7 @@ private:
     void fillReopenMenu();
     void buildPaintBar();
     void buildStatusBar();
+    void fitCanvasOnScreen();
     void updateActions();
     void applyWindowSwitches();
     void endPastePreview();

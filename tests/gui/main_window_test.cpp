@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -53,10 +54,21 @@ private:
 private slots:
     void startsAsTheWelcomeWindow() {
         Fixture f(false);
-        QCOMPARE(f.window.windowTitle(), QStringLiteral("NoName.txt"));
-        QCOMPARE(f.window.size(), QSize(800, 543));
         QCOMPARE(f.window.statusField(3)->text(), QStringLiteral(" W E L C O M E "));
         QVERIFY(!f.window.progressWidget()->isVisible());
+    }
+
+    void opensShowingTheWholeCanvasAsFarAsTheScreenAllows() {
+        Fixture f;
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("NoName.txt"));
+        const QRect screen = f.window.screen()->availableGeometry();
+        const CellMetrics& m = f.editor.canvas().metrics;
+        const QSize view = f.window.canvasView()->viewport()->size();
+        QVERIFY(screen.contains(f.window.frameGeometry()));
+        QVERIFY(view.width() >= 80 * CanvasRenderer::columnPitch(m) ||
+                f.window.frameGeometry().width() == screen.width());
+        QVERIFY(view.height() >= 50 * CanvasRenderer::rowPitch(m) ||
+                f.window.frameGeometry().height() == screen.height());
     }
 
     void statusFieldsHoldTheirTextsSideBySideInANarrowWindow() {
