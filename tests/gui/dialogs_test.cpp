@@ -1,6 +1,10 @@
+#include "canvas_renderer.h"
 #include "canvas_size_dialog.h"
+#include "qt_ui.h"
 
 #include <QCheckBox>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -30,6 +34,34 @@ private slots:
         QTest::keyClicks(dialog.widthField(), "x");
         QCOMPARE(dialog.widthField()->text(), QStringLiteral("80"));
         QCOMPARE(dialog.heightField()->text(), QStringLiteral("7"));
+    }
+
+    void fontDialogOpensOnTheDrawnFamilyAndKeepsTheRequestedName() {
+        const TextFont courier{"Courier New", 10};
+        const QString drawn = QFontInfo(toQFont(courier)).family();
+        if (drawn == QStringLiteral("Courier New"))
+            QSKIP("Courier New is installed: no stand-in to open on");
+        QtUi ui;
+        QString shownFamily;
+        const auto answer = [&](const QString& pick) {
+            QTimer::singleShot(0, [&shownFamily, pick] {
+                auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                shownFamily = dialog->currentFont().family();
+                if (!pick.isEmpty())
+                    dialog->setCurrentFont(QFont(pick, 12));
+                dialog->accept();
+            });
+        };
+        answer({});
+        QCOMPARE(ui.chooseFont(courier)->name, std::string("Courier New"));
+        QCOMPARE(shownFamily, drawn);
+        // Another family is taken by its own name.
+        const QString other = QFontInfo(QFont(QStringLiteral("Sans Serif"))).family();
+        answer(other);
+        const std::optional<TextFont> picked = ui.chooseFont(courier);
+        QCOMPARE(QString::fromStdString(picked->name), other);
+        QCOMPARE(picked->size, 12);
     }
 };
 
