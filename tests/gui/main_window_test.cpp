@@ -187,7 +187,7 @@ private slots:
         renderer.render(image, canvas, 1500, 2000, nullptr);
         QCOMPARE(image.pixelColor(5, 5), QColor(255, 0, 0));
         QCOMPARE(image.pixelColor(15, 5), QColor(0, 0, 255));
-        QCOMPARE(image.pixel(10, 5), CanvasRenderer::kGridLineColor);
+        QCOMPARE(image.pixelColor(10, 5), QColor(0xD4, 0xD4, 0xD4)); // a grid line
         QCOMPARE(image.pixelColor(25, 5), QColor(255, 255, 255));
         // Some dark pixels of "#" in the cell below the red one.
         bool inked = false;
@@ -208,6 +208,12 @@ private slots:
         renderer.render(image, canvas, 3990, 0, nullptr);
         for (int y = 0; y < 10; ++y)
             QCOMPARE(image.pixelColor(15, y), QColor(255, 255, 255));
+
+        // On the dark Ansi default the lines stay behind its grey text, yet show.
+        canvas.setDefaultColor(kBlack);
+        renderer.render(image, canvas, 3990, 0, nullptr);
+        const int line = qGray(image.pixel(10, 5));
+        QVERIFY(line > 0 && line < qGray(qRgb(0xA0, 0xA8, 0xA0)) / 2);
     }
 
     void paintBarStartsHiddenAndShowsThePaintingCharacters() {
