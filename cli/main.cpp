@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kUsage = R"(Usage:
   glyphora-cli [--home DIR] script FILE   run the directives of FILE (- reads stdin)
-  glyphora-cli --list-commands            one line per command: id, menu path, shortcut
+  glyphora-cli --list-commands            one line per command: id, menu path, shortcuts
   glyphora-cli --help                     this text
 
 A script holds one directive per line:
@@ -58,8 +58,8 @@ std::filesystem::path executableDir() {
 int listCommands() {
     const glyphora::CommandTable table;
     for (const glyphora::CommandRow& row : table.rows())
-        std::cout << row.id << '\t' << glyphora::cp1252ToUtf8(row.menuPath) << '\t' << row.shortcut
-                  << '\n';
+        std::cout << row.id << '\t' << glyphora::cp1252ToUtf8(row.menuPath) << '\t'
+                  << row.shortcuts.text() << '\n';
     return 0;
 }
 

@@ -13,6 +13,8 @@ namespace {
 constexpr QRgb kSelectionTint = 0xFF3070D0;
 constexpr int kSelectionAlpha = 90; // of 255
 constexpr QRgb kSelectionEdge = 0xFF2050B0;
+constexpr int kGridLineContrast = 43; // of 255: white turns into 0xD4D4D4
+constexpr int kDarkBelowLuma = 128;
 
 QRgb toRgb(Color c) {
     return qRgb(redOf(c), greenOf(c), blueOf(c));
@@ -52,6 +54,12 @@ QFont toQFont(const TextFont& from) {
     font.setStrikeOut(from.strikeOut);
     font.setStyleHint(QFont::Monospace);
     return font;
+}
+
+QRgb CanvasRenderer::gridLineColor(Color background) {
+    const QRgb bg = toRgb(background);
+    const int luma = (299 * qRed(bg) + 587 * qGreen(bg) + 114 * qBlue(bg)) / 1000;
+    return mix(luma < kDarkBelowLuma ? 0xFFFFFFFFu : 0xFF000000u, bg, kGridLineContrast);
 }
 
 void CanvasRenderer::prepareGlyphs(const TextFont& font, const CellMetrics& metrics) {
@@ -133,7 +141,7 @@ void CanvasRenderer::render(QImage& image, const CharCanvas& canvas, int firstCo
 
     image.fill(kOutsideColor);
     // Grid lines show through the gaps between the cells.
-    fillRect(image, 0, 0, usedWidth, usedHeight, kGridLineColor);
+    fillRect(image, 0, 0, usedWidth, usedHeight, gridLineColor(canvas.defaultColor()));
 
     std::vector<std::pair<QPoint, std::string_view>> longTexts;
     for (int row = firstRow; row <= lastRow; ++row) {

@@ -19,8 +19,12 @@ QFont toQFont(const TextFont& font);
 // painting costs the same for a canvas of any size and any number of colours.
 class CanvasRenderer {
 public:
-    static constexpr QRgb kGridLineColor = 0xFFD4D4D4;
     static constexpr QRgb kOutsideColor = 0xFF808080;
+
+    // Grid lines stay in the background: the canvas background moved a little towards the
+    // contrasting side (white gives light grey lines, black dark grey ones), so characters
+    // in the usual colours stand out more than the lines.
+    static QRgb gridLineColor(Color background);
 
     // Pixel pitch of one column and one row, grid line included.
     static int columnPitch(const CellMetrics& m) { return m.colWidth + m.gridLineWidth; }

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <optional>
 
@@ -45,6 +46,9 @@ MouseButton buttonOf(Qt::MouseButton b) {
         return MouseButton::Left;
     }
 }
+
+// A wheel notch, in the eighths of a degree that wheel events count.
+constexpr int kWheelNotch = 120;
 
 } // namespace
 
@@ -126,6 +130,14 @@ QPoint CanvasView::cellOrigin(int col, int row) const {
     const CellMetrics& m = editor_.canvas().metrics;
     return {(col - horizontalScrollBar()->value()) * CanvasRenderer::columnPitch(m),
             (row - verticalScrollBar()->value()) * CanvasRenderer::rowPitch(m)};
+}
+
+void CanvasView::keepCellAt(QPoint cell, QPoint pos) {
+    const CellMetrics& m = editor_.canvas().metrics;
+    horizontalScrollBar()->setValue(cell.x() -
+                                    pos.x() / std::max(CanvasRenderer::columnPitch(m), 1));
+    verticalScrollBar()->setValue(cell.y() - pos.y() / std::max(CanvasRenderer::rowPitch(m), 1));
+    reportViewGeometry();
 }
 
 void CanvasView::capturePreview(const CellRect& block) {
@@ -241,6 +253,20 @@ void CanvasView::keyPressEvent(QKeyEvent* event) {
     ensureVisible(editor_.gridCurrent().col, editor_.gridCurrent().row);
     emit edited();
     event->accept();
+}
+
+void CanvasView::wheelEvent(QWheelEvent* event) {
+    if (!event->modifiers().testFlag(Qt::ControlModifier)) {
+        zoomWheelRest_ = 0;
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    zoomWheelRest_ += event->angleDelta().y();
+    const int steps = zoomWheelRest_ / kWheelNotch;
+    zoomWheelRest_ -= steps * kWheelNotch;
+    if (steps != 0)
+        emit zoomWanted(steps, event->position().toPoint());
 }
 
 } // namespace glyphora

@@ -29,6 +29,9 @@ public:
     QPoint cellUnder(QPoint viewportPos) const;
     // The viewport position of a cell's top-left corner.
     QPoint cellOrigin(int col, int row) const;
+    // Scrolls so that the cell lies under the viewport position again, as far as the
+    // scroll range allows: after a zoom the cell the user pointed at stays put.
+    void keepCellAt(QPoint cell, QPoint viewportPos);
     // Renders the block as the view draws it, as the paste preview's image.
     void capturePreview(const CellRect& block);
     const QImage& previewImage() const { return previewImage_; }
@@ -37,6 +40,9 @@ signals:
     // The Editor's state changed through input on the view.
     void edited();
     void contextMenuWanted(QPoint globalPos);
+    // Ctrl+wheel: one font size step up (steps > 0) or down per wheel notch, keeping the
+    // cell under the viewport position in place.
+    void zoomWanted(int steps, QPoint viewportPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +53,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void updateScrollBars();
@@ -57,6 +64,7 @@ private:
     QImage frame_; // the visible cells, rendered before going to the screen
     QImage previewImage_;
     QPoint lastMoveCell_{-1, -1};
+    int zoomWheelRest_ = 0; // wheel angle short of a whole notch, from fine-grained wheels
 };
 
 } // namespace glyphora

@@ -4,6 +4,7 @@
 #include "app/window_commands.h"
 #include "canvas_renderer.h"
 #include "canvas_view.h"
+#include "color/color_bar.h"
 #include "color_bar.h"
 #include "color_window.h"
 #include "config/startup_commands.h"
@@ -26,13 +27,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <cstdlib>
 #include <map>
 
 namespace glyphora {
@@ -42,14 +47,54 @@ namespace {
 const QColor kTextViewBackground(0xC0, 0xC0, 0xC0); // silver
 constexpr int kCharBoxWidth = 22;
 constexpr int kStatusFontPixels = 11;
+constexpr int kStatusFieldMargin = 2;
+constexpr std::string_view kZoomInCommand = "IncreaseFontSize";
+constexpr std::string_view kZoomOutCommand = "DecreaseFontSize";
 
 QString fromBytes(std::string_view bytes) {
     return QString::fromStdString(cp1252ToUtf8(bytes));
 }
 
-QKeySequence shortcutOf(const CommandRow& row) {
-    return QKeySequence::fromString(
-        QString::fromLatin1(row.shortcut.data(), static_cast<qsizetype>(row.shortcut.size())));
+// A status field that gives way: in a narrow window it shrinks and ends its text in "..."
+// rather than pushing into its neighbours. text() stays the whole text.
+class ElidingLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override {
+        const QMargins chrome = contentsMargins();
+        return {chrome.left() + chrome.right() + 2 * frameWidth() +
+                    fontMetrics().horizontalAdvance(QChar(0x2026)),
+                QLabel::minimumSizeHint().height()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(),
+                              fontMetrics().elidedText(text(), Qt::ElideRight, area.width()),
+                              foregroundRole());
+    }
+};
+
+// The width of a sample text once each of its count characters "used" is the widest
+// character of the alphabet instead: the widest text of that form.
+int widestWidth(const QFontMetrics& metrics, const QString& sample, QChar used, int count,
+                QStringView alphabet) {
+    int widest = 0;
+    for (const QChar ch : alphabet)
+        widest = std::max(widest, metrics.horizontalAdvance(ch));
+    return metrics.horizontalAdvance(sample) + count * (widest - metrics.horizontalAdvance(used));
+}
+
+QList<QKeySequence> shortcutsOf(const CommandRow& row) {
+    QList<QKeySequence> keys;
+    for (const std::string_view key : row.shortcuts)
+        keys << QKeySequence::fromString(
+            QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+    return keys;
 }
 
 } // namespace
@@ -99,6 +144,7 @@ MainWindow::MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands,
     connect(canvasView_, &CanvasView::edited, this, &MainWindow::syncCanvas);
     connect(canvasView_, &CanvasView::contextMenuWanted, this,
             [this](QPoint at) { canvasPopup_->popup(at); });
+    connect(canvasView_, &CanvasView::zoomWanted, this, &MainWindow::zoomCanvas);
 
     colorBar_ = new ColorBar(editor_);
     setPanel(PanelPlace::ColorBar, colorBar_);
@@ -131,6 +177,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     FormShow(editor_);
     const std::optional<std::string> document = StartupDocument(editor_, args_);
     sync();
+    fitCanvasOnScreen();
     if (document) {
         QTimer::singleShot(0, this, [this, path = *document] {
             ui_.beginCommand();
@@ -139,6 +186,29 @@ void MainWindow::showEvent(QShowEvent* event) {
             sync();
         });
     }
+}
+
+void MainWindow::fitCanvasOnScreen() {
+    // Large enough for the whole canvas at its start font size, with the menus, panels and
+    // scroll bars around it, as far as the screen allows; never below the classic size.
+    const CellMetrics& m = editor_.canvas().metrics;
+    const QSize canvasPixels(editor_.canvas().colCount() * CanvasRenderer::columnPitch(m),
+                             editor_.canvas().rowCount() * CanvasRenderer::rowPitch(m));
+    const QSize around = size() - canvasView_->viewport()->size();
+    const QRect screenArea = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize wanted = (canvasPixels + around)
+                             .expandedTo(QSize(kInitialWidth, kInitialHeight))
+                             .boundedTo(screenArea.size() - frame);
+    resize(wanted);
+    // Keep the grown window on the screen.
+    const QPoint at = pos();
+    const QSize outer = wanted + frame;
+    const QPoint inside(
+        std::max(std::min(at.x(), screenArea.right() + 1 - outer.width()), screenArea.left()),
+        std::max(std::min(at.y(), screenArea.bottom() + 1 - outer.height()), screenArea.top()));
+    if (inside != at)
+        move(inside);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -214,9 +284,15 @@ void MainWindow::buildMenus() {
         const std::vector<std::string_view> path = splitMenuPath(row.menuPath);
         auto* action = new QAction(fromBytes(path.back()), this);
         action->setCheckable(row.isCheckable());
-        if (!row.shortcut.empty())
-            action->setShortcut(shortcutOf(row));
-        connect(action, &QAction::triggered, this, [this, &row] { runCommand(row); });
+        action->setShortcuts(shortcutsOf(row));
+        if (row.id == kZoomInCommand || row.id == kZoomOutCommand) {
+            // Zoom keys keep the cell at the middle of the view in place.
+            const int step = row.id == kZoomInCommand ? 1 : -1;
+            connect(action, &QAction::triggered, this,
+                    [this, step] { zoomCanvas(step, canvasView_->viewport()->rect().center()); });
+        } else {
+            connect(action, &QAction::triggered, this, [this, &row] { runCommand(row); });
+        }
         actions_.emplace_back(action, &row);
         if (row.hidden) {
             // Reachable by its shortcut, not shown.
@@ -297,18 +373,40 @@ void MainWindow::buildPaintBar() {
 }
 
 void MainWindow::buildStatusBar() {
-    // A compact font, so "Pos.: X=1234 Y=1234" fits its 100 pixels.
+    // A compact font keeps the fixed fields narrow.
     QFont font = statusBar()->font();
     font.setPixelSize(kStatusFontPixels);
     statusBar()->setFont(font);
+    const QFontMetrics metrics(font);
+    // The fixed fields hold their widest texts: the position of the farthest cell (under the
+    // cell limit, column and row together never need more than ten digits) and the active
+    // colours. The message field takes the rest of the bar.
+    constexpr int kPositionDigits = 10;
+    constexpr int kColorDigits = 12;
+    const int widest[] = {
+        widestWidth(metrics, fromBytes(StatusBar::positionText(11110, 11110)), u'1',
+                    kPositionDigits, u"0123456789"),
+        0,
+        widestWidth(metrics, fromBytes(setbarText(0, 0)), u'0', kColorDigits, u"0123456789ABCDEF"),
+    };
     for (int i = 0; i < StatusBar::kFieldCount; ++i) {
-        auto* label = new QLabel(this);
-        label->setContentsMargins(2, 0, 2, 0);
-        label->setFixedWidth(StatusBar::kFieldWidths[static_cast<size_t>(i)]);
+        const bool message = i == StatusBar::kMessageField;
+        QLabel* label = message ? new ElidingLabel(this) : new QLabel(this);
+        label->setFont(font);
+        label->setContentsMargins(kStatusFieldMargin, 0, kStatusFieldMargin, 0);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        statusBar()->addWidget(label);
+        if (!message) {
+            const int chrome = 2 * (kStatusFieldMargin + label->frameWidth());
+            label->setFixedWidth(
+                std::max(StatusBar::kFieldWidths[static_cast<size_t>(i)], widest[i] + chrome));
+        }
+        statusBar()->addWidget(label, message ? 1 : 0);
         statusFields_[static_cast<size_t>(i)] = label;
     }
+    // The window gets no narrower than the fixed fields beside the shrunken message field.
+    // Windows resize at their edges; a size grip would only take room from the fields.
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setMinimumWidth(statusBar()->layout()->minimumSize().width());
 }
 
 QAction* MainWindow::actionFor(std::string_view id) const {
@@ -335,6 +433,16 @@ void MainWindow::runCommand(const CommandRow& row) {
     sync();
     if (editor_.quitRequested)
         close();
+}
+
+void MainWindow::zoomCanvas(int steps, QPoint viewportPos) {
+    const CommandRow* row = commands_.findById(steps > 0 ? kZoomInCommand : kZoomOutCommand);
+    if (!row || steps == 0)
+        return;
+    const QPoint cell = canvasView_->cellUnder(viewportPos);
+    for (int i = 0; i < std::abs(steps); ++i)
+        runCommand(*row);
+    canvasView_->keepCellAt(cell, viewportPos);
 }
 
 void MainWindow::endPastePreview() {

@@ -48,6 +48,9 @@ public:
 
     // Runs a command as its menu item would, then shows the new state.
     void runCommand(const CommandRow& row);
+    // Runs the font size command steps times (up for steps > 0, down below) and keeps the
+    // cell under the canvas viewport position where it was.
+    void zoomCanvas(int steps, QPoint viewportPos);
     // Brings every widget in line with the Editor's state.
     void sync();
     // After keys and mouse on the canvas, which change only the canvas and the status bar:
@@ -82,6 +85,7 @@ private:
     void fillReopenMenu();
     void buildPaintBar();
     void buildStatusBar();
+    void fitCanvasOnScreen();
     void updateActions();
     void applyWindowSwitches();
     void endPastePreview();

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -181,12 +182,20 @@ std::optional<Color> QtUi::chooseColor(Color initial) {
 }
 
 std::optional<TextFont> QtUi::chooseFont(const TextFont& initial) {
+    // A family the system lacks ("Courier New") is drawn by a stand-in with its metrics; the
+    // dialog opens on that stand-in, the family it can list.
+    const QFont requested = toQFont(initial);
+    const QString drawnFamily = QFontInfo(requested).family();
+    QFont preset = requested;
+    preset.setFamily(drawnFamily);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, toQFont(initial), parent());
+    const QFont chosen = QFontDialog::getFont(&ok, preset, parent());
     if (!ok)
         return std::nullopt;
     TextFont font = initial; // the dialog has no colour; the colour stays
-    font.name = toBytes(chosen.family());
+    // Keeping the stand-in keeps the requested name, which edit.ini and the HTML exports carry.
+    if (chosen.family() != drawnFamily)
+        font.name = toBytes(chosen.family());
     font.size = chosen.pointSize();
     font.bold = chosen.bold();
     font.italic = chosen.italic();

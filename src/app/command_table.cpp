@@ -245,8 +245,11 @@ std::vector<CommandRow> buildRows() {
         {"RefreshFont", "&View > &Refresh font", "", RefreshFont},
         {"ToggleCellExpansion", "&View > Disable &Cell Expansion", "", ToggleCellExpansion, nullptr,
          cellExpansionDisabledChecked},
-        {"IncreaseFontSize", "&View > Fontsize &+", "", IncreaseFontSize, nullptr, nullptr, true},
-        {"DecreaseFontSize", "&View > Fontsize &-", "", DecreaseFontSize, nullptr, nullptr, true},
+        // Zoom: "Ctrl+=" is the plus key without Shift on most layouts.
+        {"IncreaseFontSize", "&View > Fontsize &+", ShortcutList{"Ctrl+=", "Ctrl++"},
+         IncreaseFontSize, nullptr, nullptr, true},
+        {"DecreaseFontSize", "&View > Fontsize &-", "Ctrl+-", DecreaseFontSize, nullptr, nullptr,
+         true},
         {"ToggleTextView", "&View > &Text/Gridview", "", ToggleTextView, nullptr, textViewChecked},
         {"TogglePaintbar", "&View > &Paintbar", "F3", TogglePaintbar, nullptr, paintbarChecked},
         {"TogglePastePreview", "&View > P&aste preview", "", TogglePastePreview, nullptr,
@@ -331,6 +334,26 @@ const std::vector<PaintBarItem> kPaintBar = {
 
 } // namespace
 
+ShortcutList::ShortcutList(const char* key) {
+    if (*key != '\0')
+        keys_.emplace_back(key);
+}
+
+bool ShortcutList::contains(std::string_view key) const {
+    return std::any_of(keys_.begin(), keys_.end(),
+                       [&](std::string_view own) { return equalsIgnoringCase(own, key); });
+}
+
+std::string ShortcutList::text() const {
+    std::string joined;
+    for (const std::string_view key : keys_) {
+        if (!joined.empty())
+            joined += ' ';
+        joined += key;
+    }
+    return joined;
+}
+
 std::vector<std::string_view> splitMenuPath(std::string_view path) {
     std::vector<std::string_view> parts;
     std::size_t start = 0;
@@ -379,7 +402,7 @@ const CommandRow* CommandTable::findByShortcut(std::string_view shortcut) const 
     if (shortcut.empty())
         return nullptr;
     for (const CommandRow& row : rows_) {
-        if (equalsIgnoringCase(row.shortcut, shortcut))
+        if (row.shortcuts.contains(shortcut))
             return &row;
     }
     return nullptr;

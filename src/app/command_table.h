@@ -2,6 +2,7 @@
 
 #include "config/settings.h"
 
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,6 +28,28 @@ struct PaintBarItem {
     std::string Settings::*field = nullptr;
 };
 
+// The keys that run a command: none, one, or several that do the same ("Ctrl+=" and "Ctrl++"
+// for keyboards with and without a separate plus key).
+class ShortcutList {
+public:
+    ShortcutList() = default;
+    // One key, or none for "": most rows name a single key, so a row can just write it.
+    ShortcutList(const char* key);
+    ShortcutList(std::initializer_list<std::string_view> keys) : keys_(keys) {}
+
+    auto begin() const { return keys_.begin(); }
+    auto end() const { return keys_.end(); }
+    bool empty() const { return keys_.empty(); }
+    // Key names compare case-insensitively ("ctrl+z" is "Ctrl+Z").
+    bool contains(std::string_view key) const;
+    // The keys joined by blanks ("Ctrl+= Ctrl++"), as command listings show them; no key
+    // name holds a blank.
+    std::string text() const;
+
+private:
+    std::vector<std::string_view> keys_;
+};
+
 // One menu item, pop-up item, shortcut or paint-bar button. The menus, the shortcuts and
 // the command-line tool are all built from these rows.
 struct CommandRow {
@@ -34,8 +57,8 @@ struct CommandRow {
     // Captions with their accelerator marks, from the top-level menu down, joined by " > ";
     // empty for a paint-bar button that has no menu item.
     std::string_view menuPath;
-    // "Ctrl+Z", "F3", "Ctrl+Shift+F9", "Del", or empty.
-    std::string_view shortcut;
+    // "Ctrl+Z", "F3", "Ctrl+Shift+F9", "Del", several, or none.
+    ShortcutList shortcuts;
     void (*run)(Editor&) = nullptr;
     // Empty predicates: always enabled; not a check item.
     bool (*enabled)(const Editor&) = nullptr;
@@ -70,7 +93,7 @@ public:
 
     const CommandRow* findById(std::string_view id) const;
     const CommandRow* findByMenuPath(std::string_view path) const;
-    // Shortcut names compare case-insensitively ("ctrl+z" finds "Ctrl+Z").
+    // The row that has this key among its shortcuts, compared case-insensitively.
     const CommandRow* findByShortcut(std::string_view shortcut) const;
 
     enum class RunResult { Ran, Disabled };

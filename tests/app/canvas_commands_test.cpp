@@ -1,7 +1,6 @@
 #include "app/editor.h"
 #include "canvas/canvas_commands.h"
 #include "editor_fixture.h"
-#include "paint/canvas_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -48,21 +47,6 @@ TEST_F(CanvasCommands, UndoSwitchedOffDoesNothingAndKeepsTheRing) {
     grid2Togrid1(editor);
     EXPECT_EQ(editor.canvas().text(0, 0), before); // the snapshot taken before "a"
     EXPECT_EQ(editor.undoRing().count(), 0);
-}
-
-TEST_F(CanvasCommands, TextViewToggleConvertsBothWays) {
-    editor.canvas().setSize(3, 2);
-    editor.canvas().clearTexts();
-    editor.canvas().setText(0, 0, "x");
-    ToggleTextView(editor);
-    ASSERT_TRUE(editor.textView().visible);
-    EXPECT_EQ(editor.textView().lines, (TextLines{"x  ", "   "}));
-
-    editor.textView().lines = {"hello", "", "ab"};
-    ToggleTextView(editor);
-    EXPECT_FALSE(editor.textView().visible);
-    EXPECT_EQ(test::picture(editor.canvas()), (test::Rows{"hello", "@@@@@", "ab@@@"}));
-    EXPECT_EQ(ui.cursor(), AppCursor::Normal);
 }
 
 TEST_F(CanvasCommands, FontDialogAppliesAClampedFontAndKeepsCellColours) {

@@ -214,6 +214,7 @@ TEST(Cli, ListsCommandsAndHelp) {
     EXPECT_TRUE(list.says("grid2Togrid1\tEdit&1 > &Undo\tCtrl+Z\n"));
     EXPECT_TRUE(list.says("ToggleGrid\t&View > &Show grid\t\n"));
     EXPECT_TRUE(list.says("CopyRotated\tEdit&2 > C&opy 90\xC2\xB0 rotated\t\n")); // UTF-8
+    EXPECT_TRUE(list.says("IncreaseFontSize\t&View > Fontsize &+\tCtrl+= Ctrl++\n"));
     const Result help = runCli("--help");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.says("glyphora-cli [--home DIR] script FILE"));

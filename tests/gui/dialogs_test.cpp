@@ -1,10 +1,29 @@
+#include "ansi_color_dialog.h"
+#include "canvas_renderer.h"
 #include "canvas_size_dialog.h"
+#include "qt_ui.h"
+#include "save_browser_dialog.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace glyphora;
+
+namespace {
+
+QStringList texts(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+void touch(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+} // namespace
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -12,7 +31,6 @@ class DialogsTest : public QObject {
 private slots:
     void canvasSizeFollowsTheLockedRatioAndRejectsWhatIsNotAWholeNumber() {
         CanvasSizeDialog dialog({"Resize Canvas:", "80", "50"}, nullptr);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("  Canvas:"));
         QVERIFY(dialog.lockRatio()->isChecked());
         dialog.widthField()->selectAll();
         QTest::keyClicks(dialog.widthField(), "40");
@@ -30,6 +48,98 @@ private slots:
         QTest::keyClicks(dialog.widthField(), "x");
         QCOMPARE(dialog.widthField()->text(), QStringLiteral("80"));
         QCOMPARE(dialog.heightField()->text(), QStringLiteral("7"));
+    }
+
+    void fontDialogOpensOnTheDrawnFamilyAndKeepsTheRequestedName() {
+        const TextFont courier{"Courier New", 10};
+        const QString drawn = QFontInfo(toQFont(courier)).family();
+        if (drawn == QStringLiteral("Courier New"))
+            QSKIP("Courier New is installed: no stand-in to open on");
+        QtUi ui;
+        QString shownFamily;
+        const auto answer = [&](const QString& pick) {
+            QTimer::singleShot(0, [&shownFamily, pick] {
+                auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                shownFamily = dialog->currentFont().family();
+                if (!pick.isEmpty())
+                    dialog->setCurrentFont(QFont(pick, 12));
+                dialog->accept();
+            });
+        };
+        answer({});
+        QCOMPARE(ui.chooseFont(courier)->name, std::string("Courier New"));
+        QCOMPARE(shownFamily, drawn);
+        // Another family is taken by its own name.
+        const QString other = QFontInfo(QFont(QStringLiteral("Sans Serif"))).family();
+        answer(other);
+        const std::optional<TextFont> picked = ui.chooseFont(courier);
+        QCOMPARE(QString::fromStdString(picked->name), other);
+        QCOMPARE(picked->size, 12);
+    }
+
+    void ansiChooserOffersBrightColoursOnlyForForegrounds() {
+        AnsiColorDialog fg(0xA0A8A0, false, nullptr);
+        QVERIFY(fg.foregroundButton()->isChecked() && !fg.backgroundButton()->isEnabled());
+        QCOMPARE(fg.backgroundButton()->text(), QStringLiteral("Backround"));
+        fg.show();
+        QVERIFY(fg.brightPanel()->isVisible());
+        QTest::mouseClick(fg.field(9), Qt::LeftButton);
+        QCOMPARE(fg.color(), 0x5050FFu);
+        QTest::mouseClick(fg.okButton(), Qt::LeftButton);
+        QCOMPARE(fg.result(), int(QDialog::Accepted));
+
+        AnsiColorDialog bg(0, true, nullptr);
+        bg.show();
+        QVERIFY(!bg.brightPanel()->isVisible());
+        QTest::mouseClick(bg.field(4), Qt::LeftButton);
+        QCOMPARE(bg.color(), 0xA00000u);
+        QTest::mouseClick(bg.abortButton(), Qt::LeftButton);
+        QCOMPARE(bg.result(), int(QDialog::Rejected));
+    }
+
+    void showsTheDocumentsTypeAndFolderAndFiltersByTheChosenType() {
+        QTemporaryDir dir;
+        for (const char* name : {"a.txt", "b.TXT", "c.glg", "noext"})
+            touch(dir.filePath(name));
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+
+        SaveBrowserDialog dialog({"pic", 1, dir.path().toStdString(), "/opt/prog"}, nullptr);
+        QCOMPARE(dialog.fileNameField()->text(), QStringLiteral("pic.txt"));
+        QCOMPARE(texts(dialog.fileList()), (QStringList{"a.txt", "b.TXT"}));
+        QCOMPARE(texts(dialog.folderList()), (QStringList{"..", "sub"}));
+
+        dialog.groupList()->setCurrentRow(2);
+        dialog.rowList()->setCurrentRow(1);
+        QCOMPARE(dialog.fileNameField()->text(), QStringLiteral("pic.glg"));
+        QCOMPARE(texts(dialog.fileList()), QStringList{"c.glg"});
+
+        dialog.groupList()->setCurrentRow(4);
+        dialog.rowList()->setCurrentRow(2); // User defined lists every file
+        QCOMPARE(texts(dialog.fileList()), (QStringList{"a.txt", "b.TXT", "c.glg", "noext"}));
+        emit dialog.fileList()->itemClicked(dialog.fileList()->item(0));
+        dialog.saveButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.reply().formatCode, 12);
+        QCOMPARE(QString::fromStdString(dialog.reply().path), QDir(dir.path()).filePath("a.txt"));
+    }
+
+    void fixedFoldersKeepTheFileNameAndTheTypeForcesItsExtension() {
+        QTemporaryDir dir;
+        QTemporaryDir prog;
+        SaveBrowserDialog dialog({"pic", 3, dir.path().toStdString(), prog.path().toStdString()},
+                                 nullptr);
+        QCOMPARE(dialog.fileNameField()->text(), QStringLiteral("pic.htm"));
+        dialog.programDirButton()->click();
+        QCOMPARE(dialog.fileNameField()->text(), QDir(prog.path()).filePath("pic.htm"));
+        dialog.tempButton()->click();
+        QCOMPARE(QDir(dialog.folderLabel()->text()), QDir(SaveBrowserDialog::tempFolder()));
+
+        dialog.fileNameField()->setText(QStringLiteral("other.txt"));
+        emit dialog.fileNameField()->textEdited(QStringLiteral("other.txt"));
+        emit dialog.fileNameField()->editingFinished();
+        QCOMPARE(dialog.fileNameField()->text(),
+                 QDir(QDir::cleanPath(SaveBrowserDialog::tempFolder())).filePath("other.htm"));
     }
 };
 

@@ -6,19 +6,9 @@
 #include "platform/text_codec.h"
 #include "progress_widget.h"
 #include "qt_ui.h"
-#include "selection_navigator.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QToolBar>
 #include <QtTest>
+#include <QtWidgets>
 #include <fstream>
 
 using namespace glyphora;
@@ -27,61 +17,72 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
+    // Showing the window runs the start-up (reading the settings file).
     struct Fixture {
         QTemporaryDir dir;
         QtUi ui;
         Editor editor{ui, dir.path().toStdString(), "555"};
         CommandTable commands;
         MainWindow window{editor, ui, commands};
-        // Showing the window runs the start-up (reading the settings file).
-        explicit Fixture(bool shown = true) {
-            if (shown)
-                window.show();
-        }
+        Fixture() { window.show(); }
     };
 
     static QString caption(std::string_view bytes) {
         return QString::fromStdString(cp1252ToUtf8(bytes));
     }
-
-private slots:
-    void startsAsTheWelcomeWindow() {
-        Fixture f(false);
-        QCOMPARE(f.window.windowTitle(), QStringLiteral("NoName.txt"));
-        QCOMPARE(f.window.size(), QSize(800, 543));
-        QCOMPARE(f.window.statusField(3)->text(), QStringLiteral(" W E L C O M E "));
-        const int widths[] = {100, 100, 300, 600};
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(f.window.statusField(i)->width(), widths[i]);
-        QVERIFY(!f.window.progressWidget()->isVisible());
+    static bool textFits(const QLabel* label) {
+        return label->fontMetrics().horizontalAdvance(label->text()) <=
+               label->contentsRect().width();
     }
 
-    void menusAreBuiltFromTheCommandTable() {
+private slots:
+    void opensShowingTheWholeCanvasAsFarAsTheScreenAllows() {
         Fixture f;
-        // The top-level menus that hold a visible item, in their fixed order.
-        QStringList expected;
-        for (const std::string_view top : CommandTable::topLevelMenus()) {
-            for (const CommandRow& row : f.commands.rows()) {
-                if (row.inMenu() && !row.hidden && splitMenuPath(row.menuPath).front() == top) {
-                    expected << caption(top);
-                    break;
-                }
-            }
-        }
-        QStringList titles;
-        for (QAction* menu : f.window.menuBar()->actions())
-            titles << menu->text();
-        QCOMPARE(titles, expected);
-        QCOMPARE(titles.front(), QStringLiteral("&File"));
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("NoName.txt"));
+        const QRect screen = f.window.screen()->availableGeometry();
+        const CellMetrics& m = f.editor.canvas().metrics;
+        const QSize view = f.window.canvasView()->viewport()->size();
+        QVERIFY(screen.contains(f.window.frameGeometry()));
+        QVERIFY(view.width() >= 80 * CanvasRenderer::columnPitch(m) ||
+                f.window.frameGeometry().width() == screen.width());
+        QVERIFY(view.height() >= 50 * CanvasRenderer::rowPitch(m) ||
+                f.window.frameGeometry().height() == screen.height());
+    }
 
+    void statusFieldsHoldTheirTextsSideBySideInANarrowWindow() {
+        Fixture f;
+        f.editor.status().StatusMessage(std::string(200, 'm'));
+        f.window.resize(300, 400);
+        QStatusBar* bar = f.window.statusBar();
+        QTRY_VERIFY(bar->width() <= f.window.width());
+        // The widest positions the cell limit allows.
+        for (const auto& [col, row] : {std::pair{3864, 3999}, std::pair{8191, 8191},
+                                       std::pair{int(CharCanvas::kMaxCells - 1), 0}}) {
+            f.editor.status().setField(0, StatusBar::positionText(col, row));
+            QVERIFY2(textFits(f.window.statusField(0)), f.editor.status().field(0).c_str());
+        }
+        QVERIFY(textFits(f.window.statusField(2)));
+        // The message field gives way; no field reaches into another or out of the bar.
+        for (int i = 0; i < 4; ++i) {
+            const QRect field = f.window.statusField(i)->geometry();
+            QVERIFY(bar->rect().contains(field));
+            QVERIFY(i == 3 || field.right() < f.window.statusField(i + 1)->geometry().left());
+        }
+    }
+
+    void menusAreBuiltFromTheCommandTableAndRunIt() {
+        Fixture f;
+        QCOMPARE(f.window.menuBar()->actions().front()->text(), QStringLiteral("&File"));
         for (const CommandRow& row : f.commands.rows()) {
             if (!row.inMenu())
                 continue;
             QAction* action = f.window.actionFor(row.id);
             QVERIFY2(action, row.id.data());
             QCOMPARE(action->text(), caption(splitMenuPath(row.menuPath).back()));
-            QCOMPARE(action->shortcut(), QKeySequence::fromString(QString::fromLatin1(
-                                             row.shortcut.data(), row.shortcut.size())));
+            QStringList keys;
+            for (const QKeySequence& key : action->shortcuts())
+                keys << key.toString();
+            QCOMPARE(keys.join(' '), QString::fromStdString(row.shortcuts.text()));
             QCOMPARE(action->isCheckable(), row.isCheckable());
             // Hidden rows are reachable but stand in no menu.
             bool inMenu = false;
@@ -89,21 +90,11 @@ private slots:
                 inMenu |= qobject_cast<QMenu*>(owner) != nullptr;
             QCOMPARE(inMenu, !row.hidden);
         }
-    }
-
-    void actionsAndShortcutsRunTheCommandAndCheckMarksFollow() {
-        Fixture f;
-        QVERIFY(QTest::qWaitForWindowActive(&f.window));
         QAction* grid = f.window.actionFor("ToggleGrid");
         QVERIFY(grid->isChecked());
         grid->trigger();
         QVERIFY(!grid->isChecked());
         QCOMPARE(f.editor.canvas().metrics.gridLineWidth, 0);
-
-        f.editor.rang();
-        f.editor.canvas().setText(0, 0, "Z");
-        QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(f.editor.canvas().text(0, 0), std::string_view(" "));
 
         f.editor.settings().ShowInfoMessages = false; // exit without asking
         f.window.actionFor("ExitProgram")->trigger();
@@ -111,13 +102,50 @@ private slots:
         QVERIFY(!f.window.isVisible());
     }
 
-    void textViewEditsReachTheCanvas() {
+    void ctrlWheelAndZoomKeysKeepTheCellInPlace() {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        CanvasView* view = f.window.canvasView();
+        f.editor.canvas().setSize(500, 400);
+        f.window.sync();
+        view->scrollToCell(100, 50); // scroll bars count cells
+        QCOMPARE(view->cellAt(QPoint(0, 0)), QPoint(100, 50));
+        const int start = f.editor.canvas().font().size;
+        const auto zoom = [&] { return f.editor.canvas().font().size - start; };
+        const QPoint at = view->cellOrigin(110, 60) + QPoint(3, 3);
+        const auto wheel = [&](int delta, Qt::KeyboardModifiers mods) {
+            QWheelEvent event(at, view->viewport()->mapToGlobal(at), {}, {0, delta}, Qt::NoButton,
+                              mods, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view->viewport(), &event);
+        };
+        wheel(120, Qt::ControlModifier);
+        QCOMPARE(zoom(), 1);
+        QCOMPARE(view->cellUnder(at), QPoint(110, 60));
+        wheel(-60, Qt::ControlModifier); // half a notch: nothing yet
+        QCOMPARE(zoom(), 1);
+        wheel(-300, Qt::ControlModifier);
+        QCOMPARE(zoom(), -2);
+        QCOMPARE(view->cellUnder(at), QPoint(110, 60));
+        const int top = f.editor.firstVisibleRow;
+        wheel(-120, Qt::NoModifier); // scrolls, zooms not
+        QCOMPARE(zoom(), -2);
+        QVERIFY(f.editor.firstVisibleRow > top);
+
+        const QPoint centre = view->viewport()->rect().center();
+        const QPoint middle = view->cellUnder(centre);
+        QTest::keyClick(&f.window, Qt::Key_Equal, Qt::ControlModifier);
+        QTest::keyClick(&f.window, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(zoom(), 0);
+        QTest::keyClick(&f.window, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(zoom(), -1);
+        QCOMPARE(view->cellUnder(centre), middle);
+    }
+
+    void textViewAndPaintBarShowAndPassEditsOn() {
         Fixture f;
         f.window.actionFor("ToggleTextView")->trigger();
         QPlainTextEdit* text = f.window.textView();
         QVERIFY(text->isVisibleTo(&f.window));
-        QCOMPARE(text->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QCOMPARE(text->document()->blockCount(), 50);
         text->setPlainText(QStringLiteral("Gr\u00FC\u00DFe\n\u20AC!"));
         text->document()->setModified(true);
         f.window.actionFor("ToggleTextView")->trigger();
@@ -125,6 +153,18 @@ private slots:
         QCOMPARE(f.editor.canvas().colCount(), 5);
         QCOMPARE(f.editor.canvas().text(2, 0), std::string_view("\xFC"));
         QCOMPARE(f.editor.canvas().text(0, 1), std::string_view("\x80"));
+
+        QVERIFY(!f.window.paintBar()->isVisible());
+        f.window.actionFor("TogglePaintbar")->trigger();
+        QVERIFY(f.window.paintBar()->isVisible());
+        const QList<QLineEdit*> boxes = f.window.paintBar()->findChildren<QLineEdit*>();
+        QString chars;
+        for (QLineEdit* box : boxes)
+            chars += box->text();
+        QCOMPARE(chars, QStringLiteral("#_|-+\\/_|"));
+        boxes.front()->selectAll(); // editing a box changes the painting character
+        QTest::keyClicks(boxes.front(), "@");
+        QCOMPARE(f.editor.settings().SolidChar, std::string("@"));
     }
 
     void progressPanelIsCentredAndShownAtOnce() {
@@ -133,7 +173,6 @@ private slots:
         ProgressWidget* panel = f.window.progressWidget();
         QVERIFY(panel->isVisible());
         QCOMPARE(panel->pos(), ProgressWidget::centredIn(f.window.size(), panel->size()));
-        QCOMPARE(panel->view().caption, std::string("Saving ..."));
         f.editor.progress().HideBar();
         QVERIFY(!panel->isVisible());
     }
@@ -149,7 +188,7 @@ private slots:
         renderer.render(image, canvas, 1500, 2000, nullptr);
         QCOMPARE(image.pixelColor(5, 5), QColor(255, 0, 0));
         QCOMPARE(image.pixelColor(15, 5), QColor(0, 0, 255));
-        QCOMPARE(image.pixel(10, 5), CanvasRenderer::kGridLineColor);
+        QCOMPARE(image.pixelColor(10, 5), QColor(0xD4, 0xD4, 0xD4)); // a grid line
         QCOMPARE(image.pixelColor(25, 5), QColor(255, 255, 255));
         // Some dark pixels of "#" in the cell below the red one.
         bool inked = false;
@@ -157,45 +196,22 @@ private slots:
             for (int x = 0; x < 10; ++x)
                 inked |= image.pixelColor(x, y).lightness() < 128;
         QVERIFY(inked);
-        // The last column ends the canvas: beyond it the view shows the outside colour.
-        renderer.render(image, canvas, 3990, 0, nullptr);
-        QCOMPARE(image.pixel(150, 5), CanvasRenderer::kOutsideColor);
-        // A selection tints its cells.
-        const CellRect selection{1500, 2000, 1500, 2000};
+        const CellRect selection{1500, 2000, 1500, 2000}; // tints its cells
         renderer.render(image, canvas, 1500, 2000, &selection);
         QVERIFY(image.pixelColor(5, 5) != QColor(255, 0, 0));
 
-        // A long text stays inside its cell: the next cell is clean.
+        // Beyond the last column the outside colour; a long text stays inside its cell.
         canvas.setText(3990, 0, "WWWWWWWW");
         renderer.render(image, canvas, 3990, 0, nullptr);
+        QCOMPARE(image.pixel(150, 5), CanvasRenderer::kOutsideColor);
         for (int y = 0; y < 10; ++y)
             QCOMPARE(image.pixelColor(15, y), QColor(255, 255, 255));
-    }
 
-    void paintBarStartsHiddenAndShowsThePaintingCharacters() {
-        Fixture f;
-        QVERIFY(!f.window.paintBar()->isVisible());
-        f.window.actionFor("TogglePaintbar")->trigger();
-        QVERIFY(f.window.paintBar()->isVisible());
-        QStringList boxes;
-        for (QLineEdit* box : f.window.paintBar()->findChildren<QLineEdit*>())
-            boxes << box->text();
-        QCOMPARE(boxes.join(QString()), QStringLiteral("#_|-+\\/_|"));
-        // Editing a box changes the painting character.
-        QLineEdit* solid = f.window.paintBar()->findChildren<QLineEdit*>().front();
-        solid->selectAll();
-        QTest::keyClicks(solid, "@");
-        QCOMPARE(f.editor.settings().SolidChar, std::string("@"));
-    }
-
-    void canvasPopupOffersTheBuiltBlockCommands() {
-        Fixture f;
-        QStringList items;
-        for (QAction* action : f.window.canvasPopup()->actions())
-            items << action->text();
-        QCOMPARE(items.mid(0, 5),
-                 (QStringList{"Copy", "Cut", "Paste", "Paste over", "Select All"}));
-        QCOMPARE(items.back(), QStringLiteral("Delete"));
+        // On the dark Ansi default the lines stay behind its grey text, yet show.
+        canvas.setDefaultColor(kBlack);
+        renderer.render(image, canvas, 3990, 0, nullptr);
+        const int line = qGray(image.pixel(10, 5));
+        QVERIFY(line > 0 && line < qGray(qRgb(0xA0, 0xA8, 0xA0)) / 2);
     }
 
     void typingAndArrowsOnTheCanvas() {
@@ -226,9 +242,6 @@ private slots:
         f.editor.setGridSelection({0, 0, 1, 0});
         f.window.actionFor("CopyBlock")->trigger();
         QVERIFY(f.editor.preview.PreviewActive);
-        const CellMetrics& m = f.editor.canvas().metrics;
-        QCOMPARE(view->previewImage().size(),
-                 QSize(2 * CanvasRenderer::columnPitch(m), CanvasRenderer::rowPitch(m)));
         QCOMPARE(view->viewport()->cursor().shape(), Qt::DragMoveCursor);
 
         for (int col = 4; col <= 6; ++col) {
@@ -237,18 +250,15 @@ private slots:
                              Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(view->viewport(), &move);
             QCOMPARE(f.editor.preview.col, col);
-            QCOMPARE(f.editor.preview.row, 5);
         }
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
                           view->cellOrigin(6, 5) + QPoint(1, 1));
         QVERIFY(!f.editor.preview.PreviewActive);
-        QCOMPARE(f.editor.canvas().text(6, 5), std::string_view("a"));
         QCOMPARE(f.editor.canvas().text(7, 5), std::string_view("b"));
         QCOMPARE(view->viewport()->cursor().shape(), Qt::ArrowCursor);
 
         // Opening a menu ends the preview.
         f.window.actionFor("CopyBlock")->trigger();
-        QVERIFY(f.editor.preview.PreviewActive);
         QMetaObject::invokeMethod(f.window.menuBar()->actions().at(1)->menu(), "aboutToShow");
         QVERIFY(!f.editor.preview.PreviewActive);
         QCOMPARE(f.window.statusField(3)->text(), QStringLiteral("Paste preview deactivated."));
@@ -258,18 +268,10 @@ private slots:
         Fixture f;
         const QString path = f.dir.filePath(QStringLiteral("drop.txt"));
         std::ofstream(path.toStdString(), std::ios::binary) << "dropped\r\nart";
-
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(f.dir.filePath(QStringLiteral("other.png"))),
-                      QUrl::fromLocalFile(path)});
-        QDropEvent refused(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        // Straight to the window: the application passes on only drops of a real drag.
-        static_cast<QObject&>(f.window).event(&refused); // only the first file counts
-        QCOMPARE(f.window.statusField(3)->text(),
-                 QStringLiteral("ERROR: Only GLF, GLG, TXT, HTML and ASC files are supported"));
-
         data.setUrls({QUrl::fromLocalFile(path)});
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // Straight to the window: the application passes on only drops of a real drag.
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
         static_cast<QObject&>(f.window).event(&drop);
         QCOMPARE(f.window.windowTitle(), QStringLiteral("drop.txt"));
         QCOMPARE(f.editor.canvas().text(2, 1), std::string_view("t"));
@@ -277,31 +279,6 @@ private slots:
         QMetaObject::invokeMethod(f.window.reopenMenu(), "aboutToShow");
         QCOMPARE(f.window.reopenMenu()->actions().size(), 1);
         QCOMPARE(f.window.reopenMenu()->actions().front()->text(), path);
-    }
-
-    void navigatorMovesTheSelection() {
-        Fixture f;
-        f.editor.setGridSelection({2, 2, 3, 3});
-        f.window.actionFor("ShowSelectionNavigator")->trigger();
-        QVERIFY(f.window.navigator());
-        QCOMPARE(f.window.navigator()->windowTitle(), QStringLiteral("--=<({O})>=--"));
-        QPushButton* right = nullptr;
-        for (QPushButton* b : f.window.navigator()->findChildren<QPushButton*>())
-            if (b->toolTip() == QStringLiteral("move right"))
-                right = b;
-        QVERIFY(right);
-        right->click();
-        QCOMPARE(f.editor.gridSelection(), (CellRect{3, 2, 4, 3}));
-    }
-
-    void viewScrollsInCellsAndReportsTheFirstVisibleCell() {
-        Fixture f;
-        f.editor.canvas().setSize(500, 400);
-        f.window.sync();
-        f.window.canvasView()->scrollToCell(100, 50);
-        QCOMPARE(f.editor.firstVisibleCol, 100);
-        QCOMPARE(f.editor.firstVisibleRow, 50);
-        QCOMPARE(f.window.canvasView()->cellAt(QPoint(0, 0)), QPoint(100, 50));
     }
 };
 
