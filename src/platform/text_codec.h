@@ -30,4 +30,12 @@ ExactCp1252 utf8ToCp1252Exact(std::string_view utf8);
 // text must carry arbitrary bytes, such as the JSON state dump.
 std::string latin1ToUtf8(std::string_view bytes);
 
+// DOS art is drawn in code page 437. Bytes below 0x80 are ASCII in both directions.
+char32_t cp437ToUnicode(unsigned char byte);
+// The byte for a character, or nothing when code page 437 has no such character.
+std::optional<unsigned char> unicodeToCp437(char32_t ch);
+// A UTF-8 text as code page 437 bytes, characters without a byte as "?"; nothing when the
+// text is not valid UTF-8.
+std::optional<std::string> validUtf8ToCp437(std::string_view utf8);
+
 } // namespace glyphora

@@ -36,5 +36,20 @@ TEST(TextCodec, CharactersOutsideTheCodePageBecomeQuestionMarksOrStopAnExactConv
     }
 }
 
+TEST(TextCodec, DosArtMapsThroughCodePage437AndOnlyValidUtf8Converts) {
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        EXPECT_EQ(unicodeToCp437(cp437ToUnicode(byte)), byte) << b;
+    }
+    EXPECT_EQ(cp437ToUnicode(0xB0), U'\u2591');
+    EXPECT_EQ(cp437ToUnicode(0xDB), U'\u2588');
+    EXPECT_EQ(cp437ToUnicode(0xFF), U'\u00A0');
+    // Full block, light shade, e acute, a box corner; a character outside becomes "?".
+    EXPECT_EQ(validUtf8ToCp437("a\xE2\x96\x88\xE2\x96\x91\xC3\xA9\xE2\x94\x8C\xE2\x82\xAC"),
+              "a\xDB\xB0\x82\xDA?");
+    EXPECT_FALSE(validUtf8ToCp437("ok\xDB"));
+    EXPECT_FALSE(validUtf8ToCp437("\xE2\x96"));
+}
+
 } // namespace
 } // namespace glyphora
