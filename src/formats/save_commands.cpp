@@ -2,6 +2,7 @@
 #include "app/editor.h"
 #include "canvas/canvas_commands.h"
 #include "config/settings_file.h"
+#include "formats/ansi_commands.h"
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
 #include "formats/file_output.h"
@@ -33,13 +34,14 @@ constexpr const char* kInternalErrorBeforeSave = "ERROR: Internal error (Cd#4b).
 constexpr const char* kNoFileText = "-.txt";
 
 // The writers there are; a type gets its row when its writer lands.
-constexpr std::array<SaveBranch, 9> kSaveBranches = {{
+constexpr std::array<SaveBranch, 10> kSaveBranches = {{
     {format_code::WindowsText, SaveWindowsText},
     {format_code::AsciiText, SaveAsciiText},
     {format_code::HtmlPlain, SaveHtmlPlain},
     {format_code::Pattern, SavePattern},
     {format_code::RichText, SaveRichText},
     {format_code::CsvTable, SaveCsvTable},
+    {format_code::Ansi, SaveAnsiDocument},
     {format_code::GlyphoraPlain, SaveGridText},
     {format_code::GlyphoraFormat, SaveGlfDocument},
     {format_code::UserDefined, SaveUserDefined},

@@ -194,9 +194,9 @@ TEST_F(OpenSave, AFailedWriteReportsNoSuccessAndKeepsTheOldFile) {
 
 TEST_F(OpenSave, TypesWithoutAWriterAreRefusedWithoutChangingAnything) {
     editor.document().caption = "art.txt";
-    saveAs(9, "art.ans");
-    EXPECT_EQ(editor.status().field(3), "ERROR: Saving as ANSI is not available yet.");
-    EXPECT_FALSE(fs::exists(dir / "art.ans"));
+    saveAs(30, "art.dat");
+    EXPECT_EQ(editor.status().field(3), "ERROR: Saving as Applet data is not available yet.");
+    EXPECT_FALSE(fs::exists(dir / "art.dat"));
     EXPECT_EQ(editor.document().caption, "art.txt");
     EXPECT_EQ(editor.document().SaveFormat, 1);
 
@@ -207,14 +207,6 @@ TEST_F(OpenSave, TypesWithoutAWriterAreRefusedWithoutChangingAnything) {
     // An empty name saves nothing; the caption goes back to its part before the first ".".
     saveAs(1, (dir.path() / "").string());
     EXPECT_EQ(editor.document().caption, "art");
-
-    // A file waiting for its reader opens as text and is not overwritten.
-    test::writeBytes(dir / "doc.ans", "raw");
-    open(dir / "doc.ans");
-    EXPECT_EQ(row(0), "raw");
-    SaveToCurrentFile(editor);
-    EXPECT_EQ(editor.status().field(3), "ERROR: Saving as ANSI is not available yet.");
-    EXPECT_EQ(test::readBytes(dir / "doc.ans"), "raw");
 }
 
 TEST_F(OpenSave, OpeningTextNamesTheDocumentAfterTheFile) {
