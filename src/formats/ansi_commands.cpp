@@ -1,8 +1,10 @@
 #include "formats/ansi_commands.h"
 
 #include "app/editor.h"
+#include "color/color_commands.h"
 #include "formats/ansi_format.h"
 #include "formats/file_format_table.h"
+#include "platform/text_file.h"
 
 #include <string>
 
@@ -13,8 +15,50 @@ namespace {
 constexpr const char* kStartTitle = "Start ESCSequence:";
 constexpr const char* kStartPrompt = "ANSI Code:";
 constexpr const char* kWriteFailed = "Couldn`t write file.";
+constexpr const char* kReadIncomplete = " Could not complete request.";
+constexpr const char* kConverting = "Converting ...";
+constexpr const char* kUnknownStep = "(unknown)";
+constexpr int kAnimation = 4;
+
+OpenBranchResult giveUpDocumentFile(Editor& editor) {
+    DocumentState& doc = editor.document();
+    doc.CurrentFileName = std::string(kNoFile);
+    doc.SaveEnabled = false;
+    return {OpenOutcome::Stopped};
+}
 
 } // namespace
+
+OpenBranchResult readAnsiDocument(Editor& editor, const std::filesystem::path& file) {
+    std::string bytes;
+    if (!readFileBytes(file, bytes)) {
+        editor.ui().beep();
+        editor.ui().message(kReadIncomplete);
+        return giveUpDocumentFile(editor);
+    }
+    beginDocumentChange(editor);
+    ProgressPanel& progress = editor.progress();
+    progress.ShowBar(kConverting, false, kUnknownStep);
+    progress.EffBarOn(kAnimation);
+    editor.checkColorMode(ColorMode::Ansi);
+    const AnsiReadResult result = readAnsi(bytes, editor.canvas());
+    editor.ActiveFontColor = result.activeFont;
+    editor.ActiveBackColor = result.activeBack;
+    UpdateColorMenus(editor);
+    editor.ui().repaintCanvas();
+    if (result.status == AnsiReadStatus::Complete) {
+        progress.EffBarOff();
+        progress.HideBar();
+        return {};
+    }
+    editor.ui().beep();
+    editor.ui().message(kReadIncomplete);
+    progress.EffBarOff();
+    progress.HideBar();
+    editor.canvas().updateSizeFields();
+    editor.keepSelectionInCanvas();
+    return giveUpDocumentFile(editor);
+}
 
 SaveOutcome SaveAnsiDocument(Editor& editor) {
     if (!prepareSaveTarget(editor, format_code::Ansi))

@@ -3,6 +3,7 @@
 #include "canvas/canvas_commands.h"
 #include "canvas/grid_file.h"
 #include "color/color_commands.h"
+#include "formats/ansi_commands.h"
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
 #include "formats/glf_commands.h"
@@ -65,12 +66,12 @@ OpenBranchResult readTextDocument(Editor& editor, const fs::path& file) {
     return {};
 }
 
-// In the order the tests are made. The readers of ".GLF", ".ANS", ".HTM" and ".BMP" join
-// here as they land; until then those files are read as text.
+// In the order the tests are made. The readers of ".HTM" and ".BMP" join here as they land;
+// until then those files are read as text.
 constexpr std::array<OpenBranch, 5> kOpenBranches = {{
     {".GLG", readGridDocument},
     {".GLF", readGlfDocument},
-    {".ANS", nullptr},
+    {".ANS", readAnsiDocument},
     {".HTM", nullptr},
     {".BMP", nullptr},
 }};

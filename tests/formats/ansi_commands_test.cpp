@@ -21,6 +21,10 @@ struct AnsiCommands : test::EditorTest {
         editor.document().SaveTargetName = (dir / name).string();
         saveit(editor);
     }
+    void open(const fs::path& file) {
+        editor.document().OpenFileName = file.string();
+        Myopen(editor);
+    }
 };
 
 TEST_F(AnsiCommands, SavingAsksForTheStartTextAndNotesTheColumnsLeftOut) {
@@ -62,6 +66,51 @@ TEST_F(AnsiCommands, AFailedSaveKeepsTheOldFileAndNamesNoFile) {
     EXPECT_EQ(editor.status().field(3), "ERROR: Couldn`t save file.");
     EXPECT_EQ(editor.document().CurrentFileName, "-");
     EXPECT_TRUE(fs::is_directory(dir / "taken.ans"));
+}
+
+TEST_F(AnsiCommands, OpeningChecksAnsiModeAndTakesTheArtsLastColours) {
+    const Color plainFont = editor.canvas().defaultFontColor();
+    test::writeBytes(dir / "a.ans", "\x1b[2J\x1b[1;33;44mHey\r\n");
+    const int snapshots = editor.undoRing().count();
+    open(dir / "a.ans");
+    EXPECT_EQ(editor.colorMode(), ColorMode::Ansi);
+    EXPECT_EQ(editor.canvas().defaultFontColor(), plainFont); // only the mark
+    EXPECT_EQ(editor.ActiveFontColor, kAnsiPalette[11].color);
+    EXPECT_EQ(editor.ActiveBackColor, kAnsiPalette[4].color);
+    EXPECT_EQ(row(0, 0, 3), "Hey");
+    EXPECT_EQ(editor.canvas().colCount(), 80);
+    EXPECT_EQ(editor.canvas().rowCount(), 1);
+    EXPECT_EQ(editor.undoRing().count(), snapshots + 1);
+    EXPECT_EQ(editor.document().CurrentFormat, format_code::Ansi);
+    EXPECT_EQ(editor.document().CurrentFileName, (dir / "a.ans").string());
+    EXPECT_FALSE(editor.progress().view().visible);
+    EXPECT_FALSE(editor.progress().view().animated);
+}
+
+TEST_F(AnsiCommands, AnArtTooTallOrAMissingFileCompletesNoRequest) {
+    put(0, 0, "keep");
+    const int snapshots = editor.undoRing().count();
+    open(dir / "missing.ans");
+    EXPECT_TRUE(saw("message:  Could not complete request."));
+    EXPECT_EQ(row(0, 0, 4), "keep");
+    EXPECT_EQ(editor.undoRing().count(), snapshots);
+    EXPECT_EQ(editor.document().CurrentFileName, "-");
+
+    // Cursor moves far below what any canvas holds: the art drawn so far stays, but the
+    // file does not become the document's, so "&Save" cannot cut it down.
+    std::string downs = "top\r\n";
+    for (int i = 0; i < 4000; ++i)
+        downs += "\x1b[255B";
+    test::writeBytes(dir / "tall.ans", downs + "bottom");
+    open(dir / "tall.ans");
+    const auto& lines = ui.transcript();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "message:  Could not complete request."), 2);
+    EXPECT_EQ(row(0, 0, 3), "top");
+    EXPECT_EQ(editor.canvas().rowCount(), 1);
+    EXPECT_EQ(editor.canvas().heightField, "1");
+    EXPECT_EQ(editor.document().CurrentFileName, "-");
+    EXPECT_FALSE(editor.document().SaveEnabled);
+    EXPECT_FALSE(editor.progress().view().visible);
 }
 
 } // namespace

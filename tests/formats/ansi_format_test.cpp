@@ -2,6 +2,7 @@
 #include "color/color_modes.h"
 #include "formats/ansi_format.h"
 #include "formats/recording_progress.h"
+#include "platform/text_file.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,25 @@ const std::string kStart = std::string(kAnsiStartPreset) + "[0;37;40m";
 
 std::string esc(std::string_view sequence) {
     return "\x1b" + std::string(sequence);
+}
+
+// The texts of a row's cells, trailing blanks cut.
+std::string rowText(const CharCanvas& canvas, int row) {
+    std::string text;
+    for (int c = 0; c < canvas.colCount(); ++c)
+        text += canvas.text(c, row);
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+// A 128-byte record: character data of the given width, comment lines, a font name.
+std::string sauce(int width, int comments, std::string_view font) {
+    std::string record = "SAUCE00" + std::string(121, '\0');
+    record[94] = 1;
+    record[96] = static_cast<char>(width & 0xFF);
+    record[97] = static_cast<char>(width >> 8);
+    record[104] = static_cast<char>(comments);
+    record.replace(106, font.size(), font);
+    return record;
 }
 
 // ---- Writing -----------------------------------------------------------------------
@@ -79,6 +99,254 @@ TEST(AnsiWrite, RowsStopAtColumn79AndTheFileIsReplacedOnlyWhenWritten) {
     fs::create_directory(dir / "taken");
     EXPECT_FALSE(writeAnsi(dir / "taken", canvas, ColorMode::Plain, "", progress).written);
     EXPECT_TRUE(fs::is_directory(dir / "taken"));
+}
+
+TEST(AnsiWrite, AColouredCanvasReadsBackWithItsCharactersAndColours) {
+    test::RecordingProgress progress;
+    CharCanvas source(90, 4);
+    applyColorModeEntry(source, ColorMode::Ansi);
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 90; ++c) {
+            source.setText(c, r, std::string(1, static_cast<char>('!' + (c + r) % 90)));
+            source.SetFontCell(c, r,
+                               kAnsiPalette[static_cast<std::size_t>((c / 3 + r) % 16)].color);
+            source.SetColorCell(c, r, kAnsiPalette[static_cast<std::size_t>((c / 5) % 8)].color);
+        }
+    }
+    CharCanvas back;
+    const std::string bytes = encodeAnsi(source, ColorMode::Ansi, kAnsiStartPreset, progress);
+    EXPECT_EQ(readAnsi(bytes, back).status, AnsiReadStatus::Complete);
+    ASSERT_EQ(back.rowCount(), 4);
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < kAnsiWrittenColumns; ++c) {
+            ASSERT_EQ(back.text(c, r), source.text(c, r)) << c << "," << r;
+            ASSERT_EQ(back.foreground(c, r), source.foreground(c, r)) << c << "," << r;
+            ASSERT_EQ(back.background(c, r), source.background(c, r)) << c << "," << r;
+        }
+        EXPECT_EQ(back.text(kAnsiWrittenColumns, r), " ");
+    }
+}
+
+// ---- Reading -----------------------------------------------------------------------
+
+struct ReadCase {
+    const char* name;
+    std::string bytes;
+    int cols;
+    int rows;
+    // A cell to look at: its text, foreground and background.
+    int col;
+    int row;
+    std::string text;
+    Color fg;
+    Color bg;
+};
+
+TEST(AnsiRead, TheScreenEmulationDrawsCellsAndColours) {
+    const Color grey = kAnsiStartGrey;
+    const std::vector<ReadCase> cases = {
+        {"two lines", "AB\r\nC\r\n", 80, 2, 0, 1, "C", grey, kBlack},
+        {"bold then colour", esc("[1;31mX"), 80, 1, 0, 0, "X", kLightRed, kBlack},
+        {"colour then bold", esc("[31m") + esc("[1mX"), 80, 1, 0, 0, "X", kLightRed, kBlack},
+        {"lone reset", esc("[0mX"), 80, 1, 0, 0, "X", kAnsiResetGrey, kBlack},
+        {"empty colours", esc("[31m") + esc("[mX"), 80, 1, 0, 0, "X", grey, kBlack},
+        {"reset after a colour darkens it", esc("[1m") + esc("[32;0;45mX"), 80, 1, 0, 0, "X",
+         kAnsiPalette[2].color, kAnsiPalette[5].color},
+        {"full block", esc("[31;44m\xDBY"), 80, 1, 0, 0, " ", kAnsiPalette[1].color,
+         kAnsiPalette[1].color},
+        {"position", esc("[10;5HZ"), 80, 10, 4, 9, "Z", grey, kBlack},
+        {"position row only", "abc" + esc("[3HZ"), 80, 3, 0, 2, "Z", grey, kBlack},
+        {"position below one", "abc" + esc("[0;0HZ"), 80, 1, 0, 0, "Z", grey, kBlack},
+        {"wrap after 79", std::string(80, '.') + "W", 80, 2, 0, 1, "W", grey, kBlack},
+        {"right stops at 79", esc("[200CR"), 80, 1, 79, 0, "R", grey, kBlack},
+        {"left and up stop at 0", "\r\n" + esc("[5A") + esc("[9DL"), 80, 1, 0, 0, "L", grey,
+         kBlack},
+        {"save and restore", "ab" + esc("[s") + "\r\n\r\n" + esc("[uc"), 80, 1, 2, 0, "c", grey,
+         kBlack},
+        {"erase to end of line", esc("[44m") + esc("[5C") + esc("[K") + "\r\n", 80, 1, 79, 0, " ",
+         grey, kBlue},
+        {"clear screen", "junk" + esc("[31m") + esc("[2J"), 80, 0, 0, 0, " ", grey, kBlack},
+        {"writer's start", std::string(kAnsiStartPreset) + "[0;37;40mA\r\n", 80, 1, 0, 0, "A",
+         kAnsiPalette[7].color, kBlack},
+        // Lone CR goes down and keeps the column; a lone LF is a whole line end.
+        {"lone CR", "A\rB", 80, 2, 1, 1, "B", grey, kBlack},
+        {"lone LF", "A\nB\n", 80, 2, 0, 1, "B", grey, kBlack},
+        {"last line kept when drawn on", "AB\r\nCD", 80, 2, 1, 1, "D", grey, kBlack},
+        {"last line dropped when empty", "AB\r\n" + esc("[5C"), 80, 1, 0, 0, "A", grey, kBlack},
+        // Extended colours map to the nearest palette colour and leave no parameter behind.
+        {"256 colours", esc("[38;5;31;48;5;226mX"), 80, 1, 0, 0, "X", kAnsiPalette[6].color,
+         kAnsiPalette[3].color},
+        {"256 palette part", esc("[38;5;9mX"), 80, 1, 0, 0, "X", kLightRed, kBlack},
+        {"256 grey", esc("[38;5;244mX"), 80, 1, 0, 0, "X", kAnsiPalette[7].color, kBlack},
+        {"true colour", esc("[38;2;255;255;255;48;2;0;0;200mX"), 80, 1, 0, 0, "X",
+         kAnsiPalette[15].color, kBlue},
+        {"nearest tie takes the lower index", esc("[38;2;40;40;40mX"), 80, 1, 0, 0, "X", kBlack,
+         kBlack},
+        {"extended parameters are no foreground", esc("[38;5;31;0mX"), 80, 1, 0, 0, "X",
+         kAnsiResetGrey, kBlack},
+        {"unknown extended form", esc("[38;7;31mX"), 80, 1, 0, 0, "X", grey, kBlack},
+        // Sequences not understood are skipped whole.
+        {"private modes", esc("[?7h") + esc("[=3h") + esc("[>5C") + esc("[?25lA"), 80, 1, 0, 0, "A",
+         grey, kBlack},
+        {"string with BEL", esc("]0;title\x07") + "A", 80, 1, 0, 0, "A", grey, kBlack},
+        {"string with ESC backslash", esc("]2;t") + esc("\\A"), 80, 1, 0, 0, "A", grey, kBlack},
+        {"unknown finals", esc("[2~") + esc("[1;2@") + esc("[3 qA"), 80, 1, 0, 0, "A", grey,
+         kBlack},
+        {"short escapes", esc("7") + esc("(BA"), 80, 1, 0, 0, "A", grey, kBlack},
+        // Bounds: values cap at 255, parameters beyond the 30th are dropped.
+        {"huge value", esc("[99999999999999999999BX"), 80, 256, 0, 255, "X", grey, kBlack},
+        {"31st parameter dropped", esc("[" + std::string(60, ';') + "31mX"), 80, 1, 0, 0, "X",
+         kAnsiResetGrey, kBlack},
+        // Cut short or broken off: no effect, the rest is art.
+        {"ESC at the end", "A\x1b", 80, 1, 0, 0, "A", grey, kBlack},
+        {"sequence at the end", "A" + esc("[1;3"), 80, 1, 0, 0, "A", grey, kBlack},
+        {"sequence broken by a CR", esc("[31\rA"), 80, 1, 0, 0, "A", grey, kBlack},
+        {"sequence broken by art", esc("[3\xB0"), 80, 1, 0, 0, "\xB0", grey, kBlack},
+    };
+    for (const ReadCase& c : cases) {
+        CharCanvas canvas(3, 3);
+        const AnsiReadResult result = readAnsi(c.bytes, canvas);
+        EXPECT_EQ(result.status, AnsiReadStatus::Complete) << c.name;
+        EXPECT_EQ(canvas.colCount(), c.cols) << c.name;
+        EXPECT_EQ(canvas.rowCount(), std::max(c.rows, 1)) << c.name;
+        EXPECT_EQ(canvas.text(c.col, c.row), c.text) << c.name;
+        EXPECT_EQ(canvas.foreground(c.col, c.row), c.fg) << c.name;
+        EXPECT_EQ(canvas.background(c.col, c.row), c.bg) << c.name;
+        EXPECT_TRUE(canvas.hasOwnFont(c.col, c.row) && canvas.hasOwnBrush(c.col, c.row)) << c.name;
+    }
+}
+
+TEST(AnsiRead, TextAroundSequencesLandsWhereItShouldWithoutJunk) {
+    CharCanvas canvas;
+    readAnsi("a" + esc("]0;x\x07") + "b" + esc("[?7h") + "c" + esc("[38;5;31m") + "d\x1a" + "e" +
+                 esc("[1;31") + "\r\nnext\r\n",
+             canvas);
+    EXPECT_EQ(rowText(canvas, 0), "abcd\x1a"
+                                  "e");
+    EXPECT_EQ(rowText(canvas, 1), "next");
+    const AnsiReadResult result = readAnsi(esc("[1;33;44m"), canvas);
+    EXPECT_EQ(result.activeFont, kAnsiPalette[11].color);
+    EXPECT_EQ(result.activeBack, kBlue);
+    EXPECT_EQ(canvas.text(0, 0), " "); // nothing drawn: one blank row
+}
+
+TEST(AnsiRead, TheMetadataRecordEndsTheArtAndMayWidenTheScreen) {
+    CharCanvas canvas;
+    const std::string comment = "COMNT" + std::string(64, 'c');
+    // With and without the comment block; the record is never drawn.
+    for (const std::string& tail :
+         {"\x1a" + sauce(80, 0, "IBM VGA"), "\x1a" + comment + sauce(0, 1, ""), sauce(80, 0, "")}) {
+        readAnsi("A\x1a"
+                 "B\r\n" +
+                     tail,
+                 canvas);
+        EXPECT_EQ(canvas.rowCount(), 1);
+        EXPECT_EQ(rowText(canvas, 0), "A\x1a"
+                                      "B");
+        EXPECT_EQ(canvas.colCount(), 80);
+    }
+    // 132 columns: no wrap before them, and the erase reaches them.
+    AnsiReadResult wide = readAnsi(
+        std::string(100, 'w') + esc("[44m") + esc("[K") + "\r\n\x1a" + sauce(132, 0, ""), canvas);
+    EXPECT_EQ(wide.width, 132);
+    EXPECT_EQ(canvas.colCount(), 132);
+    EXPECT_EQ(rowText(canvas, 0), std::string(100, 'w'));
+    EXPECT_EQ(canvas.background(131, 0), kBlue);
+    // Widths up to 80 and forged values that do not fit the limit keep 80 columns.
+    EXPECT_EQ(readAnsi("x\x1a" + sauce(44, 0, ""), canvas).width, 80);
+    EXPECT_EQ(readAnsi("x\x1a" + sauce(0xFFFF, 0, ""), canvas, 80 * 25 * 10).width, 80);
+    // A comment count the file cannot hold, and a record too short to be one.
+    readAnsi("ok\r\n\x1a" + sauce(80, 255, ""), canvas);
+    EXPECT_EQ(rowText(canvas, 0), "ok");
+    readAnsi("ok\r\nSAUCE00", canvas);
+    EXPECT_EQ(rowText(canvas, 1), "SAUCE00");
+}
+
+TEST(AnsiRead, Utf8ArtIsReadInTheDosCharacterSet) {
+    CharCanvas canvas;
+    const std::string art = esc("[31m") + "\xE2\x96\x88\xE2\x96\x91\xC3\xA9\xE2\x82\xAC\r\n";
+    EXPECT_TRUE(readAnsi(art, canvas).decodedUtf8);
+    EXPECT_EQ(rowText(canvas, 0), " \xB0\x82?");
+    EXPECT_EQ(canvas.background(0, 0), kAnsiPalette[1].color); // the block, filled
+    // With a record naming an IBM font, or with bytes that are not UTF-8, bytes stay bytes.
+    EXPECT_FALSE(readAnsi(art + "\x1a" + sauce(80, 0, "IBM VGA"), canvas).decodedUtf8);
+    EXPECT_EQ(canvas.text(0, 0), "\xE2");
+    EXPECT_FALSE(readAnsi("\xB0\xDB\r\n", canvas).decodedUtf8);
+    EXPECT_EQ(canvas.text(0, 0), "\xB0");
+    EXPECT_EQ(canvas.background(1, 0), kAnsiStartGrey);
+    EXPECT_TRUE(readAnsi("\xC3\xA9\r\n\x1a" + sauce(80, 0, "Amiga"), canvas).decodedUtf8);
+}
+
+TEST(AnsiRead, AScreenBeyondTheLimitFailsAndKeepsTheArtDrawnSoFar) {
+    CharCanvas canvas;
+    constexpr long long kLimit = 80 * 30;
+    AnsiReadResult result = readAnsi("A\r\n" + esc("[40B") + "Z", canvas, kLimit);
+    EXPECT_EQ(result.status, AnsiReadStatus::TooTall);
+    EXPECT_EQ(canvas.rowCount(), 1);
+    EXPECT_EQ(canvas.text(0, 0), "A");
+
+    std::string lines;
+    for (int i = 0; i < 40; ++i)
+        lines += "line\r\n";
+    EXPECT_EQ(readAnsi(lines, canvas, kLimit).status, AnsiReadStatus::TooTall);
+    EXPECT_EQ(canvas.rowCount(), 30);
+    EXPECT_EQ(rowText(canvas, 29), "line");
+    // Exactly at the limit is fine.
+    EXPECT_EQ(readAnsi(lines.substr(0, 30 * 6), canvas, kLimit).status, AnsiReadStatus::Complete);
+    EXPECT_EQ(canvas.rowCount(), 30);
+    // A few bytes of cursor moves cannot make the screen exceed the limit.
+    std::string downs;
+    for (int i = 0; i < 100000; ++i)
+        downs += esc("[255B");
+    EXPECT_EQ(readAnsi(downs + "x", canvas, kLimit).status, AnsiReadStatus::TooTall);
+    EXPECT_EQ(canvas.rowCount(), 1);
+}
+
+TEST(AnsiRead, ArbitraryBytesNeverCrash) {
+    CharCanvas canvas;
+    std::string noise;
+    unsigned state = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        state = state * 1103515245u + 12345u;
+        const char pick = "\x1b[;0123456789mHJABCDsuK\r\n\xdb?=]\x07\\"[(state >> 16) % 31];
+        noise += (state >> 8) % 7 == 0 ? static_cast<char>(state >> 24) : pick;
+    }
+    const AnsiReadResult result = readAnsi(noise, canvas, 80 * 2000);
+    EXPECT_GE(canvas.rowCount(), 1);
+    EXPECT_LE(static_cast<long long>(canvas.rowCount()) * canvas.colCount(), 80 * 2000);
+    EXPECT_EQ(canvas.colCount(), result.width);
+}
+
+TEST(AnsiRead, EveryCorpusFileReads) {
+    const fs::path corpus = fs::path(GLYPHORA_SOURCE_DIR) / ".." / "shared" / "corpus" / "ans";
+    std::error_code ec;
+    if (!fs::is_directory(corpus, ec))
+        GTEST_SKIP() << "no corpus at " << corpus;
+    int files = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(corpus)) {
+        if (!entry.is_regular_file())
+            continue;
+        std::string bytes;
+        ASSERT_TRUE(readFileBytes(entry.path(), bytes)) << entry.path();
+        CharCanvas canvas;
+        const AnsiReadResult result = readAnsi(bytes, canvas);
+        EXPECT_EQ(result.status, AnsiReadStatus::Complete) << entry.path();
+        EXPECT_GE(canvas.colCount(), 80) << entry.path();
+        ++files;
+    }
+    EXPECT_GT(files, 0);
+}
+
+TEST(AnsiPalette, NearestColoursAndThe256ColourTable) {
+    EXPECT_EQ(colorOf256Index(196), rgb(255, 0, 0));
+    EXPECT_EQ(colorOf256Index(16), rgb(0, 0, 0));
+    EXPECT_EQ(colorOf256Index(231), rgb(255, 255, 255));
+    EXPECT_EQ(colorOf256Index(232), rgb(8, 8, 8));
+    EXPECT_EQ(colorOf256Index(255), rgb(238, 238, 238));
+    EXPECT_EQ(nearestAnsiIndex(rgb(255, 0, 0), false), 1);
+    EXPECT_EQ(nearestAnsiIndex(kLightRed, false), 9);
+    EXPECT_EQ(nearestAnsiIndex(kLightRed, true), 3); // no bright backgrounds
+    EXPECT_EQ(nearestAnsiIndex(rgb(40, 40, 40), false), 0);
 }
 
 } // namespace
