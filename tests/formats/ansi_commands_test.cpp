@@ -49,12 +49,6 @@ TEST_F(AnsiCommands, SavingAsksForTheStartTextAndNotesTheColumnsLeftOut) {
     saveAs("second.ans");
     EXPECT_EQ(test::readBytes(dir / "second.ans").substr(0, 12), "<<[0;37;40mH");
     EXPECT_EQ(editor.status().field(3), "Saving ... READY !");
-
-    // Outside Ansi mode the colours are lost, and the status says so.
-    SetModePlain(editor);
-    ui.queueAnswer("");
-    saveAs("plain.ans");
-    EXPECT_EQ(editor.status().field(3), "WARNING: RGBColors haven`t been saved in this format !!!");
 }
 
 TEST_F(AnsiCommands, AFailedSaveKeepsTheOldFileAndNamesNoFile) {
