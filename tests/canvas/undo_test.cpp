@@ -59,7 +59,7 @@ TEST_F(UndoRingTest, UndoRestoresSizeAndEveryByteButNoDamagedSnapshotAndKeepsCol
     EXPECT_EQ(canvas.background(1, 1), 0x00FF00u);
 }
 
-TEST_F(UndoRingTest, AnUnwritableSnapshotIsAbandonedWithoutExposingAnOldOne) {
+TEST_F(UndoRingTest, NoOldSlotIsReadBackAfterAnUnwritableSnapshotOrAChangedRingSize) {
     canvas.setText(0, 0, "1");
     command("2", 2);
     command("3", 2);
@@ -69,9 +69,8 @@ TEST_F(UndoRingTest, AnUnwritableSnapshotIsAbandonedWithoutExposingAnOldOne) {
     EXPECT_FALSE(ring.takeSnapshot(canvas, 2));
     ASSERT_TRUE(ring.undo(canvas, 2));
     EXPECT_EQ(canvas.text(0, 0), "2");
-}
 
-TEST_F(UndoRingTest, AChangedRingSizeStartsAFreshRing) {
+    // A changed ring size starts a fresh ring.
     for (int i = 1; i <= 5; ++i)
         command(std::to_string(i), 10);
     command("6", 3); // the steps lowered while running
