@@ -23,7 +23,7 @@ TEST(TextConversion, LinesBecomeRowsAndEmptyCellsComeBackAsSpaces) {
 
 TEST(TextConversion, OptimalTrimsTrailingSpacesOnlyAndReportsTheRoundedShare) {
     TextLines lines = {"ab  ", "cdef", "    ", "a\t", " b \t "};
-    const Reduction r = Optimal(lines);
+    const Reduction r = trimTrailingSpaces(lines);
     EXPECT_EQ(lines, (TextLines{"ab", "cdef", "", "a\t", " b \t"}));
     EXPECT_EQ(sizeReductionMessage(r), "Size reduction: 37%"); // 7 of 19
     EXPECT_EQ((Reduction{0, 0}).percent(), 0);                 // no characters at all

@@ -100,7 +100,7 @@ TEST_F(ColorCommands, MainColoursAndThePaintBarInFontColoredMode) {
 
     // FontColored: the last normalised selection gets the new main background as its own.
     editor.setGridSelection({1, 1, 2, 2});
-    editor.rang();
+    editor.normalizeSelection();
     editor.setGridSelection({0, 0, 0, 0}); // not normalised again
     ui.queueAnswer("00FF00");
     SetMainBackColorDialog(editor);
@@ -117,7 +117,7 @@ TEST_F(ColorCommands, MainColoursAndThePaintBarInFontColoredMode) {
     EXPECT_EQ(editor.canvas().foreground(3, 2), kRed);
     for (auto button : {ColorSelectionBackButton, FloodfillBackButton, ReplaceCharColorBackButton,
                         ResetSelectionBackButton}) {
-        editor.status().Timer1Tick();
+        editor.status().statusTimerTick();
         editor.ActiveBackColor = kRed;
         button(editor);
         EXPECT_EQ(editor.status().field(3), "Wrong Colormode.");

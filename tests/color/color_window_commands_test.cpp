@@ -19,7 +19,7 @@ struct ColorWindowLink : test::EditorTest {
 
 TEST_F(ColorWindowLink, OpeningTellsTheWindowTheActiveColoursAndClosingStopsTheLink) {
     editor.ActiveFontColor = kRed;
-    Setbar(editor);
+    showActiveColors(editor);
     EXPECT_TRUE(state.toColorWindow.empty()); // nothing is posted to a closed window
     ToggleColorWindow(editor);
     ASSERT_TRUE(isColorWindowChecked(editor));

@@ -29,7 +29,7 @@ TEST_F(Startup, DamagedSettingsAreDeletedAfterWhatWasReadBeforeTheDamage) {
     test::writeBytes(dir / "Fonts", "not a folder");
     fs::create_directory(dir / "pattern");
 
-    FormShow(editor);
+    startEditor(editor);
     EXPECT_TRUE(saw("beep"));
     EXPECT_TRUE(saw("status3: ERROR: No INI found or defect (\"Conigure\"/Default/Save)."));
     EXPECT_EQ(editor.status().field(3), "ERROR: Intern failure #2.");
@@ -53,7 +53,7 @@ TEST_F(Startup, SettingsAreAppliedWithoutAQuestionAndWrittenBackOnClosing) {
     s.ShowGrid = false;
     s.History = {(dir / "gone.txt").string(), (dir / "a.txt").string()};
     writeIni(s);
-    FormShow(editor);
+    startEditor(editor);
     EXPECT_EQ(editor.status().field(3), " W E L C O M E ");
     EXPECT_EQ(ui.unansweredDialog(), "");
     EXPECT_EQ(editor.canvas().foreground(79, 49), rgb(0x12, 0x34, 0x56));
@@ -66,20 +66,20 @@ TEST_F(Startup, SettingsAreAppliedWithoutAQuestionAndWrittenBackOnClosing) {
     // Closing asks, then writes what the window holds and clears the temporary files.
     editor.document().ReopenList.push_back((dir / "deleted.txt").string()); // no such file
     editor.settings().ShowPaintbar = true;
-    editor.grid1Togrid2();
+    editor.takeUndoSnapshot();
     test::writeBytes(dir / "Undo" / "~temp9991.dat", "other instance");
     test::writeBytes(dir / "~temp.txt", "t");
     test::writeBytes(dir / "~temp.htm", "h");
     fs::remove(dir / "edit.ini");
 
     ui.queueAnswer("no");
-    EXPECT_FALSE(FormCloseQuery(editor));
+    EXPECT_FALSE(queryClose(editor));
     EXPECT_TRUE(saw("confirm:  Close program ?  -> no"));
     EXPECT_FALSE(fs::exists(dir / "edit.ini"));
     EXPECT_TRUE(fs::exists(dir / "~temp.txt"));
 
     ui.queueAnswer("yes");
-    EXPECT_TRUE(FormCloseQuery(editor));
+    EXPECT_TRUE(queryClose(editor));
     EXPECT_FALSE(fs::exists(dir / "~temp.txt"));
     EXPECT_FALSE(fs::exists(dir / "~temp.htm"));
     EXPECT_TRUE(fs::is_empty(dir / "Undo"));
@@ -91,7 +91,7 @@ TEST_F(Startup, SettingsAreAppliedWithoutAQuestionAndWrittenBackOnClosing) {
     // Without info messages no question is asked.
     editor.settings().ShowInfoMessages = false;
     const std::size_t lines = ui.transcript().size();
-    EXPECT_TRUE(FormCloseQuery(editor));
+    EXPECT_TRUE(queryClose(editor));
     EXPECT_EQ(ui.transcript().size(), lines);
 }
 
@@ -109,10 +109,11 @@ TEST_F(Startup, CommandLineArgumentsAreRejoinedIntoOnePathAndDropsTakeTheFirstFi
     EXPECT_EQ(StartupDocument(editor, {(dir / "pic.BMP").string()}), (dir / "pic.BMP").string());
 
     // Drops open no pictures; only the first file counts.
-    FormDropFiles(editor, {(dir / "pic.BMP").string(), (dir / "my art" / "cat pic.txt").string()});
+    openDroppedFiles(editor,
+                     {(dir / "pic.BMP").string(), (dir / "my art" / "cat pic.txt").string()});
     EXPECT_EQ(editor.status().field(3),
               "ERROR: Only GLF, GLG, TXT, HTML and ASC files are supported");
-    FormDropFiles(editor, {});
+    openDroppedFiles(editor, {});
     EXPECT_EQ(editor.document().caption, "cat pic.txt");
 
     test::writeBytes(dir / "notes.doc", "x");

@@ -46,7 +46,7 @@ TEST_F(Input, TypingWithManualColourAndDoubleClicksColourWhatTheModeAllows) {
     for (const auto& [mode, coloured] : modes) {
         click(2, 2 + coloured);
         editor.setColorMode(mode);
-        Grid1DblClick(editor);
+        canvasDoubleClick(editor);
         EXPECT_EQ(editor.canvas().hasOwnFont(2, 2 + coloured), coloured >= 1) << coloured;
         EXPECT_EQ(editor.canvas().hasOwnBrush(2, 2 + coloured), coloured == 2) << coloured;
     }

@@ -34,7 +34,7 @@ struct OpenSave : test::EditorTest {
     }
     void open(const fs::path& path) {
         editor.document().OpenFileName = path.string();
-        Myopen(editor);
+        openDocument(editor);
     }
     long count(const std::string& line) const {
         return std::count(ui.transcript().begin(), ui.transcript().end(), line);
@@ -335,7 +335,7 @@ TEST_F(OpenSave, ReopeningKeepsOneEntryPerFileIgnoringCase) {
     EXPECT_EQ(list.front(), (dir / "10.txt").string());
     EXPECT_EQ(list.back(), (dir / "1.txt").string());
 
-    MyReopen(editor, list.back());
+    reopenDocument(editor, list.back());
     EXPECT_EQ(row(0), "1");
     EXPECT_EQ(list.front(), (dir / "1.txt").string());
     // A save under the same name in other case replaces the entry.
