@@ -49,17 +49,17 @@ void BM_SaveToFile(benchmark::State& state) {
     const CharCanvas& canvas = canvasOf(int(state.range(0)), int(state.range(1)));
     const fs::path path = bench::scratch("save.glg");
     for (auto _ : state)
-        SaveToFile(canvas, path);
+        writeGridFile(canvas, path);
     report(state, canvas);
 }
 
 void BM_LoadFromFile(benchmark::State& state) {
     const CharCanvas& source = canvasOf(int(state.range(0)), int(state.range(1)));
     const fs::path path = bench::scratch("load.glg");
-    SaveToFile(source, path);
+    writeGridFile(source, path);
     CharCanvas canvas(1, 1);
     for (auto _ : state)
-        LoadFromFile(canvas, path);
+        readGridFile(canvas, path);
     report(state, canvas);
 }
 

@@ -15,9 +15,9 @@ using namespace glyphora;
 namespace fs = std::filesystem;
 
 struct NoProgress : Progress {
-    void ShowBar(const std::string&, bool, const std::string&) override {}
-    void PosBar(double, double, const std::string&, const std::string&) override {}
-    void HideBar() override {}
+    void showBar(const std::string&, bool, const std::string&) override {}
+    void setBarPosition(double, double, const std::string&, const std::string&) override {}
+    void hideBar() override {}
     bool escapePressed() override { return false; }
 };
 

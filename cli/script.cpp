@@ -165,7 +165,7 @@ ScriptRunner::~ScriptRunner() = default;
 Editor& ScriptRunner::editor() {
     if (!editor_) {
         editor_ = std::make_unique<Editor>(ui_, home_);
-        FormShow(*editor_);
+        startEditor(*editor_);
     }
     return *editor_;
 }
@@ -280,7 +280,7 @@ int ScriptRunner::runCommand(std::string_view what) {
     if (!row)
         return fail("unknown command: " + *name);
     // Choosing a menu item opens its menu first, which ends a paste preview.
-    SlideOff(editor());
+    stopPastePreview(editor());
     if (CommandTable::run(editor(), *row) == CommandTable::RunResult::Disabled)
         print("disabled: " + std::string(row->menuPath));
     return kScriptOk;
@@ -379,8 +379,8 @@ int ScriptRunner::runType(std::string_view text) {
     if (!value)
         return fail("malformed value: " + std::string(text));
     for (const char ch : *value) {
-        Grid1KeyDown(editor());
-        Grid1KeyPress(editor(), static_cast<unsigned char>(ch));
+        canvasKeyDown(editor());
+        canvasTypeCharacter(editor(), static_cast<unsigned char>(ch));
     }
     return kScriptOk;
 }
@@ -437,8 +437,8 @@ int ScriptRunner::runKey(std::string_view name) {
         {"Enter", 13}, {"Backspace", 8}, {"Escape", 27}, {"Tab", 9}};
     for (const auto& [keyName, code] : kControls) {
         if (name == keyName) {
-            Grid1KeyDown(editor());
-            Grid1KeyPress(editor(), code);
+            canvasKeyDown(editor());
+            canvasTypeCharacter(editor(), code);
             return kScriptOk;
         }
     }
@@ -473,7 +473,7 @@ int ScriptRunner::runMouse(std::string_view directive, std::string_view args) {
     canvasMousePress(e, cell, button, mods);
     canvasMouseRelease(e);
     if (directive == "dblclick")
-        Grid1DblClick(e);
+        canvasDoubleClick(e);
     return kScriptOk;
 }
 

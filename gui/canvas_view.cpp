@@ -211,7 +211,7 @@ void CanvasView::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double click, then the double click itself.
     mousePressEvent(event);
     if (event->button() == Qt::LeftButton) {
-        Grid1DblClick(editor_);
+        canvasDoubleClick(editor_);
         emit edited();
     }
 }
@@ -242,12 +242,12 @@ void CanvasView::keyPressEvent(QKeyEvent* event) {
     } else if (dCol != 0 || dRow != 0) {
         canvasArrowKey(editor_, dCol, dRow, shift);
     } else {
-        Grid1KeyDown(editor_);
+        canvasKeyDown(editor_);
         const std::u32string typed = event->text().toStdU32String();
         for (const char32_t ch : typed) {
             // Characters the code page cannot hold are not typed.
             if (const auto byte = unicodeToCp1252(ch))
-                Grid1KeyPress(editor_, *byte);
+                canvasTypeCharacter(editor_, *byte);
         }
     }
     ensureVisible(editor_.gridCurrent().col, editor_.gridCurrent().row);

@@ -174,7 +174,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     shownOnce_ = true;
     // The first showing reads the settings; the document named on the command line opens
     // once the window has painted.
-    FormShow(editor_);
+    startEditor(editor_);
     const std::optional<std::string> document = StartupDocument(editor_, args_);
     sync();
     fitCanvasOnScreen();
@@ -224,7 +224,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     }
     event->acceptProposedAction();
     ui_.beginCommand();
-    FormDropFiles(editor_, paths);
+    openDroppedFiles(editor_, paths);
     ui_.endCommand();
     sync();
 }
@@ -244,7 +244,7 @@ void MainWindow::fillReopenMenu() {
         QAction* entry = reopenMenu_->addAction(caption);
         connect(entry, &QAction::triggered, this, [this, path] {
             ui_.beginCommand();
-            MyReopen(editor_, path);
+            reopenDocument(editor_, path);
             ui_.endCommand();
             sync();
         });
@@ -330,7 +330,7 @@ void MainWindow::buildCanvasPopup() {
 
 void MainWindow::buildPaintBar() {
     paintBar_ = new QToolBar(QStringLiteral("Paintbar"), this);
-    paintBar_->setObjectName(QStringLiteral("ToolBar2"));
+    paintBar_->setObjectName(QStringLiteral("paintBar"));
     paintBar_->setMovable(false);
     paintBar_->setIconSize(QSize(16, 16));
     paintBar_->installEventFilter(this);
@@ -448,7 +448,7 @@ void MainWindow::zoomCanvas(int steps, QPoint viewportPos) {
 void MainWindow::endPastePreview() {
     if (!editor_.preview.PreviewActive)
         return;
-    SlideOff(editor_);
+    stopPastePreview(editor_);
     sync();
 }
 
@@ -546,7 +546,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (editor_.quitRequested || FormCloseQuery(editor_)) {
+    if (editor_.quitRequested || queryClose(editor_)) {
         editor_.quitRequested = true;
         event->accept();
         return;
@@ -558,7 +558,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool onPaintBar =
         watched == paintBar_ || (watched->parent() == paintBar_ && watched->isWidgetType());
     if (onPaintBar && event->type() == QEvent::MouseButtonPress && editor_.preview.PreviewActive) {
-        ToolBar2MouseDown(editor_);
+        paintBarMouseDown(editor_);
         sync();
     }
     return QMainWindow::eventFilter(watched, event);

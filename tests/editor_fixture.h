@@ -35,8 +35,8 @@ struct EditorTest : ::testing::Test {
     // Typed keys, each after its key-down.
     void type(std::string_view text) {
         for (const char ch : text) {
-            Grid1KeyDown(editor);
-            Grid1KeyPress(editor, static_cast<unsigned char>(ch));
+            canvasKeyDown(editor);
+            canvasTypeCharacter(editor, static_cast<unsigned char>(ch));
         }
     }
     // The texts of count cells of a row from col on (to the row's end for -1).

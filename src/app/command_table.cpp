@@ -83,7 +83,7 @@ std::vector<CommandRow> buildRows() {
         {"LoadQuickDocument", "&File > &Load \"Current.GLF\"", "F2", LoadQuickDocument},
         {"ExitProgram", "&File > E&xit", "Ctrl+Q", ExitProgram},
         // Edit1
-        {"grid2Togrid1", "Edit&1 > &Undo", "Ctrl+Z", grid2Togrid1},
+        {"Undo", "Edit&1 > &Undo", "Ctrl+Z", Undo},
         {"CutBlock", "Edit&1 > &Cut", "Ctrl+X", CutBlock},
         {"CopyBlock", "Edit&1 > C&opy", "Ctrl+C", CopyBlock},
         {"PasteBlock", "Edit&1 > &Paste", "Ctrl+V", PasteBlock},

@@ -34,7 +34,7 @@ Editor::Editor(Ui& ui, std::filesystem::path programDir, std::string instanceTag
     font.size = settings_.FontSize;
     canvas_.setFont(font);
     status_.StatusMessage(kWelcomeStatus);
-    Zellen();
+    updateCellSize();
     undo_.reset();
     TextToGrid(welcomePicture(), canvas_);
     setShowGrid(settings_.ShowGrid);
@@ -83,13 +83,12 @@ void Editor::syncSelectionFields() {
 
 void Editor::keepSelectionInCanvas() {
     const auto inside = [this](int col, int row) { return canvas_.contains(col, row); };
-    const bool fieldsInside = inside(sel_.CursorCol, sel_.CursorRow) &&
-                              inside(sel_.SelEndCol, sel_.SelEndRow) &&
-                              inside(sel_.SelStartCol, sel_.SelStartRow) &&
-                              inside(sel_.SelLeft, sel_.SelTop) &&
-                              inside(sel_.SelRight, sel_.SelBottom);
-    const bool gridInside = inside(gridAnchor_.col, gridAnchor_.row) &&
-                            inside(gridCurrent_.col, gridCurrent_.row);
+    const bool fieldsInside =
+        inside(sel_.CursorCol, sel_.CursorRow) && inside(sel_.SelEndCol, sel_.SelEndRow) &&
+        inside(sel_.SelStartCol, sel_.SelStartRow) && inside(sel_.SelLeft, sel_.SelTop) &&
+        inside(sel_.SelRight, sel_.SelBottom);
+    const bool gridInside =
+        inside(gridAnchor_.col, gridAnchor_.row) && inside(gridCurrent_.col, gridCurrent_.row);
     if (!fieldsInside || !gridInside) {
         setGridSelection(gridSelection());
         const CellRect grid = gridSelection();
@@ -106,9 +105,9 @@ void Editor::keepSelectionInCanvas() {
     firstVisibleRow = firstVisible.row;
 }
 
-void Editor::rang() {
+void Editor::normalizeSelection() {
     if (!suspendSnapshots)
-        grid1Togrid2();
+        takeUndoSnapshot();
     if (sel_.SelStartCol == sel_.SelEndCol && sel_.SelStartRow == sel_.SelEndRow) {
         StatusMessage("Selection set to 1x1");
         sel_.SelLeft = sel_.SelRight = sel_.SelEndCol;
@@ -131,17 +130,17 @@ void Editor::rang() {
     }
 }
 
-void Editor::rangWithoutSnapshot() {
+void Editor::normalizeSelectionWithoutSnapshot() {
     const SnapshotSuspension suspended(*this);
-    rang();
+    normalizeSelection();
 }
 
-void Editor::grid1Togrid2() {
+void Editor::takeUndoSnapshot() {
     if (settings_.EnableUndo)
         undo_.takeSnapshot(canvas_, settings_.UndoSteps);
 }
 
-void Editor::Zellen() {
+void Editor::updateCellSize() {
     const CharMetrics size = ui_.measureChar(canvas_.font(), 'A');
     const int expansion = cellExpansionDisabled ? 0 : kCellExpansion;
     canvas_.metrics.colWidth = size.width + expansion;
@@ -155,7 +154,7 @@ void Editor::ApplyFontSize(int size) {
     TextFont font = canvas_.font();
     font.size = std::clamp(size, kMinFontSize, kMaxFontSize);
     canvas_.setFont(font);
-    Zellen();
+    updateCellSize();
 }
 
 void Editor::setShowGrid(bool show) {
@@ -171,10 +170,10 @@ void Editor::scrollTo(int col, int row) {
 
 void Editor::Refresh() {
     canvas_.updateSizeFields();
-    Zellen();
+    updateCellSize();
     ui_.repaintCanvas();
-    progress_.EffBarOff();
-    progress_.HideBar();
+    progress_.stopBarAnimation();
+    progress_.hideBar();
 }
 
 Settings Editor::currentSettings() const {
@@ -204,7 +203,7 @@ std::string Editor::setSetting(std::string_view name, std::string_view value) {
         TextFont font = canvas_.font();
         font.name = next.MainFontName;
         canvas_.setFont(font);
-        Zellen();
+        updateCellSize();
     } else if (name == "MainFontColor") {
         canvas_.setDefaultFontColor(next.MainFontColor);
     } else if (name == "MainGridColor") {

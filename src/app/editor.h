@@ -26,13 +26,13 @@ struct SelectionFields {
     int SelEndRow = 0;
     int SelStartCol = 0; // the other corner (bottom-right)
     int SelStartRow = 0;
-    // The normalised rectangle computed by rang, inclusive.
+    // The normalised rectangle computed by normalizeSelection, inclusive.
     int SelLeft = 0;
     int SelTop = 0;
     int SelRight = 0;
     int SelBottom = 0;
 
-    // The normalised rectangle as rang left it.
+    // The normalised rectangle as normalizeSelection left it.
     CellRect rect() const { return {SelLeft, SelTop, SelRight, SelBottom}; }
 };
 
@@ -50,15 +50,15 @@ struct DocumentState {
     std::string caption = "NoName.txt";
     // The "&Reopen" entries, newest first, at most 10.
     std::vector<std::string> ReopenList;
-    // The file saveit writes (it may append the type's extension), and whether it asks
+    // The file saveDocument writes (it may append the type's extension), and whether it asks
     // before overwriting.
     std::string SaveTargetName;
     bool SilentSave = false;
-    // The open dialog's file name, the file Myopen reads.
+    // The open dialog's file name, the file openDocument reads.
     std::string OpenFileName;
     // "&Save": off at start and after a failed open, on once a document has a file.
     bool SaveEnabled = false;
-    // Said after saveit's result text when the writer had to alter the file (the grid
+    // Said after saveDocument's result text when the writer had to alter the file (the grid
     // text writes control bytes as spaces); each save starts it empty.
     std::string SaveResultNote;
 };
@@ -149,15 +149,15 @@ public:
 
     // Normalises the selection before a command, taking an undo snapshot first unless
     // snapshots are suspended.
-    void rang();
-    // rang without the undo snapshot, for commands that change nothing undo keeps.
-    void rangWithoutSnapshot();
+    void normalizeSelection();
+    // normalizeSelection without the undo snapshot, for commands that change nothing undo keeps.
+    void normalizeSelectionWithoutSnapshot();
     bool suspendSnapshots = false;
     // Takes an undo snapshot when undo is enabled.
-    void grid1Togrid2();
+    void takeUndoSnapshot();
 
     // Cell size from the canvas font, plus the expansion unless disabled.
-    void Zellen();
+    void updateCellSize();
     bool cellExpansionDisabled = false;
     // Clamps to 2..30, sets the canvas (and text view) font size and recomputes the cells.
     void ApplyFontSize(int size);

@@ -14,7 +14,7 @@ void ProgressPanel::setSegment(int index) {
         view_.segments |= 1u << index;
 }
 
-void ProgressPanel::ShowBar(const std::string& caption, bool abortable, const std::string& step) {
+void ProgressPanel::showBar(const std::string& caption, bool abortable, const std::string& step) {
     const ProgressView before = view_;
     view_.segments = 0;
     view_.caption = caption;
@@ -25,8 +25,8 @@ void ProgressPanel::ShowBar(const std::string& caption, bool abortable, const st
     ui_.repaintCanvas();
 }
 
-void ProgressPanel::PosBar(double position, double maximum, const std::string& caption,
-                           const std::string& step) {
+void ProgressPanel::setBarPosition(double position, double maximum, const std::string& caption,
+                                   const std::string& step) {
     const ProgressView before = view_;
     double scaled = maximum > 0 ? position / maximum * ProgressView::kSegments
                                 : static_cast<double>(ProgressView::kSegments);
@@ -42,20 +42,20 @@ void ProgressPanel::PosBar(double position, double maximum, const std::string& c
     publish(before);
 }
 
-void ProgressPanel::HideBar() {
+void ProgressPanel::hideBar() {
     const ProgressView before = view_;
     view_.visible = false;
     publish(before);
 }
 
-void ProgressPanel::EffBarOn(int process) {
+void ProgressPanel::startBarAnimation(int process) {
     const ProgressView before = view_;
     view_.animationProcess = process;
     view_.animated = true;
     publish(before);
 }
 
-void ProgressPanel::EffBarOff() {
+void ProgressPanel::stopBarAnimation() {
     const ProgressView before = view_;
     view_.animationProcess = 0;
     view_.animated = false;

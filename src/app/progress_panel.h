@@ -15,17 +15,17 @@ public:
 
     explicit ProgressPanel(Ui& ui) : ui_(ui) {}
 
-    void ShowBar(const std::string& caption, bool abortable, const std::string& step) override;
+    void showBar(const std::string& caption, bool abortable, const std::string& step) override;
     // Lights segments 0..round(position / maximum x 20); never switches one off. A maximum
     // of 0 or less counts as finished work and lights every segment.
-    void PosBar(double position, double maximum, const std::string& caption,
-                const std::string& step) override;
-    void HideBar() override;
+    void setBarPosition(double position, double maximum, const std::string& caption,
+                        const std::string& step) override;
+    void hideBar() override;
     bool escapePressed() override { return ui_.escapeDown(); }
 
     // The self-running animation of the bar; the program only uses process 4.
-    void EffBarOn(int process);
-    void EffBarOff();
+    void startBarAnimation(int process);
+    void stopBarAnimation();
 
     const ProgressView& view() const { return view_; }
 

@@ -25,7 +25,7 @@ void StatusBar::stopTimer() {
     }
 }
 
-void StatusBar::Timer1Tick() {
+void StatusBar::statusTimerTick() {
     setField(kMessageField, {});
     stopTimer();
 }

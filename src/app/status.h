@@ -8,7 +8,7 @@
 namespace glyphora {
 
 // The status bar's four fields. Field 0 shows the cursor position, field 3 transient
-// messages that Timer1 clears after 5 seconds.
+// messages that the status timer clears after 5 seconds.
 class StatusBar {
 public:
     static constexpr int kFieldCount = 4;
@@ -23,14 +23,14 @@ public:
     const std::string& field(int index) const { return fields_.at(static_cast<size_t>(index)); }
     void setField(int index, std::string text);
 
-    // Writes field 3 and enables Timer1. A running timer is not restarted, so a newer
+    // Writes field 3 and enables the status timer. A running timer is not restarted, so a newer
     // message is cleared when the running interval ends.
     void StatusMessage(std::string text);
     bool timerEnabled() const { return timerEnabled_; }
-    // Disables Timer1, so the next message gets a full interval.
+    // Disables the status timer, so the next message gets a full interval.
     void stopTimer();
-    // Timer1's expiry: clears field 3 and disables the timer.
-    void Timer1Tick();
+    // the status timer's expiry: clears field 3 and disables the timer.
+    void statusTimerTick();
 
     // "Pos.: X=3 Y=7" for the zero-based cell (2, 6).
     static std::string positionText(int col, int row);

@@ -41,13 +41,13 @@ void RefreshWindow(Editor& editor) {
 
 void onTimer(Editor& editor, TimerId id) {
     if (id == TimerId::Status && editor.status().timerEnabled())
-        editor.status().Timer1Tick();
+        editor.status().statusTimerTick();
     if (id == TimerId::Autosave && editor.settings().Autosave)
         AutosaveTick(editor);
 }
 
 void ExitProgram(Editor& editor) {
-    if (FormCloseQuery(editor))
+    if (queryClose(editor))
         editor.quitRequested = true;
 }
 

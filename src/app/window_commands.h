@@ -17,7 +17,7 @@ void RefreshWindow(Editor& editor);
 // removes the temporary and undo files).
 void ExitProgram(Editor& editor);
 
-// A window timer fired: Timer1 clears the status message; the autosave timer saves the
+// A window timer fired: the status timer clears the status message; the autosave timer saves the
 // document while "Autosav&e" is checked.
 void onTimer(Editor& editor, TimerId id);
 

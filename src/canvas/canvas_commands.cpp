@@ -28,7 +28,7 @@ void ChooseFont(Editor& editor) {
     // with the foreground it shows now, so all cells keep following one rule.
     editor.canvas().setFont(font);
     editor.canvas().giveEveryCellOwnFont();
-    editor.Zellen();
+    editor.updateCellSize();
     editor.ui().repaintCanvas();
 }
 
@@ -46,7 +46,7 @@ void DecreaseFontSize(Editor& editor) {
 
 void ToggleCellExpansion(Editor& editor) {
     editor.cellExpansionDisabled = !editor.cellExpansionDisabled;
-    editor.Zellen();
+    editor.updateCellSize();
 }
 
 void ToggleTextView(Editor& editor) {
@@ -65,7 +65,7 @@ void ToggleSaveOptimized(Editor& editor) {
     editor.settings().SaveOptimized = !editor.settings().SaveOptimized;
 }
 
-void grid2Togrid1(Editor& editor) {
+void Undo(Editor& editor) {
     if (!editor.settings().EnableUndo)
         return;
     BusyCursor busy(editor.ui());

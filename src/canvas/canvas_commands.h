@@ -13,7 +13,7 @@ void DecreaseFontSize(Editor& editor);
 void ToggleCellExpansion(Editor& editor);
 void ToggleTextView(Editor& editor);
 void ToggleSaveOptimized(Editor& editor);
-void grid2Togrid1(Editor& editor);
+void Undo(Editor& editor);
 void ToggleUndo(Editor& editor);
 
 } // namespace glyphora

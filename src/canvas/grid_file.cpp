@@ -132,16 +132,4 @@ bool readGridBytes(CharCanvas& canvas, std::string_view bytes, GridArea area, ch
     return true;
 }
 
-bool SaveToFile(const CharCanvas& canvas, const std::filesystem::path& path,
-                std::size_t* spacedBytes) {
-    return writeFileBytes(path, gridToBytes(canvas, {}, kGridSeparator, spacedBytes));
-}
-
-bool LoadFromFile(CharCanvas& canvas, const std::filesystem::path& path) {
-    std::string bytes;
-    if (!readFileBytes(path, bytes))
-        return false;
-    return readGridBytes(canvas, bytes);
-}
-
 } // namespace glyphora

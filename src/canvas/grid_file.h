@@ -45,11 +45,4 @@ GridExtent measureGridBytes(std::string_view bytes, GridArea area = {},
 bool readGridBytes(CharCanvas& canvas, std::string_view bytes, GridArea area = {},
                    char separator = kGridSeparator);
 
-// The canvas component's own file operations, on the whole canvas with separator 7.
-// The text is built in memory and written in one piece. Return false on any failure; a
-// failed read changes nothing.
-bool SaveToFile(const CharCanvas& canvas, const std::filesystem::path& path,
-                std::size_t* spacedBytes = nullptr);
-bool LoadFromFile(CharCanvas& canvas, const std::filesystem::path& path);
-
 } // namespace glyphora

@@ -50,7 +50,7 @@ int Reduction::percent() const {
     return static_cast<int>(quotient);
 }
 
-Reduction Optimal(TextLines& lines) {
+Reduction trimTrailingSpaces(TextLines& lines) {
     Reduction reduction;
     for (std::string& line : lines) {
         reduction.total += static_cast<long long>(line.size());

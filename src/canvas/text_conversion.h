@@ -27,7 +27,7 @@ struct Reduction {
 };
 
 // Strips trailing spaces (byte 32 only) from every line in place; no line is removed.
-Reduction Optimal(TextLines& lines);
+Reduction trimTrailingSpaces(TextLines& lines);
 
 // "Size reduction: 50%"
 std::string sizeReductionMessage(const Reduction& reduction);

@@ -25,7 +25,7 @@ Color activeColor(const Editor& editor, ColorLayer layer) {
 
 // The selection normalised without an undo snapshot: colours are not undoable.
 CellRect selectionWithoutSnapshot(Editor& editor) {
-    editor.rangWithoutSnapshot();
+    editor.normalizeSelectionWithoutSnapshot();
     return editor.sel().rect();
 }
 

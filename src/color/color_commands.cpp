@@ -20,12 +20,12 @@ ColorState& colorState(Editor& editor) {
 void mainBackChanged(Editor& editor) {
     CharCanvas& canvas = editor.canvas();
     if (editor.colorMode() == ColorMode::FontColored) {
-        // The last normalised selection, as rang left it.
+        // The last normalised selection, as normalizeSelection left it.
         ColorSelection(canvas, editor.sel().rect(), ColorLayer::Background, canvas.defaultColor());
     }
     editor.StatusMessage(kMainBackMessage + colorToHex(canvas.defaultColor()));
     editor.ActiveBackColor = canvas.defaultColor();
-    Setbar(editor);
+    showActiveColors(editor);
 }
 
 } // namespace
@@ -71,10 +71,10 @@ void UpdateColorMenus(Editor& editor) {
     ColorState& state = colorState(editor);
     state.colorBarShown = colorBarShownAfterUpdate(
         editor.colorMode(), editor.settings().ShowPaintbar, state.colorBarShown);
-    Setbar(editor);
+    showActiveColors(editor);
 }
 
-void Setbar(Editor& editor) {
+void showActiveColors(Editor& editor) {
     editor.status().setField(StatusBar::kColorField,
                              setbarText(editor.ActiveFontColor, editor.ActiveBackColor));
     ColorState& state = colorState(editor);
@@ -103,25 +103,25 @@ std::optional<Color> pickStandardColor(Editor& editor, std::optional<Color> dial
 void SetActiveFontColorDialog(Editor& editor) {
     if (const std::optional<Color> chosen = pickColor(editor, editor.ActiveFontColor, false))
         editor.ActiveFontColor = *chosen & kWhite;
-    Setbar(editor);
+    showActiveColors(editor);
 }
 
 void SetActiveBackColorDialog(Editor& editor) {
     if (const std::optional<Color> chosen = pickColor(editor, editor.ActiveBackColor, true))
         editor.ActiveBackColor = *chosen & kWhite;
-    Setbar(editor);
+    showActiveColors(editor);
 }
 
 void SetActiveFontToCell(Editor& editor) {
     editor.ActiveFontColor =
         editor.canvas().FontCell(editor.sel().SelEndCol, editor.sel().SelEndRow);
-    Setbar(editor);
+    showActiveColors(editor);
 }
 
 void SetActiveBackToCell(Editor& editor) {
     editor.ActiveBackColor =
         editor.canvas().ColorCell(editor.sel().SelEndCol, editor.sel().SelEndRow);
-    Setbar(editor);
+    showActiveColors(editor);
 }
 
 void SetMainFontColorDialog(Editor& editor) {
@@ -165,7 +165,7 @@ void ColorBarClick(Editor& editor, ColorLayer strip, int x, int y) {
     if (!picked)
         return;
     (font ? editor.ActiveFontColor : editor.ActiveBackColor) = *picked;
-    Setbar(editor);
+    showActiveColors(editor);
 }
 
 void SampleBoxClick(Editor& editor) {

@@ -21,10 +21,10 @@ void SetModeAnsi(Editor& editor);
 bool enterColorMode(Editor& editor, ColorMode mode, bool ask);
 
 // Enables the colour items for the mode (the predicates below), shows or hides the colour
-// bar, and runs Setbar.
+// bar, and runs showActiveColors.
 void UpdateColorMenus(Editor& editor);
 // Status field 2 shows the active colours; an open colour window is told them.
-void Setbar(Editor& editor);
+void showActiveColors(Editor& editor);
 
 void SetActiveFontColorDialog(Editor& editor);
 void SetActiveFontToCell(Editor& editor);

@@ -93,11 +93,11 @@ void ColorWindowNotification(Editor& editor, const ColorNotification& notificati
     switch (notification.code) {
     case kNotifyFontColor:
         editor.ActiveFontColor = notification.value & kWhite;
-        Setbar(editor);
+        showActiveColors(editor);
         break;
     case kNotifyBackColor:
         editor.ActiveBackColor = notification.value & kWhite;
-        Setbar(editor);
+        showActiveColors(editor);
         break;
     case kNotifyError:
         editor.StatusMessage(std::string(colorWindowErrorText(notification.value)));

@@ -243,7 +243,7 @@ SettingsReadResult parseSettingsText(std::string_view text, const Settings& base
         if (history.size() >= kMaxReopenEntries)
             break;
         if (isFile(lines[i]))
-            addtoreopen(history, lines[i]);
+            addToReopenList(history, lines[i]);
     }
     result.settings.History = std::move(history);
     return result;

@@ -59,7 +59,7 @@ void applySettings(Editor& editor, const Settings& read, bool colorsRead) {
         }
         canvas.setDefaultColor(read.MainGridColor);
     }
-    editor.Zellen();
+    editor.updateCellSize();
     editor.setShowGrid(read.ShowGrid);
     editor.document().ReopenList = read.History;
     applyAutosaveTimer(editor);
@@ -97,7 +97,7 @@ void createDataDirectories(Editor& editor) {
 
 } // namespace
 
-void FormShow(Editor& editor) {
+void startEditor(Editor& editor) {
     readSettings(editor);
     createDataDirectories(editor);
     editor.ApplyFontSize(editor.canvas().font().size);
@@ -133,11 +133,11 @@ std::optional<std::string> StartupDocument(Editor& editor, const std::vector<std
 
 void OpenStartupDocument(Editor& editor, const std::string& path) {
     editor.document().OpenFileName = path;
-    Myopen(editor);
+    openDocument(editor);
     editor.canvas().updateSizeFields();
 }
 
-void FormDropFiles(Editor& editor, const std::vector<std::string>& paths) {
+void openDroppedFiles(Editor& editor, const std::vector<std::string>& paths) {
     if (paths.empty())
         return;
     const std::string& path = paths.front();
@@ -161,7 +161,7 @@ void WriteSettings(Editor& editor) {
     writeSettingsFile(editor.programDir() / kSettingsFileName, settings);
 }
 
-bool FormCloseQuery(Editor& editor) {
+bool queryClose(Editor& editor) {
     if (editor.settings().ShowInfoMessages &&
         editor.ui().confirm(kCloseQuestion, Buttons::YesNo) != Answer::Yes)
         return false;

@@ -24,7 +24,7 @@ inline constexpr const char* kCloseQuestion = " Close program ? ";
 // applies it (a missing or damaged file gives the defaults, deletes the file, beeps and
 // says so), creates the data folders "Data", "Fonts", "Pattern" and "Undo", and applies
 // the font. Call it once.
-void FormShow(Editor& editor);
+void startEditor(Editor& editor);
 
 // The command line: all arguments joined by single blanks name one document. Returns its
 // full path when it is an existing file of a type the start-up opens; another existing
@@ -35,11 +35,11 @@ void OpenStartupDocument(Editor& editor, const std::string& path);
 
 // Files dropped on the main window: the first one is opened when it is a text, grid,
 // full-attribute or HTML document.
-void FormDropFiles(Editor& editor, const std::vector<std::string>& paths);
+void openDroppedFiles(Editor& editor, const std::vector<std::string>& paths);
 
 // The main window is asked to close: asks " Close program ? " while info messages are on
 // (false: stay open), then writes edit.ini and deletes the temporary and undo files.
-bool FormCloseQuery(Editor& editor);
+bool queryClose(Editor& editor);
 
 // The settings as they would be written now: the reopen entries whose files still exist,
 // the canvas font, colours and mode, the working directory.

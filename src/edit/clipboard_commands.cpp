@@ -22,9 +22,9 @@ CellRect clippedToCanvas(const Editor& editor, CellRect block) {
 void copyOrCut(Editor& editor, bool cut) {
     BusyCursor busy(editor.ui());
     if (cut)
-        editor.rang();
+        editor.normalizeSelection();
     else
-        editor.rangWithoutSnapshot();
+        editor.normalizeSelectionWithoutSnapshot();
     const CellRect block = clippedToCanvas(editor, editor.sel().rect());
     // The preview shows the block as it was, before a cut blanks it.
     if (editor.settings().PastePreview)
@@ -35,7 +35,7 @@ void copyOrCut(Editor& editor, bool cut) {
 
 void pasteText(Editor& editor, PasteMode mode) {
     BusyCursor busy(editor.ui());
-    editor.grid1Togrid2();
+    editor.takeUndoSnapshot();
     if (!readClipboardText(editor.ui().clipboardText(), editor.textClip))
         return;
     const int col = editor.sel().CursorCol;
@@ -64,7 +64,7 @@ void PasteUnder(Editor& editor) {
 }
 
 void DeleteBlock(Editor& editor) {
-    editor.rang();
+    editor.normalizeSelection();
     const CellRect block = clippedToCanvas(editor, editor.sel().rect());
     for (int r = block.top; r <= block.bottom; ++r)
         for (int c = block.left; c <= block.right; ++c)
@@ -81,20 +81,20 @@ void CopyAll(Editor& editor) {
 }
 
 void CompleteCols(Editor& editor) {
-    editor.rangWithoutSnapshot();
+    editor.normalizeSelectionWithoutSnapshot();
     const SelectionFields& sel = editor.sel();
     editor.setGridSelection({sel.SelLeft, 0, sel.SelRight, editor.canvas().rowCount() - 1});
 }
 
 void CompleteRows(Editor& editor) {
-    editor.rangWithoutSnapshot();
+    editor.normalizeSelectionWithoutSnapshot();
     const SelectionFields& sel = editor.sel();
     editor.setGridSelection({0, sel.SelTop, editor.canvas().colCount() - 1, sel.SelBottom});
 }
 
 void CopyColorBlock(Editor& editor) {
     BusyCursor busy(editor.ui());
-    editor.rangWithoutSnapshot();
+    editor.normalizeSelectionWithoutSnapshot();
     editor.preview.PasteWithColor = true;
     const CellRect block = clippedToCanvas(editor, editor.sel().rect());
     editor.ui().setClipboardText(copyToColorClip(editor.canvas(), block, editor.colorClip));
@@ -134,11 +134,11 @@ void CopyRotated(Editor& editor) {
 void TogglePastePreview(Editor& editor) {
     editor.settings().PastePreview = !editor.settings().PastePreview;
     if (!editor.settings().PastePreview)
-        SlideOff(editor);
+        stopPastePreview(editor);
 }
 
 void StartPastePreview(Editor& editor) {
-    editor.rangWithoutSnapshot();
+    editor.normalizeSelectionWithoutSnapshot();
     CellRect block = clippedToCanvas(editor, editor.sel().rect());
     // Only what the view can show at once goes into the image.
     block.right = std::min(block.right, block.left + std::max(editor.visibleCols, 1) - 1);
@@ -152,7 +152,7 @@ void StartPastePreview(Editor& editor) {
     editor.status().setField(StatusBar::kMessageField, kPreviewHint);
 }
 
-void SlideOff(Editor& editor) {
+void stopPastePreview(Editor& editor) {
     PastePreview& preview = editor.preview;
     if (!preview.PreviewActive)
         return;

@@ -26,7 +26,7 @@ void CopyRotated(Editor& editor);
 // Starts the preview of the selected block (clipped to what the view shows).
 void StartPastePreview(Editor& editor);
 // Ends a running preview: "Paste preview deactivated.".
-void SlideOff(Editor& editor);
+void stopPastePreview(Editor& editor);
 
 // The selection navigator's buttons.
 enum class NavStep {

@@ -28,7 +28,7 @@ unsigned char redefined(unsigned char ch) {
 
 } // namespace
 
-void Grid1KeyPress(Editor& editor, unsigned char ch) {
+void canvasTypeCharacter(Editor& editor, unsigned char ch) {
     if (editor.settings().RedefineKeys)
         ch = redefined(ch);
     if (ch <= kLastControlCode)
@@ -54,11 +54,11 @@ void Grid1KeyPress(Editor& editor, unsigned char ch) {
     editor.syncSelectionFields();
 }
 
-void Grid1KeyDown(Editor& editor) {
+void canvasKeyDown(Editor& editor) {
     editor.syncSelectionFields();
 }
 
-void Grid1SelectCell(Editor& editor, CellPos cell) {
+void canvasSelectCell(Editor& editor, CellPos cell) {
     SelectionFields& sel = editor.sel();
     const CellRect previous = editor.gridSelection();
     sel.CursorCol = sel.SelEndCol = cell.col;
@@ -70,13 +70,13 @@ void Grid1SelectCell(Editor& editor, CellPos cell) {
 }
 
 void canvasArrowKey(Editor& editor, int dCol, int dRow, bool shift) {
-    Grid1KeyDown(editor);
+    canvasKeyDown(editor);
     const CellPos from = editor.gridCurrent();
     const CellPos to{std::clamp(from.col + dCol, 0, editor.canvas().colCount() - 1),
                      std::clamp(from.row + dRow, 0, editor.canvas().rowCount() - 1)};
     if (to == from)
         return;
-    Grid1SelectCell(editor, to);
+    canvasSelectCell(editor, to);
     editor.moveGridTo(to, shift);
 }
 
@@ -121,18 +121,18 @@ void canvasMousePress(Editor& editor, CellPos cell, MouseButton button, Modifier
         // The fields take the highlighted rectangle at once, not at the next mouse move.
         editor.syncSelectionFields();
     }
-    Grid1MouseDown(editor, button, mods);
+    canvasMouseDown(editor, button, mods);
 }
 
 void canvasMouseRelease(Editor& editor) {
     editor.syncSelectionFields();
 }
 
-void Grid1MouseDown(Editor& editor, MouseButton button, Modifiers mods) {
+void canvasMouseDown(Editor& editor, MouseButton button, Modifiers mods) {
     PastePreview& preview = editor.preview;
     if (preview.PreviewActive) {
         if (button == MouseButton::Right) {
-            SlideOff(editor);
+            stopPastePreview(editor);
             return;
         }
         if (button != MouseButton::Left)
@@ -145,7 +145,7 @@ void Grid1MouseDown(Editor& editor, MouseButton button, Modifiers mods) {
             PasteColorBlock(editor);
         else
             PasteBlock(editor);
-        SlideOff(editor);
+        stopPastePreview(editor);
         editor.status().setField(StatusBar::kMessageField, {});
         return;
     }
@@ -171,7 +171,7 @@ void canvasMouseMove(Editor& editor, CellPos cell, bool leftHeld, Modifiers mods
     }
 }
 
-void Grid1DblClick(Editor& editor) {
+void canvasDoubleClick(Editor& editor) {
     const ColorMode mode = editor.colorMode();
     if (mode == ColorMode::Plain)
         return;
@@ -183,8 +183,8 @@ void Grid1DblClick(Editor& editor) {
         canvas.SetColorCell(col, row, editor.ActiveBackColor);
 }
 
-void ToolBar2MouseDown(Editor& editor) {
-    SlideOff(editor);
+void paintBarMouseDown(Editor& editor) {
+    stopPastePreview(editor);
 }
 
 void ToggleKeyRedefinition(Editor& editor) {

@@ -10,12 +10,12 @@ namespace glyphora {
 
 // A typed character (a byte of the code page): the redefined digit keys, control codes
 // ignored, the manual colour switches, then the typewriter advance with wrap to (0, 0).
-void Grid1KeyPress(Editor& editor, unsigned char ch);
+void canvasTypeCharacter(Editor& editor, unsigned char ch);
 // Any key on the canvas: the fields take the grid's selection before the grid moves.
-void Grid1KeyDown(Editor& editor);
+void canvasKeyDown(Editor& editor);
 // The grid selects a cell (click or arrow key): cursor and current corner take the new
 // cell at once, the other corner the previous selection's bottom-right.
-void Grid1SelectCell(Editor& editor, CellPos cell);
+void canvasSelectCell(Editor& editor, CellPos cell);
 // An arrow key: the current cell moves; with Shift the selection stretches from its anchor.
 void canvasArrowKey(Editor& editor, int dCol, int dRow, bool shift);
 // The grid's other moves of the current cell: PgUp / PgDn, Home / End and Ctrl+Home /
@@ -27,7 +27,7 @@ void canvasMoveKey(Editor& editor, GridMove move, bool shift);
 // A mouse button pressed over a cell: the left button selects it (Shift extends), then
 // the preview clicks and the Ctrl+click block of the clipboard's size.
 void canvasMousePress(Editor& editor, CellPos cell, MouseButton button, Modifiers mods);
-void Grid1MouseDown(Editor& editor, MouseButton button, Modifiers mods);
+void canvasMouseDown(Editor& editor, MouseButton button, Modifiers mods);
 // The mouse button released: the fields take the grid's selection as the drag left it.
 void canvasMouseRelease(Editor& editor);
 // The mouse over a cell (which may lie beyond the canvas): with the left button held it
@@ -35,9 +35,9 @@ void canvasMouseRelease(Editor& editor);
 // switches paint the cell; a running paste preview follows the pointer.
 void canvasMouseMove(Editor& editor, CellPos cell, bool leftHeld, Modifiers mods);
 // Colours the cursor cell with the active colours the mode allows.
-void Grid1DblClick(Editor& editor);
+void canvasDoubleClick(Editor& editor);
 // A mouse press on the paint bar.
-void ToolBar2MouseDown(Editor& editor);
+void paintBarMouseDown(Editor& editor);
 
 void ToggleKeyRedefinition(Editor& editor);
 

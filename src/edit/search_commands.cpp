@@ -55,12 +55,12 @@ void finish(Editor& editor) {
 } // namespace
 
 void ReplaceAll(Editor& editor) {
-    editor.grid1Togrid2();
+    editor.takeUndoSnapshot();
     replaceIn(editor, wholeCanvas(editor));
 }
 
 void ReplaceArea(Editor& editor) {
-    editor.rang();
+    editor.normalizeSelection();
     replaceIn(editor, editor.sel().rect());
 }
 
@@ -78,7 +78,7 @@ void SearchText(Editor& editor) {
 }
 
 void ReplaceText(Editor& editor) {
-    editor.grid1Togrid2();
+    editor.takeUndoSnapshot();
     const std::string find = ask(editor, "Search:", "Find string:");
     std::string replacement = ask(editor, "Search:", "Replace string:");
     if (find.empty())
@@ -103,12 +103,12 @@ void ReplaceText(Editor& editor) {
 }
 
 void ToUpperCase(Editor& editor) {
-    editor.rang();
+    editor.normalizeSelection();
     toUpperCase(editor.canvas(), editor.sel().rect());
 }
 
 void ToLowerCase(Editor& editor) {
-    editor.rang();
+    editor.normalizeSelection();
     toLowerCase(editor.canvas(), editor.sel().rect());
 }
 

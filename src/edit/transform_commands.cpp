@@ -33,14 +33,14 @@ void flipChars(Editor& editor, FlipDirection direction) {
         if (name != kInternTable)
             editor.StatusMessage("ERROR: File: " + name + ". Using intern definition.");
     }
-    editor.rang();
+    editor.normalizeSelection();
     FlipChars(editor.canvas(), editor.sel().rect(), *table);
 }
 
 void mirror(Editor& editor, FlipDirection direction) {
     {
         BusyCursor busy(editor.ui());
-        editor.rang();
+        editor.normalizeSelection();
         if (direction == FlipDirection::Vertical)
             mirrorVertical(editor.canvas(), editor.sel().rect());
         else
@@ -108,7 +108,7 @@ void askSizeAndChange(Editor& editor, const SizeQuestion& question, const std::s
             canvas.updateSizeFields();
         return;
     }
-    editor.grid1Togrid2();
+    editor.takeUndoSnapshot();
     change(size);
     sizeChanged(editor);
 }
@@ -135,13 +135,13 @@ void FlipCharsVert(Editor& editor) {
 
 void Crop(Editor& editor) {
     BusyCursor busy(editor.ui());
-    editor.grid1Togrid2();
+    editor.takeUndoSnapshot();
     const SelectionFields& sel = editor.sel();
     if (sel.SelStartCol == sel.SelEndCol && sel.SelStartRow == sel.SelEndRow) {
         editor.ui().beep();
         return;
     }
-    // The raw corners, not cut to the 500-cell limit of rang.
+    // The raw corners, not cut to the 500-cell limit of normalizeSelection.
     const CellRect rect{
         std::min(sel.SelStartCol, sel.SelEndCol), std::min(sel.SelStartRow, sel.SelEndRow),
         std::max(sel.SelStartCol, sel.SelEndCol), std::max(sel.SelStartRow, sel.SelEndRow)};
@@ -151,34 +151,34 @@ void Crop(Editor& editor) {
 
 void CenterRows(Editor& editor) {
     BusyCursor busy(editor.ui());
-    editor.rang();
+    editor.normalizeSelection();
     centerRows(editor.canvas(), editor.sel().rect());
 }
 
 void DeleteSelectedRows(Editor& editor) {
     BusyCursor busy(editor.ui());
-    editor.rang();
+    editor.normalizeSelection();
     deleteRows(editor.canvas(), editor.sel().SelTop, editor.sel().SelBottom);
     sizeChanged(editor);
 }
 
 void DeleteSelectedCols(Editor& editor) {
     BusyCursor busy(editor.ui());
-    editor.rang();
+    editor.normalizeSelection();
     deleteCols(editor.canvas(), editor.sel().SelLeft, editor.sel().SelRight);
     sizeChanged(editor);
 }
 
 void InsertRowAtCursor(Editor& editor) {
     BusyCursor busy(editor.ui());
-    editor.grid1Togrid2();
+    editor.takeUndoSnapshot();
     editor.canvas().InsertRow(editor.sel().CursorRow);
     sizeChanged(editor);
 }
 
 void InsertColAtCursor(Editor& editor) {
     BusyCursor busy(editor.ui());
-    editor.grid1Togrid2();
+    editor.takeUndoSnapshot();
     editor.canvas().InsertColumn(editor.sel().CursorCol);
     sizeChanged(editor);
 }
@@ -212,7 +212,7 @@ void NewCanvas(Editor& editor) {
 }
 
 CellBlock rotatedSelection(Editor& editor) {
-    editor.rangWithoutSnapshot();
+    editor.normalizeSelectionWithoutSnapshot();
     return rotatedClockwise(editor.canvas(), editor.sel().rect());
 }
 

@@ -72,7 +72,7 @@ FormatPosition formatPosition(int code);
 // The rows of one group, split.
 std::span<const FileFormat> formatsOfGroup(int group);
 
-// The extension saveit appends for the formats it names itself (".txt" for 1), empty for
+// The extension saveDocument appends for the formats it names itself (".txt" for 1), empty for
 // User defined and for the formats whose writers handle their own names.
 std::string_view saveExtension(int code);
 

@@ -16,19 +16,19 @@ constexpr const char* kNoQuickDocument = "ERROR: File didn`t exists.";
 
 } // namespace
 
-bool SaveMarc(Editor& editor, const std::filesystem::path& fileName) {
+bool saveGlfFile(Editor& editor, const std::filesystem::path& fileName) {
     {
         BusyCursor busy(editor.ui());
         if (writeGlf(fileName, editor.canvas(), editor.colorMode(), editor.progress()))
             return true;
         editor.ui().beep();
-        editor.progress().HideBar();
+        editor.progress().hideBar();
     }
     editor.ui().message(kWriteFailed);
     return false;
 }
 
-bool loadMarc(Editor& editor, const std::filesystem::path& fileName) {
+bool loadGlfFile(Editor& editor, const std::filesystem::path& fileName) {
     GlfReadResult result;
     {
         BusyCursor busy(editor.ui());
@@ -51,7 +51,7 @@ bool loadMarc(Editor& editor, const std::filesystem::path& fileName) {
 }
 
 void SaveQuickDocument(Editor& editor) {
-    SaveMarc(editor, inWorkingDirectory(editor, kQuickDocument));
+    saveGlfFile(editor, inWorkingDirectory(editor, kQuickDocument));
 }
 
 void LoadQuickDocument(Editor& editor) {
@@ -61,15 +61,15 @@ void LoadQuickDocument(Editor& editor) {
         editor.StatusMessage(kNoQuickDocument);
         return;
     }
-    editor.grid1Togrid2();
-    loadMarc(editor, file);
+    editor.takeUndoSnapshot();
+    loadGlfFile(editor, file);
 }
 
 OpenBranchResult readGlfDocument(Editor& editor, const std::filesystem::path& file) {
     beginDocumentChange(editor);
-    if (loadMarc(editor, file))
+    if (loadGlfFile(editor, file))
         return {};
-    // loadMarc has said so; a file that did not load must not become the document's file,
+    // loadGlfFile has said so; a file that did not load must not become the document's file,
     // or "&Save" would overwrite it with whatever the canvas holds.
     editor.document().CurrentFileName = std::string(kNoFile);
     editor.document().SaveEnabled = false;
@@ -79,8 +79,8 @@ OpenBranchResult readGlfDocument(Editor& editor, const std::filesystem::path& fi
 SaveOutcome SaveGlfDocument(Editor& editor) {
     if (!prepareSaveTarget(editor, format_code::GlyphoraFormat))
         return SaveOutcome::Declined;
-    return SaveMarc(editor, editor.document().SaveTargetName) ? SaveOutcome::Written
-                                                              : SaveOutcome::Failed;
+    return saveGlfFile(editor, editor.document().SaveTargetName) ? SaveOutcome::Written
+                                                                 : SaveOutcome::Failed;
 }
 
 } // namespace glyphora

@@ -73,7 +73,7 @@ bool writeBody(const File& file, CharCanvas& canvas, ColorMode mode, Progress& p
 
     std::vector<unsigned char> line(static_cast<std::size_t>(cols) * kGlfCellBytes);
     for (int r = 0; r < rows; ++r) {
-        progress.PosBar(r, rows - 1, kSavingCaption, kOneStep);
+        progress.setBarPosition(r, rows - 1, kSavingCaption, kOneStep);
         unsigned char* out = line.data();
         for (int c = 0; c < cols; ++c) {
             out = putColor(out, canvas.FontCell(c, r));
@@ -142,7 +142,7 @@ bool writeGlf(const std::filesystem::path& path, CharCanvas& canvas, ColorMode m
     // Larger sides would wrap in their two bytes and give a file no reader can take.
     if (canvas.colCount() > kGlfMaxSide || canvas.rowCount() > kGlfMaxSide)
         return false;
-    progress.ShowBar(kSavingCaption, false, kOneStep);
+    progress.showBar(kSavingCaption, false, kOneStep);
     std::filesystem::path temp = path;
     temp += kTempSuffix;
     bool ok = false;
@@ -161,19 +161,19 @@ bool writeGlf(const std::filesystem::path& path, CharCanvas& canvas, ColorMode m
     }
     if (!ok)
         std::filesystem::remove(temp, ec);
-    progress.HideBar();
+    progress.hideBar();
     return ok;
 }
 
 GlfReadResult readGlf(const std::filesystem::path& path, CharCanvas& canvas, Progress& progress) {
     GlfReadResult result;
-    progress.ShowBar(kLoadingCaption, false, kOneStep);
+    progress.showBar(kLoadingCaption, false, kOneStep);
     std::error_code ec;
     const std::uintmax_t fileSize = std::filesystem::file_size(path, ec);
     File file = ec ? File() : openFile(path, "rb");
     unsigned char header[kGlfHeaderBytes];
     if (!file || std::fread(header, 1, sizeof header, file.get()) != sizeof header) {
-        progress.HideBar();
+        progress.hideBar();
         return result;
     }
     const int cols = header[0] << kByteShift | header[1];
@@ -183,7 +183,7 @@ GlfReadResult readGlf(const std::filesystem::path& path, CharCanvas& canvas, Pro
     if (cols == 0 || rows == 0 || !CharCanvas::sizeFits(cols, rows) ||
         fileSize >
             glfFileSize(static_cast<std::uint64_t>(cols), static_cast<std::uint64_t>(rows))) {
-        progress.HideBar();
+        progress.hideBar();
         return result;
     }
 
@@ -215,7 +215,7 @@ GlfReadResult readGlf(const std::filesystem::path& path, CharCanvas& canvas, Pro
     std::vector<unsigned char> line(static_cast<std::size_t>(cols) * kGlfCellBytes);
     result.status = GlfReadStatus::Complete;
     for (int r = 0; r < sizedRows; ++r) {
-        progress.PosBar(r, rows - 1, kSettingColorCaption, kOneStep);
+        progress.setBarPosition(r, rows - 1, kSettingColorCaption, kOneStep);
         const std::size_t got = std::fread(line.data(), 1, line.size(), file.get());
         readCells(canvas, r, line.data(), got, plain, working);
         if (got != line.size()) {
@@ -225,7 +225,7 @@ GlfReadResult readGlf(const std::filesystem::path& path, CharCanvas& canvas, Pro
     }
     if (sizedRows < rows) // rows the measured file could not fill were never read
         result.status = GlfReadStatus::CutShort;
-    progress.HideBar();
+    progress.hideBar();
     return result;
 }
 

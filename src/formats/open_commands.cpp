@@ -1,4 +1,4 @@
-// Myopen and the commands that lead to it: "&Open", "&Reopen".
+// openDocument and the commands that lead to it: "&Open", "&Reopen".
 #include "app/editor.h"
 #include "canvas/canvas_commands.h"
 #include "canvas/grid_file.h"
@@ -92,7 +92,7 @@ OpenBranchResult readDocument(Editor& editor, const fs::path& file, const std::s
 } // namespace
 
 void beginDocumentChange(Editor& editor) {
-    editor.grid1Togrid2();
+    editor.takeUndoSnapshot();
 }
 
 std::span<const OpenBranch> openBranches() {
@@ -146,10 +146,10 @@ void OpenCommand(Editor& editor) {
     if (!chosen)
         return;
     editor.document().OpenFileName = *chosen;
-    Myopen(editor);
+    openDocument(editor);
 }
 
-void Myopen(Editor& editor) {
+void openDocument(Editor& editor) {
     DocumentState& doc = editor.document();
     const std::string name = inWorkingDirectory(editor, doc.OpenFileName).string();
     const std::string upper = upperCase(name);
@@ -189,13 +189,13 @@ void Myopen(Editor& editor) {
     doc.CurrentFormat = code;
     if (!picture)
         doc.SaveFormat = code;
-    addtoreopen(doc.ReopenList, name);
+    addToReopenList(doc.ReopenList, name);
     doc.SaveEnabled = doc.CurrentFileName != kNoFile;
 }
 
-void MyReopen(Editor& editor, const std::string& entry) {
+void reopenDocument(Editor& editor, const std::string& entry) {
     editor.document().OpenFileName = entry;
-    Myopen(editor);
+    openDocument(editor);
 }
 
 void ForgetDocumentFile(Editor& editor) {

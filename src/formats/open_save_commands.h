@@ -9,8 +9,8 @@ namespace glyphora {
 
 class Editor;
 
-// The file commands of "&File" and "&Options": opening through Myopen, saving through
-// saveit, the reopen list, autosave and backup.
+// The file commands of "&File" and "&Options": opening through openDocument, saving through
+// saveDocument, the reopen list, autosave and backup.
 
 inline constexpr const char* kOpenFilter =
     "All known|*.txt;*.asc;*.glf;*.glg;*.htm;*.bmp;*.ans|Textfile|*.txt|Glyphora "
@@ -22,21 +22,21 @@ inline constexpr const char* kNoFile = "-";
 // The autosave interval counts in units of 100 seconds.
 inline constexpr int kAutosaveUnitMs = 100000;
 
-// "&Open" (Ctrl+O): the open dialog, then Myopen on the chosen file.
+// "&Open" (Ctrl+O): the open dialog, then openDocument on the chosen file.
 void OpenCommand(Editor& editor);
 // Reads the file named by the open dialog's file name (document().OpenFileName) into the
 // canvas, chosen by the text the upper-cased path contains, and names the document after it.
-void Myopen(Editor& editor);
+void openDocument(Editor& editor);
 // A "&Reopen" entry clicked: opens the entry's path.
-void MyReopen(Editor& editor, const std::string& entry);
+void reopenDocument(Editor& editor, const std::string& entry);
 
 // Writes document().SaveTargetName as document().SaveFormat, then names the document after
 // the file written. A type whose writer is not there refuses with a status message and
 // changes nothing.
-void saveit(Editor& editor);
+void saveDocument(Editor& editor);
 // "&Save": the document's own file in its own type, without the overwrite question.
 void SaveToCurrentFile(Editor& editor);
-// "Save &as ..." (Ctrl+S): the save-as browser, then saveit.
+// "Save &as ..." (Ctrl+S): the save-as browser, then saveDocument.
 void SaveAs(Editor& editor);
 // The autosave timer's tick.
 void AutosaveTick(Editor& editor);
@@ -66,7 +66,7 @@ int OpenTypeCode(std::string_view path, bool htmlImported);
 
 // ---- Plugging in readers and writers -------------------------------------------------
 
-// What a reader of Myopen reports. Stopped: the reader ended the open itself (a cancelled
+// What a reader of openDocument reports. Stopped: the reader ended the open itself (a cancelled
 // choice dialog or question, or a failure it reported): nothing further happens. TooLarge:
 // the file could never fit on a canvas. A reader reads its file before it changes anything
 // and takes the undo snapshot (beginDocumentChange) just before the canvas changes, so a
@@ -79,7 +79,7 @@ struct OpenBranchResult {
 // The undo snapshot a reader takes once its file is read and the canvas is about to change.
 void beginDocumentChange(Editor& editor);
 using OpenReader = OpenBranchResult (*)(Editor&, const std::filesystem::path&);
-// Myopen takes the first branch whose marker the upper-cased path contains; a branch whose
+// openDocument takes the first branch whose marker the upper-cased path contains; a branch whose
 // reader is not there yet reads the file as text.
 struct OpenBranch {
     std::string_view marker;
@@ -87,7 +87,7 @@ struct OpenBranch {
 };
 std::span<const OpenBranch> openBranches();
 
-// What a writer of saveit reports. Declined: the user kept the old file; saveit stops.
+// What a writer of saveDocument reports. Declined: the user kept the old file; saveDocument stops.
 // Failed: the writer reported the failure itself; the document keeps no file.
 enum class SaveOutcome { Written, Declined, Failed };
 using SaveWriter = SaveOutcome (*)(Editor&);

@@ -10,7 +10,7 @@
 
 namespace glyphora {
 
-void addtoreopen(std::vector<std::string>& list, const std::string& name) {
+void addToReopenList(std::vector<std::string>& list, const std::string& name) {
     std::erase_if(list, [&](const std::string& entry) { return equalsIgnoringCase(entry, name); });
     list.insert(list.begin(), name);
     if (list.size() > kMaxReopenEntries)

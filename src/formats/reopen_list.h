@@ -11,7 +11,7 @@ inline constexpr std::size_t kMaxReopenEntries = 10;
 
 // Removes every entry equal to name ignoring case, puts name at the top and drops the
 // oldest entry beyond ten.
-void addtoreopen(std::vector<std::string>& list, const std::string& name);
+void addToReopenList(std::vector<std::string>& list, const std::string& name);
 
 // Whether a path names an existing file (not a folder).
 bool fileExists(const std::string& path);

@@ -45,10 +45,10 @@ void appendEscaped(std::string& out, std::string_view text) {
 } // namespace
 
 std::string richTextBytes(CharCanvas& canvas, Progress& progress) {
-    progress.ShowBar(kCreatingText, false, kStepOneOfTwo);
+    progress.showBar(kCreatingText, false, kStepOneOfTwo);
     const TextLines lines = buildTextLines(canvas, progress);
-    progress.HideBar();
-    progress.ShowBar(kSaving, false, kStepTwoOfTwo);
+    progress.hideBar();
+    progress.showBar(kSaving, false, kStepTwoOfTwo);
 
     // Colour table in order of first use; index 0 is the reader's automatic colour.
     std::vector<Color> colors;
@@ -57,7 +57,7 @@ std::string richTextBytes(CharCanvas& canvas, Progress& progress) {
     int current = -1;
     const int lineCount = static_cast<int>(lines.size());
     for (int r = 0; r < lineCount; ++r) {
-        progress.PosBar(r, lineCount - 1, kSaving, kStepTwoOfTwo);
+        progress.setBarPosition(r, lineCount - 1, kSaving, kStepTwoOfTwo);
         for (int c = 0; c < canvas.colCount(); ++c) {
             const Color color = canvas.foreground(c, r);
             auto [it, added] = indexOf.try_emplace(color, static_cast<int>(colors.size()) + 1);

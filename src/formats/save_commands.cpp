@@ -1,4 +1,4 @@
-// saveit and the commands around it: "&Save", "Save &as ...", autosave and backup.
+// saveDocument and the commands around it: "&Save", "Save &as ...", autosave and backup.
 #include "app/editor.h"
 #include "canvas/canvas_commands.h"
 #include "config/settings_file.h"
@@ -88,7 +88,7 @@ void saveSilently(Editor& editor) {
     doc.SilentSave = true;
     doc.SaveFormat = doc.CurrentFormat;
     doc.SaveTargetName = doc.CurrentFileName;
-    saveit(editor);
+    saveDocument(editor);
     doc.SilentSave = false;
 }
 
@@ -122,7 +122,7 @@ bool writeSaveTarget(Editor& editor, std::string_view bytes) {
     return writeFileSafely(inWorkingDirectory(editor, editor.document().SaveTargetName), bytes);
 }
 
-void saveit(Editor& editor) {
+void saveDocument(Editor& editor) {
     DocumentState& doc = editor.document();
     const int code = doc.SaveFormat;
     const SaveWriter writer = findWriter(code);
@@ -143,7 +143,7 @@ void saveit(Editor& editor) {
         // A failed write names no file and reports no success; the old file is intact.
         if (outcome == SaveOutcome::Failed)
             editor.StatusMessage(kCannotSave);
-        editor.progress().HideBar();
+        editor.progress().hideBar();
         return;
     }
     doc.caption = std::string(fileNameOf(doc.SaveTargetName));
@@ -152,8 +152,8 @@ void saveit(Editor& editor) {
     doc.CurrentFormat = code;
     doc.SaveEnabled = doc.CurrentFileName != kNoFile;
     if (savedFileJoinsReopenList(doc.SaveTargetName, code))
-        addtoreopen(doc.ReopenList, doc.SaveTargetName);
-    editor.progress().HideBar();
+        addToReopenList(doc.ReopenList, doc.SaveTargetName);
+    editor.progress().hideBar();
 }
 
 void SaveToCurrentFile(Editor& editor) {
@@ -211,7 +211,7 @@ void SaveAs(Editor& editor) {
     }
     if (ready) {
         try {
-            saveit(editor);
+            saveDocument(editor);
         } catch (...) {
             editor.StatusMessage(kInternalErrorInSave);
         }

@@ -39,7 +39,7 @@ template <typename Cell> TextLines buildLines(CharCanvas& canvas, Progress& prog
     TextLines lines;
     lines.reserve(static_cast<std::size_t>(canvas.rowCount()));
     for (int r = 0; r < canvas.rowCount(); ++r) {
-        progress.PosBar(r, canvas.rowCount() - 1, kCreatingText, kStepOneOfTwo);
+        progress.setBarPosition(r, canvas.rowCount() - 1, kCreatingText, kStepOneOfTwo);
         std::string line;
         line.reserve(static_cast<std::size_t>(canvas.colCount()));
         for (int c = 0; c < canvas.colCount(); ++c)

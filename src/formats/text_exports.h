@@ -10,7 +10,7 @@
 namespace glyphora {
 
 // The content of the plain text file types. Building lines walks the canvas row by row
-// (PosBar per row), and an empty cell is set to " " in the canvas first, so no empty cell
+// (setBarPosition per row), and an empty cell is set to " " in the canvas first, so no empty cell
 // is left afterwards. The file names, questions and the order of steps are the save
 // dispatcher's.
 

@@ -16,7 +16,7 @@ constexpr const char* kWriteFailed = "Could`t write file.";
 void optimize(Editor& editor, TextLines& lines) {
     if (!editor.settings().SaveOptimized)
         return;
-    editor.StatusMessage(sizeReductionMessage(Optimal(lines)));
+    editor.StatusMessage(sizeReductionMessage(trimTrailingSpaces(lines)));
 }
 
 SaveOutcome written(Editor& editor, bool ok) {
@@ -32,11 +32,11 @@ SaveOutcome saveCommonFrame(Editor& editor, int code) {
     TextLines lines;
     {
         BusyCursor busy(editor.ui());
-        editor.progress().ShowBar(kSaving, false, kStepOneOfOne);
+        editor.progress().showBar(kSaving, false, kStepOneOfOne);
         lines = buildTextLines(editor.canvas(), editor.progress(), code == format_code::CsvTable);
         if (code != format_code::Pattern)
             optimize(editor, lines);
-        editor.progress().HideBar();
+        editor.progress().hideBar();
     }
     if (!prepareSaveTarget(editor, code))
         return SaveOutcome::Declined;
@@ -65,11 +65,11 @@ SaveOutcome SaveAsciiText(Editor& editor) {
     AsciiLines ascii;
     {
         BusyCursor busy(editor.ui());
-        editor.progress().ShowBar(kSaving, false, kStepOneOfOne);
+        editor.progress().showBar(kSaving, false, kStepOneOfOne);
         ascii = buildAsciiLines(editor.canvas(), editor.progress());
         optimize(editor, ascii.lines);
     }
-    editor.progress().HideBar();
+    editor.progress().hideBar();
     if (!prepareSaveTarget(editor, format_code::AsciiText))
         return SaveOutcome::Declined;
     const SaveOutcome outcome =
@@ -85,14 +85,14 @@ SaveOutcome SaveHtmlPlain(Editor& editor) {
     bool ok = false;
     {
         BusyCursor busy(editor.ui());
-        editor.progress().ShowBar(kSaving, false, kStepOneOfOne);
+        editor.progress().showBar(kSaving, false, kStepOneOfOne);
         std::vector<EscapedCell> escaped;
         TextLines lines = buildHtmlPlainLines(editor.canvas(), editor.progress(), escaped);
-        editor.progress().PosBar(1, 1, kSaving, kStepTwoOfTwo);
+        editor.progress().setBarPosition(1, 1, kSaving, kStepTwoOfTwo);
         optimize(editor, lines);
         ok = writeSaveTarget(editor, htmlPlainBytes(lines));
         restoreHtmlEscapes(editor.canvas(), escaped);
-        editor.progress().HideBar();
+        editor.progress().hideBar();
     }
     return written(editor, ok);
 }

@@ -4,7 +4,7 @@
 
 namespace glyphora {
 
-// The writers saveit runs for the text-like types, each with its own order of building the
+// The writers saveDocument runs for the text-like types, each with its own order of building the
 // text, asking about the old file and writing.
 SaveOutcome SaveWindowsText(Editor& editor); // 1
 SaveOutcome SaveAsciiText(Editor& editor);   // 2

@@ -23,12 +23,12 @@ std::string_view firstChar(std::string_view field) {
 using Shape = void (*)(CharCanvas&, const CellRect&, std::string_view);
 
 void paintShape(Editor& editor, Shape shape, std::string_view box) {
-    editor.rang();
+    editor.normalizeSelection();
     shape(editor.canvas(), editor.sel().rect(), firstChar(box));
 }
 
 void lineArtDiagonal(Editor& editor, bool rising) {
-    editor.rang();
+    editor.normalizeSelection();
     const Settings& s = editor.settings();
     const DiagonalChars chars{std::string(firstChar(rising ? s.DiagRiseChar : s.DiagFallChar)),
                               std::string(firstChar(s.DiagHorzChar)),
@@ -82,7 +82,7 @@ void LineArtRising(Editor& editor) {
 }
 
 void LineArtRectangle(Editor& editor) {
-    editor.rang();
+    editor.normalizeSelection();
     const Settings& s = editor.settings();
     LineArtRectangle(editor.canvas(), editor.sel().rect(), firstChar(s.RectHorzChar),
                      firstChar(s.LineVertChar), firstChar(s.RectCornerChar));
@@ -98,7 +98,7 @@ bool dotModeChecked(const Editor& editor) {
 
 void Floodfill(Editor& editor) {
     BusyCursor busy(editor.ui());
-    editor.rang();
+    editor.normalizeSelection();
     CharCanvas& canvas = editor.canvas();
     const int x = editor.sel().CursorCol;
     const int y = editor.sel().CursorRow;
@@ -140,11 +140,11 @@ void PatternFill(Editor& editor) {
     if (panel.mode() == PatternFillMode::Area) {
         // The flood area around the cursor cell, kept in a mask: no character of the
         // canvas can be mistaken for it.
-        editor.rang();
+        editor.normalizeSelection();
         const CellMask area = floodArea(canvas, editor.sel().CursorCol, editor.sel().CursorRow);
         tiled = tilePattern(canvas, *pattern, area);
     } else {
-        editor.grid1Togrid2();
+        editor.takeUndoSnapshot();
         const std::string_view background = firstChar(editor.settings().PatternBackgroundChar);
         if (background == kBlank)
             blankEmptyCells(canvas);

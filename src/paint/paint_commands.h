@@ -7,7 +7,7 @@ namespace glyphora {
 class Editor;
 
 // SOLID painting with the first character of SolidChar, on the normalised selection (each
-// takes an undo snapshot through rang). An empty SolidChar paints empty cell texts.
+// takes an undo snapshot through normalizeSelection). An empty SolidChar paints empty cell texts.
 void PaintHorzLine(Editor& editor);
 void PaintVertLine(Editor& editor);
 void PaintFallingLine(Editor& editor);

@@ -10,10 +10,10 @@ namespace glyphora {
 class Progress {
 public:
     virtual ~Progress() = default;
-    virtual void ShowBar(const std::string& caption, bool abortable, const std::string& step) = 0;
-    virtual void PosBar(double position, double maximum, const std::string& caption,
-                        const std::string& step) = 0;
-    virtual void HideBar() = 0;
+    virtual void showBar(const std::string& caption, bool abortable, const std::string& step) = 0;
+    virtual void setBarPosition(double position, double maximum, const std::string& caption,
+                                const std::string& step) = 0;
+    virtual void hideBar() = 0;
     // Polled once per outer iteration of an abortable loop.
     virtual bool escapePressed() = 0;
 };

@@ -9,7 +9,7 @@ namespace {
 
 struct CanvasCommands : test::EditorTest {
     void writeCommand(const std::string& text) {
-        editor.rang();
+        editor.normalizeSelection();
         editor.canvas().setText(editor.sel().SelLeft, editor.sel().SelTop, text);
     }
 };
@@ -21,15 +21,15 @@ TEST_F(CanvasCommands, UndoWalksBackThroughTheRingThenRefuses) {
     editor.scrollTo(10, 20);
     editor.canvas().setSize(3, 3); // undo restores the size the snapshot had
 
-    grid2Togrid1(editor);
+    Undo(editor);
     EXPECT_EQ(editor.canvas().text(0, 0), "4");
     EXPECT_EQ(editor.canvas().colCount(), 80);
     EXPECT_EQ(editor.canvas().widthField, "80");
     EXPECT_EQ(ui.scrollPosition(), (std::pair<int, int>{10, 20})); // scroll position restored
-    grid2Togrid1(editor);
-    grid2Togrid1(editor);
+    Undo(editor);
+    Undo(editor);
     EXPECT_EQ(editor.canvas().text(0, 0), "2");
-    grid2Togrid1(editor);
+    Undo(editor);
     EXPECT_EQ(editor.canvas().text(0, 0), "2");
     EXPECT_EQ(editor.status().field(3), " No undo possible.");
     EXPECT_EQ(ui.cursor(), AppCursor::Normal);
@@ -41,10 +41,10 @@ TEST_F(CanvasCommands, UndoSwitchedOffDoesNothingAndKeepsTheRing) {
     ToggleUndo(editor);
     EXPECT_FALSE(editor.settings().EnableUndo);
     writeCommand("b"); // no snapshot while off
-    grid2Togrid1(editor);
+    Undo(editor);
     EXPECT_EQ(editor.canvas().text(0, 0), "b");
     ToggleUndo(editor);
-    grid2Togrid1(editor);
+    Undo(editor);
     EXPECT_EQ(editor.canvas().text(0, 0), before); // the snapshot taken before "a"
     EXPECT_EQ(editor.undoRing().count(), 0);
 }

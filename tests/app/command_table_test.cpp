@@ -56,7 +56,7 @@ TEST(CommandTable, IdsAndShortcutsAreUnique) {
 
 TEST(CommandTable, RowsAreFoundByIdPathAndEachShortcut) {
     const CommandTable table;
-    const CommandRow* undo = table.findById("grid2Togrid1");
+    const CommandRow* undo = table.findById("Undo");
     ASSERT_NE(undo, nullptr);
     EXPECT_EQ(table.findByMenuPath("Edit&1 > &Undo"), undo);
     EXPECT_EQ(table.findByShortcut("ctrl+z"), undo);

@@ -21,7 +21,7 @@ TEST_F(EditorFixture, GreetsAndSizesCellsByTheMeasuredFontAndExpansion) {
     const CellMetrics& m = editor.canvas().metrics;
     editor.ApplyFontSize(10); // headless "A" at 10 points is 8 x 15
     editor.cellExpansionDisabled = true;
-    editor.Zellen();
+    editor.updateCellSize();
     EXPECT_EQ(m.colWidth, 8);
     editor.ApplyFontSize(1000);
     EXPECT_EQ(editor.canvas().font().size, 30);
@@ -30,7 +30,7 @@ TEST_F(EditorFixture, GreetsAndSizesCellsByTheMeasuredFontAndExpansion) {
     EXPECT_FALSE(editor.canvas().hasOwnFont(0, 0));
     // Outside Plain mode every cell gets an own font.
     editor.setColorMode(ColorMode::FullColored);
-    editor.Zellen();
+    editor.updateCellSize();
     EXPECT_TRUE(editor.canvas().hasOwnFont(79, 49));
 }
 
@@ -38,15 +38,15 @@ using Rang = EditorFixture;
 
 TEST_F(Rang, SnapshotsUnlessSuspendedOrUndoIsOffAndReportsTheSize) {
     editor.suspendSnapshots = true;
-    editor.rang();
+    editor.normalizeSelection();
     editor.suspendSnapshots = false;
     editor.settings().EnableUndo = false;
-    editor.rang();
+    editor.normalizeSelection();
     EXPECT_FALSE(std::filesystem::exists(dir / "Undo"));
 
     editor.settings().EnableUndo = true;
     editor.setGridSelection({4, 6, 4, 6});
-    editor.rang();
+    editor.normalizeSelection();
     EXPECT_EQ(editor.status().field(3), "Selection set to 1x1");
     EXPECT_EQ(editor.undoRing().count(), 1);
     EXPECT_TRUE(std::filesystem::exists(dir / "Undo" / "~temp1231.dat"));
@@ -55,13 +55,13 @@ TEST_F(Rang, SnapshotsUnlessSuspendedOrUndoIsOffAndReportsTheSize) {
 TEST_F(Rang, NormalisesCornersAndClampsTo500Cells) {
     editor.canvas().setSize(1000, 1000);
     editor.setGridSelection({600, 20, 100, 10}); // 501 wide: one too many
-    editor.rang();
+    editor.normalizeSelection();
     EXPECT_EQ(selectionFields(editor), (std::array{100, 10, 599, 20}));
     EXPECT_EQ(editor.status().field(3), "Selection out of range (x>499). Set x:=499");
     EXPECT_EQ(std::count(ui.transcript().begin(), ui.transcript().end(), "beep"), 1);
 
     editor.setGridSelection({0, 0, 499, 600});
-    editor.rang();
+    editor.normalizeSelection();
     EXPECT_EQ(selectionFields(editor), (std::array{0, 0, 499, 499})); // exactly 500 wide stays
     EXPECT_EQ(editor.status().field(3), "Selection out of range (y>499). Set y:=499");
 }

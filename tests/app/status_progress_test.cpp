@@ -16,7 +16,7 @@ TEST(StatusBar, AMessageStartsTheClearingTimerWhichARunningOneKeeps) {
     status.StatusMessage("second"); // replaces the text, does not restart the timer
     EXPECT_EQ(status.field(3), "second");
 
-    status.Timer1Tick();
+    status.statusTimerTick();
     EXPECT_EQ(status.field(3), "");
     EXPECT_FALSE(status.timerEnabled());
     EXPECT_FALSE(ui.timerEnabled(TimerId::Status));
@@ -34,31 +34,31 @@ int litCount(const ProgressView& view) {
 TEST(ProgressPanel, SegmentsFollowRoundedPositionAndNeverGoOut) {
     HeadlessUi ui;
     ProgressPanel panel(ui);
-    panel.ShowBar("Saving ...", true, "Step 1 of 3");
+    panel.showBar("Saving ...", true, "Step 1 of 3");
     EXPECT_TRUE(panel.view().visible && panel.view().abortable);
     EXPECT_EQ(litCount(panel.view()), 0);
     // Position, then the lit count: round(50 / 100 * 20) = 10 lights 0..10; smaller positions
     // switch nothing off.
     for (const auto& [position, lit] :
          {std::pair{0, 1}, std::pair{50, 11}, std::pair{5, 11}, std::pair{100, 20}}) {
-        panel.PosBar(position, 100, "Converting ...", "Step 2 of 3");
+        panel.setBarPosition(position, 100, "Converting ...", "Step 2 of 3");
         EXPECT_EQ(litCount(panel.view()), lit) << position;
     }
     EXPECT_EQ(panel.view().caption, "Converting ...");
     EXPECT_EQ(panel.view().step, "Step 2 of 3");
 
-    panel.ShowBar("Again", false, "");
+    panel.showBar("Again", false, "");
     EXPECT_EQ(litCount(panel.view()), 0);
     EXPECT_FALSE(panel.view().abortable);
-    panel.PosBar(1, 8, "Again", ""); // 2.5 rounds to 2: segments 0..2
+    panel.setBarPosition(1, 8, "Again", ""); // 2.5 rounds to 2: segments 0..2
     EXPECT_EQ(litCount(panel.view()), 3);
-    panel.PosBar(-7, 8, "Again", "");
-    panel.PosBar(5000, 8, "Again", ""); // beyond the bar: only the 20 exist
+    panel.setBarPosition(-7, 8, "Again", "");
+    panel.setBarPosition(5000, 8, "Again", ""); // beyond the bar: only the 20 exist
     EXPECT_EQ(litCount(panel.view()), 20);
-    panel.ShowBar("Converting ...", false, "Step 1 of 3");
-    panel.PosBar(0, 0, "Converting ...", "Step 1 of 3"); // no work at all counts as done
+    panel.showBar("Converting ...", false, "Step 1 of 3");
+    panel.setBarPosition(0, 0, "Converting ...", "Step 1 of 3"); // no work at all counts as done
     EXPECT_EQ(litCount(panel.view()), 20);
-    panel.HideBar();
+    panel.hideBar();
     EXPECT_FALSE(panel.view().visible);
 }
 

@@ -30,8 +30,8 @@ TEST_F(WindowCommands, ThePaintbarBringsTheColourBarOutsidePlainMode) {
 }
 
 TEST_F(WindowCommands, RefreshClearsALeftoverProgressPanel) {
-    editor.progress().ShowBar("Converting ...", true, "Step 1 of 3");
-    editor.progress().EffBarOn(4);
+    editor.progress().showBar("Converting ...", true, "Step 1 of 3");
+    editor.progress().startBarAnimation(4);
     editor.canvas().setSize(12, 7);
     RefreshWindow(editor);
     EXPECT_FALSE(editor.progress().view().visible);

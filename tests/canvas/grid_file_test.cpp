@@ -19,21 +19,17 @@ std::string cells(const CharCanvas& canvas) {
     return dump;
 }
 
-TEST(GridFile, WritesCellsWithSeparatorsAndBytesTheLayoutCannotCarryAsSpaces) {
+TEST(GridFile, WritesRectanglesWithTheirSeparatorAndBytesTheLayoutCannotCarryAsSpaces) {
     CharCanvas canvas(3, 2);
-    canvas.setText(0, 0, "a");
     canvas.setText(2, 0, "long!");
-    canvas.setText(0, 1, "x\ay");
     canvas.setText(1, 1, std::string("p\r\nq\0", 5));
     canvas.setText(2, 1, ",\t");
+    // The separator, CR, LF and 0 become spaces in the bytes only (the .glg save shows the
+    // whole canvas). A right edge below the left, or negative, means the last column.
     std::size_t spaced = 0;
-    EXPECT_EQ(gridToBytes(canvas, {}, kGridSeparator, &spaced),
-              "a\a\along!\a\r\nx y\ap  q \a,\t\a\r\n");
+    EXPECT_EQ(gridToBytes(canvas, {1, 0, 2, 1}, ',', &spaced), ",long!,\r\np  q , \t,\r\n");
     EXPECT_EQ(spaced, 4u);
-    EXPECT_EQ(canvas.text(0, 1), "x\ay"); // the cells keep their bytes
-    // Rectangles: a right edge below the left, or negative, means the last column.
-    EXPECT_EQ(gridToBytes(canvas, {1, 0, 2, 1}, ',', &spaced), "\x2Clong!,\r\np  q , \t,\r\n");
-    EXPECT_EQ(spaced, 4u);
+    EXPECT_EQ(canvas.text(2, 1), ",\t");
     EXPECT_EQ(gridToBytes(canvas, {2, 0, 1, 0}, ';', &spaced), "long!;\r\n");
     EXPECT_EQ(spaced, 0u);
 }
@@ -76,20 +72,13 @@ TEST(GridFile, ReadingNeverShrinksLeavesOtherCellsAloneAndRefusesForgedSizes) {
     EXPECT_EQ(canvas.text(0, 1), "4");
 }
 
-TEST(GridFile, FilesRoundTripEveryCellAndFailuresChangeNothing) {
-    test::TempDir dir;
+TEST(GridFile, RoundTripsEveryCellItCanCarry) {
     CharCanvas canvas(3, 2);
     canvas.setText(0, 0, " \xC4");
     canvas.setText(1, 1, std::string(50, 'L'));
-    ASSERT_TRUE(SaveToFile(canvas, dir / "a.glg"));
     CharCanvas loaded(1, 1);
-    ASSERT_TRUE(LoadFromFile(loaded, dir / "a.glg"));
+    ASSERT_TRUE(readGridBytes(loaded, gridToBytes(canvas)));
     EXPECT_EQ(cells(loaded), cells(canvas));
-
-    EXPECT_FALSE(LoadFromFile(loaded, dir / "missing.glg"));
-    EXPECT_FALSE(LoadFromFile(loaded, dir.path())); // a directory
-    EXPECT_EQ(cells(loaded), cells(canvas));
-    EXPECT_FALSE(SaveToFile(canvas, dir / "no" / "such" / "dir.glg"));
 }
 
 } // namespace

@@ -211,7 +211,7 @@ open {dir}/colours.glf)");
 TEST(Cli, ListsCommandsAndHelp) {
     const Result list = runCli("--list-commands");
     ASSERT_EQ(list.exitCode, 0);
-    EXPECT_TRUE(list.says("grid2Togrid1\tEdit&1 > &Undo\tCtrl+Z\n"));
+    EXPECT_TRUE(list.says("Undo\tEdit&1 > &Undo\tCtrl+Z\n"));
     EXPECT_TRUE(list.says("ToggleGrid\t&View > &Show grid\t\n"));
     EXPECT_TRUE(list.says("CopyRotated\tEdit&2 > C&opy 90\xC2\xB0 rotated\t\n")); // UTF-8
     EXPECT_TRUE(list.says("IncreaseFontSize\t&View > Fontsize &+\tCtrl+= Ctrl++\n"));

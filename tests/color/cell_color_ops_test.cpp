@@ -1,4 +1,5 @@
 #include "color/cell_color_ops.h"
+#include "color/color_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,88 +10,65 @@ constexpr Color kRed = 0x0000FF;
 constexpr Color kGreen = 0x00FF00;
 constexpr Color kBlue = 0xFF0000;
 
-using Rows = std::vector<std::string>;
+using test::colours;
+using test::Rows;
 
 // One byte per cell; where fonts is given, 'r', 'g' and 'b' give a cell that own font.
 CharCanvas canvasOf(const Rows& rows, const Rows& fonts = {}) {
-    CharCanvas canvas(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-    for (int r = 0; r < canvas.rowCount(); ++r) {
-        for (int c = 0; c < canvas.colCount(); ++c) {
-            const auto at = [&](const Rows& from) {
-                return from[static_cast<size_t>(r)][static_cast<size_t>(c)];
-            };
-            canvas.setText(c, r, std::string(1, at(rows)));
-            if (!fonts.empty() && at(fonts) != '.')
-                canvas.SetFontCell(c, r,
-                                   at(fonts) == 'r'   ? kRed
-                                   : at(fonts) == 'g' ? kGreen
-                                                      : kBlue);
+    CharCanvas canvas = test::drawn(rows);
+    for (std::size_t r = 0; r < fonts.size(); ++r) {
+        for (std::size_t c = 0; c < fonts[r].size(); ++c) {
+            if (const char f = fonts[r][c]; f != '.')
+                canvas.SetFontCell(static_cast<int>(c), static_cast<int>(r),
+                                   f == 'r'   ? kRed
+                                   : f == 'g' ? kGreen
+                                              : kBlue);
         }
     }
     return canvas;
 }
 
-// Which cells have the colour, as rows of 'x' and '.'.
-Rows marked(const CharCanvas& canvas, Color color, ColorLayer layer = ColorLayer::Foreground) {
-    Rows rows(static_cast<size_t>(canvas.rowCount()));
-    for (int r = 0; r < canvas.rowCount(); ++r) {
-        for (int c = 0; c < canvas.colCount(); ++c) {
-            const bool font = layer == ColorLayer::Foreground;
-            const Color have = font ? canvas.foreground(c, r) : canvas.background(c, r);
-            rows[static_cast<size_t>(r)] += have == color ? 'x' : '.';
-        }
-    }
-    return rows;
-}
+constexpr ColorLayer kFg = ColorLayer::Foreground;
+constexpr ColorLayer kBg = ColorLayer::Background;
 
 TEST(CellColorOps, SelectionAndResetStayInsideRectAndCanvas) {
     CharCanvas canvas(4, 3);
-    ColorSelection(canvas, {1, 1, 9, 9}, ColorLayer::Background, kRed);
-    EXPECT_EQ(marked(canvas, kRed, ColorLayer::Background), (Rows{"....", ".xxx", ".xxx"}));
-    EXPECT_FALSE(canvas.hasOwnFont(1, 1));
-    ColorSelection(canvas, {0, 0, 1, 1}, ColorLayer::Foreground, kGreen);
-    EXPECT_TRUE(canvas.hasOwnFont(0, 0));
-
-    ResetSelectionColor(canvas, {2, 0, 3, 2}, ColorLayer::Background);
-    EXPECT_EQ(marked(canvas, kRed, ColorLayer::Background), (Rows{"....", ".x..", ".x.."}));
-    EXPECT_FALSE(canvas.hasOwnBrush(3, 2));
-    ResetSelectionColor(canvas, {0, 0, 0, 0}, ColorLayer::Foreground);
-    EXPECT_FALSE(canvas.hasOwnFont(0, 0));
-    EXPECT_TRUE(canvas.hasOwnFont(1, 1));
+    ColorSelection(canvas, {1, 1, 9, 9}, kBg, kRed);
+    EXPECT_EQ(colours(canvas, kBg), (Rows{"wwww", "wRRR", "wRRR"}));
+    ResetSelectionColor(canvas, {2, 0, 9, 9}, kBg);
+    EXPECT_EQ(colours(canvas, kBg), (Rows{"wwww", "wRww", "wRww"}));
 }
 
 TEST(CellColorOps, FillByCharFollowsTheCharacterAndStopsAtTheActiveColour) {
-    CharCanvas canvas = canvasOf({"aab", "bab", "aaa"});
-    canvas.setText(2, 2, ""); // empty counts as " " and does not match "a"
-    FillResult result = FillByChar(canvas, 0, 0, ColorLayer::Foreground, kRed);
+    CharCanvas canvas = canvasOf({"aab", "bab", "aa@"}); // empty counts as " ", not as "a"
+    FillResult result = FillByChar(canvas, 0, 0, kFg, kRed);
     EXPECT_FALSE(result.noChange);
     EXPECT_EQ(result.cells, 5);
-    EXPECT_EQ(marked(canvas, kRed), (Rows{"xx.", ".x.", "xx."}));
+    EXPECT_EQ(colours(canvas, kFg), (Rows{"RRk", "kRk", "RRk"}));
     EXPECT_EQ(canvas.text(2, 2), " ");
 
     // Starting on a cell that already has the colour changes nothing.
-    result = FillByChar(canvas, 1, 1, ColorLayer::Foreground, kRed);
+    result = FillByChar(canvas, 1, 1, kFg, kRed);
     EXPECT_TRUE(result.noChange);
     EXPECT_EQ(result.cells, 0);
 
     // "aaa" whose middle already carries the colour: only the first is reached.
     CharCanvas row = canvasOf({"aaa"});
     row.SetColorCell(1, 0, kBlue);
-    FillByChar(row, 0, 0, ColorLayer::Background, kBlue);
-    EXPECT_EQ(marked(row, kBlue, ColorLayer::Background), (Rows{"xx."}));
+    FillByChar(row, 0, 0, kBg, kBlue);
+    EXPECT_EQ(colours(row, kBg), (Rows{"BBw"}));
 
     // An empty start fills the blanks, empty cells becoming " ".
-    CharCanvas empty(3, 2);
-    empty.setText(1, 0, "#");
-    EXPECT_EQ(FillByChar(empty, 0, 0, ColorLayer::Background, kGreen).cells, 5);
+    CharCanvas empty = canvasOf({"@#@", "@@@"});
+    EXPECT_EQ(FillByChar(empty, 0, 0, kBg, kGreen).cells, 5);
     EXPECT_EQ(empty.text(0, 1), " ");
 }
 
 TEST(CellColorOps, FillByColorCrossesCharactersButNotOtherColours) {
     CharCanvas canvas = canvasOf({"ab#", "c#d", "#ef"}, {"..b", ".b.", "b.."}); // a wall
-    EXPECT_EQ(FillByColor(canvas, 0, 0, ColorLayer::Foreground, kRed).cells, 3);
-    EXPECT_EQ(marked(canvas, kRed), (Rows{"xx.", "x..", "..."}));
-    EXPECT_TRUE(FillByColor(canvas, 0, 0, ColorLayer::Foreground, kRed).noChange);
+    EXPECT_EQ(FillByColor(canvas, 0, 0, kFg, kRed).cells, 3);
+    EXPECT_EQ(colours(canvas, kFg), (Rows{"RRB", "RBk", "Bkk"}));
+    EXPECT_TRUE(FillByColor(canvas, 0, 0, kFg, kRed).noChange);
 }
 
 TEST(CellColorOps, FillOfALongSnakeNeedsNoRecursion) {
@@ -104,7 +82,7 @@ TEST(CellColorOps, FillOfALongSnakeNeedsNoRecursion) {
             canvas.setText(c, r, corridor ? "." : "#");
         }
     }
-    const FillResult result = FillByChar(canvas, 0, 0, ColorLayer::Foreground, kRed);
+    const FillResult result = FillByChar(canvas, 0, 0, kFg, kRed);
     EXPECT_EQ(result.cells, 501LL * w + 500);
     EXPECT_EQ(canvas.foreground(0, h - 1), kRed);
 }
@@ -112,15 +90,14 @@ TEST(CellColorOps, FillOfALongSnakeNeedsNoRecursion) {
 TEST(CellColorOps, ReplaceMatchesWholeTextsAndColours) {
     CharCanvas canvas = canvasOf({"aba", "bab"});
     canvas.setText(2, 1, "ab");
-    EXPECT_EQ(ReplaceCharColor(canvas, {0, 0, 2, 1}, ColorLayer::Foreground, "ab", kRed), 1);
-    EXPECT_EQ(marked(canvas, kRed), (Rows{"...", "..x"}));
-    EXPECT_EQ(ReplaceCharColor(canvas, {0, 0, 1, 1}, ColorLayer::Background, "a", kGreen), 2);
-    EXPECT_EQ(marked(canvas, kGreen, ColorLayer::Background), (Rows{"x..", ".x."}));
+    EXPECT_EQ(ReplaceCharColor(canvas, {0, 0, 2, 1}, kFg, "ab", kRed), 1);
+    EXPECT_EQ(colours(canvas, kFg), (Rows{"kkk", "kkR"}));
+    canvas.SetColorCell(0, 0, kGreen);
 
     // Colour replacement: cells without an own background match the default.
-    EXPECT_EQ(ReplaceColor(canvas, {0, 0, 2, 1}, ColorLayer::Background, kWhite, kBlue), 4);
-    EXPECT_EQ(marked(canvas, kBlue, ColorLayer::Background), (Rows{".xx", "x.x"}));
-    EXPECT_EQ(ReplaceColor(canvas, {0, 0, 2, 1}, ColorLayer::Foreground, kRed, kGreen), 1);
+    EXPECT_EQ(ReplaceColor(canvas, {0, 0, 2, 1}, kBg, kWhite, kBlue), 5);
+    EXPECT_EQ(colours(canvas, kBg), (Rows{"GBB", "BBB"}));
+    EXPECT_EQ(ReplaceColor(canvas, {0, 0, 2, 1}, kFg, kRed, kGreen), 1);
 }
 
 TEST(CellColorOps, FindMainColorCountsRunsAndBreaksTiesByEntryOrder) {
@@ -137,13 +114,10 @@ TEST(CellColorOps, FindMainColorCountsRunsAndBreaksTiesByEntryOrder) {
     EXPECT_EQ(FindMainColor(blanks, nullptr).color, kBlue);
 
     // Cells after a row's last text are never read; empty ones before it become blanks.
-    CharCanvas row(6, 1);
-    row.setText(2, 0, "a");
+    CharCanvas row = canvasOf({"@@a@@@"});
     FindMainColor(row, nullptr);
-    EXPECT_EQ(row.text(0, 0), " ");
-    EXPECT_EQ(row.text(3, 0), "");
-    EXPECT_TRUE(row.hasOwnFont(2, 0));
-    EXPECT_FALSE(row.hasOwnFont(4, 0));
+    EXPECT_EQ(test::picture(row), (Rows{"  a@@@"}));
+    EXPECT_EQ(colours(row, kFg), (Rows{"KKKkkk"}));
 
     // Stopped before row 2: red 1 from the start, green 2 from row 1.
     CharCanvas rows = canvasOf({"a", "b", "b", "b"}, {"r", "g", "b", "g"});

@@ -1,5 +1,6 @@
 #include "color/cell_color_commands.h"
 #include "color/color_commands.h"
+#include "color/color_picture.h"
 #include "color/color_transform_commands.h"
 #include "editor_fixture.h"
 
@@ -9,20 +10,16 @@ namespace {
 constexpr Color kRed = 0x0000FF;
 constexpr Color kGreen = 0x00FF00;
 constexpr Color kBlue = 0xFF0000;
+constexpr ColorLayer kFg = ColorLayer::Foreground;
+constexpr ColorLayer kBg = ColorLayer::Background;
+using test::Rows;
 
 struct ColorCommands : test::EditorTest {
     void SetUp() override {
         editor.canvas().setSize(4, 3);
         editor.canvas().clearTexts();
     }
-    // The last dialog of the transcript, leaving out status bar updates.
-    std::string lastLine() const {
-        for (auto it = ui.transcript().rbegin(); it != ui.transcript().rend(); ++it) {
-            if (it->rfind("status", 0) != 0)
-                return *it;
-        }
-        return {};
-    }
+    test::Rows layer(ColorLayer which) const { return test::colours(editor.canvas(), which); }
 };
 
 TEST_F(ColorCommands, ModeSwitchAsksWhileInfoMessagesAreOnAndNoChangesNothing) {
@@ -36,14 +33,14 @@ TEST_F(ColorCommands, ModeSwitchAsksWhileInfoMessagesAreOnAndNoChangesNothing) {
 
     ui.queueAnswer("no");
     SetModePlain(editor);
-    EXPECT_EQ(lastLine(), "confirm: This will delete all colors. Continue? -> no");
+    EXPECT_TRUE(saw("confirm: This will delete all colors. Continue? -> no"));
     EXPECT_EQ(editor.colorMode(), ColorMode::FullColored);
     EXPECT_EQ(editor.canvas().foreground(0, 0), kRed);
     EXPECT_EQ(editor.ActiveFontColor, kBlue);
 
     ui.queueAnswer("yes");
     SetModeFontColored(editor);
-    EXPECT_EQ(lastLine(), "confirm: This will delete all backgroundcolors. Continue? -> yes");
+    EXPECT_TRUE(saw("confirm: This will delete all backgroundcolors. Continue? -> yes"));
     EXPECT_FALSE(editor.canvas().hasOwnBrush(0, 0));
     SetModeFontColored(editor); // the mode already checked: nothing asked, nothing cleared
     EXPECT_EQ(editor.canvas().foreground(0, 0), kRed);
@@ -63,11 +60,11 @@ TEST_F(ColorCommands, ActiveColoursFromDialogsTheBarAndTheSampleBox) {
     EXPECT_EQ(editor.ActiveFontColor, kRed);
     ui.queueAnswer("cancel");
     SetActiveBackColorDialog(editor);
-    EXPECT_EQ(lastLine(), "color: FF0000 -> cancel"); // the dialog holds what it last showed
+    EXPECT_TRUE(saw("color: FF0000 -> cancel")); // the dialog holds what it last showed
 
-    ColorBarClick(editor, ColorLayer::Foreground, 25, 5); // Windows swatch 1: red
-    ColorBarClick(editor, ColorLayer::Background, 319, 23);
-    EXPECT_EQ(editor.status().field(2), "Font color=#FF0000,   Backgroundcolor=#FFFFFF");
+    ColorBarClick(editor, ColorLayer::Foreground, 319, 23); // the last pixel: white
+    ColorBarClick(editor, ColorLayer::Background, 25, 5);   // Windows swatch 1: red
+    EXPECT_EQ(editor.status().field(2), "Font color=#FFFFFF,   Backgroundcolor=#FF0000");
     ui.queueAnswer("00FF00"); // FullColored: the sample box asks for both colours
     ui.queueAnswer("0000FF");
     SampleBoxClick(editor);
@@ -79,13 +76,13 @@ TEST_F(ColorCommands, ActiveColoursFromDialogsTheBarAndTheSampleBox) {
     SetModeAnsi(editor);
     ui.queueAnswer("FF5050");
     SetActiveFontColorDialog(editor);
-    EXPECT_EQ(lastLine(), "ansi color: fg A0A8A0 -> FF5050");
+    EXPECT_TRUE(saw("ansi color: fg A0A8A0 -> FF5050"));
     ui.queueAnswer(""); // the preset
     SetMainBackColorDialog(editor);
-    EXPECT_EQ(lastLine(), "ansi color: bg 000000 -> 000000");
+    EXPECT_TRUE(saw("ansi color: bg 000000 -> 000000"));
     ui.queueAnswer("cancel");
     ReplaceColorSelFg(editor);
-    EXPECT_EQ(lastLine(), "color: 0000FF -> cancel");
+    EXPECT_TRUE(saw("color: 0000FF -> cancel"));
 
     editor.settings().ShowInfoMessages = false;
     SetModePlain(editor);
@@ -103,12 +100,11 @@ TEST_F(ColorCommands, MainColoursAndThePaintBarInFontColoredMode) {
 
     // FontColored: the last normalised selection gets the new main background as its own.
     editor.setGridSelection({1, 1, 2, 2});
-    editor.rang();
+    editor.normalizeSelection();
     editor.setGridSelection({0, 0, 0, 0}); // not normalised again
     ui.queueAnswer("00FF00");
     SetMainBackColorDialog(editor);
-    EXPECT_TRUE(editor.canvas().hasOwnBrush(2, 2));
-    EXPECT_FALSE(editor.canvas().hasOwnBrush(0, 0));
+    EXPECT_EQ(layer(kBg), (Rows{"gggg", "gGGg", "gGGg"}));
     EXPECT_EQ(editor.ActiveBackColor, kGreen);
     editor.canvas().SetColorCell(0, 0, kBlue);
     SetMainBackToCell(editor);
@@ -121,12 +117,11 @@ TEST_F(ColorCommands, MainColoursAndThePaintBarInFontColoredMode) {
     EXPECT_EQ(editor.canvas().foreground(3, 2), kRed);
     for (auto button : {ColorSelectionBackButton, FloodfillBackButton, ReplaceCharColorBackButton,
                         ResetSelectionBackButton}) {
-        editor.status().Timer1Tick();
+        editor.status().statusTimerTick();
         editor.ActiveBackColor = kRed;
         button(editor);
         EXPECT_EQ(editor.status().field(3), "Wrong Colormode.");
-        EXPECT_TRUE(editor.canvas().hasOwnBrush(0, 0)); // neither reset nor recoloured
-        EXPECT_EQ(editor.canvas().background(0, 0), kBlue);
+        EXPECT_EQ(layer(kBg)[0][0], 'B'); // neither reset nor recoloured
     }
     EXPECT_EQ(ui.cursor(), AppCursor::Normal);
 }
@@ -135,17 +130,14 @@ TEST_F(ColorCommands, CellCommandsAndFillsWorkOnTheSelectionWithoutUndo) {
     SetModeFullColored(editor);
     editor.ActiveFontColor = kRed;
     editor.ActiveBackColor = kBlue;
-    const int snapshots = editor.undoRing().count();
     editor.setGridSelection({3, 2, 1, 1});
     ColorSelectionFg(editor);
+    EXPECT_EQ(layer(kFg), (Rows{"kkkk", "kRRR", "kRRR"}));
     ColorSelectionBg(editor);
-    EXPECT_EQ(editor.canvas().foreground(1, 1), kRed);
-    EXPECT_EQ(editor.canvas().background(3, 2), kBlue);
-    EXPECT_EQ(editor.canvas().background(0, 0), kWhite);
     ResetSelectionColorFg(editor);
-    EXPECT_FALSE(editor.canvas().hasOwnFont(2, 2));
-    EXPECT_TRUE(editor.canvas().hasOwnBrush(2, 2));
-    EXPECT_EQ(editor.undoRing().count(), snapshots);
+    EXPECT_EQ(layer(kFg), (Rows{"kkkk", "kkkk", "kkkk"}));
+    EXPECT_EQ(layer(kBg), (Rows{"wwww", "wBBB", "wBBB"}));
+    EXPECT_EQ(editor.undoRing().count(), 0);
 
     // Replacing by text asks for it; "Sel" stays in the selection, "All" does not.
     put(0, 0, "a");
@@ -154,17 +146,15 @@ TEST_F(ColorCommands, CellCommandsAndFillsWorkOnTheSelectionWithoutUndo) {
     editor.setGridSelection({0, 0, 1, 1});
     ui.queueAnswer("a");
     ReplaceCharColorSelBg(editor);
-    EXPECT_EQ(lastLine(), "input: Search ... / Character: -> a");
-    EXPECT_EQ(editor.canvas().background(0, 0), kGreen);
-    EXPECT_EQ(editor.canvas().background(3, 2), kBlue);
+    EXPECT_TRUE(saw("input: Search ... / Character: -> a"));
+    EXPECT_EQ(layer(kBg), (Rows{"Gwww", "wBBB", "wBBB"}));
     ui.queueAnswer("a");
     ReplaceCharColorAllBg(editor);
-    EXPECT_EQ(editor.canvas().background(3, 2), kGreen);
+    EXPECT_EQ(layer(kBg), (Rows{"Gwww", "wBBB", "wBBG"}));
     ui.queueAnswer("00FF00"); // replacing by colour asks for the old one
     editor.ActiveBackColor = kRed;
     ReplaceColorSelBg(editor);
-    EXPECT_EQ(editor.canvas().background(0, 0), kRed);
-    EXPECT_EQ(editor.canvas().background(3, 2), kGreen);
+    EXPECT_EQ(layer(kBg), (Rows{"Rwww", "wBBB", "wBBG"}));
 
     editor.ActiveFontColor = kBlack; // the cells' colour already
     editor.setGridSelection({0, 0, 0, 0});
@@ -174,8 +164,7 @@ TEST_F(ColorCommands, CellCommandsAndFillsWorkOnTheSelectionWithoutUndo) {
     editor.ActiveBackColor = kRed;
     editor.setGridSelection({1, 1, 3, 2}); // the background version starts at the top-left
     FillByColorBg(editor);
-    EXPECT_EQ(editor.canvas().background(2, 1), kRed); // the blue area, not the green end
-    EXPECT_EQ(editor.canvas().background(3, 2), kGreen);
+    EXPECT_EQ(layer(kBg), (Rows{"Rwww", "wRRR", "wRRG"})); // the blue area only
 }
 
 TEST_F(ColorCommands, FindMainColourReportsAndStopsOnEscape) {
@@ -200,7 +189,7 @@ TEST_F(ColorCommands, BrightnessAnswersAreReportedOrApplied) {
     ui.queueAnswer("+300");
     BrightnessFg(editor);
     EXPECT_EQ(ui.transcript().back(), "status3: ERROR: Value out of range.");
-    EXPECT_EQ(lastLine(), "beep");
+    EXPECT_TRUE(saw("beep"));
     const std::size_t lines = ui.transcript().size();
     ui.queueAnswer("0");
     BrightnessBg(editor);
@@ -208,7 +197,7 @@ TEST_F(ColorCommands, BrightnessAnswersAreReportedOrApplied) {
     ui.queueAnswer("-255");
     BrightnessBg(editor);
     EXPECT_EQ(editor.canvas().background(1, 1), kBlack);
-    EXPECT_EQ(lastLine(), "input: Brightness / Value: (-255 <-> 255) -> -255");
+    EXPECT_TRUE(saw("input: Brightness / Value: (-255 <-> 255) -> -255"));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "color/color_picture.h"
 #include "color/color_transforms.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@ namespace {
 TEST(ColorTransforms, ChannelArithmeticAndOrders) {
     EXPECT_EQ(grayOf(0x0000FF), rgb(76, 76, 76));        // 77 * 255 div 256
     EXPECT_EQ(grayOf(rgb(10, 20, 30)), rgb(18, 18, 18)); // (770 + 3020 + 840) >> 8
-    EXPECT_EQ(negativeOf(kBlack), kWhite);
     EXPECT_EQ(negativeOf(rgb(1, 128, 254)), rgb(254, 127, 1));
     EXPECT_EQ(brightenedOf(rgb(10, 128, 250), 10), rgb(20, 138, 255)); // clamped per channel
     EXPECT_EQ(brightenedOf(rgb(10, 128, 250), -20), rgb(0, 108, 230));
@@ -44,21 +44,14 @@ TEST(ColorTransforms, WholeCanvasTransformsGiveEveryCellOwnColours) {
 }
 
 TEST(ColorTransforms, SwapLeavesBlankCellsAlone) {
-    CharCanvas canvas(4, 1);
-    canvas.setText(0, 0, "a");
-    canvas.setText(1, 0, " ");
-    canvas.setText(2, 0, "b");
+    CharCanvas canvas = test::drawn({"a b@"});
     canvas.SetFontCell(0, 0, 0x0000FF);
     canvas.SetColorCell(1, 0, 0x00FF00);
     canvas.SetColorCell(2, 0, 0xFF0000);
     SwapFgBg(canvas);
-    EXPECT_EQ(canvas.foreground(0, 0), kWhite);
-    EXPECT_EQ(canvas.background(0, 0), 0x0000FFu);
-    EXPECT_EQ(canvas.foreground(2, 0), 0xFF0000u);
-    EXPECT_EQ(canvas.background(2, 0), kBlack);
-    EXPECT_FALSE(canvas.hasOwnFont(1, 0)); // the blank and the empty cell are not read
-    EXPECT_EQ(canvas.background(1, 0), 0x00FF00u);
-    EXPECT_FALSE(canvas.hasOwnFont(3, 0));
+    // The blank and the empty cell are not read.
+    EXPECT_EQ(test::colours(canvas, ColorLayer::Foreground), (test::Rows{"WkBk"}));
+    EXPECT_EQ(test::colours(canvas, ColorLayer::Background), (test::Rows{"RGKw"}));
 }
 
 TEST(ColorTransforms, BrightnessAnswers) {

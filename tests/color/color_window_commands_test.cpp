@@ -19,7 +19,7 @@ struct ColorWindowLink : test::EditorTest {
 
 TEST_F(ColorWindowLink, OpeningTellsTheWindowTheActiveColoursAndClosingStopsTheLink) {
     editor.ActiveFontColor = kRed;
-    Setbar(editor);
+    showActiveColors(editor);
     EXPECT_TRUE(state.toColorWindow.empty()); // nothing is posted to a closed window
     ToggleColorWindow(editor);
     ASSERT_TRUE(isColorWindowChecked(editor));
@@ -41,7 +41,7 @@ TEST_F(ColorWindowLink, OpeningTellsTheWindowTheActiveColoursAndClosingStopsTheL
     EXPECT_TRUE(state.toMainWindow.empty());
 }
 
-TEST_F(ColorWindowLink, PicksAndCommandsAreHandledInOrderAndRefusalsReported) {
+TEST_F(ColorWindowLink, PicksAndCommandsAreHandledInOrderAndRefusalsAndUnknownNumbersReported) {
     ToggleColorWindow(editor);
     ColorWindowToolButton(editor, 4); // Plain: refused by the window, shown by the main one
     DeliverColorNotifications(editor);
@@ -74,10 +74,7 @@ TEST_F(ColorWindowLink, PicksAndCommandsAreHandledInOrderAndRefusalsReported) {
     ColorWindowClick(editor, ColorWindowImage::FreeColor, 5, 5, MouseButton::Right);
     DeliverColorNotifications(editor);
     EXPECT_EQ(colorToHex(editor.ActiveBackColor), "654321");
-}
 
-TEST_F(ColorWindowLink, UnknownNumbersAndClipboardButtons) {
-    ToggleColorWindow(editor);
     ColorWindowNotification(editor, {kNotifyError, 9});
     EXPECT_EQ(editor.status().field(3), " ColorDlg Error (internal-#1)");
     ColorWindowNotification(editor, {kNotifyCommand, 7});

@@ -25,19 +25,22 @@ TEST_F(Startup, DamagedSettingsAreDeletedAfterWhatWasReadBeforeTheDamage) {
     std::string text = test::readBytes(dir / "edit.ini");
     text.replace(text.find(":10\r\nColor"), 3, ":x");
     test::writeBytes(dir / "edit.ini", text);
+    // The data folders are made; one in another spelling counts, a file in the way is reported.
+    test::writeBytes(dir / "Fonts", "not a folder");
+    fs::create_directory(dir / "pattern");
 
-    FormShow(editor);
+    startEditor(editor);
     EXPECT_TRUE(saw("beep"));
-    EXPECT_EQ(editor.status().field(3),
-              "ERROR: No INI found or defect (\"Conigure\"/Default/Save).");
+    EXPECT_TRUE(saw("status3: ERROR: No INI found or defect (\"Conigure\"/Default/Save)."));
+    EXPECT_EQ(editor.status().field(3), "ERROR: Intern failure #2.");
     EXPECT_FALSE(fs::exists(dir / "edit.ini"));
-    for (const char* name : {"Data", "Fonts", "Pattern", "Undo"})
-        EXPECT_TRUE(fs::is_directory(dir / name)) << name;
+    EXPECT_TRUE(fs::is_directory(dir / "Data") && fs::is_directory(dir / "Undo"));
+    EXPECT_FALSE(fs::exists(dir / "Pattern"));
     EXPECT_EQ(editor.settings().ExternalProgram, "/bin/vi"); // read before the damage
     EXPECT_EQ(editor.canvas().font().size, 6);               // then the defaults of a damaged file
 }
 
-TEST_F(Startup, SettingsAreAppliedWithoutAQuestion) {
+TEST_F(Startup, SettingsAreAppliedWithoutAQuestionAndWrittenBackOnClosing) {
     test::writeBytes(dir / "a.txt", "a");
     Settings s;
     s.ColorMode = ColorMode::Ansi; // a mode whose menu item would ask
@@ -50,30 +53,46 @@ TEST_F(Startup, SettingsAreAppliedWithoutAQuestion) {
     s.ShowGrid = false;
     s.History = {(dir / "gone.txt").string(), (dir / "a.txt").string()};
     writeIni(s);
-    FormShow(editor);
+    startEditor(editor);
     EXPECT_EQ(editor.status().field(3), " W E L C O M E ");
-    EXPECT_FALSE(saw("beep"));
     EXPECT_EQ(ui.unansweredDialog(), "");
-    EXPECT_EQ(editor.colorMode(), ColorMode::Ansi);
-    EXPECT_EQ(editor.canvas().defaultColor(), rgb(0, 0, 0x80));
     EXPECT_EQ(editor.canvas().foreground(79, 49), rgb(0x12, 0x34, 0x56));
-    EXPECT_EQ(editor.canvas().font().name, "Liberation Mono");
     EXPECT_EQ(editor.canvas().metrics.colWidth, 8 + Editor::kCellExpansion); // 10 points
     EXPECT_EQ(ui.timerInterval(TimerId::Autosave), 300000);
     EXPECT_TRUE(ui.timerEnabled(TimerId::Autosave));
-    EXPECT_EQ(editor.canvas().metrics.gridLineWidth, 0);
     EXPECT_EQ(editor.document().ReopenList, (std::vector<std::string>{(dir / "a.txt").string()}));
     EXPECT_EQ(editor.settings().WorkingDirectory, dir.path().string());
-}
 
-TEST_F(Startup, AFileWhereADataFolderShouldBeIsReportedAndOtherSpellingsAreNotDoubled) {
-    writeIni(Settings{});
-    test::writeBytes(dir / "Fonts", "not a folder");
-    fs::create_directory(dir / "pattern");
-    FormShow(editor);
-    EXPECT_EQ(editor.status().field(3), "ERROR: Intern failure #2.");
-    EXPECT_TRUE(fs::is_directory(dir / "Undo"));
-    EXPECT_FALSE(fs::exists(dir / "Pattern"));
+    // Closing asks, then writes what the window holds and clears the temporary files.
+    editor.document().ReopenList.push_back((dir / "deleted.txt").string()); // no such file
+    editor.settings().ShowPaintbar = true;
+    editor.takeUndoSnapshot();
+    test::writeBytes(dir / "Undo" / "~temp9991.dat", "other instance");
+    test::writeBytes(dir / "~temp.txt", "t");
+    test::writeBytes(dir / "~temp.htm", "h");
+    fs::remove(dir / "edit.ini");
+
+    ui.queueAnswer("no");
+    EXPECT_FALSE(queryClose(editor));
+    EXPECT_TRUE(saw("confirm:  Close program ?  -> no"));
+    EXPECT_FALSE(fs::exists(dir / "edit.ini"));
+    EXPECT_TRUE(fs::exists(dir / "~temp.txt"));
+
+    ui.queueAnswer("yes");
+    EXPECT_TRUE(queryClose(editor));
+    EXPECT_FALSE(fs::exists(dir / "~temp.txt"));
+    EXPECT_FALSE(fs::exists(dir / "~temp.htm"));
+    EXPECT_TRUE(fs::is_empty(dir / "Undo"));
+    s.WorkingDirectory = dir.path().string();
+    s.ShowPaintbar = true;
+    s.History = {(dir / "a.txt").string()};
+    EXPECT_EQ(test::readBytes(dir / "edit.ini"), settingsFileText(s));
+
+    // Without info messages no question is asked.
+    editor.settings().ShowInfoMessages = false;
+    const std::size_t lines = ui.transcript().size();
+    EXPECT_TRUE(queryClose(editor));
+    EXPECT_EQ(ui.transcript().size(), lines);
 }
 
 TEST_F(Startup, CommandLineArgumentsAreRejoinedIntoOnePathAndDropsTakeTheFirstFile) {
@@ -90,15 +109,12 @@ TEST_F(Startup, CommandLineArgumentsAreRejoinedIntoOnePathAndDropsTakeTheFirstFi
     EXPECT_EQ(StartupDocument(editor, {(dir / "pic.BMP").string()}), (dir / "pic.BMP").string());
 
     // Drops open no pictures; only the first file counts.
-    FormDropFiles(editor, {(dir / "pic.BMP").string(), (dir / "my art" / "cat pic.txt").string()});
+    openDroppedFiles(editor,
+                     {(dir / "pic.BMP").string(), (dir / "my art" / "cat pic.txt").string()});
     EXPECT_EQ(editor.status().field(3),
               "ERROR: Only GLF, GLG, TXT, HTML and ASC files are supported");
-    FormDropFiles(editor, {});
+    openDroppedFiles(editor, {});
     EXPECT_EQ(editor.document().caption, "cat pic.txt");
-    test::writeBytes(dir / "a.TXT", "dropped");
-    FormDropFiles(editor, {(dir / "a.TXT").string(), (dir / "pic.BMP").string()});
-    EXPECT_EQ(editor.document().caption, "a.TXT");
-    EXPECT_EQ(row(0), "dropped");
 
     test::writeBytes(dir / "notes.doc", "x");
     EXPECT_FALSE(StartupDocument(editor, {(dir / "notes.doc").string()}));
@@ -106,42 +122,6 @@ TEST_F(Startup, CommandLineArgumentsAreRejoinedIntoOnePathAndDropsTakeTheFirstFi
               "ERROR: Only GLF, GLG, TXT, HTML, BMP and ASC files are supported");
     EXPECT_EQ(editor.document().caption, "NoName.txt");
     EXPECT_EQ(editor.document().CurrentFileName, "-");
-}
-
-TEST_F(Startup, ClosingAsksWritesTheSettingsAndClearsTemporaryFiles) {
-    writeIni(Settings{});
-    FormShow(editor);
-    test::writeBytes(dir / "kept.txt", "x");
-    editor.document().ReopenList = {(dir / "kept.txt").string(), (dir / "deleted.txt").string()};
-    editor.settings().ShowPaintbar = true;
-    editor.grid1Togrid2();
-    test::writeBytes(dir / "Undo" / "~temp9991.dat", "other instance");
-    test::writeBytes(dir / "~temp.txt", "t");
-    test::writeBytes(dir / "~temp.htm", "h");
-    fs::remove(dir / "edit.ini");
-
-    ui.queueAnswer("no");
-    EXPECT_FALSE(FormCloseQuery(editor));
-    EXPECT_TRUE(saw("confirm:  Close program ?  -> no"));
-    EXPECT_FALSE(fs::exists(dir / "edit.ini"));
-    EXPECT_TRUE(fs::exists(dir / "~temp.txt"));
-
-    ui.queueAnswer("yes");
-    EXPECT_TRUE(FormCloseQuery(editor));
-    EXPECT_FALSE(fs::exists(dir / "~temp.txt"));
-    EXPECT_FALSE(fs::exists(dir / "~temp.htm"));
-    EXPECT_TRUE(fs::is_empty(dir / "Undo"));
-    Settings expected;
-    expected.WorkingDirectory = dir.path().string();
-    expected.ShowPaintbar = true;
-    expected.History = {(dir / "kept.txt").string()};
-    EXPECT_EQ(test::readBytes(dir / "edit.ini"), settingsFileText(expected));
-
-    // Without info messages no question is asked.
-    editor.settings().ShowInfoMessages = false;
-    const std::size_t lines = ui.transcript().size();
-    EXPECT_TRUE(FormCloseQuery(editor));
-    EXPECT_EQ(ui.transcript().size(), lines);
 }
 
 } // namespace

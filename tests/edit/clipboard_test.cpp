@@ -1,14 +1,9 @@
 #include "edit/clipboard.h"
-#include "paint/canvas_picture.h"
 
 #include <gtest/gtest.h>
 
 namespace glyphora {
 namespace {
-
-using test::drawn;
-using test::picture;
-using test::Rows;
 
 TEST(Clipboard, ReadingTextAcceptsEveryLineBreakAndCutsTo500By500) {
     TextClip clip;
@@ -32,20 +27,6 @@ TEST(Clipboard, ReadingTextAcceptsEveryLineBreakAndCutsTo500By500) {
     ASSERT_TRUE(readClipboardText(huge, clip));
     EXPECT_EQ(clip.ClipLastCol, 499);
     EXPECT_EQ(clip.ClipLastRow, 499);
-}
-
-TEST(Clipboard, PasteModesDecideWhichBlanksCount) {
-    TextClip clip;
-    readClipboardText("a bc", clip);
-    // Over: the block's blanks are transparent; under: only the canvas's blanks (empty or
-    // a space) take the block's characters.
-    const std::pair<PasteMode, std::string> cases[] = {
-        {PasteMode::Plain, "a bc"}, {PasteMode::Over, "aybc"}, {PasteMode::Under, "xybc"}};
-    for (const auto& [mode, expected] : cases) {
-        CharCanvas canvas = drawn({"xy@ "});
-        writeBlock(canvas, clip, 0, 0, mode);
-        EXPECT_EQ(picture(canvas), Rows{expected}) << static_cast<int>(mode);
-    }
 }
 
 } // namespace

@@ -19,8 +19,8 @@ TEST_F(SearchCommands, ReplaceAllTurnsBlanksAndEmptyCellsIntoTheReplacement) {
     answers({"a.", "x"});
     ReplaceAll(editor);
     EXPECT_EQ(shown(), (Rows{"a  ", "  b"})); // the empty cells were still set to " "
-    answers({"a", "b", " ", "b"});
-    EXPECT_EQ(run(ReplaceArea, {1, 0, 2, 0}), (Rows{"a  ", "  b"}));
+    // Only inside the selection.
+    answers({" ", "b"});
     EXPECT_EQ(run(ReplaceArea, {1, 0, 2, 0}), (Rows{"abb", "  b"}));
     EXPECT_EQ(undone(), (Rows{"a  ", "  b"}));
 
@@ -49,7 +49,6 @@ TEST_F(SearchCommands, LongReplacementsAreKeptWholeWithinALimit) {
     ReplaceAll(editor);
     EXPECT_EQ(message(), "ERROR: Replacement text too long.");
     EXPECT_EQ(editor.canvas().longTextCount(), 0u);
-    EXPECT_EQ(ui.cursor(), AppCursor::Normal);
 }
 
 TEST_F(SearchCommands, SearchSelectsEachHitWithOneExtraCell) {
@@ -86,9 +85,6 @@ TEST_F(SearchCommands, ReplaceTextWritesAsManyCellsAsTheFindStringUntilAbort) {
     canvas({"aa"});
     const long beeps = count("beep");
     answers({"a", "b", "abort"});
-    ReplaceText(editor);
-    // With no answer left the question counts as Abort too.
-    answers({"a", "b"});
     ReplaceText(editor);
     EXPECT_EQ(shown(), (Rows{"aa"}));
     // Both questions come even when the find string is empty.

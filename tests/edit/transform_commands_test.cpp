@@ -1,3 +1,4 @@
+#include "color/color_picture.h"
 #include "edit/transform_commands.h"
 #include "paint/picture_fixture.h"
 
@@ -10,23 +11,49 @@ using TransformCommands = test::PictureTest;
 
 constexpr Color kRed = 0x0000FF;
 constexpr Color kGreen = 0x00FF00;
+constexpr Color kBlue = 0xFF0000;
 
-TEST_F(TransformCommands, MirrorsAskToFlipCharactersInTheSameUndoStepAndLeaveTheColours) {
-    canvas({"/_", "ab", "xy"});
-    editor.canvas().SetColorCell(0, 0, kRed);
-    answers({"yes"});
-    EXPECT_EQ(run(FlipVertical, {0, 0, 1, 2}), (Rows{"xh", "gP", "\\~"})); // y -> h, a -> g
+TEST_F(TransformCommands, EachCommandReshapesTheCanvasInOneUndoStep) {
+    struct Case {
+        void (*command)(Editor&);
+        Rows before;
+        CellRect selection;
+        const char* answer; // to the command's one question, if it asks
+        Rows after;
+    };
+    const Rows abc{"abcd", "efgh", "ijkl"};
+    const Case cases[] = {
+        {FlipVertical, {"/_", "ab", "xy"}, {0, 0, 1, 2}, "yes", {"xh", "gP", "\\~"}}, // y -> h
+        {FlipHorizontal, {"(r ", "abc"}, {0, 0, 2, 0}, "yes", {" r)", "abc"}},
+        {FlipHorizontal, {"(r ", "abc"}, {1, 1, 2, 1}, "no", {"(r ", "acb"}}, // mirror only
+        {Crop, abc, {1, 0, 2, 1}, nullptr, {"bc", "fg"}},
+        {Crop, abc, {1, 1, 1, 1}, nullptr, abc}, // one cell: refused
+        {DeleteSelectedRows, abc, {1, 0, 1, 1}, nullptr, {"ijkl"}},
+        {DeleteSelectedCols, abc, {0, 0, 2, 0}, nullptr, {"d", "h", "l"}},
+        {InsertRowAtCursor, abc, {1, 1, 2, 2}, nullptr, {"abcd", "@@@@", "efgh", "ijkl"}},
+        {InsertColAtCursor, abc, {1, 1, 2, 2}, nullptr, {"a@bcd", "e@fgh", "i@jkl"}},
+        {SetCanvas, {"ab", "cd"}, {}, "3 3", {"ab ", "cd ", "   "}},
+        {SetCanvas, {"ab", "cd"}, {}, "0 -4", {"a"}}, // below 1 gives 1
+        {NewCanvas, abc, {}, "3 1", {"   "}},
+        // Resizing keeps the nearest characters; growing more than twofold, the last cells
+        // take the last old column and row.
+        {ResizeCanvas, {"abcdef", "ghijkl", "mnopqr", "stuvwx"}, {}, "3 2", {"ace", "moq"}},
+        {ResizeCanvas, {"ab", "cd"}, {}, "5 1", {"aabbb"}}, // sources 0, 0, 1, 1, 2 -> 1
+        {ResizeCanvas, {"abc"}, {}, "7 3", {"aabbccc", "aabbccc", "aabbccc"}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        canvas(c.before);
+        if (c.answer)
+            answers({c.answer});
+        EXPECT_EQ(run(c.command, c.selection), c.after) << i;
+        EXPECT_EQ(editor.canvas().widthField, std::to_string(c.after[0].size())) << i;
+        EXPECT_EQ(undone(), c.before) << i;
+    }
     EXPECT_TRUE(saw("confirm: Convert \"/\" <=> \"\\\" ? -> yes"));
-    EXPECT_EQ(editor.canvas().background(0, 0), kRed);
-    EXPECT_FALSE(editor.canvas().hasOwnBrush(0, 2));
-    EXPECT_EQ(undone(), (Rows{"/_", "ab", "xy"}));
-    answers({"no"});
-    EXPECT_EQ(run(FlipVertical, {0, 0, 1, 2}), (Rows{"xy", "ab", "/_"}));
-    canvas({"(r ", "abc"});
-    answers({"yes"});
-    EXPECT_EQ(run(FlipHorizontal, {0, 0, 2, 0}), (Rows{" r)", "abc"}));
-    answers({"no"});
-    EXPECT_EQ(run(FlipHorizontal, {1, 1, 2, 1}), (Rows{" r)", "acb"}));
+    EXPECT_TRUE(saw("size: Set Canvas: 2 2 -> 3 3"));
+    EXPECT_EQ(count("beep"), 1); // the refused crop
+    EXPECT_EQ(ui.pendingAnswers(), 0u);
 }
 
 TEST_F(TransformCommands, FlipCharsReadsTheTableFileOrFallsBack) {
@@ -49,60 +76,43 @@ TEST_F(TransformCommands, FlipCharsReadsTheTableFileOrFallsBack) {
     EXPECT_EQ(undone(), (Rows{"qgc/"}));
 }
 
-TEST_F(TransformCommands, CropKeepsTheSelectionUncutWithItsColoursAndRefusesOneCell) {
-    canvas({"abcd", "efgh", "ijkl"});
+TEST_F(TransformCommands, ColoursStayWithTheirCellsAndNewCellsGetTheActiveBackground) {
+    const auto layer = [&](ColorLayer which) { return test::colours(editor.canvas(), which); };
+    canvas({"/b", "cd"});
+    editor.canvas().SetColorCell(0, 0, kRed);
+    answers({"yes"});
+    run(FlipVertical, {0, 0, 1, 1}); // the mirror moves characters only
+    EXPECT_EQ(layer(ColorLayer::Background), (Rows{"Rw", "ww"}));
+
+    editor.canvas().setDefaultFontColor(kGreen);
+    editor.ActiveBackColor = kBlue;
+    answers({"3 3"});
+    SetCanvas(editor); // new cells take the main font colour as their own
+    EXPECT_EQ(layer(ColorLayer::Background), (Rows{"RwB", "wwB", "BBB"}));
+    EXPECT_EQ(layer(ColorLayer::Foreground), (Rows{"ggG", "ggG", "GGG"}));
+
+    // Cropping takes the colours along, every cell getting its own, and is not cut to 500.
     editor.canvas().SetFontCell(2, 1, kRed);
-    EXPECT_EQ(run(Crop, {1, 1, 1, 1}), (Rows{"abcd", "efgh", "ijkl"}));
-    EXPECT_TRUE(saw("beep"));
-    EXPECT_EQ(run(Crop, {1, 0, 2, 1}), (Rows{"bc", "fg"}));
-    EXPECT_EQ(editor.canvas().foreground(1, 1), kRed);
-    // Every cell gets colours of its own.
-    EXPECT_TRUE(editor.canvas().hasOwnFont(0, 0) && editor.canvas().hasOwnBrush(0, 0));
-    EXPECT_EQ(editor.canvas().background(0, 0), kWhite);
-    EXPECT_EQ(undone(), (Rows{"abcd", "efgh", "ijkl"}));
-    // Not cut to the 500 cells other commands keep to.
+    run(Crop, {1, 0, 2, 1});
+    EXPECT_EQ(layer(ColorLayer::Foreground), (Rows{"GG", "GR"}));
+    EXPECT_EQ(layer(ColorLayer::Background), (Rows{"WB", "WB"}));
     editor.canvas().setSize(700, 2);
     put(650, 1, "z");
     run(Crop, {0, 0, 699, 1});
     EXPECT_EQ(row(1, 650, 1), "z");
 }
 
-TEST_F(TransformCommands, RowsAndColumnsAreDeletedInsertedAndCentred) {
-    canvas({"abc", "def", "ghi"});
-    EXPECT_EQ(run(DeleteSelectedRows, {1, 0, 1, 1}), (Rows{"ghi"}));
-    EXPECT_EQ(run(DeleteSelectedCols, {0, 0, 1, 0}), (Rows{"i"}));
-    undone();
-    EXPECT_EQ(undone(), (Rows{"abc", "def", "ghi"}));
-    select(1, 1, 2, 2); // the cursor is the top-left cell
-    InsertRowAtCursor(editor);
-    InsertColAtCursor(editor);
-    EXPECT_EQ(shown(), (Rows{"a@bc", "@@@@", "d@ef", "g@hi"}));
-    EXPECT_EQ(editor.canvas().widthField, "4");
-    EXPECT_EQ(undone(), (Rows{"abc", "@@@", "def", "ghi"}));
-
-    // Centring places half the free cells before; inner empty cells become blanks; a row as
-    // wide as the selection stays; only the rectangle changes; a long text leaves its row.
+TEST_F(TransformCommands, CentringPlacesHalfTheFreeCellsBeforeTheText) {
+    // Inner empty cells become blanks; a row as wide as the selection stays; only the
+    // rectangle changes; a long text leaves its row.
     canvas({"#abc      #", "#  x@y    #", "#@@@@@@@@@#", "#012345678#", "#*y       #"});
     editor.canvas().setText(1, 4, "long text");
     EXPECT_EQ(run(CenterRows, {1, 0, 9, 4}),
               (Rows{"#   abc   #", "#   x y   #", "#         #", "#012345678#", "#*y       #"}));
 }
 
-TEST_F(TransformCommands, CanvasSizeDialogsCheckTheirAnswers) {
+TEST_F(TransformCommands, SizeDialogsRefuseBadAnswersEachInItsOwnWay) {
     canvas({"ab", "cd"});
-    editor.canvas().setDefaultFontColor(kRed);
-    editor.canvas().SetColorCell(1, 1, kGreen);
-    editor.ActiveBackColor = 0x336699;
-    answers({"3 3"});
-    SetCanvas(editor);
-    EXPECT_TRUE(saw("size: Set Canvas: 2 2 -> 3 3"));
-    EXPECT_EQ(shown(), (Rows{"ab ", "cd ", "   "}));
-    // New cells take the active background and the default font colour as their own.
-    EXPECT_EQ(editor.canvas().background(0, 2), 0x336699u);
-    EXPECT_TRUE(editor.canvas().hasOwnFont(2, 2));
-    EXPECT_EQ(editor.canvas().background(1, 1), kGreen);
-    EXPECT_FALSE(editor.canvas().hasOwnBrush(0, 0));
-    EXPECT_EQ(undone(), (Rows{"ab", "cd"}));
     const std::pair<const char*, const char*> bad[] = {
         {"x 3", "ERROR: No integer value."},
         {"3 2.5", "ERROR: No integer value."},
@@ -113,51 +123,30 @@ TEST_F(TransformCommands, CanvasSizeDialogsCheckTheirAnswers) {
         SetCanvas(editor);
         EXPECT_EQ(message(), error);
         EXPECT_EQ(shown(), (Rows{"ab", "cd"}));
-        EXPECT_EQ(editor.canvas().widthField, "2");
+        EXPECT_EQ(editor.canvas().widthField, "2"); // the fields are put back
     }
     EXPECT_EQ(count("beep"), 4);
-    answers({"0 -4", "cancel"}); // below 1 gives 1
-    SetCanvas(editor);
-    SetCanvas(editor);
-    EXPECT_EQ(shown(), (Rows{"a"}));
-}
-
-TEST_F(TransformCommands, ResizeKeepsTheNearestCharactersAndRestoresTheFieldsOnBadInput) {
-    const std::pair<Rows, std::pair<const char*, Rows>> cases[] = {
-        {{"abcdef", "ghijkl", "mnopqr", "stuvwx"}, {"3 2", {"ace", "moq"}}},
-        // Growing more than twofold: the last cells take the last old column and row.
-        {{"ab", "cd"}, {"5 1", {"aabbb"}}}, // sources 0, 0, 1, 1, 2 -> 1
-        {{"abc"}, {"7 3", {"aabbccc", "aabbccc", "aabbccc"}}},
-    };
-    for (const auto& [before, resize] : cases) {
-        canvas(before);
-        answers({resize.first});
-        ResizeCanvas(editor);
-        EXPECT_EQ(shown(), resize.second) << resize.first;
-    }
     editor.StatusMessage("");
-    answers({"x 9"});
-    ResizeCanvas(editor);
-    EXPECT_TRUE(saw("beep"));
-    EXPECT_EQ(message(), ""); // no message
-    EXPECT_EQ(editor.canvas().widthField, "7");
-    EXPECT_EQ(undone(), (Rows{"abc"}));
-}
+    answers({"x 9", "cancel"});
+    ResizeCanvas(editor); // a beep without a message
+    SetCanvas(editor);
+    EXPECT_EQ(count("beep"), 5);
+    EXPECT_EQ(message(), "");
+    EXPECT_EQ(editor.canvas().widthField, "2");
+    EXPECT_EQ(editor.undoRing().count(), 0);
 
-TEST_F(TransformCommands, NewCanvasStartsAPlainDocumentWithoutFile) {
+    // A new canvas: no beep, and a good answer makes a plain document without a file.
     editor.setColorMode(ColorMode::FullColored);
-    editor.canvas().SetColorCell(0, 0, 0x00FF00);
+    editor.canvas().SetColorCell(0, 0, kGreen);
     editor.document().CurrentFileName = "/tmp/art.glf";
-    answers({"3 2", "a b"});
+    answers({"a b", "1 1"});
     NewCanvas(editor);
-    EXPECT_EQ(shown(), (Rows{"   ", "   "}));
+    EXPECT_EQ(message(), "ERROR: No integer value.");
+    EXPECT_EQ(count("beep"), 5);
+    NewCanvas(editor);
     EXPECT_EQ(editor.colorMode(), ColorMode::Plain);
     EXPECT_EQ(editor.canvas().background(0, 0), kWhite);
     EXPECT_EQ(editor.document().CurrentFileName, "-");
-    NewCanvas(editor);
-    EXPECT_EQ(message(), "ERROR: No integer value.");
-    EXPECT_FALSE(saw("beep"));
-    EXPECT_EQ(shown(), (Rows{"   ", "   "}));
 }
 
 } // namespace

@@ -43,28 +43,12 @@ TEST(FileNames, SplitPathsAndTellWhichSavedFilesJoinTheReopenList) {
     EXPECT_FALSE(fileExists(""));
 }
 
-TEST(SaveBrowser, StartsOnTheSaveFormatsRowAndShowsItsFields) {
-    SaveBrowserModel txt(1, "pic", "/home/u");
-    EXPECT_EQ(txt.fileName(), "pic.txt");
-    EXPECT_EQ(txt.fileMask(), "*.txt");
-    EXPECT_EQ(txt.rowNames(), (std::vector<std::string>{"Windows text", "Standard ASCII text",
-                                                        "Rich text", "CSS plaintext table"}));
-
-    SaveBrowserModel other(27, "pic.xyz", "/home/u");
-    EXPECT_EQ(other.format().name, "User defined");
-    EXPECT_EQ(other.fileName(), "pic.xyz"); // User defined forces nothing
-    EXPECT_EQ(other.fileMask(), "*.*");
-
-    std::string shown;
-    for (const auto& field : SaveBrowserModel(14, "x", "/").rowFields())
-        shown += std::string(field.label) + field.value + "|";
-    EXPECT_EQ(shown, "Font color: No|Cell color:Yes|Font attributes:Yes|Cell border:Yes|"
-                     "Write only: Yes|Usage:www|Note:only 4+ browser; small files|");
-}
-
-TEST(SaveBrowser, ChoosingGroupsAndRowsForcesExtensionsOnTheFileNameOnly) {
+TEST(SaveBrowser, StartsOnTheCodesRowAndGroupsAndRowsForceExtensionsOnTheFileNameOnly) {
     SaveBrowserModel m(1, "my.pic.old", "/home/u/a.b");
     EXPECT_EQ(m.fileName(), "my.txt"); // everything after the first "." replaced
+    EXPECT_EQ(m.fileMask(), "*.txt");
+    EXPECT_EQ(m.rowNames(), (std::vector<std::string>{"Windows text", "Standard ASCII text",
+                                                      "Rich text", "CSS plaintext table"}));
     m.chooseGroup(1);
     EXPECT_EQ(m.format().name, "HTML plaintext");
     EXPECT_EQ(m.fileName(), "my.htm");
@@ -83,9 +67,15 @@ TEST(SaveBrowser, ChoosingGroupsAndRowsForcesExtensionsOnTheFileNameOnly) {
     EXPECT_EQ(m.fileName(), "/home/u/a.b/old.txt");
     m.changeFolder("/tmp");
     EXPECT_EQ(m.fileName(), "/tmp/old.txt");
+
+    std::string shown;
+    for (const auto& field : SaveBrowserModel(14, "x", "/").rowFields())
+        shown += std::string(field.label) + field.value + "|";
+    EXPECT_EQ(shown, "Font color: No|Cell color:Yes|Font attributes:Yes|Cell border:Yes|"
+                     "Write only: Yes|Usage:www|Note:only 4+ browser; small files|");
 }
 
-TEST(SaveBrowser, LeavingTheFieldForcesADifferentExtensionAndExpandsThePath) {
+TEST(SaveBrowser, LeavingTheFieldForcesADifferentExtensionButUserDefinedForcesNone) {
     SaveBrowserModel m(1, "pic", "/home/u");
     m.editField("pic.TXT");
     m.leaveField();
@@ -99,10 +89,13 @@ TEST(SaveBrowser, LeavingTheFieldForcesADifferentExtensionAndExpandsThePath) {
 
     m.chooseGroup(4);
     m.chooseRow(2); // User defined
+    EXPECT_EQ(m.fileMask(), "*.*");
     m.editField("notes.cfg");
     const SaveBrowserModel::Choice choice = m.accept();
     EXPECT_EQ(choice.formatCode, 12);
     EXPECT_EQ(choice.path, "/home/u/notes.cfg");
+    // A code without a row starts on User defined.
+    EXPECT_EQ(SaveBrowserModel(27, "pic.xyz", "/").format().name, "User defined");
 }
 
 } // namespace

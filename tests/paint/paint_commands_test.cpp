@@ -1,3 +1,5 @@
+#include "color/color_commands.h"
+#include "paint/manual_paint_commands.h"
 #include "paint/paint_commands.h"
 #include "paint/picture_fixture.h"
 
@@ -39,13 +41,16 @@ TEST_F(PaintCommands, ShapesTakeTheFirstCharacterOfTheirBoxAndUndoInOneStep) {
     EXPECT_EQ(run(LineArtRectangle, {0, 0, 4, 2}), (Rows{"*===*", "!   !", "*===*"}));
     run(LineArtHorz, {1, 1, 3, 1});
     EXPECT_EQ(run(LineArtVert, {2, 0, 2, 2}), (Rows{"*=!=*", "!~!~!", "*=!=*"}));
+    EXPECT_EQ(run(LineArtRectangle, {1, 1, 1, 1}), (Rows{"*=!=*", "!*!~!", "*=!=*"})); // a corner
 }
 
 TEST_F(PaintCommands, DiagonalsUseTheirBoxesAndDotModeBeepsForFlatOnes) {
     editor.settings().DiagRiseChar = "R";
+    editor.settings().DiagFallChar = "F"; // dot mode draws with its own characters
     editor.settings().DiagHorzChar = "H";
     canvas({"        ", "        "});
-    EXPECT_EQ(run(LineArtRising, {0, 0, 7, 1}), (Rows{"    HHHR", "HHHR    "}));
+    run(LineArtRising, {0, 0, 3, 1});
+    EXPECT_EQ(run(LineArtFalling, {4, 0, 7, 1}), (Rows{"  HRFH  ", "HR    FH"}));
     ToggleDotMode(editor);
     EXPECT_TRUE(dotModeChecked(editor));
     canvas({"        ", "        "});
@@ -56,11 +61,14 @@ TEST_F(PaintCommands, DiagonalsUseTheirBoxesAndDotModeBeepsForFlatOnes) {
 }
 
 TEST_F(PaintCommands, FloodfillStartsAtTheCursorCell) {
-    canvas({"ab ", "a@b", "bbb"});
+    canvas({"ab ", "a@b", "bab"});
+    editor.canvas().SetColorCell(0, 1, 0x112233);
     editor.settings().SolidChar = "xyz";
-    // The cursor is the selection's top-left cell; the empty neighbour becomes " ".
-    EXPECT_EQ(run(Floodfill, {0, 0, 2, 1}), (Rows{"xb ", "x b", "bbb"}));
-    EXPECT_EQ(run(Floodfill, {0, 0, 0, 0}), (Rows{"xb ", "x b", "bbb"}));
+    // The cursor is the selection's top-left cell; the empty neighbour becomes " "; the "a"
+    // touching the area only at a corner stays; colours stay.
+    EXPECT_EQ(run(Floodfill, {0, 0, 2, 1}), (Rows{"xb ", "x b", "bab"}));
+    EXPECT_EQ(editor.canvas().background(0, 1), 0x112233u);
+    EXPECT_EQ(run(Floodfill, {0, 0, 0, 0}), (Rows{"xb ", "x b", "bab"}));
     EXPECT_EQ(message(), kNoChange);
     canvas({"@@a", "@aa"}); // an empty box fills with blanks and keeps the blank
     editor.settings().SolidChar = "";
@@ -86,33 +94,31 @@ TEST_F(PaintCommands, PatternPanelListsThePatternFolderAndPreviewsTheSelection) 
     EXPECT_FALSE(patternPanelVisible(editor));
 }
 
-TEST_F(PaintCommands, AreaModeTilesTheFloodAreaAnchoredAtTheCanvasOrigin) {
-    pattern("p.pat", "12\r\n34\r\n");
+TEST_F(PaintCommands, FillTilesTheAreaOrTheBackgroundAnchoredAtTheCanvasOrigin) {
+    pattern("p.pat", "12\r\n345\r\n"); // each row repeats its own line
     canvas({"  # ", "  # ", "### ", "    "});
     select(0, 0, 0, 0);
     EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"12# ", "34# ", "### ", "    "}));
     EXPECT_FALSE(patternPanelVisible(editor));
     EXPECT_EQ(undone(), (Rows{"  # ", "  # ", "### ", "    "}));
     select(3, 3, 3, 3); // the same cells always get the same pattern characters
-    EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"  #2", "  #4", "###2", "3434"}));
+    EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"  #2", "  #3", "###2", "3453"}));
 
     // Full blocks are characters like any other: only the area around the cursor is tiled.
-    canvas({"\xDB\xDB-", "--\xDB", "\xDB- "});
+    // The empty cell bordering the area becomes " ".
+    canvas({"\xDB\xDB-", "@-\xDB", "\xDB- "});
     select(1, 0, 1, 0);
-    EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"12-", "--\xDB", "\xDB- "}));
+    EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"12-", " -\xDB", "\xDB- "}));
     select(1, 2, 1, 2);
-    EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"12-", "34\xDB", std::string("\xDB") + "2 "}));
+    EXPECT_EQ(fill(FillWithPattern, "p.pat"), (Rows{"12-", " 4\xDB", std::string("\xDB") + "2 "}));
     EXPECT_EQ(count("beep"), 0);
-}
 
-TEST_F(PaintCommands, BackgroundModeFillsEveryBackgroundCell) {
-    pattern("p.pat", "ab\r\n");
+    // Background mode: every cell holding the background text; empty cells count as " ".
     canvas({"@ c", "c@ "});
-    // Empty cells count as " ".
-    EXPECT_EQ(fill(FillBackgroundWithPattern, "p.pat"), (Rows{"abc", "cba"}));
+    EXPECT_EQ(fill(FillBackgroundWithPattern, "p.pat"), (Rows{"12c", "c45"}));
     EXPECT_EQ(undone(), (Rows{"@ c", "c@ "}));
     editor.settings().PatternBackgroundChar = "c"; // empty cells are not "c" and stay empty
-    EXPECT_EQ(fill(FillBackgroundWithPattern, "p.pat"), (Rows{"@ a", "a@ "}));
+    EXPECT_EQ(fill(FillBackgroundWithPattern, "p.pat"), (Rows{"@ 1", "3@ "}));
 }
 
 TEST_F(PaintCommands, AnUnreadablePatternChangesNoCellAndAGapEndsTheTiling) {
@@ -131,6 +137,43 @@ TEST_F(PaintCommands, AnUnreadablePatternChangesNoCellAndAGapEndsTheTiling) {
     // The rows before an empty line stay filled.
     EXPECT_EQ(fill(FillBackgroundWithPattern, "gap.pat"), (Rows{"ab-", "  -", "---"}));
     EXPECT_EQ(count("beep"), 7);
+}
+
+// Plain, then FontColored, then FullColored: each switch acts while its item is enabled.
+TEST_F(PaintCommands, ManualPaintPaintsTheSwitchedOnPartsTheModeAllowsWithoutASnapshot) {
+    canvas({"@@@", "@@@"});
+    editor.settings().ShowInfoMessages = false;
+    EXPECT_FALSE(ShiftMouseMovePaint(editor, 1, 1)); // every switch off
+    ManualPaintFont(editor);
+    ManualPaintBack(editor);
+    EXPECT_FALSE(manualPaintFontActive(editor)); // Plain: both items disabled
+    EXPECT_FALSE(ShiftMouseMovePaint(editor, 0, 0));
+    ManualPaintChar(editor); // the character switch works in every mode
+    EXPECT_TRUE(ShiftMouseMovePaint(editor, 2, 1));
+    EXPECT_FALSE(editor.canvas().hasOwnFont(2, 1));
+
+    SetModeFontColored(editor);
+    editor.ActiveFontColor = 0x0000FF;
+    editor.ActiveBackColor = 0x00FF00;
+    EXPECT_FALSE(manualPaintBackActive(editor));
+    EXPECT_TRUE(isManualPaintBackChecked(editor)); // the check mark stays
+    editor.settings().SolidChar = "=x";
+    ShiftMouseMovePaint(editor, 1, 1);
+    EXPECT_EQ(editor.canvas().foreground(1, 1), 0x0000FFu);
+    EXPECT_FALSE(editor.canvas().hasOwnBrush(1, 1));
+
+    SetModeFullColored(editor);
+    EXPECT_TRUE(ShiftMouseMovePaint(editor, 0, 0));
+    EXPECT_EQ(editor.canvas().background(0, 0), 0x00FF00u);
+    EXPECT_FALSE(ShiftMouseMovePaint(editor, 3, 0)); // beside the canvas: nothing
+    EXPECT_FALSE(ShiftMouseMovePaint(editor, -1, 0));
+    EXPECT_EQ(shown(), (Rows{"=@@", "@=#"}));
+    editor.settings().SolidChar = ""; // paints the empty text
+    ShiftMouseMovePaint(editor, 0, 0);
+    EXPECT_EQ(editor.canvas().text(0, 0), "");
+    EXPECT_EQ(editor.undoRing().count(), 0);
+    ManualPaintChar(editor);
+    EXPECT_FALSE(isManualPaintCharChecked(editor));
 }
 
 } // namespace

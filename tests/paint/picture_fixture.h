@@ -26,7 +26,7 @@ struct PictureTest : EditorTest {
     }
     // The canvas after one undo step.
     Rows undone() {
-        grid2Togrid1(editor);
+        Undo(editor);
         return shown();
     }
     std::string message() const { return editor.status().field(3); }

