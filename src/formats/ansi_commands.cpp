@@ -38,8 +38,8 @@ OpenBranchResult readAnsiDocument(Editor& editor, const std::filesystem::path& f
     }
     beginDocumentChange(editor);
     ProgressPanel& progress = editor.progress();
-    progress.ShowBar(kConverting, false, kUnknownStep);
-    progress.EffBarOn(kAnimation);
+    progress.showBar(kConverting, false, kUnknownStep);
+    progress.startBarAnimation(kAnimation);
     editor.checkColorMode(ColorMode::Ansi);
     const AnsiReadResult result = readAnsi(bytes, editor.canvas());
     editor.ActiveFontColor = result.activeFont;
@@ -47,14 +47,14 @@ OpenBranchResult readAnsiDocument(Editor& editor, const std::filesystem::path& f
     UpdateColorMenus(editor);
     editor.ui().repaintCanvas();
     if (result.status == AnsiReadStatus::Complete) {
-        progress.EffBarOff();
-        progress.HideBar();
+        progress.stopBarAnimation();
+        progress.hideBar();
         return {};
     }
     editor.ui().beep();
     editor.ui().message(kReadIncomplete);
-    progress.EffBarOff();
-    progress.HideBar();
+    progress.stopBarAnimation();
+    progress.hideBar();
     editor.canvas().updateSizeFields();
     editor.keepSelectionInCanvas();
     return giveUpDocumentFile(editor);
@@ -73,7 +73,7 @@ SaveOutcome SaveAnsiDocument(Editor& editor) {
                            editor.canvas(), editor.colorMode(), startText, editor.progress());
         if (!result.written) {
             editor.ui().beep();
-            editor.progress().HideBar();
+            editor.progress().hideBar();
         }
     }
     if (!result.written) {

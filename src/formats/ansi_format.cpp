@@ -73,7 +73,7 @@ void encodeRows(CharCanvas& canvas, ColorMode mode, std::string_view startText, 
     const bool colored = mode == ColorMode::Ansi;
     const int rows = canvas.rowCount();
     for (int r = 0; r < rows; ++r) {
-        progress.PosBar(r, rows - 1, kSavingCaption, kOneStep);
+        progress.setBarPosition(r, rows - 1, kSavingCaption, kOneStep);
         encodeRow(canvas, r, colored, current, out);
         if (!sink(out))
             return;
@@ -96,7 +96,7 @@ std::string encodeAnsi(CharCanvas& canvas, ColorMode mode, std::string_view star
 AnsiWriteResult writeAnsi(const std::filesystem::path& path, CharCanvas& canvas, ColorMode mode,
                           std::string_view startText, Progress& progress) {
     AnsiWriteResult result;
-    progress.ShowBar(kSavingCaption, false, kOneStep);
+    progress.showBar(kSavingCaption, false, kOneStep);
     result.written = writeFileSafely(path, [&](std::FILE* file) {
         bool ok = true;
         encodeRows(canvas, mode, startText, progress, [&](const std::string& part) {
@@ -106,7 +106,7 @@ AnsiWriteResult writeAnsi(const std::filesystem::path& path, CharCanvas& canvas,
         return ok;
     });
     result.droppedColumns = std::max(canvas.colCount() - kAnsiWrittenColumns, 0);
-    progress.HideBar();
+    progress.hideBar();
     return result;
 }
 

@@ -19,11 +19,11 @@ struct AnsiCommands : test::EditorTest {
     void saveAs(const std::string& name) {
         editor.document().SaveFormat = format_code::Ansi;
         editor.document().SaveTargetName = (dir / name).string();
-        saveit(editor);
+        saveDocument(editor);
     }
     void open(const fs::path& file) {
         editor.document().OpenFileName = file.string();
-        Myopen(editor);
+        openDocument(editor);
     }
 };
 
