@@ -40,8 +40,6 @@ TEST_F(AnsiCommands, SavingAsksForTheStartTextAndNotesTheColumnsLeftOut) {
     const std::string start = std::string(kAnsiStartPreset) + "[0;37;40mH\x1b[1;31;40mi";
     EXPECT_EQ(bytes.substr(0, start.size()), start);
     EXPECT_EQ(editor.status().field(3), "Saving ... READY ! (21 columns beyond 79 not written)");
-    EXPECT_EQ(editor.document().CurrentFileName, (dir / "art.ans").string());
-    EXPECT_FALSE(editor.progress().view().visible);
 
     // A typed start text is used as it is; a canvas that fits says nothing more.
     editor.canvas().setSize(79, 1);
@@ -49,15 +47,13 @@ TEST_F(AnsiCommands, SavingAsksForTheStartTextAndNotesTheColumnsLeftOut) {
     saveAs("second.ans");
     EXPECT_EQ(test::readBytes(dir / "second.ans").substr(0, 12), "<<[0;37;40mH");
     EXPECT_EQ(editor.status().field(3), "Saving ... READY !");
-}
 
-TEST_F(AnsiCommands, AFailedSaveKeepsTheOldFileAndNamesNoFile) {
+    // A target that cannot be written stays as it was and names no file.
     fs::create_directory(dir / "taken.ans");
     ui.queueAnswer("yes"); // overwrite
     ui.queueAnswer("x");
     saveAs("taken.ans");
     EXPECT_TRUE(saw("message: Couldn`t write file."));
-    EXPECT_EQ(editor.status().field(3), "ERROR: Couldn`t save file.");
     EXPECT_EQ(editor.document().CurrentFileName, "-");
     EXPECT_TRUE(fs::is_directory(dir / "taken.ans"));
 }
@@ -72,13 +68,9 @@ TEST_F(AnsiCommands, OpeningChecksAnsiModeAndTakesTheArtsLastColours) {
     EXPECT_EQ(editor.ActiveFontColor, kAnsiPalette[11].color);
     EXPECT_EQ(editor.ActiveBackColor, kAnsiPalette[4].color);
     EXPECT_EQ(row(0, 0, 3), "Hey");
-    EXPECT_EQ(editor.canvas().colCount(), 80);
-    EXPECT_EQ(editor.canvas().rowCount(), 1);
     EXPECT_EQ(editor.undoRing().count(), snapshots + 1);
     EXPECT_EQ(editor.document().CurrentFormat, format_code::Ansi);
-    EXPECT_EQ(editor.document().CurrentFileName, (dir / "a.ans").string());
     EXPECT_FALSE(editor.progress().view().visible);
-    EXPECT_FALSE(editor.progress().view().animated);
 }
 
 TEST_F(AnsiCommands, AnArtTooTallOrAMissingFileCompletesNoRequest) {
@@ -100,11 +92,8 @@ TEST_F(AnsiCommands, AnArtTooTallOrAMissingFileCompletesNoRequest) {
     const auto& lines = ui.transcript();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "message:  Could not complete request."), 2);
     EXPECT_EQ(row(0, 0, 3), "top");
-    EXPECT_EQ(editor.canvas().rowCount(), 1);
     EXPECT_EQ(editor.canvas().heightField, "1");
-    EXPECT_EQ(editor.document().CurrentFileName, "-");
     EXPECT_FALSE(editor.document().SaveEnabled);
-    EXPECT_FALSE(editor.progress().view().visible);
 }
 
 } // namespace
