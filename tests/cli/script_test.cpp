@@ -45,18 +45,16 @@ TEST_F(Script, HomeMustComeFirstAndChoosesTheProgramDirectorySetAndTickFollow) {
     EXPECT_NE(out.str().find("home must come before"), std::string::npos);
 }
 
-TEST_F(Script, UnansweredDialogStopsWithCodeTwo) {
-    EXPECT_EQ(run("run ChooseFont\nrun ToggleGrid\n"), kScriptUnanswered);
-    EXPECT_NE(out.str().find("stopped: no answer for font: Courier New 6"), std::string::npos);
-    EXPECT_EQ(runner.editor().canvas().metrics.gridLineWidth, 1); // the next line never ran
-}
-
-TEST_F(Script, DisabledItemsSaySoAndDoNothing) {
+TEST_F(Script, DisabledItemsSaySoAndAnUnansweredDialogStopsWithCodeTwo) {
     // In Plain mode the font colour tools are disabled, by menu and by shortcut alike.
     EXPECT_EQ(run("select 0 0 3 0\nrun \"&ColorTools > &Color selection\"\nkey F9\n"), kScriptOk);
     const std::string line = "disabled: &ColorTools > &Color selection\n";
     EXPECT_TRUE(out.str().ends_with(line + line)) << out.str(); // the menu and the key
     EXPECT_FALSE(runner.editor().canvas().hasOwnFont(1, 0));
+
+    EXPECT_EQ(run("run ChooseFont\nrun ToggleGrid\n"), kScriptUnanswered);
+    EXPECT_NE(out.str().find("stopped: no answer for font: Courier New 6"), std::string::npos);
+    EXPECT_EQ(runner.editor().canvas().metrics.gridLineWidth, 1); // the next line never ran
 }
 
 TEST_F(Script, BadDirectivesAreErrors) {

@@ -109,6 +109,13 @@ TEST(SettingsFile, WritesTheFixedLayoutWithCrLfAndReadsItBack) {
     const SettingsReadResult read = parse(lines);
     ASSERT_FALSE(read.damaged);
     EXPECT_EQ(settingsFileText(read.settings), written);
+
+    // The history takes files that exist, each once whatever its case.
+    lines = defaultLines();
+    lines.insert(lines.end(), {"/x/old.txt", "/x/gone.txt", "/X/OLD.TXT", "/x/new.glg", ""});
+    const auto exists = [](const std::string& p) { return !p.empty() && p != "/x/gone.txt"; };
+    EXPECT_EQ(parseSettingsText(joinLines(lines), Settings{}, kAll, exists).settings.History,
+              (std::vector<std::string>{"/x/new.glg", "/X/OLD.TXT"}));
 }
 
 TEST(SettingsFile, ValuesFollowTheFirstColonFlagsAreExactlyYAndNumbersAreClamped) {
@@ -178,14 +185,6 @@ TEST(SettingsFile, DamageStopsReadingAndKeepsWhatCameBefore) {
     EXPECT_FALSE(read.damaged);
     EXPECT_FALSE(read.settings.EnableUndo);
     EXPECT_EQ(read.settings.SolidChar, "");
-}
-
-TEST(SettingsFile, HistoryTakesExistingFilesOnce) {
-    std::vector<std::string> lines = defaultLines();
-    lines.insert(lines.end(), {"/x/old.txt", "/x/gone.txt", "/X/OLD.TXT", "/x/new.glg", ""});
-    const auto exists = [](const std::string& p) { return !p.empty() && p != "/x/gone.txt"; };
-    SettingsReadResult read = parseSettingsText(joinLines(lines), Settings{}, kAll, exists);
-    EXPECT_EQ(read.settings.History, (std::vector<std::string>{"/x/new.glg", "/X/OLD.TXT"}));
 }
 
 TEST(SettingsFile, MissingFileIsDamagedAndDefaultsResetTheBasics) {

@@ -56,7 +56,7 @@ TEST_F(GlfFormat, TheTwoByOneAnsiExampleIsThirtyThreeBytes) {
     EXPECT_FALSE(fs::exists(dir / "a.glf.~glf"));
 }
 
-TEST_F(GlfFormat, SizesTakeTwoBytesAndPlainWritesWhiteAndBlack) {
+TEST_F(GlfFormat, SizesTakeTwoBytesPlainWritesWhiteAndBlackAndAFailedSaveKeepsTheOldFile) {
     CharCanvas canvas(300, 2);
     canvas.setDefaultColor(0x112233);
     canvas.setDefaultFontColor(0x445566);
@@ -66,14 +66,24 @@ TEST_F(GlfFormat, SizesTakeTwoBytesAndPlainWritesWhiteAndBlack) {
     ASSERT_EQ(file.size(), 15u + 9u * 300 * 2);
     EXPECT_EQ(file.substr(0, 5), bytes({0x01, 0x2C, 0x01, 0x00, 0x02}));
     EXPECT_EQ(file.substr(9, 6), bytes({0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00}));
-    // Cells carry their effective colours; an empty cell is written and kept as a space.
+    // Cells carry their effective colours; an empty cell is written as a space.
     EXPECT_EQ(file.substr(15, 9), bytes({0x66, 0x55, 0x44, 0x33, 0x22, 0x11, 0x20, 0, 0}));
-    EXPECT_EQ(canvas.text(0, 0), " ");
     EXPECT_EQ(file[15 + 9 * (300 + 5) + 6], 'x');
 
     ASSERT_TRUE(writeGlf(dir / "f.glf", canvas, ColorMode::FullColored, progress));
     EXPECT_EQ(test::readBytes(dir / "f.glf").substr(9, 6),
               bytes({0x33, 0x22, 0x11, 0x66, 0x55, 0x44}));
+
+    // A failed save leaves the old file: a directory where the temporary file would go
+    // cannot be written, nor a canvas too wide for two bytes.
+    test::writeBytes(dir / "keep.glf", "previous");
+    fs::create_directory(dir / "keep.glf.~glf");
+    EXPECT_FALSE(writeGlf(dir / "keep.glf", canvas, ColorMode::Plain, progress));
+    EXPECT_EQ(test::readBytes(dir / "keep.glf"), "previous");
+    EXPECT_EQ(progress.calls.back(), "hide");
+    CharCanvas wide(70000, 1);
+    EXPECT_FALSE(writeGlf(dir / "wide.glf", wide, ColorMode::Plain, progress));
+    EXPECT_FALSE(fs::exists(dir / "wide.glf"));
 }
 
 TEST_F(GlfFormat, ReadingTakesTheHeaderTheModeAndEveryCell) {
@@ -161,20 +171,6 @@ TEST_F(GlfFormat, AFileCutShortKeepsWhatWasRead) {
               GlfReadStatus::CutShort);
     EXPECT_EQ(canvas.colCount(), 8192);
     EXPECT_EQ(canvas.rowCount(), 1);
-}
-
-TEST_F(GlfFormat, AFailedSaveLeavesTheOldFile) {
-    test::writeBytes(dir / "keep.glf", "previous");
-    CharCanvas canvas(2, 2);
-    // A directory where the temporary file would go cannot be written.
-    fs::create_directory(dir / "keep.glf.~glf");
-    EXPECT_FALSE(writeGlf(dir / "keep.glf", canvas, ColorMode::Plain, progress));
-    EXPECT_EQ(test::readBytes(dir / "keep.glf"), "previous");
-    EXPECT_EQ(progress.calls.back(), "hide");
-
-    CharCanvas wide(70000, 1); // too wide for two bytes
-    EXPECT_FALSE(writeGlf(dir / "wide.glf", wide, ColorMode::Plain, progress));
-    EXPECT_FALSE(fs::exists(dir / "wide.glf"));
 }
 
 } // namespace
