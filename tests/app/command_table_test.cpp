@@ -21,13 +21,17 @@ std::vector<std::pair<std::string, std::string>> menuVocabulary() {
     return entries;
 }
 
-TEST(CommandTable, EveryRowStandsInTheMenuVocabularyInOrderWithItsShortcuts) {
+TEST(CommandTable, EveryRowStandsInTheMenuVocabularyInOrderWithUniqueIdAndShortcuts) {
     const CommandTable table;
     const auto vocabulary = menuVocabulary();
     ASSERT_GT(vocabulary.size(), 100u);
     std::size_t lastIndex = 0;
+    std::set<std::string_view> ids, shortcuts;
     for (const CommandRow& row : table.rows()) {
         SCOPED_TRACE(std::string(row.id));
+        EXPECT_TRUE(ids.insert(row.id).second);
+        for (const std::string_view key : row.shortcuts)
+            EXPECT_TRUE(shortcuts.insert(key).second) << key;
         if (!row.inMenu()) {
             EXPECT_NE(row.run, nullptr); // a paint-bar button
             continue;
@@ -44,16 +48,6 @@ TEST(CommandTable, EveryRowStandsInTheMenuVocabularyInOrderWithItsShortcuts) {
     }
 }
 
-TEST(CommandTable, IdsAndShortcutsAreUnique) {
-    const CommandTable table;
-    std::set<std::string_view> ids, shortcuts;
-    for (const CommandRow& row : table.rows()) {
-        EXPECT_TRUE(ids.insert(row.id).second) << row.id;
-        for (const std::string_view key : row.shortcuts)
-            EXPECT_TRUE(shortcuts.insert(key).second) << key;
-    }
-}
-
 TEST(CommandTable, RowsAreFoundByIdPathAndEachShortcut) {
     const CommandTable table;
     const CommandRow* undo = table.findById("Undo");
@@ -62,11 +56,9 @@ TEST(CommandTable, RowsAreFoundByIdPathAndEachShortcut) {
     EXPECT_EQ(table.findByShortcut("ctrl+z"), undo);
     EXPECT_EQ(table.findByShortcut(""), nullptr);
     EXPECT_EQ(table.findById("NoSuchCommand"), nullptr);
-    ASSERT_NE(table.findByMenuPath("&Options > \"&Undo\" enabled"), nullptr);
     const CommandRow* zoomIn = table.findById("IncreaseFontSize");
     EXPECT_EQ(table.findByShortcut("Ctrl+="), zoomIn);
     EXPECT_EQ(table.findByShortcut("ctrl++"), zoomIn);
-    EXPECT_EQ(zoomIn->shortcuts.text(), "Ctrl+= Ctrl++");
 }
 
 TEST(CommandTable, MenuPathsSplitOnlyAtSpacedArrows) {

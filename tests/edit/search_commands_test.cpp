@@ -1,4 +1,5 @@
 #include "edit/search_commands.h"
+#include "edit/search_replace.h"
 #include "paint/picture_fixture.h"
 
 namespace glyphora {
@@ -8,7 +9,7 @@ using test::Rows;
 
 using SearchCommands = test::PictureTest;
 
-TEST_F(SearchCommands, ReplaceAllTurnsBlanksAndEmptyCellsIntoTheReplacement) {
+TEST_F(SearchCommands, ReplaceAllTurnsBlanksAndEmptyCellsIntoTheReplacementKeptWholeWithinALimit) {
     canvas({"a @", "@ b"});
     answers({" ", "."});
     ReplaceAll(editor);
@@ -32,9 +33,8 @@ TEST_F(SearchCommands, ReplaceAllTurnsBlanksAndEmptyCellsIntoTheReplacement) {
     SearchText(editor);
     EXPECT_EQ(shown(), (Rows{"a  ", "  b"}));
     EXPECT_FALSE(saw("beep"));
-}
 
-TEST_F(SearchCommands, LongReplacementsAreKeptWholeWithinALimit) {
+    // Long replacements are kept whole, within a limit.
     canvas({"a b", "b a"});
     const std::string longText(10000, 'x');
     answers({"a", longText});
@@ -69,7 +69,7 @@ TEST_F(SearchCommands, SearchSelectsEachHitWithOneExtraCell) {
     EXPECT_EQ(ui.pendingAnswers(), 0u);
 }
 
-TEST_F(SearchCommands, ReplaceTextWritesAsManyCellsAsTheFindStringUntilAbort) {
+TEST_F(SearchCommands, ReplaceTextWritesAsManyCellsAsTheFindStringUntilAbortAndCase) {
     canvas({"abcd abcd", "abcd....."});
     answers({"ABCD", "xy", "yes", "no", "all"});
     ReplaceText(editor);
@@ -92,13 +92,32 @@ TEST_F(SearchCommands, ReplaceTextWritesAsManyCellsAsTheFindStringUntilAbort) {
     ReplaceText(editor);
     EXPECT_TRUE(saw("input: Search: / Replace string: -> z"));
     EXPECT_EQ(count("beep"), beeps);
-}
 
-TEST_F(SearchCommands, CaseOfTheSelection) {
+    // The case commands.
     canvas({"aB\xE4", "cd!"});
     EXPECT_EQ(run(ToUpperCase, {0, 0, 2, 0}), (Rows{"AB\xE4", "cd!"}));
     EXPECT_EQ(run(ToLowerCase, {0, 0, 2, 1}), (Rows{"ab\xE4", "cd!"}));
     EXPECT_EQ(undone(), (Rows{"AB\xE4", "cd!"}));
+}
+
+using test::drawn;
+using test::picture;
+
+TEST(FindText, IgnoresCaseAndNeedsOneCharacterPerCell) {
+    CharCanvas canvas = drawn({"a cAT x", "ca@t  ", "xxcat"});
+    EXPECT_EQ(findText(canvas, "Cat", 3, 0), (TextHit{2, 2})); // from (3, 0) on
+    EXPECT_EQ(findText(canvas, "", 0, 0), std::nullopt);
+    EXPECT_EQ(findText(canvas, std::string(10000, 'a'), 0, 0), std::nullopt);
+    // A cell holding several characters matches its part of the string.
+    canvas.setText(0, 1, "ca");
+    EXPECT_FALSE(matchesAt(canvas, 0, 1, "cat")); // three cells: "ca" "a" "" is "caa"
+    canvas.setText(1, 1, "t");
+    EXPECT_TRUE(matchesAt(canvas, 0, 1, "CAT")); // "ca" "t" "" spells it
+    EXPECT_FALSE(matchesAt(canvas, -1, 0, "a"));
+    EXPECT_FALSE(matchesAt(canvas, 6, 0, "xy"));
+    // Writing a text across cells stops at the canvas edge.
+    writeAcross(canvas, 5, 2, "xyz");
+    EXPECT_EQ(picture(canvas)[2], "xxcatxy");
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "color/color_picture.h"
+#include "edit/canvas_size_rules.h"
+#include "edit/flip_tables.h"
 #include "edit/transform_commands.h"
+#include "edit/transforms.h"
 #include "paint/picture_fixture.h"
 
 namespace glyphora {
@@ -147,6 +150,56 @@ TEST_F(TransformCommands, SizeDialogsRefuseBadAnswersEachInItsOwnWay) {
     EXPECT_EQ(editor.colorMode(), ColorMode::Plain);
     EXPECT_EQ(editor.canvas().background(0, 0), kWhite);
     EXPECT_EQ(editor.document().CurrentFileName, "-");
+}
+
+// One row after flipping its characters by the table.
+std::string flipped(const std::string& row, const FlipTable& table) {
+    CharCanvas canvas = test::drawn({row});
+    FlipChars(canvas, {0, 0, canvas.colCount() - 1, 0}, table);
+    return test::picture(canvas)[0];
+}
+
+TEST(FlipTables, TheFirstCharacterDecidesTheLastEntryWinsAndTheFilesMatchTheBuiltIns) {
+    const FlipTable& v = builtInFlipTable(FlipDirection::Vertical);
+    const FlipTable& h = builtInFlipTable(FlipDirection::Horizontal);
+    EXPECT_EQ(flipped("/\\_~',Ay257xX#1 ", v), "\\/~_.'VhSZJxX#1 ");
+    EXPECT_EQ(flipped("/\\(]{<bdpqLJxX#1 ", h), "\\/)[}>dbqpJLxX#1 ");
+    // A cell goes by its first byte; "d" has no counterpart in the shorter second line.
+    CharCanvas canvas = test::drawn({"ab@xcd"});
+    canvas.setText(3, 0, "ax");
+    FlipChars(canvas, {0, 0, 5, 0}, FlipTable{"aabd", "xyz"});
+    EXPECT_EQ(test::picture(canvas), (test::Rows{"yz@ycd"}));
+
+    test::TempDir dir;
+    test::writeBytes(dir / "bin.dat", std::string("a\0\r\nb\x07\r\n", 7));
+    EXPECT_FALSE(readFlipTable(dir / "bin.dat"));
+    test::writeBytes(dir / "ctl.dat", "a\x07\r\n\x1B\x01\r\n"); // control bytes other than 0
+    EXPECT_EQ(readFlipTable(dir / "ctl.dat"), (FlipTable{"a\x07", "\x1B\x01"}));
+
+    const auto data = std::filesystem::path(GLYPHORA_SOURCE_DIR) / "data";
+    EXPECT_EQ(readFlipTable(data / "charflip-h.dat"), h);
+    EXPECT_EQ(readFlipTable(data / "charflip-v.dat"), v);
+}
+
+TEST(CanvasSizeRules, TheOtherFieldFollowsWhenLockedAndBadValuesFallBack) {
+    struct Case {
+        const char* text;
+        int initialThis, initialOther;
+        bool locked;
+        const char* edited;
+        const char* other;
+    };
+    const Case cases[] = {
+        {"40", 80, 50, true, "40", "25"}, {"120", 80, 50, false, "120", ""}, // unlocked: alone
+        {"3", 4, 2, true, "3", "2"},      {"5", 4, 2, true, "5", "2"},     // halves go to the even
+        {"7", 4, 2, true, "7", "4"},      {"abc", 80, 50, true, "80", ""}, // bad: the initial
+        {"0", 80, 50, true, "80", ""},    {"12.5", 80, 50, false, "80", ""},
+    };
+    for (const Case& c : cases) {
+        const SizeFields fields = editSizeField(c.text, c.initialThis, c.initialOther, c.locked);
+        EXPECT_EQ(fields.edited, c.edited) << c.text;
+        EXPECT_EQ(fields.other, c.other) << c.text;
+    }
 }
 
 } // namespace
