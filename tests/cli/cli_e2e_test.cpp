@@ -123,7 +123,11 @@ click 10 10 ctrl; nav right; nav bottom-edge-down)");
 }
 
 TEST_F(CliScript, OpenAndSaveRealFilesAndKeepTheSettingsAcrossRuns) {
-    const std::string art = "/work/shared/corpus/txt/durdraw_cm-doge.asc";
+    // The shared corpus lies beside every checkout.
+    const std::string art = (std::filesystem::path(GLYPHORA_DATA_DIR).parent_path().parent_path() /
+                             "shared/corpus/txt/durdraw_cm-doge.asc")
+                                .lexically_normal()
+                                .string();
     if (!std::filesystem::exists(art))
         GTEST_SKIP() << "corpus not present";
     Result r = runScript("open " + art + R"(; saveas "10 {dir}/doge"; saveas "11 {dir}/doge"

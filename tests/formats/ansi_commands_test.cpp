@@ -58,7 +58,7 @@ TEST_F(AnsiCommands, SavingAsksForTheStartTextAndNotesTheColumnsLeftOut) {
     EXPECT_TRUE(fs::is_directory(dir / "taken.ans"));
 }
 
-TEST_F(AnsiCommands, OpeningChecksAnsiModeAndTakesTheArtsLastColours) {
+TEST_F(AnsiCommands, OpeningChecksAnsiModeOrCompletesNoRequest) {
     const Color plainFont = editor.canvas().defaultFontColor();
     test::writeBytes(dir / "a.ans", "\x1b[2J\x1b[1;33;44mHey\r\n");
     const int snapshots = editor.undoRing().count();
@@ -71,15 +71,12 @@ TEST_F(AnsiCommands, OpeningChecksAnsiModeAndTakesTheArtsLastColours) {
     EXPECT_EQ(editor.undoRing().count(), snapshots + 1);
     EXPECT_EQ(editor.document().CurrentFormat, format_code::Ansi);
     EXPECT_FALSE(editor.progress().view().visible);
-}
 
-TEST_F(AnsiCommands, AnArtTooTallOrAMissingFileCompletesNoRequest) {
     put(0, 0, "keep");
-    const int snapshots = editor.undoRing().count();
     open(dir / "missing.ans");
     EXPECT_TRUE(saw("message:  Could not complete request."));
     EXPECT_EQ(row(0, 0, 4), "keep");
-    EXPECT_EQ(editor.undoRing().count(), snapshots);
+    EXPECT_EQ(editor.undoRing().count(), snapshots + 1); // a missing file takes none
     EXPECT_EQ(editor.document().CurrentFileName, "-");
 
     // Cursor moves far below what any canvas holds: the art drawn so far stays, but the
