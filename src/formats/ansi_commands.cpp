@@ -20,13 +20,6 @@ constexpr const char* kConverting = "Converting ...";
 constexpr const char* kUnknownStep = "(unknown)";
 constexpr int kAnimation = 4;
 
-OpenBranchResult giveUpDocumentFile(Editor& editor) {
-    DocumentState& doc = editor.document();
-    doc.CurrentFileName = std::string(kNoFile);
-    doc.SaveEnabled = false;
-    return {OpenOutcome::Stopped};
-}
-
 } // namespace
 
 OpenBranchResult readAnsiDocument(Editor& editor, const std::filesystem::path& file) {
@@ -34,7 +27,7 @@ OpenBranchResult readAnsiDocument(Editor& editor, const std::filesystem::path& f
     if (!readFileBytes(file, bytes)) {
         editor.ui().beep();
         editor.ui().message(kReadIncomplete);
-        return giveUpDocumentFile(editor);
+        return stopWithoutDocumentFile(editor);
     }
     beginDocumentChange(editor);
     ProgressPanel& progress = editor.progress();
@@ -46,18 +39,15 @@ OpenBranchResult readAnsiDocument(Editor& editor, const std::filesystem::path& f
     editor.ActiveBackColor = result.activeBack;
     UpdateColorMenus(editor);
     editor.ui().repaintCanvas();
-    if (result.status == AnsiReadStatus::Complete) {
-        progress.stopBarAnimation();
-        progress.hideBar();
-        return {};
-    }
-    editor.ui().beep();
-    editor.ui().message(kReadIncomplete);
     progress.stopBarAnimation();
     progress.hideBar();
+    if (result.status == AnsiReadStatus::Complete)
+        return {};
+    editor.ui().beep();
+    editor.ui().message(kReadIncomplete);
     editor.canvas().updateSizeFields();
     editor.keepSelectionInCanvas();
-    return giveUpDocumentFile(editor);
+    return stopWithoutDocumentFile(editor);
 }
 
 SaveOutcome SaveAnsiDocument(Editor& editor) {

@@ -69,11 +69,7 @@ OpenBranchResult readGlfDocument(Editor& editor, const std::filesystem::path& fi
     beginDocumentChange(editor);
     if (loadGlfFile(editor, file))
         return {};
-    // loadGlfFile has said so; a file that did not load must not become the document's file,
-    // or "&Save" would overwrite it with whatever the canvas holds.
-    editor.document().CurrentFileName = std::string(kNoFile);
-    editor.document().SaveEnabled = false;
-    return {OpenOutcome::Stopped};
+    return stopWithoutDocumentFile(editor); // loadGlfFile has said so
 }
 
 SaveOutcome SaveGlfDocument(Editor& editor) {

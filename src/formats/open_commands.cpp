@@ -95,6 +95,13 @@ void beginDocumentChange(Editor& editor) {
     editor.takeUndoSnapshot();
 }
 
+OpenBranchResult stopWithoutDocumentFile(Editor& editor) {
+    DocumentState& doc = editor.document();
+    doc.CurrentFileName = std::string(kNoFile);
+    doc.SaveEnabled = false;
+    return {OpenOutcome::Stopped};
+}
+
 std::span<const OpenBranch> openBranches() {
     return kOpenBranches;
 }
@@ -163,8 +170,7 @@ void openDocument(Editor& editor) {
     if (result.outcome == OpenOutcome::Failed || result.outcome == OpenOutcome::TooLarge) {
         editor.ui().beep();
         editor.ui().message(result.outcome == OpenOutcome::TooLarge ? kTooLarge : kCannotRead);
-        doc.CurrentFileName = std::string(kNoFile);
-        doc.SaveEnabled = false;
+        stopWithoutDocumentFile(editor);
         return;
     }
     editor.canvas().updateSizeFields();

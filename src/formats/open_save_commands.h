@@ -78,6 +78,9 @@ struct OpenBranchResult {
 };
 // The undo snapshot a reader takes once its file is read and the canvas is about to change.
 void beginDocumentChange(Editor& editor);
+// Ends an open whose reader has reported its failure: a file that did not load must not
+// become the document's file, or "&Save" would overwrite it with whatever the canvas holds.
+OpenBranchResult stopWithoutDocumentFile(Editor& editor);
 using OpenReader = OpenBranchResult (*)(Editor&, const std::filesystem::path&);
 // openDocument takes the first branch whose marker the upper-cased path contains; a branch whose
 // reader is not there yet reads the file as text.

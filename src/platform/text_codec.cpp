@@ -1,6 +1,8 @@
 #include "platform/text_codec.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace glyphora {
 
@@ -148,10 +150,18 @@ char32_t cp437ToUnicode(unsigned char byte) {
 std::optional<unsigned char> unicodeToCp437(char32_t ch) {
     if (ch < 0x80)
         return static_cast<unsigned char>(ch);
-    for (std::size_t i = 0; i < kCp437High.size(); ++i) {
-        if (kCp437High[i] == ch)
-            return static_cast<unsigned char>(0x80 + i);
-    }
+    // Every character of UTF-8 art passes here: look it up in the table sorted by Unicode.
+    using Entry = std::pair<char32_t, unsigned char>;
+    static const std::array<Entry, kCp437High.size()> byUnicode = [] {
+        std::array<Entry, kCp437High.size()> table{};
+        for (std::size_t i = 0; i < table.size(); ++i)
+            table[i] = {kCp437High[i], static_cast<unsigned char>(0x80 + i)};
+        std::sort(table.begin(), table.end());
+        return table;
+    }();
+    const auto it = std::lower_bound(byUnicode.begin(), byUnicode.end(), Entry{ch, 0});
+    if (it != byUnicode.end() && it->first == ch)
+        return it->second;
     return std::nullopt;
 }
 
