@@ -14,7 +14,6 @@ namespace {
 
 constexpr const char* kStartTitle = "Start ESCSequence:";
 constexpr const char* kStartPrompt = "ANSI Code:";
-constexpr const char* kWriteFailed = "Couldn`t write file.";
 constexpr const char* kReadIncomplete = " Could not complete request.";
 constexpr const char* kConverting = "Converting ...";
 constexpr const char* kUnknownStep = "(unknown)";
@@ -57,19 +56,13 @@ SaveOutcome SaveAnsiDocument(Editor& editor) {
                                       .inputBox(kStartTitle, kStartPrompt, kAnsiStartPreset)
                                       .value_or(std::string(kAnsiStartPreset));
     AnsiWriteResult result;
-    {
-        BusyCursor busy(editor.ui());
+    const bool written = writeReportingFailure(editor, [&] {
         result = writeAnsi(inWorkingDirectory(editor, editor.document().SaveTargetName),
                            editor.canvas(), editor.colorMode(), startText, editor.progress());
-        if (!result.written) {
-            editor.ui().beep();
-            editor.progress().hideBar();
-        }
-    }
-    if (!result.written) {
-        editor.ui().message(kWriteFailed);
+        return result.written;
+    });
+    if (!written)
         return SaveOutcome::Failed;
-    }
     if (result.droppedColumns > 0)
         editor.document().SaveResultNote =
             " (" + std::to_string(result.droppedColumns) + " columns beyond 79 not written)";

@@ -10,22 +10,15 @@ namespace glyphora {
 namespace {
 
 constexpr const char* kQuickDocument = "Current.glf";
-constexpr const char* kWriteFailed = "Couldn`t write file.";
 constexpr const char* kReadFailed = "Couldn`t read file.";
 constexpr const char* kNoQuickDocument = "ERROR: File didn`t exists.";
 
 } // namespace
 
 bool saveGlfFile(Editor& editor, const std::filesystem::path& fileName) {
-    {
-        BusyCursor busy(editor.ui());
-        if (writeGlf(fileName, editor.canvas(), editor.colorMode(), editor.progress()))
-            return true;
-        editor.ui().beep();
-        editor.progress().hideBar();
-    }
-    editor.ui().message(kWriteFailed);
-    return false;
+    return writeReportingFailure(editor, [&] {
+        return writeGlf(fileName, editor.canvas(), editor.colorMode(), editor.progress());
+    });
 }
 
 bool loadGlfFile(Editor& editor, const std::filesystem::path& fileName) {

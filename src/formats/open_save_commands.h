@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -76,6 +77,10 @@ struct OpenBranchResult {
     OpenOutcome outcome = OpenOutcome::Read;
     bool htmlImported = false; // the page was interpreted, not shown as source
 };
+// Runs a writer under the busy cursor. When it fails: the beep, the progress bar hidden and
+// "Couldn`t write file." once the normal cursor is back; false.
+bool writeReportingFailure(Editor& editor, const std::function<bool()>& write);
+
 // The undo snapshot a reader takes once its file is read and the canvas is about to change.
 void beginDocumentChange(Editor& editor);
 // Ends an open whose reader has reported its failure: a file that did not load must not

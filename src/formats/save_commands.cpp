@@ -21,6 +21,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr const char* kWriteFailed = "Couldn`t write file.";
+
 constexpr const char* kSavingNow = " Saving ...";
 constexpr const char* kOverwrite = "File exists. Overwrite ?";
 constexpr const char* kCannotSave = "ERROR: Couldn`t save file.";
@@ -93,6 +95,18 @@ void saveSilently(Editor& editor) {
 }
 
 } // namespace
+
+bool writeReportingFailure(Editor& editor, const std::function<bool()>& write) {
+    {
+        BusyCursor busy(editor.ui());
+        if (write())
+            return true;
+        editor.ui().beep();
+        editor.progress().hideBar();
+    }
+    editor.ui().message(kWriteFailed);
+    return false;
+}
 
 std::span<const SaveBranch> saveBranches() {
     return kSaveBranches;
