@@ -235,7 +235,7 @@ int ScriptRunner::runLine(std::string_view rawLine) {
         const TextLines lines = splitLines(*value);
         for (std::size_t i = 0; i < lines.size(); ++i)
             text += (i ? "\r\n" : "") + lines[i];
-        editor().ui().setClipboardText(text);
+        editor().ui().setClipboardText(cp1252ToUtf8(text));
     } else if (directive == "tick") {
         code = runTick(rest);
     } else if (directive == "dump") {

@@ -43,6 +43,8 @@ Json dumpState(Editor& editor) {
     state["cellWidth"] = canvas.metrics.colWidth;
     state["cellHeight"] = canvas.metrics.rowHeight;
     state["gridLineWidth"] = canvas.metrics.gridLineWidth;
+    state["cellExpansion"] = !editor.cellExpansionDisabled;
+    state["cp437Glyphs"] = editor.glyphSet() == CharSet::Cp437;
     state["defaultFg"] = colorToHex(canvas.defaultFontColor());
     state["defaultBg"] = colorToHex(canvas.defaultColor());
     state["activeFg"] = colorToHex(editor.ActiveFontColor);
@@ -84,7 +86,7 @@ Json dumpState(Editor& editor) {
     state["currentFormat"] = doc.CurrentFormat;
     state["saveFormat"] = doc.SaveFormat;
     state["undo"] = {{"slot", editor.undoRing().slot()}, {"count", editor.undoRing().count()}};
-    state["clipboard"] = bytes(editor.ui().clipboardText());
+    state["clipboard"] = editor.ui().clipboardText();
 
     const Settings settings = editor.currentSettings();
     Json reopen = Json::array();

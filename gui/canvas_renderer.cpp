@@ -39,6 +39,36 @@ void fillRect(QImage& image, int x, int y, int w, int h, QRgb color) {
     }
 }
 
+// Block elements (halves, eighths, shades) fill their share of the cell exactly, so that
+// neighbouring blocks join without seams whatever the font would draw. Nothing for other
+// characters.
+bool drawBlockElement(char32_t ch, int w, int h, std::vector<unsigned char>& mask) {
+    if (ch < 0x2580 || ch > 0x2595)
+        return false;
+    const auto share = [](int size, int eighths) { return (size * eighths + 4) / 8; };
+    int left = 0, top = 0, right = w, bottom = h;
+    unsigned char coverage = 255;
+    if (ch == 0x2580) {
+        bottom = h - share(h, 4); // the complement of the lower half
+    } else if (ch <= 0x2588) {
+        top = h - share(h, static_cast<int>(ch - 0x2580));
+    } else if (ch <= 0x258F) {
+        right = share(w, static_cast<int>(0x2590 - ch));
+    } else if (ch == 0x2590) {
+        left = share(w, 4);
+    } else if (ch <= 0x2593) {
+        coverage = static_cast<unsigned char>(64 * (ch - 0x2590)); // light, medium, dark
+    } else if (ch == 0x2594) {
+        bottom = share(h, 1);
+    } else {
+        left = w - share(w, 1);
+    }
+    mask.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+    for (int y = top; y < bottom; ++y)
+        std::fill_n(mask.begin() + y * w + left, std::max(right - left, 0), coverage);
+    return true;
+}
+
 } // namespace
 
 QColor toQColor(Color color) {
@@ -62,13 +92,15 @@ QRgb CanvasRenderer::gridLineColor(Color background) {
     return mix(luma < kDarkBelowLuma ? 0xFFFFFFFFu : 0xFF000000u, bg, kGridLineContrast);
 }
 
-void CanvasRenderer::prepareGlyphs(const TextFont& font, const CellMetrics& metrics) {
+void CanvasRenderer::prepareGlyphs(const TextFont& font, const CellMetrics& metrics,
+                                   CharSet glyphSet) {
     TextFont key = font;
     key.color = 0; // colours are applied per cell
     if (ready_ && key == font_ && maskWidth_ == metrics.colWidth &&
-        maskHeight_ == metrics.rowHeight)
+        maskHeight_ == metrics.rowHeight && glyphSet_ == glyphSet)
         return;
     font_ = key;
+    glyphSet_ = glyphSet;
     maskWidth_ = std::max(metrics.colWidth, 1);
     maskHeight_ = std::max(metrics.rowHeight, 1);
     qfont_ = toQFont(font);
@@ -79,15 +111,19 @@ void CanvasRenderer::prepareGlyphs(const TextFont& font, const CellMetrics& metr
 
     QImage glyph(maskWidth_, maskHeight_, QImage::Format_ARGB32_Premultiplied);
     for (int byte = 0; byte < 256; ++byte) {
+        const char32_t ch = byteToUnicode(static_cast<unsigned char>(byte), glyphSet);
+        std::vector<unsigned char>& mask = masks_[static_cast<std::size_t>(byte)];
+        if (drawBlockElement(ch, maskWidth_, maskHeight_, mask)) {
+            blank_[static_cast<std::size_t>(byte)] = false;
+            continue;
+        }
         glyph.fill(Qt::transparent);
-        const char32_t ch = cp1252ToUnicode(static_cast<unsigned char>(byte));
         if (byte > ' ') {
             QPainter painter(&glyph);
             painter.setFont(qfont_);
             painter.setPen(Qt::white);
             painter.drawText(textOrigin_, QString::fromUcs4(&ch, 1));
         }
-        std::vector<unsigned char>& mask = masks_[static_cast<std::size_t>(byte)];
         mask.resize(static_cast<std::size_t>(maskWidth_) * static_cast<std::size_t>(maskHeight_));
         bool blank = true;
         for (int y = 0; y < maskHeight_; ++y) {
@@ -125,9 +161,9 @@ void CanvasRenderer::blendCell(QImage& image, int x, int y, unsigned char byte, 
 }
 
 void CanvasRenderer::render(QImage& image, const CharCanvas& canvas, int firstCol, int firstRow,
-                            const CellRect* selection) {
+                            const CellRect* selection, CharSet glyphSet) {
     const CellMetrics& m = canvas.metrics;
-    prepareGlyphs(canvas.font(), m);
+    prepareGlyphs(canvas.font(), m, glyphSet);
     const int colPitch = std::max(columnPitch(m), 1);
     const int rowPitchPx = std::max(rowPitch(m), 1);
     firstCol = std::clamp(firstCol, 0, canvas.colCount() - 1);
@@ -171,7 +207,7 @@ void CanvasRenderer::render(QImage& image, const CharCanvas& canvas, int firstCo
             painter.setClipRect(QRect(x, y, maskWidth_, maskHeight_));
             painter.setPen(toQColor(canvas.foreground(cell.x(), cell.y())));
             painter.drawText(QPoint(x, y) + textOrigin_,
-                             QString::fromStdString(cp1252ToUtf8(text)));
+                             QString::fromStdString(bytesToUtf8(text, glyphSet)));
         }
     }
 

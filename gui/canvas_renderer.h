@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/char_canvas.h"
+#include "platform/text_codec.h"
 
 #include <QColor>
 #include <QFont>
@@ -32,17 +33,19 @@ public:
 
     // Fills the whole image (Format_RGB32): cells from (firstCol, firstRow) as far as they
     // reach, the rest in the outside colour.
+    // Bytes are drawn as the characters of the given byte set.
     void render(QImage& image, const CharCanvas& canvas, int firstCol, int firstRow,
-                const CellRect* selection);
+                const CellRect* selection, CharSet glyphSet);
 
 private:
-    void prepareGlyphs(const TextFont& font, const CellMetrics& metrics);
+    void prepareGlyphs(const TextFont& font, const CellMetrics& metrics, CharSet glyphSet);
     void blendCell(QImage& image, int x, int y, unsigned char byte, QRgb fg, QRgb bg) const;
 
     // The font and cell size the masks were made for.
     TextFont font_;
     int maskWidth_ = 0;
     int maskHeight_ = 0;
+    CharSet glyphSet_ = CharSet::Windows1252;
     bool ready_ = false;
     QFont qfont_;
     QPoint textOrigin_;

@@ -144,7 +144,8 @@ void CanvasView::capturePreview(const CellRect& block) {
     const CellMetrics& m = editor_.canvas().metrics;
     previewImage_ = QImage(block.width() * CanvasRenderer::columnPitch(m),
                            block.height() * CanvasRenderer::rowPitch(m), QImage::Format_RGB32);
-    renderer_.render(previewImage_, editor_.canvas(), block.left, block.top, nullptr);
+    renderer_.render(previewImage_, editor_.canvas(), block.left, block.top, nullptr,
+                     editor_.glyphSet());
 }
 
 void CanvasView::paintEvent(QPaintEvent*) {
@@ -153,7 +154,8 @@ void CanvasView::paintEvent(QPaintEvent*) {
     const PastePreview& preview = editor_.preview;
     const CellRect& selection = editor_.gridSelection();
     renderer_.render(frame_, editor_.canvas(), horizontalScrollBar()->value(),
-                     verticalScrollBar()->value(), preview.PreviewActive ? nullptr : &selection);
+                     verticalScrollBar()->value(), preview.PreviewActive ? nullptr : &selection,
+                     editor_.glyphSet());
     QPainter painter(viewport());
     painter.drawImage(0, 0, frame_);
     if (preview.PreviewActive && !previewImage_.isNull()) {
@@ -245,8 +247,8 @@ void CanvasView::keyPressEvent(QKeyEvent* event) {
         canvasKeyDown(editor_);
         const std::u32string typed = event->text().toStdU32String();
         for (const char32_t ch : typed) {
-            // Characters the code page cannot hold are not typed.
-            if (const auto byte = unicodeToCp1252(ch))
+            // Characters the view's byte set cannot hold are not typed.
+            if (const auto byte = unicodeToByte(ch, editor_.glyphSet()))
                 canvasTypeCharacter(editor_, *byte);
         }
     }

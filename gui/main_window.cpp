@@ -355,7 +355,7 @@ void MainWindow::buildPaintBar() {
             box->installEventFilter(this);
             const auto field = item.field;
             connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-                editor_.settings().*field = utf8ToCp1252(text.toStdString());
+                editor_.settings().*field = utf8ToBytes(text.toStdString(), editor_.glyphSet());
             });
             paintBar_->addWidget(box);
             charBoxes_.emplace_back(box, field);
@@ -459,7 +459,7 @@ void MainWindow::pushTextViewEdits() {
     const QStringList text = textEdit_->toPlainText().split('\n');
     lines.reserve(static_cast<std::size_t>(text.size()));
     for (const QString& line : text)
-        lines.push_back(utf8ToCp1252(line.toStdString()));
+        lines.push_back(utf8ToBytes(line.toStdString(), editor_.glyphSet()));
     editor_.textView().lines = std::move(lines);
     shownLines_ = editor_.textView().lines;
     textEdit_->document()->setModified(false);
@@ -467,7 +467,7 @@ void MainWindow::pushTextViewEdits() {
 
 void MainWindow::showTextViewLines() {
     const TextLines& lines = editor_.textView().lines;
-    if (textViewShown_ && lines == shownLines_)
+    if (textViewShown_ && lines == shownLines_ && shownGlyphSet_ == editor_.glyphSet())
         return;
     std::string joined;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -475,9 +475,10 @@ void MainWindow::showTextViewLines() {
             joined += '\n';
         joined += lines[i];
     }
-    textEdit_->setPlainText(fromBytes(joined));
+    textEdit_->setPlainText(QString::fromStdString(bytesToUtf8(joined, editor_.glyphSet())));
     textEdit_->document()->setModified(false);
     shownLines_ = lines;
+    shownGlyphSet_ = editor_.glyphSet();
     textViewShown_ = true;
 }
 
@@ -486,7 +487,7 @@ void MainWindow::applyWindowSwitches() {
     paintBar_->setVisible(s.ShowPaintbar);
     statusBar()->setVisible(s.ShowStatusbar);
     for (const auto& [box, field] : charBoxes_) {
-        const QString text = fromBytes(s.*field);
+        const QString text = QString::fromStdString(bytesToUtf8(s.*field, editor_.glyphSet()));
         if (box->text() != text)
             box->setText(text);
     }

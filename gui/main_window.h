@@ -2,6 +2,7 @@
 
 #include "app/command_table.h"
 #include "canvas/text_conversion.h"
+#include "platform/text_codec.h"
 #include "qt_ui.h"
 
 #include <QMainWindow>
@@ -123,6 +124,7 @@ private:
     std::vector<std::pair<QLineEdit*, std::string Settings::*>> charBoxes_;
     // The lines the text view was last filled with, to refill it only when they change.
     TextLines shownLines_;
+    CharSet shownGlyphSet_ = CharSet::Windows1252;
     bool textViewShown_ = false;
     // The window switches as last applied, to touch the window only when they change.
     bool stayOnTop_ = false;

@@ -226,11 +226,11 @@ std::optional<Color> QtUi::chooseAnsiColor(Color initial, bool background) {
 }
 
 std::string QtUi::clipboardText() {
-    return toBytes(QGuiApplication::clipboard()->text());
+    return QGuiApplication::clipboard()->text().toStdString();
 }
 
 void QtUi::setClipboardText(std::string_view text) {
-    QGuiApplication::clipboard()->setText(fromBytes(text));
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void QtUi::beep() {

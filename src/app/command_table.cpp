@@ -35,6 +35,9 @@ constexpr std::string_view kPathSeparator = " > ";
 bool showGridChecked(const Editor& e) {
     return e.canvas().metrics.gridLineWidth != 0;
 }
+bool cp437GlyphsChecked(const Editor& e) {
+    return e.glyphSet() == CharSet::Cp437;
+}
 bool cellExpansionDisabledChecked(const Editor& e) {
     return e.cellExpansionDisabled;
 }
@@ -241,6 +244,8 @@ std::vector<CommandRow> buildRows() {
          SetMainBackToCell, isMainColorsEnabled},
         // View
         {"ToggleGrid", "&View > &Show grid", "", ToggleGrid, nullptr, showGridChecked},
+        {"ToggleCp437Glyphs", "&View > CP437 glyphs", "", ToggleCp437Glyphs, nullptr,
+         cp437GlyphsChecked},
         {"ChooseFont", "&View > Font &Dialog", "", ChooseFont},
         {"RefreshFont", "&View > &Refresh font", "", RefreshFont},
         {"ToggleCellExpansion", "&View > Disable &Cell Expansion", "", ToggleCellExpansion, nullptr,

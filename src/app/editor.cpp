@@ -43,8 +43,23 @@ Editor::Editor(Ui& ui, std::filesystem::path programDir, std::string instanceTag
 }
 
 void Editor::setColorMode(ColorMode mode) {
-    mode_ = mode;
+    checkColorMode(mode);
     applyColorModeEntry(canvas_, mode);
+}
+
+void Editor::checkColorMode(ColorMode mode) {
+    if (mode == ColorMode::Ansi)
+        setGlyphSet(CharSet::Cp437);
+    else if (mode_ == ColorMode::Ansi)
+        setGlyphSet(CharSet::Windows1252);
+    mode_ = mode;
+}
+
+void Editor::setGlyphSet(CharSet set) {
+    if (glyphSet_ == set)
+        return;
+    glyphSet_ = set;
+    ui_.repaintCanvas();
 }
 
 void Editor::setGridSelection(CellRect rect) {

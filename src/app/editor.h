@@ -9,6 +9,7 @@
 #include "config/settings.h"
 #include "edit/clipboard.h"
 #include "paint/pattern_panel.h"
+#include "platform/text_codec.h"
 #include "platform/ui.h"
 
 #include <filesystem>
@@ -126,7 +127,7 @@ public:
     Color ActiveBackColor = kWhite;
     // Checks a mode's item without what entering the mode does, as a reader restoring a
     // document's mode needs.
-    void checkColorMode(ColorMode mode) { mode_ = mode; }
+    void checkColorMode(ColorMode mode);
     // Manual painting switches, the colour bar and the colour window link.
     ColorState& colorState() { return colorState_; }
     const ColorState& colorState() const { return colorState_; }
@@ -171,6 +172,11 @@ public:
     int visibleRows = 60;
     void scrollTo(int col, int row);
 
+    // The byte set the cells are shown, typed and copied in ("CP437 glyphs" for DOS art):
+    // on when the mode becomes Ansi, off when it leaves Ansi, and at the user's choice.
+    CharSet glyphSet() const { return glyphSet_; }
+    void setGlyphSet(CharSet set);
+
     // Size fields, cell size, repaint, and the progress panel cleared.
     void Refresh();
 
@@ -204,6 +210,7 @@ private:
     CellPos gridCurrent_;
     DocumentState document_;
     ColorMode mode_ = ColorMode::Plain;
+    CharSet glyphSet_ = CharSet::Windows1252;
     ColorState colorState_;
     PaintState paintState_;
 };

@@ -36,6 +36,11 @@ void ToggleGrid(Editor& editor) {
     editor.setShowGrid(editor.canvas().metrics.gridLineWidth == 0);
 }
 
+void ToggleCp437Glyphs(Editor& editor) {
+    editor.setGlyphSet(editor.glyphSet() == CharSet::Cp437 ? CharSet::Windows1252
+                                                           : CharSet::Cp437);
+}
+
 void IncreaseFontSize(Editor& editor) {
     editor.ApplyFontSize(editor.canvas().font().size + 1);
 }

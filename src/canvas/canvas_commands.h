@@ -8,6 +8,7 @@ class Editor;
 void RefreshFont(Editor& editor);
 void ChooseFont(Editor& editor);
 void ToggleGrid(Editor& editor);
+void ToggleCp437Glyphs(Editor& editor);
 void IncreaseFontSize(Editor& editor);
 void DecreaseFontSize(Editor& editor);
 void ToggleCellExpansion(Editor& editor);

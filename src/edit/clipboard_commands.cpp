@@ -19,6 +19,12 @@ CellRect clippedToCanvas(const Editor& editor, CellRect block) {
     return block;
 }
 
+// The system clipboard holds text; cells hold bytes, read through the view's byte set so
+// that a shade copied in the CP437 view comes back as the same byte.
+void putOnSystemClipboard(Editor& editor, std::string_view bytes) {
+    editor.ui().setClipboardText(bytesToUtf8(bytes, editor.glyphSet()));
+}
+
 void copyOrCut(Editor& editor, bool cut) {
     BusyCursor busy(editor.ui());
     if (cut)
@@ -30,13 +36,14 @@ void copyOrCut(Editor& editor, bool cut) {
     if (editor.settings().PastePreview)
         StartPastePreview(editor);
     copyToTextClip(editor.canvas(), block, editor.textClip, cut);
-    editor.ui().setClipboardText(blockRowsToText(editor.textClip));
+    putOnSystemClipboard(editor, blockRowsToText(editor.textClip));
 }
 
 void pasteText(Editor& editor, PasteMode mode) {
     BusyCursor busy(editor.ui());
     editor.takeUndoSnapshot();
-    if (!readClipboardText(editor.ui().clipboardText(), editor.textClip))
+    if (!readClipboardText(utf8ToBytes(editor.ui().clipboardText(), editor.glyphSet()),
+                           editor.textClip))
         return;
     const int col = editor.sel().CursorCol;
     const int row = editor.sel().CursorRow;
@@ -97,7 +104,7 @@ void CopyColorBlock(Editor& editor) {
     editor.normalizeSelectionWithoutSnapshot();
     editor.preview.PasteWithColor = true;
     const CellRect block = clippedToCanvas(editor, editor.sel().rect());
-    editor.ui().setClipboardText(copyToColorClip(editor.canvas(), block, editor.colorClip));
+    putOnSystemClipboard(editor, copyToColorClip(editor.canvas(), block, editor.colorClip));
     if (editor.settings().PastePreview)
         StartPastePreview(editor);
 }
@@ -128,7 +135,7 @@ void CopyRotated(Editor& editor) {
     clip.ClipLastCol = static_cast<int>(block.front().size()) - 1;
     clip.ClipLastRow = static_cast<int>(block.size()) - 1;
     clip.ClipboardFilled = true;
-    editor.ui().setClipboardText(blockRowsToText(clip));
+    putOnSystemClipboard(editor, blockRowsToText(clip));
 }
 
 void TogglePastePreview(Editor& editor) {

@@ -32,11 +32,16 @@ OpenBranchResult readAnsiDocument(Editor& editor, const std::filesystem::path& f
     ProgressPanel& progress = editor.progress();
     progress.showBar(kConverting, false, kUnknownStep);
     progress.startBarAnimation(kAnimation);
+    // DOS art in its own glyphs, its blocks joined without grid lines or margins.
     editor.checkColorMode(ColorMode::Ansi);
+    editor.setGlyphSet(CharSet::Cp437);
+    editor.setShowGrid(false);
+    editor.cellExpansionDisabled = true;
     const AnsiReadResult result = readAnsi(bytes, editor.canvas());
     editor.ActiveFontColor = result.activeFont;
     editor.ActiveBackColor = result.activeBack;
     UpdateColorMenus(editor);
+    editor.updateCellSize();
     editor.ui().repaintCanvas();
     progress.stopBarAnimation();
     progress.hideBar();

@@ -98,20 +98,36 @@ std::optional<unsigned char> unicodeToCp1252(char32_t ch) {
 }
 
 std::string cp1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char b : bytes)
-        appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(b)));
-    return out;
+    return bytesToUtf8(bytes, CharSet::Windows1252);
 }
 
 std::string utf8ToCp1252(std::string_view utf8) {
+    return utf8ToBytes(utf8, CharSet::Windows1252);
+}
+
+char32_t byteToUnicode(unsigned char byte, CharSet set) {
+    return set == CharSet::Cp437 ? cp437ToUnicode(byte) : cp1252ToUnicode(byte);
+}
+
+std::optional<unsigned char> unicodeToByte(char32_t ch, CharSet set) {
+    return set == CharSet::Cp437 ? unicodeToCp437(ch) : unicodeToCp1252(ch);
+}
+
+std::string bytesToUtf8(std::string_view bytes, CharSet set) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char b : bytes)
+        appendUtf8(out, byteToUnicode(static_cast<unsigned char>(b), set));
+    return out;
+}
+
+std::string utf8ToBytes(std::string_view utf8, CharSet set) {
     std::string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const std::optional<char32_t> ch = nextUtf8(utf8, pos);
-        const auto byte = ch ? unicodeToCp1252(*ch) : std::nullopt;
+        const auto byte = ch ? unicodeToByte(*ch, set) : std::nullopt;
         out += byte ? static_cast<char>(*byte) : '?';
     }
     return out;

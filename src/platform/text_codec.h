@@ -38,4 +38,13 @@ std::optional<unsigned char> unicodeToCp437(char32_t ch);
 // text is not valid UTF-8.
 std::optional<std::string> validUtf8ToCp437(std::string_view utf8);
 
+// The byte set cells are shown, typed and exchanged with the clipboard in: Windows-1252, or
+// code page 437 for DOS art. The bytes in the cells stay the same either way.
+enum class CharSet { Windows1252, Cp437 };
+char32_t byteToUnicode(unsigned char byte, CharSet set);
+std::optional<unsigned char> unicodeToByte(char32_t ch, CharSet set);
+// Whole texts, UTF-8 on the Unicode side; characters without a byte become "?".
+std::string bytesToUtf8(std::string_view bytes, CharSet set);
+std::string utf8ToBytes(std::string_view utf8, CharSet set);
+
 } // namespace glyphora

@@ -88,7 +88,7 @@ public:
     // aborted.
     virtual std::optional<Color> chooseAnsiColor(Color initial, bool background) = 0;
 
-    // Environment.
+    // Environment. The system clipboard's text is UTF-8; the editor translates its bytes.
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(std::string_view text) = 0;
     virtual void beep() = 0;

@@ -5,6 +5,7 @@
 #include "color/color_modes.h"
 #include "color/color_picture.h"
 #include "color/color_transform_commands.h"
+#include "canvas/canvas_commands.h"
 #include "editor_fixture.h"
 
 namespace glyphora {
@@ -54,6 +55,20 @@ TEST_F(ColorCommands, ModeSwitchAsksWhileInfoMessagesAreOnAndNoChangesNothing) {
     EXPECT_EQ(editor.status().field(2), "Font color=#000000,   Backgroundcolor=#FFFFFF");
     EXPECT_EQ(ui.unansweredDialog(), "");
     EXPECT_FALSE(editor.colorState().colorBarShown);
+}
+
+TEST_F(ColorCommands, TheAnsiModeBringsTheDosGlyphsAndLeavingItTakesThemAway) {
+    editor.settings().ShowInfoMessages = false;
+    SetModeAnsi(editor);
+    EXPECT_EQ(editor.glyphSet(), CharSet::Cp437);
+    ToggleCp437Glyphs(editor); // by hand, within the mode
+    EXPECT_EQ(editor.glyphSet(), CharSet::Windows1252);
+    ToggleCp437Glyphs(editor);
+    SetModeFullColored(editor);
+    EXPECT_EQ(editor.glyphSet(), CharSet::Windows1252);
+    ToggleCp437Glyphs(editor); // and outside it, kept while the mode stays away from Ansi
+    SetModePlain(editor);
+    EXPECT_EQ(editor.glyphSet(), CharSet::Cp437);
 }
 
 TEST_F(ColorCommands, ActiveColoursFromDialogsTheBarAndTheSampleBox) {

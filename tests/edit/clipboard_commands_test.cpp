@@ -33,6 +33,22 @@ TEST_F(ClipboardCommands, CopiesPutTrimmedOrRotatedLinesOnTheClipboardWithoutSna
     EXPECT_EQ(editor.undoRing().count(), 0);
 }
 
+TEST_F(ClipboardCommands, TheSystemClipboardTranslatesThroughTheViewsByteSet) {
+    put(0, 0, "\xB0\xDB\xE9");
+    copy({0, 0, 2, 0});
+    EXPECT_EQ(ui.clipboardText(), "\u00B0\u00DB\u00E9");
+    editor.setGlyphSet(CharSet::Cp437);
+    copy({0, 0, 2, 0});
+    EXPECT_EQ(ui.clipboardText(), "\u2591\u2588\u0398");
+    editor.setGridSelection({0, 1, 0, 1});
+    PasteBlock(editor); // the same bytes come back
+    EXPECT_EQ(row(1, 0, 3), "\xB0\xDB\xE9");
+    ui.setClipboardText("\u00E9\u20AC"); // CP437 has an e acute elsewhere, no euro sign
+    editor.setGridSelection({0, 2, 0, 2});
+    PasteBlock(editor);
+    EXPECT_EQ(row(2, 0, 2), "\x82?");
+}
+
 TEST_F(ClipboardCommands, PastesGrowTheCanvasWithTheActiveColoursWhenThereIsText) {
     editor.ActiveFontColor = 0x0000FF;
     editor.ActiveBackColor = 0x00FF00;

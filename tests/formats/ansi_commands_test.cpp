@@ -62,8 +62,15 @@ TEST_F(AnsiCommands, OpeningChecksAnsiModeOrCompletesNoRequest) {
     const Color plainFont = editor.canvas().defaultFontColor();
     test::writeBytes(dir / "a.ans", "\x1b[2J\x1b[1;33;44mHey\r\n");
     const int snapshots = editor.undoRing().count();
+    editor.setShowGrid(true);
     open(dir / "a.ans");
     EXPECT_EQ(editor.colorMode(), ColorMode::Ansi);
+    // The art is shown in its own glyphs, its blocks joined.
+    EXPECT_EQ(editor.glyphSet(), CharSet::Cp437);
+    EXPECT_EQ(editor.canvas().metrics.gridLineWidth, 0);
+    EXPECT_FALSE(editor.settings().ShowGrid);
+    EXPECT_TRUE(editor.cellExpansionDisabled);
+    EXPECT_EQ(editor.canvas().metrics.colWidth, ui.measureChar(editor.canvas().font(), 'A').width);
     EXPECT_EQ(editor.canvas().defaultFontColor(), plainFont); // only the mark
     EXPECT_EQ(editor.ActiveFontColor, kAnsiPalette[11].color);
     EXPECT_EQ(editor.ActiveBackColor, kAnsiPalette[4].color);

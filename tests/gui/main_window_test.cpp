@@ -185,7 +185,7 @@ private slots:
         canvas.setText(1500, 2001, "#");
         CanvasRenderer renderer;
         QImage image(200, 100, QImage::Format_RGB32);
-        renderer.render(image, canvas, 1500, 2000, nullptr);
+        renderer.render(image, canvas, 1500, 2000, nullptr, CharSet::Windows1252);
         QCOMPARE(image.pixelColor(5, 5), QColor(255, 0, 0));
         QCOMPARE(image.pixelColor(15, 5), QColor(0, 0, 255));
         QCOMPARE(image.pixelColor(10, 5), QColor(0xD4, 0xD4, 0xD4)); // a grid line
@@ -196,22 +196,41 @@ private slots:
                 inked |= image.pixelColor(x, y).lightness() < 128;
         QVERIFY(inked);
         const CellRect selection{1500, 2000, 1500, 2000}; // tints its cells
-        renderer.render(image, canvas, 1500, 2000, &selection);
+        renderer.render(image, canvas, 1500, 2000, &selection, CharSet::Windows1252);
         QVERIFY(image.pixelColor(5, 5) != QColor(255, 0, 0));
 
         // Beyond the last column the outside colour; a long text stays inside its cell, the
         // next one keeping the default background.
         canvas.setText(3990, 0, "WWWWWWWW");
-        renderer.render(image, canvas, 3990, 0, nullptr);
+        renderer.render(image, canvas, 3990, 0, nullptr, CharSet::Windows1252);
         QCOMPARE(image.pixel(150, 5), CanvasRenderer::kOutsideColor);
         for (int y = 0; y < 10; ++y)
             QCOMPARE(image.pixelColor(15, y), QColor(255, 255, 255));
 
         // On the dark Ansi default the lines stay behind its grey text, yet show.
         canvas.setDefaultColor(kBlack);
-        renderer.render(image, canvas, 3990, 0, nullptr);
+        renderer.render(image, canvas, 3990, 0, nullptr, CharSet::Windows1252);
         const int line = qGray(image.pixel(10, 5));
         QVERIFY(line > 0 && line < qGray(qRgb(0xA0, 0xA8, 0xA0)) / 2);
+
+        // Through CP437 a full block covers its whole cell and a lower half block the lower
+        // half, so blocks join; through Windows-1252 the same byte is a letter.
+        canvas.setDefaultColor(kWhite);
+        canvas.setText(3990, 1, "\xDB");
+        canvas.setText(3991, 1, "\xDC");
+        const auto inkIn = [&](int left, int top, int right, int bottom) {
+            int dark = 0;
+            for (int y = top; y < bottom; ++y)
+                for (int x = left; x < right; ++x)
+                    dark += image.pixelColor(x, y).lightness() < 128;
+            return dark;
+        };
+        renderer.render(image, canvas, 3990, 0, nullptr, CharSet::Cp437);
+        QCOMPARE(inkIn(0, 11, 10, 21), 100);
+        QCOMPARE(inkIn(11, 11, 21, 16), 0);
+        QCOMPARE(inkIn(11, 16, 21, 21), 50);
+        renderer.render(image, canvas, 3990, 0, nullptr, CharSet::Windows1252);
+        QVERIFY(inkIn(0, 11, 10, 21) < 60);
     }
 
     void typingAndArrowsOnTheCanvas() {
@@ -232,6 +251,18 @@ private slots:
         QCOMPARE(f.editor.gridSelection(), (CellRect{0, 0, 79, 3}));
         QTest::keyClick(view, Qt::Key_PageDown);
         QCOMPARE(f.editor.gridCurrent().row, std::min(f.editor.visibleRows, 49));
+
+        // In the CP437 view keys type the DOS bytes; a character it lacks types nothing.
+        QAction* glyphs = f.window.actionFor("ToggleCp437Glyphs");
+        glyphs->trigger();
+        QVERIFY(glyphs->isChecked());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+        for (const QChar ch : QStringLiteral("\u2591\u20AC\u00E9")) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(view, &press);
+        }
+        QCOMPARE(f.editor.canvas().text(3, 2), std::string_view("\xB0"));
+        QCOMPARE(f.editor.canvas().text(4, 2), std::string_view("\x82"));
     }
 
     void pastePreviewFollowsTheMouseAndEndsOnClickOrMenu() {
