@@ -69,6 +69,9 @@ SaveBrowserDialog::SaveBrowserDialog(const SaveBrowserRequest& request, QWidget*
         fieldValues_[i] = new QLabel(this);
         fields->addRow(fieldLabels_[i], fieldValues_[i]);
     }
+    model_.setDocumentEncoding(request.textEncoding);
+    encoding_ = new QLabel(this);
+    fields->addRow(QStringLiteral("Encoding:"), encoding_);
 
     auto* places = new QHBoxLayout;
     places->addWidget(desktop_);
@@ -175,6 +178,7 @@ void SaveBrowserDialog::showRow() {
     const std::vector<SaveBrowserModel::LabelledField> fields = model_.rowFields();
     for (std::size_t i = 0; i < fieldValues_.size(); ++i)
         fieldValues_[i]->setText(toQ(fields[i].value));
+    encoding_->setText(toQ(model_.encodingShown()));
 }
 
 void SaveBrowserDialog::showFolder() {

@@ -31,6 +31,7 @@ public:
     QLineEdit* fileNameField() const { return field_; }
     QLabel* folderLabel() const { return folderLabel_; }
     QLabel* fieldValue(int index) const { return fieldValues_.at(static_cast<std::size_t>(index)); }
+    QLabel* encodingLabel() const { return encoding_; }
     QPushButton* desktopButton() const { return desktop_; }
     QPushButton* programDirButton() const { return programDir_; }
     QPushButton* tempButton() const { return temp_; }
@@ -63,6 +64,7 @@ private:
     QListWidget* rows_;
     std::array<QLabel*, 7> fieldLabels_{};
     std::array<QLabel*, 7> fieldValues_{};
+    QLabel* encoding_ = nullptr;
     QPushButton* desktop_;
     QPushButton* programDir_;
     QPushButton* temp_;

@@ -8,6 +8,7 @@
 #include "color/color_state.h"
 #include "config/settings.h"
 #include "edit/clipboard.h"
+#include "formats/text_encoding.h"
 #include "paint/pattern_panel.h"
 #include "platform/text_codec.h"
 #include "platform/ui.h"
@@ -62,6 +63,9 @@ struct DocumentState {
     // Said after saveDocument's result text when the writer had to alter the file (the grid
     // text writes control bytes as spaces); each save starts it empty.
     std::string SaveResultNote;
+    // How the text file the document came from was written; the plain text types save it
+    // back that way. Every other open and a new canvas bring back the program's own style.
+    TextFileStyle textStyle;
 };
 
 // A block image following the mouse after a copy or cut; a click decides how it is pasted.

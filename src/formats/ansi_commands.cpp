@@ -29,6 +29,7 @@ OpenBranchResult readAnsiDocument(Editor& editor, const std::filesystem::path& f
         return stopWithoutDocumentFile(editor);
     }
     beginDocumentChange(editor);
+    editor.document().textStyle.byteSet = CharSet::Cp437;
     ProgressPanel& progress = editor.progress();
     progress.showBar(kConverting, false, kUnknownStep);
     progress.startBarAnimation(kAnimation);

@@ -144,4 +144,9 @@ std::string_view saveExtension(int code) {
     return {};
 }
 
+bool writesDocumentEncoding(int code) {
+    return code == format_code::WindowsText || code == format_code::Pattern ||
+           code == format_code::CsvTable || code == format_code::UserDefined;
+}
+
 } // namespace glyphora

@@ -62,6 +62,9 @@ std::span<const FileFormatRow> FileFormatTable();
 FileFormat parseFileFormat(std::string_view rowText);
 // The row of the code, or nullptr for a code no file type has.
 const FileFormat* findFileFormat(int code);
+// The plain text types (Windows text, Pattern, CSS plaintext table, User defined), which write
+// a document back in the encoding and line ends its file came with.
+bool writesDocumentEncoding(int code);
 // Group and row index (within the group) of the code; "Other" / "User defined" for a
 // code not in the table.
 struct FormatPosition {

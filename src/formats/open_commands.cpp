@@ -25,6 +25,7 @@ constexpr const char* kCannotRead = "Couldn`t read file.";
 constexpr const char* kTooLarge = "ERROR: Canvas size too large.";
 constexpr const char* kNewDocumentCaption = "NoName";
 constexpr const char* kImportedPrefix = "gl_";
+constexpr const char* kUnmappedCharacters = " characters not in Windows-1252 or CP437 read as ?";
 
 // A document read as plain text is shown in Plain mode. Leaving a coloured mode asks, as the
 // mode switch does; "No" cancels the open.
@@ -63,6 +64,12 @@ OpenBranchResult readTextDocument(Editor& editor, const fs::path& file) {
     canvas.removeAllOwnFonts();
     canvas.removeAllOwnBrushes();
     TextToGrid(*read.lines, canvas);
+    editor.document().textStyle = read.style;
+    // Unicode art drawn in DOS characters is shown in them.
+    if (read.style.byteSet == CharSet::Cp437)
+        editor.setGlyphSet(CharSet::Cp437);
+    if (read.unmapped > 0)
+        editor.StatusMessage(std::to_string(read.unmapped) + kUnmappedCharacters);
     return {};
 }
 
@@ -93,6 +100,7 @@ OpenBranchResult readDocument(Editor& editor, const fs::path& file, const std::s
 
 void beginDocumentChange(Editor& editor) {
     editor.takeUndoSnapshot();
+    editor.document().textStyle = {};
 }
 
 OpenBranchResult stopWithoutDocumentFile(Editor& editor) {
@@ -209,6 +217,7 @@ void ForgetDocumentFile(Editor& editor) {
     doc.caption = kNewDocumentCaption;
     doc.CurrentFileName = std::string(kNoFile);
     doc.SaveEnabled = false;
+    doc.textStyle = {};
 }
 
 } // namespace glyphora

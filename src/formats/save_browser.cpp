@@ -64,6 +64,10 @@ std::vector<SaveBrowserModel::LabelledField> SaveBrowserModel::rowFields() const
     return fields;
 }
 
+std::string SaveBrowserModel::encodingShown() const {
+    return writesDocumentEncoding(format().code) ? documentEncoding_ : std::string();
+}
+
 void SaveBrowserModel::chooseGroup(int group) {
     if (formatsOfGroup(group).empty())
         return;

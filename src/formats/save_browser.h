@@ -32,6 +32,11 @@ public:
     };
     std::vector<LabelledField> rowFields() const;
 
+    // The encoding the document's text is written in, shown for the plain text types only
+    // (empty for the others).
+    void setDocumentEncoding(std::string name) { documentEncoding_ = std::move(name); }
+    std::string encodingShown() const;
+
     const std::string& fileName() const { return field_; }
     const std::string& folder() const { return folder_; }
 
@@ -63,6 +68,7 @@ private:
     int row_ = 0;
     std::string field_;
     std::string folder_;
+    std::string documentEncoding_;
 };
 
 // Without a "." in the file name the extension is appended; with one, everything after the

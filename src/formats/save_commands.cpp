@@ -194,7 +194,8 @@ void SaveAs(Editor& editor) {
                                 ? workingDirectory(editor)
                                 : inWorkingDirectory(editor, std::string(captionDir));
     const SaveBrowserRequest request{doc.caption, doc.SaveFormat, folder.string(),
-                                     editor.programDir().string()};
+                                     editor.programDir().string(),
+                                     textEncodingName(doc.textStyle)};
     const std::optional<SaveBrowserReply> reply = editor.ui().saveBrowser(request);
     if (!reply)
         return;

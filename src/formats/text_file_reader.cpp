@@ -23,19 +23,23 @@ bool textFitsCanvas(const TextLines& lines) {
 }
 
 TextFileLines readTextFileLines(const std::filesystem::path& file) {
+    TextFileLines tooLarge;
+    tooLarge.tooLarge = true;
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(file, ec);
     if (ec)
         return {};
     if (size > kMaxTextFileBytes)
-        return {std::nullopt, true};
+        return tooLarge;
     std::string bytes;
     if (!readFileBytes(file, bytes))
         return {};
-    TextLines lines = splitTextLines(bytes);
+    DecodedText decoded = decodeTextFile(bytes);
+    bytes = std::string();
+    TextLines lines = splitTextLines(decoded.bytes);
     if (!textFitsCanvas(lines))
-        return {std::nullopt, true};
-    return {std::move(lines)};
+        return tooLarge;
+    return {std::move(lines), false, decoded.style, decoded.unmapped};
 }
 
 } // namespace glyphora

@@ -40,7 +40,10 @@ SaveOutcome saveCommonFrame(Editor& editor, int code) {
     }
     if (!prepareSaveTarget(editor, code))
         return SaveOutcome::Declined;
-    return written(editor, writeSaveTarget(editor, textFileBytes(lines)));
+    // The text types write the document back as its file came: encoding and line ends.
+    const TextFileStyle& style = editor.document().textStyle;
+    return written(editor,
+                   writeSaveTarget(editor, encodeTextFile(lines, style.byteSet, style).bytes));
 }
 
 } // namespace

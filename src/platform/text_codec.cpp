@@ -30,6 +30,8 @@ constexpr std::array<char32_t, 128> kCp437High = {
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
 
+} // namespace
+
 void appendUtf8(std::string& out, char32_t ch) {
     if (ch < 0x80) {
         out += static_cast<char>(ch);
@@ -48,8 +50,6 @@ void appendUtf8(std::string& out, char32_t ch) {
     }
 }
 
-// Decodes one UTF-8 sequence at pos and advances past it; nothing for a malformed one
-// (a stray or missing continuation byte, an overlong form, a surrogate, beyond U+10FFFF).
 std::optional<char32_t> nextUtf8(std::string_view s, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(s[pos++]);
     int extra = 0;
@@ -78,8 +78,6 @@ std::optional<char32_t> nextUtf8(std::string_view s, std::size_t& pos) {
         return std::nullopt;
     return ch;
 }
-
-} // namespace
 
 char32_t cp1252ToUnicode(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F)

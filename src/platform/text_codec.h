@@ -6,6 +6,12 @@
 
 namespace glyphora {
 
+// UTF-8, one character at a time. nextUtf8 decodes the sequence at pos and advances past it;
+// nothing for a malformed one (a stray or missing continuation byte, an overlong form, a
+// surrogate, beyond U+10FFFF), pos then past the bytes it looked at.
+void appendUtf8(std::string& out, char32_t ch);
+std::optional<char32_t> nextUtf8(std::string_view s, std::size_t& pos);
+
 // Cells and files hold bytes. The shells show them, and exchange them with the system
 // clipboard, as Windows-1252 text. The five bytes that code page leaves undefined map to
 // the C1 controls of the same value, so every byte survives a round trip.

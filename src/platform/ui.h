@@ -55,6 +55,7 @@ struct SaveBrowserRequest {
     int formatCode = 0;
     std::string folder;
     std::string programDir;
+    std::string textEncoding; // what the plain text types will write, e.g. "UTF-8"
 };
 struct SaveBrowserReply {
     int formatCode = 0;

@@ -310,6 +310,44 @@ TEST_F(OpenSave, AColouredDocumentIsReadFirstThenAskedBeforeItLosesItsColours) {
     EXPECT_EQ(editor.canvas().colCount(), 80);
 }
 
+TEST_F(OpenSave, UnicodeTextFilesSaveBackAsTheyCameAndOtherDocumentsAsBefore) {
+    // UTF-8 art with Unix line ends: DOS bytes in the cells, shown through the CP437 view.
+    const std::string art = "\xE2\x96\x91\xE2\x96\x88 ok\n\xE2\x94\x94\xE2\x94\x80\xE2\x94\x98\n";
+    test::writeBytes(dir / "art.txt", art);
+    open(dir / "art.txt");
+    EXPECT_EQ(row(0), "\xB0\xDB ok");
+    EXPECT_EQ(editor.glyphSet(), CharSet::Cp437);
+    SaveToCurrentFile(editor);
+    EXPECT_EQ(test::readBytes(dir / "art.txt"), art);
+    // Another plain text type keeps the style; the other types write the cells' bytes.
+    saveAs(12, "art.lst");
+    EXPECT_EQ(test::readBytes(dir / "art.lst"), art);
+    saveAs(10, "art");
+    EXPECT_NE(test::readBytes(dir / "art.glg").find("\xB0"), std::string::npos);
+    EXPECT_EQ(test::readBytes(dir / "art.glg").find("\xE2"), std::string::npos);
+
+    // UTF-16 with a mark and no line end at the end.
+    const std::string wide("\xFF\xFEx\0\xF7\0\r\0\n\0y\0", 12);
+    test::writeBytes(dir / "wide.txt", wide);
+    open(dir / "wide.txt");
+    EXPECT_EQ(row(0), "x\xF7");
+    saveAs(1, "wide2.txt");
+    EXPECT_EQ(test::readBytes(dir / "wide2.txt"), wide);
+
+    // Characters no byte set holds: "?" and their count in the status bar.
+    test::writeBytes(dir / "greek.txt", "\xCE\xBB\xCE\xBC.\r\n");
+    open(dir / "greek.txt");
+    EXPECT_EQ(row(0), "??.");
+    EXPECT_EQ(editor.status().field(3), "2 characters not in Windows-1252 or CP437 read as ?");
+
+    // A document read from any other type writes as the program always did.
+    smallCanvas();
+    saveAs(10, "grid");
+    open(dir / "grid.glg");
+    saveAs(1, "fromgrid");
+    EXPECT_EQ(test::readBytes(dir / "fromgrid.txt"), "ab\r\n\r\n");
+}
+
 TEST_F(OpenSave, ReopeningKeepsOneEntryPerFileIgnoringCase) {
     for (int i = 0; i < 11; ++i) {
         test::writeBytes(dir / (std::to_string(i) + ".txt"), std::to_string(i));

@@ -103,8 +103,10 @@ private slots:
             touch(dir.filePath(name));
         QVERIFY(QDir(dir.path()).mkdir("sub"));
 
-        SaveBrowserDialog dialog({"pic", 1, dir.path().toStdString(), "/opt/prog"}, nullptr);
+        SaveBrowserDialog dialog({"pic", 1, dir.path().toStdString(), "/opt/prog", "UTF-8"},
+                                 nullptr);
         QCOMPARE(dialog.fileNameField()->text(), QStringLiteral("pic.txt"));
+        QCOMPARE(dialog.encodingLabel()->text(), QStringLiteral("UTF-8"));
         QCOMPARE(texts(dialog.fileList()), (QStringList{"a.txt", "b.TXT"}));
         QCOMPARE(texts(dialog.folderList()), (QStringList{"..", "sub"}));
 
@@ -112,6 +114,7 @@ private slots:
         dialog.rowList()->setCurrentRow(1);
         QCOMPARE(dialog.fileNameField()->text(), QStringLiteral("pic.glg"));
         QCOMPARE(texts(dialog.fileList()), QStringList{"c.glg"});
+        QCOMPARE(dialog.encodingLabel()->text(), QString()); // the grid file has its own
 
         dialog.groupList()->setCurrentRow(4);
         dialog.rowList()->setCurrentRow(2); // User defined lists every file
@@ -126,8 +129,9 @@ private slots:
     void fixedFoldersKeepTheFileNameAndTheTypeForcesItsExtension() {
         QTemporaryDir dir;
         QTemporaryDir prog;
-        SaveBrowserDialog dialog({"pic", 3, dir.path().toStdString(), prog.path().toStdString()},
-                                 nullptr);
+        SaveBrowserDialog dialog(
+            {"pic", 3, dir.path().toStdString(), prog.path().toStdString(), "Windows-1252"},
+            nullptr);
         QCOMPARE(dialog.fileNameField()->text(), QStringLiteral("pic.htm"));
         dialog.programDirButton()->click();
         QCOMPARE(dialog.fileNameField()->text(), QDir(prog.path()).filePath("pic.htm"));
