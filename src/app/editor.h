@@ -8,7 +8,7 @@
 #include "color/color_state.h"
 #include "config/settings.h"
 #include "edit/clipboard.h"
-#include "formats/text_encoding.h"
+#include "platform/text_encoding.h"
 #include "paint/pattern_panel.h"
 #include "platform/text_codec.h"
 #include "platform/ui.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "canvas/text_conversion.h"
-#include "formats/text_encoding.h"
+#include "platform/text_encoding.h"
 #include "platform/text_file.h"
 
 #include <filesystem>

@@ -141,7 +141,7 @@ void blankEmptyCells(CharCanvas& canvas) {
 }
 
 std::optional<PatternLines> readPatternFile(const fs::path& path) {
-    std::optional<PatternLines> lines = readDataFileLines(path, kMaxPatternFileBytes);
+    std::optional<PatternLines> lines = readUserDataFileLines(path, kMaxPatternFileBytes);
     if (!lines || lines->empty())
         return std::nullopt;
     return lines;

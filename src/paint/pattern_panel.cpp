@@ -29,7 +29,7 @@ void PatternPanel::select(int index) {
         return;
     }
     selected_ = index;
-    if (auto lines = readDataFileLines(selectedPath(), kMaxPreviewBytes))
+    if (auto lines = readUserDataFileLines(selectedPath(), kMaxPreviewBytes))
         preview_ = std::move(*lines);
 }
 

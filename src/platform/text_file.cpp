@@ -1,5 +1,7 @@
 #include "platform/text_file.h"
 
+#include "platform/text_encoding.h"
+
 #include <cstdio>
 #include <memory>
 #include <system_error>
@@ -48,8 +50,10 @@ std::vector<std::string> splitTextLines(std::string_view bytes) {
     return lines;
 }
 
-std::optional<std::vector<std::string>> readDataFileLines(const std::filesystem::path& path,
-                                                          std::uintmax_t maxBytes) {
+namespace {
+
+std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path,
+                                                  std::uintmax_t maxBytes, bool decode) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
         return std::nullopt;
@@ -57,10 +61,25 @@ std::optional<std::vector<std::string>> readDataFileLines(const std::filesystem:
     if (ec || size > maxBytes)
         return std::nullopt;
     std::string bytes;
-    if (!readFileBytes(path, bytes) || bytes.size() > maxBytes ||
-        bytes.find('\0') != std::string::npos)
+    if (!readFileBytes(path, bytes) || bytes.size() > maxBytes)
+        return std::nullopt;
+    if (decode)
+        bytes = decodeTextFile(bytes).bytes;
+    if (bytes.find('\0') != std::string::npos)
         return std::nullopt;
     return splitTextLines(bytes);
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> readDataFileLines(const std::filesystem::path& path,
+                                                          std::uintmax_t maxBytes) {
+    return readLines(path, maxBytes, false);
+}
+
+std::optional<std::vector<std::string>> readUserDataFileLines(const std::filesystem::path& path,
+                                                              std::uintmax_t maxBytes) {
+    return readLines(path, maxBytes, true);
 }
 
 } // namespace glyphora

@@ -39,5 +39,8 @@ std::vector<std::string> splitTextLines(std::string_view bytes);
 // characters like any other: cells may hold them.
 std::optional<std::vector<std::string>> readDataFileLines(const std::filesystem::path& path,
                                                           std::uintmax_t maxBytes);
+// The same for files users write (patterns): Unicode files are decoded as documents are.
+std::optional<std::vector<std::string>> readUserDataFileLines(const std::filesystem::path& path,
+                                                              std::uintmax_t maxBytes);
 
 } // namespace glyphora

@@ -31,6 +31,11 @@ TEST(TextFile, DataFilesAreReadWithinTheirLimit) {
     EXPECT_EQ(readDataFileLines(dir / "ctl.dat", 100), (Lines{"\a\x1B[\x7F\tx", "\x01"}));
     test::writeBytes(dir / "empty.dat", "");
     EXPECT_EQ(readDataFileLines(dir / "empty.dat", 100), Lines{});
+    // Files users write may be Unicode; the tables shipped with the program are bytes.
+    const std::string wide("\xFF\xFE\x91\x25/\0\n\0", 8);
+    test::writeBytes(dir / "u.pat", wide);
+    EXPECT_EQ(readUserDataFileLines(dir / "u.pat", 100), Lines{"\xB0/"});
+    EXPECT_FALSE(readDataFileLines(dir / "u.pat", 100));
 }
 
 } // namespace

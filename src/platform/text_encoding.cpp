@@ -1,4 +1,4 @@
-#include "formats/text_encoding.h"
+#include "platform/text_encoding.h"
 
 #include <optional>
 
@@ -146,7 +146,7 @@ DecodedText decodeTextFile(std::string_view file) {
     return decoded;
 }
 
-EncodedText encodeTextFile(const TextLines& lines, CharSet cellSet, const TextFileStyle& target) {
+EncodedText encodeTextFile(const std::vector<std::string>& lines, CharSet cellSet, const TextFileStyle& target) {
     const std::string_view lineEnd = target.lineEnding == LineEnding::Lf ? "\n" : "\r\n";
     std::size_t size = 0;
     for (const std::string& line : lines)

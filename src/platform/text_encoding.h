@@ -1,11 +1,11 @@
 #pragma once
 
-#include "canvas/text_conversion.h"
 #include "platform/text_codec.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace glyphora {
 
@@ -46,6 +46,6 @@ struct EncodedText {
     std::string bytes;
     std::size_t unmapped = 0;
 };
-EncodedText encodeTextFile(const TextLines& lines, CharSet cellSet, const TextFileStyle& target);
+EncodedText encodeTextFile(const std::vector<std::string>& lines, CharSet cellSet, const TextFileStyle& target);
 
 } // namespace glyphora

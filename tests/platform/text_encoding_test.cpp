@@ -1,4 +1,4 @@
-#include "formats/text_encoding.h"
+#include "platform/text_encoding.h"
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ TEST(TextEncoding, FilesDecodeToCellBytesAndWriteBackUnchanged) {
         EXPECT_EQ(decoded.bytes, c.cells);
         EXPECT_EQ(decoded.style, c.style);
         EXPECT_EQ(decoded.unmapped, 0u);
-        TextLines lines;
+        std::vector<std::string> lines;
         forEachTextLine(decoded.bytes, [&](std::string_view line) {
             lines.emplace_back(line);
             return true;
@@ -72,7 +72,7 @@ TEST(TextEncoding, CharactersNeitherSetHoldsBecomeQuestionMarksAndAreCounted) {
 }
 
 TEST(TextEncoding, CellsAreTranslatedIntoAnotherByteSetOrUnicode) {
-    const TextLines art = {"\xB0\xDB\x9C"}; // light shade, full block, pound sign in CP437
+    const std::vector<std::string> art = {"\xB0\xDB\x9C"}; // light shade, full block, pound sign in CP437
     TextFileStyle target;
     target.byteSet = CharSet::Windows1252;
     EncodedText out = encodeTextFile(art, CharSet::Cp437, target);
