@@ -2,12 +2,14 @@
 #pragma once
 
 #include "canvas/char_canvas.h"
+#include "platform/progress.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>
 #include <filesystem>
 #include <map>
 #include <random>
+#include <string>
 #include <string_view>
 #include <tuple>
 
@@ -31,6 +33,14 @@ template <class Colour> CharCanvas randomCanvas(int cols, int rows, int firstByt
     }
     return canvas;
 }
+
+// Progress that nobody watches: the algorithm's own work is measured.
+struct NoProgress : Progress {
+    void showBar(const std::string&, bool, const std::string&) override {}
+    void setBarPosition(double, double, const std::string&, const std::string&) override {}
+    void hideBar() override {}
+    bool escapePressed() override { return false; }
+};
 
 using MakeCanvas = CharCanvas (*)(int cols, int rows);
 

@@ -14,13 +14,6 @@ namespace {
 using namespace glyphora;
 namespace fs = std::filesystem;
 
-struct NoProgress : Progress {
-    void showBar(const std::string&, bool, const std::string&) override {}
-    void setBarPosition(double, double, const std::string&, const std::string&) override {}
-    void hideBar() override {}
-    bool escapePressed() override { return false; }
-};
-
 // Characters with runs of a few colours, as converted art has.
 CharCanvas makeCanvas(int cols, int rows) {
     Color fg = 0;
@@ -92,7 +85,7 @@ void BM_FindMainColor(benchmark::State& state) {
 void BM_SaveMarc(benchmark::State& state) {
     CharCanvas canvas = canvasOf(int(state.range(0)), int(state.range(1)));
     const fs::path path = bench::scratch("save.glf");
-    NoProgress progress;
+    bench::NoProgress progress;
     for (auto _ : state) {
         if (!writeGlf(path, canvas, ColorMode::FullColored, progress))
             state.SkipWithError("write failed");
@@ -106,7 +99,7 @@ void BM_SaveMarc(benchmark::State& state) {
 void BM_loadMarc(benchmark::State& state) {
     CharCanvas source = canvasOf(int(state.range(0)), int(state.range(1)));
     const fs::path path = bench::scratch("load.glf");
-    NoProgress progress;
+    bench::NoProgress progress;
     writeGlf(path, source, ColorMode::FullColored, progress);
     CharCanvas canvas(1, 1);
     for (auto _ : state) {

@@ -1,6 +1,8 @@
-// glyphora-cli: runs editor scripts without a window.
+// glyphora-cli: runs editor scripts and converts documents without a window.
 #include "app/command_table.h"
+#include "convert.h"
 #include "platform/text_codec.h"
+#include "platform/text_numbers.h"
 #include "script.h"
 
 #include <fstream>
@@ -12,6 +14,8 @@ namespace {
 
 constexpr const char* kUsage = R"(Usage:
   glyphora-cli [--home DIR] script FILE   run the directives of FILE (- reads stdin)
+  glyphora-cli [--home DIR] convert IN OUT [--format CODE]
+                                          open IN and save it as OUT, with no dialog
   glyphora-cli --list-commands            one line per command: id, menu path, shortcuts
   glyphora-cli --help                     this text
 
@@ -47,6 +51,17 @@ UTF-8.
 
 Every dialog and message is printed as one line. Exit codes: 0 the script ran to its end,
 1 a directive could not be carried out, 2 a dialog found no answer.
+
+convert opens IN as "&Open" does and saves it as "Save &as ..." does, as the type CODE or
+else the type of OUT's extension: .txt 1, .asc 2, .htm/.html 4, .pat 6, .rtf 7, .csv 8,
+.ans 9, .glg 10, .glf 11, .dat 30, .bmp/.png 20, anything else 12 (text). A type whose
+writer does not exist yet is refused. The editor starts as it always does (edit.ini of the
+program directory is read, never written) and keeps no undo. Input boxes take their
+preset, the colour-mode question is answered yes, and an existing OUT is replaced by the
+complete new file, never left half written. Messages that inform, and what the type could
+not keep, are printed on stderr. IN and OUT are taken from the current directory.
+Exit codes: 0 OUT written, 1 IN not read or OUT not written (an existing OUT stays as it
+was), 2 a question that only a user can answer.
 )";
 
 std::filesystem::path executableDir() {
@@ -61,6 +76,33 @@ int listCommands() {
         std::cout << row.id << '\t' << glyphora::cp1252ToUtf8(row.menuPath) << '\t'
                   << row.shortcuts.text() << '\n';
     return 0;
+}
+
+int convert(const std::filesystem::path& home, const std::vector<std::string>& args,
+            std::size_t first) {
+    std::vector<std::string> files;
+    std::optional<int> code;
+    for (std::size_t i = first; i < args.size(); ++i) {
+        if (args[i] == "--format" && i + 1 < args.size()) {
+            code = glyphora::parseInteger<int>(args[++i]);
+            if (!code) {
+                std::cerr << "glyphora-cli: --format needs a type code, not " << args[i] << '\n';
+                return glyphora::kConvertFailed;
+            }
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 2) {
+        std::cerr << "glyphora-cli: convert needs IN and OUT\n\n" << kUsage;
+        return glyphora::kConvertFailed;
+    }
+    try {
+        return glyphora::convertDocument({home, files[0], files[1], code}, std::cerr);
+    } catch (const std::exception& error) {
+        std::cerr << "glyphora-cli: convert: " << error.what() << '\n';
+        return glyphora::kConvertFailed;
+    }
 }
 
 } // namespace
@@ -80,6 +122,8 @@ int main(int argc, char** argv) {
             home = args[++i];
             continue;
         }
+        if (arg == "convert")
+            return convert(home, args, i + 1);
         if (arg == "script" && i + 1 < args.size()) {
             const std::string& file = args[i + 1];
             glyphora::ScriptRunner runner(home, std::cout);

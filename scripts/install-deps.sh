@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the editor need.
+# Installs the Debian packages the build, the tests and the editor need; with the argument
+# "bench" also what scripts/bench-convert.sh measures against.
 # Idempotent: only packages that are missing are installed.
 set -euo pipefail
 
@@ -24,6 +25,9 @@ packages=(
   xauth
   imagemagick
 )
+if [ "${1:-}" = bench ]; then
+  packages+=(ansifilter)
+fi
 
 missing=()
 for pkg in "${packages[@]}"; do

@@ -65,7 +65,7 @@ void applySettings(Editor& editor, const Settings& read, bool colorsRead) {
     applyAutosaveTimer(editor);
 }
 
-void readSettings(Editor& editor) {
+void readSettings(Editor& editor, SettingsFileUse use) {
     const fs::path file = editor.programDir() / kSettingsFileName;
     Settings base = editor.currentSettings();
     if (base.WorkingDirectory.empty())
@@ -78,8 +78,10 @@ void readSettings(Editor& editor) {
     // Keep what was read, then the defaults of a damaged file.
     applyDamagedFileDefaults(result.settings, editor.programDir());
     applySettings(editor, result.settings, false);
-    std::error_code ec;
-    fs::remove(file, ec);
+    if (use == SettingsFileUse::ReadAndRepair) {
+        std::error_code ec;
+        fs::remove(file, ec);
+    }
     editor.ui().beep();
     editor.StatusMessage(kNoIniMessage);
 }
@@ -97,8 +99,8 @@ void createDataDirectories(Editor& editor) {
 
 } // namespace
 
-void startEditor(Editor& editor) {
-    readSettings(editor);
+void startEditor(Editor& editor, SettingsFileUse use) {
+    readSettings(editor, use);
     createDataDirectories(editor);
     editor.ApplyFontSize(editor.canvas().font().size);
     editor.Refresh();

@@ -20,11 +20,15 @@ inline constexpr const char* kDropTypeError =
 inline constexpr const char* kDropOpenError = "ERROR: Couldn`t open file.";
 inline constexpr const char* kCloseQuestion = " Close program ? ";
 
+// How the start treats edit.ini: the window deletes a damaged file (it writes a sound one at
+// shutdown); a batch run only reads it, so a damaged file stays for the window to repair.
+enum class SettingsFileUse { ReadAndRepair, ReadOnly };
+
 // The first showing of the main window: reads edit.ini from the program directory and
 // applies it (a missing or damaged file gives the defaults, deletes the file, beeps and
 // says so), creates the data folders "Data", "Fonts", "Pattern" and "Undo", and applies
 // the font. Call it once.
-void startEditor(Editor& editor);
+void startEditor(Editor& editor, SettingsFileUse use = SettingsFileUse::ReadAndRepair);
 
 // The command line: all arguments joined by single blanks name one document. Returns its
 // full path when it is an existing file of a type the start-up opens; another existing

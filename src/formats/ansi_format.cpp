@@ -15,50 +15,70 @@ constexpr const char* kOneStep = "Step 1 of 1";
 constexpr std::string_view kFirstColors = "[0;37;40m";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kBlank = " ";
-constexpr std::string_view kPlainAttribute = "0";
-constexpr std::string_view kPlainForeground = "37";
-constexpr std::string_view kPlainBackground = "40";
+// Colours outside the palette are written as light grey on black, "0;37" and "40".
+constexpr int kPlainForeground = 7;
+constexpr int kPlainBackground = 0;
 
 constexpr char kEsc = 27;
 
+// The palette entries a colour sequence names.
 struct SgrState {
-    std::string_view attribute = kPlainAttribute;
-    std::string_view foreground = kPlainForeground;
-    std::string_view background = kPlainBackground;
+    int foreground = kPlainForeground;
+    int background = kPlainBackground;
     bool operator==(const SgrState&) const = default;
 };
 
-SgrState cellState(const CharCanvas& canvas, int col, int row) {
-    SgrState state;
-    if (const std::optional<int> fg = ansiForegroundIndex(canvas.foreground(col, row))) {
-        const AnsiColor& entry = kAnsiPalette[static_cast<std::size_t>(*fg)];
-        state.attribute = entry.attribute();
-        state.foreground = entry.foreground();
+// Looks colours up only when they differ from the last cell's, as they mostly do not.
+class SgrLookup {
+public:
+    SgrState stateOf(Color foreground, Color background) {
+        if (foreground != foreground_ || !known_) {
+            foreground_ = foreground;
+            state_.foreground = ansiForegroundIndex(foreground).value_or(kPlainForeground);
+        }
+        if (background != background_ || !known_) {
+            background_ = background;
+            state_.background = ansiBackgroundIndex(background).value_or(kPlainBackground);
+        }
+        known_ = true;
+        return state_;
     }
-    if (const std::optional<int> bg = ansiBackgroundIndex(canvas.background(col, row)))
-        state.background = kAnsiPalette[static_cast<std::size_t>(*bg)].background;
-    return state;
+
+private:
+    bool known_ = false;
+    Color foreground_ = 0;
+    Color background_ = 0;
+    SgrState state_;
+};
+
+void appendSequence(const SgrState& state, std::string& out) {
+    out += static_cast<char>(kEsc);
+    out += '[';
+    out += kAnsiPalette[static_cast<std::size_t>(state.foreground)].sgr;
+    out += ';';
+    out += kAnsiPalette[static_cast<std::size_t>(state.background)].background;
+    out += 'm';
 }
 
 // Appends one row; the state carries over to the next.
-void encodeRow(CharCanvas& canvas, int row, bool colored, SgrState& current, std::string& out) {
+void encodeRow(CharCanvas& canvas, int row, SgrLookup* colors, SgrState& current,
+               std::string& out) {
     const int cols = std::min(canvas.colCount(), kAnsiWrittenColumns);
     for (int c = 0; c < cols; ++c) {
-        const SgrState wanted = colored ? cellState(canvas, c, row) : SgrState{};
-        if (canvas.text(c, row).empty())
-            canvas.setText(c, row, kBlank);
+        const SgrState wanted =
+            colors ? colors->stateOf(canvas.foreground(c, row), canvas.background(c, row))
+                   : SgrState{};
         if (!(wanted == current)) {
-            out += static_cast<char>(kEsc);
-            out += '[';
-            out += wanted.attribute;
-            out += ';';
-            out += wanted.foreground;
-            out += ';';
-            out += wanted.background;
-            out += 'm';
+            appendSequence(wanted, out);
             current = wanted;
         }
-        out += canvas.text(c, row);
+        const std::string_view text = canvas.text(c, row);
+        if (text.empty()) {
+            canvas.setText(c, row, kBlank);
+            out += kBlank;
+        } else {
+            out += text;
+        }
     }
     out += kLineEnd;
 }
@@ -70,11 +90,12 @@ void encodeRows(CharCanvas& canvas, ColorMode mode, std::string_view startText, 
     out += startText;
     out += kFirstColors;
     SgrState current;
-    const bool colored = mode == ColorMode::Ansi;
+    SgrLookup lookup;
+    SgrLookup* colors = mode == ColorMode::Ansi ? &lookup : nullptr;
     const int rows = canvas.rowCount();
     for (int r = 0; r < rows; ++r) {
         progress.setBarPosition(r, rows - 1, kSavingCaption, kOneStep);
-        encodeRow(canvas, r, colored, current, out);
+        encodeRow(canvas, r, colors, current, out);
         if (!sink(out))
             return;
         out.clear();
@@ -86,6 +107,9 @@ void encodeRows(CharCanvas& canvas, ColorMode mode, std::string_view startText, 
 std::string encodeAnsi(CharCanvas& canvas, ColorMode mode, std::string_view startText,
                        Progress& progress) {
     std::string bytes;
+    // Every row is at least its cells and its line end.
+    bytes.reserve(static_cast<std::size_t>(canvas.rowCount()) *
+                  static_cast<std::size_t>(std::min(canvas.colCount(), kAnsiWrittenColumns) + 2));
     encodeRows(canvas, mode, startText, progress, [&bytes](const std::string& part) {
         bytes += part;
         return true;

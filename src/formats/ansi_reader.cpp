@@ -116,8 +116,9 @@ bool isEscapeFinalByte(unsigned char b) {
     return b >= 0x30 && b <= 0x7E;
 }
 
-// The emulated text screen. Cells are kept small (byte, two colour ids, a drawn mark) so
-// that the screen costs a fraction of the canvas it becomes.
+// The emulated text screen. A cell is two bytes (the byte, a colour id and one of the 8
+// background ids) and whether a row was drawn on is kept per row, so that the screen costs
+// a fraction of the canvas it becomes.
 class AnsiScreen {
 public:
     AnsiScreen(int width, long long maxCells)
@@ -127,6 +128,7 @@ public:
     }
 
     void run(std::string_view art) {
+        reserveFor(art.size());
         std::size_t i = 0;
         bool afterCr = false;
         while (i < art.size() && !failed_) {
@@ -153,11 +155,8 @@ public:
                 if (!wasAfterCr)
                     moveToRow(static_cast<long long>(y_) + 1);
                 break;
-            case kFullBlock:
-                put(' ', font_, font_);
-                break;
             default:
-                put(b, font_, back_);
+                put(b);
                 break;
             }
         }
@@ -175,28 +174,36 @@ public:
         return y_ + (rowDrawn(y_) ? 1 : 0);
     }
 
+    // A full block is drawn as a space filled with its foreground colour.
     void copyTo(CharCanvas& canvas) const {
         const int rows = std::max(keptRows(), 1);
         canvas.setSize(width_, rows);
+        std::array<Color, kColorIds> colors;
+        for (std::size_t id = 0; id < kColorIds; ++id)
+            colors[id] = colorOfId(static_cast<ColorId>(id));
         const Cell blank;
         for (int r = 0; r < rows; ++r) {
             for (int c = 0; c < width_; ++c) {
                 const Cell& cell = r < rowsHeld_ ? cells_[index(c, r)] : blank;
-                const char ch = static_cast<char>(cell.ch);
+                const bool block = cell.ch == kFullBlock;
+                const char ch = block ? ' ' : static_cast<char>(cell.ch);
                 canvas.setText(c, r, std::string_view(&ch, 1));
-                canvas.SetFontCell(c, r, colorOfId(cell.font));
-                canvas.SetColorCell(c, r, colorOfId(cell.back));
+                canvas.SetFontCell(c, r, colors[cell.font]);
+                canvas.SetColorCell(c, r, colors[block ? cell.font : cell.back]);
             }
         }
     }
 
 private:
+    static constexpr std::size_t kColorIds = kAnsiColorCount + 2;
+
+    // A full block keeps its byte until the copy, so a background is always one of the 8.
     struct Cell {
         unsigned char ch = ' ';
-        ColorId font = kStartGreyId;
-        ColorId back = kBlackId;
-        bool drawn = false;
+        ColorId font : 5 = kStartGreyId;
+        ColorId back : 3 = kBlackId;
     };
+    static_assert(sizeof(Cell) == 2);
 
     std::size_t index(int col, int row) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) +
@@ -204,17 +211,28 @@ private:
     }
 
     bool rowDrawn(int row) const {
-        if (row >= rowsHeld_)
-            return false;
-        const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(index(0, row));
-        return std::any_of(first, first + width_, [](const Cell& c) { return c.drawn; });
+        return row < rowsHeld_ && rowsDrawn_[static_cast<std::size_t>(row)];
+    }
+
+    void markDrawn(int row) {
+        rowsDrawn_[static_cast<std::size_t>(row)] = true;
+        lastDrawnRow_ = std::max(lastDrawnRow_, row);
     }
 
     // The screen reset: 25 rows of spaces in the present colours, the cursor home.
     void clearScreen() {
         rowsHeld_ = std::min(kScreenRows, maxRows_);
-        cells_.assign(index(0, rowsHeld_), Cell{' ', font_, back_, false});
+        cells_.assign(index(0, rowsHeld_), Cell{' ', font_, back_});
+        rowsDrawn_.assign(static_cast<std::size_t>(rowsHeld_), false);
         x_ = y_ = 0;
+    }
+
+    // Growing a screen of millions of cells by doubling copies it over and over; a byte draws
+    // at most one cell, so the file's size bounds what nearly every file needs. Only the
+    // cells drawn on are ever touched, the rest of the reservation costs no memory.
+    void reserveFor(std::size_t bytes) {
+        const std::size_t rows = bytes / static_cast<std::size_t>(width_) + 1;
+        cells_.reserve(index(0, static_cast<int>(std::min<std::size_t>(rows, maxRows_))));
     }
 
     // The screen grows as the cursor draws further down; rows it grows by look as after a
@@ -228,6 +246,7 @@ private:
             const long long doubled = std::max<long long>(row + 1LL, 2LL * rowsHeld_);
             rowsHeld_ = static_cast<int>(std::min<long long>(doubled, maxRows_));
             cells_.resize(index(0, rowsHeld_));
+            rowsDrawn_.resize(static_cast<std::size_t>(rowsHeld_));
         }
         return true;
     }
@@ -241,11 +260,11 @@ private:
         y_ = static_cast<int>(row);
     }
 
-    void put(unsigned char ch, ColorId font, ColorId back) {
+    void put(unsigned char ch) {
         if (!holdRow(y_))
             return;
-        cells_[index(x_, y_)] = Cell{ch, font, back, true};
-        lastDrawnRow_ = std::max(lastDrawnRow_, y_);
+        cells_[index(x_, y_)] = Cell{ch, font_, back_};
+        markDrawn(y_);
         ++x_;
     }
 
@@ -283,7 +302,22 @@ private:
         return i;
     }
 
+    // Private (a leading "<=>?") and intermediate forms are not ours.
+    static bool isPrivate(std::string_view parameters) {
+        return !parameters.empty() && parameters[0] >= '<' && parameters[0] <= '?';
+    }
+
     std::size_t controlSequence(std::string_view s, std::size_t i) {
+        // Nearly every sequence is its parameters in one run and a final byte.
+        std::size_t end = i;
+        while (end < s.size() && isParameterByte(static_cast<unsigned char>(s[end])))
+            ++end;
+        if (end < s.size() && isFinalByte(static_cast<unsigned char>(s[end]))) {
+            const std::string_view parameters = s.substr(i, end - i);
+            if (!isPrivate(parameters))
+                command(s[end], parameters);
+            return end + 1;
+        }
         std::string parameters;
         bool intermediate = false;
         while (i < s.size()) {
@@ -293,10 +327,7 @@ private:
             } else if (isIntermediateByte(b)) {
                 intermediate = true;
             } else if (isFinalByte(b)) {
-                // Private (a leading "<=>?") and intermediate forms are not ours.
-                const bool privateForm =
-                    !parameters.empty() && parameters[0] >= '<' && parameters[0] <= '?';
-                if (!intermediate && !privateForm)
+                if (!intermediate && !isPrivate(parameters))
                     command(static_cast<char>(b), parameters);
                 return i + 1;
             } else if (b == kCr || b == kEsc) {
@@ -384,15 +415,40 @@ private:
             Cell& cell = cells_[index(c, y_)];
             cell.ch = ' ';
             cell.back = back_;
-            cell.drawn = true;
         }
-        lastDrawnRow_ = std::max(lastDrawnRow_, y_);
+        if (x_ < width_)
+            markDrawn(y_);
+        else
+            lastDrawnRow_ = std::max(lastDrawnRow_, y_);
+    }
+
+    using Parameters = std::array<int, kMaxParameters>;
+
+    // The values of the parameters, the first kMaxParameters of them; returns their count.
+    // An empty parameter is 0; one that is no number is passed over (-1).
+    static std::size_t splitParameters(std::string_view p, Parameters& values) {
+        std::size_t count = 0;
+        int value = 0;
+        bool number = true;
+        for (std::size_t i = 0;; ++i) {
+            if (i == p.size() || p[i] == ';') {
+                values[count++] = number ? value : -1;
+                if (i == p.size() || count == kMaxParameters)
+                    return count;
+                value = 0;
+                number = true;
+            } else if (p[i] >= '0' && p[i] <= '9') {
+                value = std::min(value * 10 + (p[i] - '0'), kMaxParameterValue);
+            } else {
+                number = false;
+            }
+        }
     }
 
     // How many parameters from k on an extended colour (38 or 48) takes, itself included;
     // an unknown form takes the rest.
-    static std::size_t extendedLength(const std::vector<int>& values, std::size_t k) {
-        const std::size_t left = values.size() - k;
+    static std::size_t extendedLength(const Parameters& values, std::size_t count, std::size_t k) {
+        const std::size_t left = count - k;
         if (left >= 2 && values[k + 1] == kIndexedSelector)
             return std::min<std::size_t>(3, left);
         if (left >= 2 && values[k + 1] == kRgbSelector)
@@ -400,7 +456,7 @@ private:
         return left;
     }
 
-    static std::optional<Color> extendedColor(const std::vector<int>& values, std::size_t k,
+    static std::optional<Color> extendedColor(const Parameters& values, std::size_t k,
                                               std::size_t length) {
         if (length == 3 && values[k + 1] == kIndexedSelector && values[k + 2] >= 0)
             return colorOf256Index(values[k + 2]);
@@ -416,29 +472,19 @@ private:
             back_ = kBlackId;
             return;
         }
-        // An empty parameter is 0; one that is no number is passed over (-1).
-        std::vector<int> values;
-        std::size_t start = 0;
-        while (values.size() < kMaxParameters) {
-            const std::size_t end = std::min(p.find(';', start), p.size());
-            const std::string_view part = p.substr(start, end - start);
-            values.push_back(part.empty() ? 0 : parameterValue(part).value_or(-1));
-            if (end == p.size())
-                break;
-            start = end + 1;
-        }
-        const std::size_t count = values.size();
+        Parameters values;
+        const std::size_t count = splitParameters(p, values);
         bool laterForeground = false;
         for (std::size_t k = 0; k < count; ++k) {
             if (values[k] == kExtendedForeground || values[k] == kExtendedBackground)
-                k += extendedLength(values, k) - 1;
+                k += extendedLength(values, count, k) - 1;
             else if (values[k] >= kFirstForeground && values[k] <= kLastForeground)
                 laterForeground = true;
         }
         for (std::size_t k = 0; k < count; ++k) {
             const int v = values[k];
             if (v == kExtendedForeground || v == kExtendedBackground) {
-                const std::size_t length = extendedLength(values, k);
+                const std::size_t length = extendedLength(values, count, k);
                 if (const auto color = extendedColor(values, k, length)) {
                     const bool background = v == kExtendedBackground;
                     (background ? back_ : font_) =
@@ -473,6 +519,7 @@ private:
     int width_;
     int maxRows_;
     std::vector<Cell> cells_;
+    std::vector<bool> rowsDrawn_;
     int rowsHeld_ = 0;
     int x_ = 0;
     int y_ = 0;

@@ -20,6 +20,8 @@ inline constexpr const char* kOpenFilter =
 // Assigned as std::string(kNoFile): GCC 12 at -O3 warns falsely (-Wrestrict) when a
 // one-character literal is assigned to a string.
 inline constexpr const char* kNoFile = "-";
+// saveDocument's status after a write that lost nothing the type could hold.
+inline constexpr const char* kSaveReady = "Saving ... READY !";
 // The autosave interval counts in units of 100 seconds.
 inline constexpr int kAutosaveUnitMs = 100000;
 

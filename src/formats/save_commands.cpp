@@ -26,7 +26,6 @@ constexpr const char* kWriteFailed = "Couldn`t write file.";
 constexpr const char* kSavingNow = " Saving ...";
 constexpr const char* kOverwrite = "File exists. Overwrite ?";
 constexpr const char* kCannotSave = "ERROR: Couldn`t save file.";
-constexpr const char* kReady = "Saving ... READY !";
 constexpr const char* kColorsLost = "WARNING: Colors haven`t been saved in this format !!!";
 constexpr const char* kBackgroundsLost =
     "WARNING: Backgroundcolors haven`t been saved in this format !!!";
@@ -77,7 +76,7 @@ const char* saveResult(int code, ColorMode mode) {
         return kBackgroundsLost;
     if ((code == RichText || code == Ansi) && mode != ColorMode::Ansi)
         return kRgbColorsLost;
-    return kReady;
+    return kSaveReady;
 }
 
 bool hasFile(const std::string& name) {

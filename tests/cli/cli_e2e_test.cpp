@@ -196,6 +196,99 @@ open {dir}/colours.glf)");
     EXPECT_EQ(after["fg"][0][2], "00FF00");
 }
 
+struct CliConvert : CliScript {
+    Result convert(const std::string& args) {
+        return runCli("--home " + (dir / "home").string() + " convert " + args);
+    }
+    std::string path(const std::string& name) { return (dir / name).string(); }
+    // The staging files a conversion writes beside OUT must never stay behind.
+    bool leftoverStaging() {
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+            if (entry.path().filename().string().find(".converting-") != std::string::npos)
+                return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(CliConvert, AnsiArtBecomesTextGridAndFullAttributeFilesThatConvertBack) {
+    // Colours, a bright colour, a full block (a space) and CR LF line ends.
+    glyphora::test::writeBytes(dir / "art.ans", "\x1b[0;31;44mAB\x1b[1;33mC\xDB\r\nxy\r\n");
+    Result r = convert(path("art.ans") + " " + path("art.txt"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(readBytes(dir / "art.txt"), "ABC\r\nxy\r\n");
+    EXPECT_TRUE(r.says("status: WARNING: Colors haven`t been saved in this format !!!"));
+    // The grid file brings the same text back.
+    ASSERT_EQ(convert(path("art.ans") + " " + path("art.glg")).exitCode, 0);
+    ASSERT_EQ(convert(path("art.glg") + " " + path("back.txt")).exitCode, 0);
+    EXPECT_EQ(readBytes(dir / "back.txt"), readBytes(dir / "art.txt"));
+    // Through a full-attribute file the colours come back too.
+    ASSERT_EQ(convert(path("art.ans") + " " + path("direct.ans")).exitCode, 0);
+    ASSERT_EQ(convert(path("art.ans") + " " + path("art.glf")).exitCode, 0);
+    r = convert(path("art.glf") + " " + path("again.ans"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(readBytes(dir / "again.ans"), readBytes(dir / "direct.ans"));
+    EXPECT_NE(readBytes(dir / "direct.ans").find("\x1b[0;31;44mAB\x1b[1;33;44mC"),
+              std::string::npos);
+    // The type code wins over the extension, and the file keeps exactly the name given; a
+    // file named as the window would have named it is not touched.
+    glyphora::test::writeBytes(dir / "grid.txt.glg", "keep");
+    ASSERT_EQ(convert(path("art.ans") + " " + path("grid.txt") + " --format 10").exitCode, 0);
+    EXPECT_EQ(readBytes(dir / "grid.txt"), readBytes(dir / "art.glg"));
+    EXPECT_EQ(readBytes(dir / "grid.txt.glg"), "keep");
+    EXPECT_FALSE(leftoverStaging());
+}
+
+TEST_F(CliConvert, FailuresExitOneAndLeaveAnExistingOutAsItWas) {
+    glyphora::test::writeBytes(dir / "art.ans", "hello\r\n");
+    glyphora::test::writeBytes(dir / "out.txt", "old bytes");
+    Result r = convert(path("missing.ans") + " " + path("out.txt"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.says("message:  Could not complete request.")) << r.output;
+    EXPECT_TRUE(r.says("cannot read " + path("missing.ans"))) << r.output;
+    r = convert(path("missing.txt") + " " + path("out.txt"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.says("message: Couldn`t read file.")) << r.output;
+    // Types without a writer are refused before anything is read or written.
+    r = convert(path("art.ans") + " " + path("out.txt") + " --format 4");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.says("saving as HTML colored (type 4) is not available yet")) << r.output;
+    EXPECT_TRUE(convert(path("art.ans") + " " + path("out.html")).says("(type 4)"));
+    EXPECT_TRUE(convert(path("art.ans") + " " + path("out.txt") + " --format 25")
+                    .says("no file type has the code 25"));
+    EXPECT_EQ(readBytes(dir / "out.txt"), "old bytes");
+    // A folder that cannot take the file.
+    r = convert(path("art.ans") + " " + path("no/such/folder/out.txt"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.says("cannot write " + path("no/such/folder/out.txt"))) << r.output;
+    EXPECT_EQ(convert(path("art.ans") + " " + path("out.txt") + " --format x").exitCode, 1);
+    EXPECT_EQ(convert(path("art.ans")).exitCode, 1);
+    // A success replaces the old file.
+    ASSERT_EQ(convert(path("art.ans") + " " + path("out.txt")).exitCode, 0);
+    EXPECT_EQ(readBytes(dir / "out.txt"), "hello\r\n");
+    EXPECT_FALSE(leftoverStaging());
+}
+
+TEST_F(CliConvert, StartsFromTheSettingsFileAndNeverWritesIt) {
+    // A window session leaves Ansi mode in edit.ini, with the info messages on.
+    ASSERT_EQ(runScript("set ColorMode=4; answer yes; run ExitProgram").exitCode, 0);
+    const std::string settings = readBytes(dir / "home/edit.ini");
+    ASSERT_NE(settings.find("Color mode                 :4"), std::string::npos) << settings;
+    // Opening text leaves Ansi mode: the mode question is answered yes, and the ASCII
+    // writer's statistics are printed and pass.
+    glyphora::test::writeBytes(dir / "text.txt", "caf\xE9\r\n");
+    const Result r = convert(path("text.txt") + " " + path("text.asc"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_TRUE(r.says("message: Extended char. (>126): 1\n  Control char. (<32): 0")) << r.output;
+    EXPECT_EQ(readBytes(dir / "text.asc"), "caf?\r\n");
+    EXPECT_EQ(readBytes(dir / "home/edit.ini"), settings);
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "home/Undo"));
+    // A damaged file is left for the window to repair.
+    glyphora::test::writeBytes(dir / "home/edit.ini", "damaged");
+    ASSERT_EQ(convert(path("text.txt") + " " + path("again.txt")).exitCode, 0);
+    EXPECT_EQ(readBytes(dir / "home/edit.ini"), "damaged");
+}
+
 TEST(Cli, ListsCommandsAndHelp) {
     const Result list = runCli("--list-commands");
     ASSERT_EQ(list.exitCode, 0);
@@ -204,6 +297,7 @@ TEST(Cli, ListsCommandsAndHelp) {
     const Result help = runCli("--help");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.says("glyphora-cli [--home DIR] script FILE"));
+    EXPECT_TRUE(help.says("glyphora-cli [--home DIR] convert IN OUT [--format CODE]"));
     EXPECT_EQ(runCli("--bogus").exitCode, 1);
     EXPECT_EQ(runCli("script /no/such/file").exitCode, 1);
 }

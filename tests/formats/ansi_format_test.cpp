@@ -149,6 +149,8 @@ TEST(AnsiRead, TheScreenEmulationDrawsCellsAndColours) {
         {"save and restore", "ab" + esc("[s") + "\r\n\r\n" + esc("[uc"), 1, 2, 0, "c"},
         {"erase to end of line", esc("[44m") + esc("[5C") + esc("[K") + "\r\n", 1, 79, 0, " ",
          kAnsiStartGrey, kBlue},
+        {"erase over a full block", esc("[31;44m\xDB") + esc("[D") + esc("[K") + "\r\n", 1, 0, 0,
+         " ", kAnsiPalette[1].color, kBlue},
         {"clear screen", "junk" + esc("[31m") + esc("[2J"), 0, 0, 0, " "},
         {"writer's start", std::string(kAnsiStartPreset) + "[0;37;40mA\r\n", 1, 0, 0, "A",
          kAnsiPalette[7].color},
@@ -174,6 +176,9 @@ TEST(AnsiRead, TheScreenEmulationDrawsCellsAndColours) {
         {"short escapes", esc("7") + esc("(BA"), 1, 0, 0, "A"},
         // Bounds: values cap at 255, parameters beyond the 30th are dropped.
         {"huge value", esc("[99999999999999999999BX"), 256, 0, 255, "X"},
+        {"parameter that is no number", esc("[1:3;31mX"), 1, 0, 0, "X", kAnsiPalette[1].color},
+        {"control byte inside a sequence", esc("[3") + "\x07" + "1mX", 1, 0, 0, "X",
+         kAnsiPalette[1].color},
         {"31st parameter dropped", esc("[" + std::string(60, ';') + "31mX"), 1, 0, 0, "X",
          kAnsiResetGrey},
         // Cut short or broken off: no effect, the rest is art.

@@ -1,0 +1,171 @@
+#include "convert.h"
+
+#include "app/editor.h"
+#include "color/color_modes.h"
+#include "config/startup_commands.h"
+#include "formats/file_format_table.h"
+#include "formats/file_names.h"
+#include "formats/open_save_commands.h"
+#include "platform/text_codec.h"
+
+#include <array>
+#include <ostream>
+#include <system_error>
+#include <unistd.h>
+
+namespace glyphora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kPrefix = "glyphora-cli: convert: ";
+
+struct TypeByExtension {
+    std::string_view extension;
+    int code;
+};
+
+constexpr std::array<TypeByExtension, 13> kTypesByExtension = {{
+    {".TXT", format_code::WindowsText},
+    {".ASC", format_code::AsciiText},
+    {".HTM", format_code::HtmlColored},
+    {".HTML", format_code::HtmlColored},
+    {".PAT", format_code::Pattern},
+    {".RTF", format_code::RichText},
+    {".CSV", format_code::CsvTable},
+    {".ANS", format_code::Ansi},
+    {".GLG", format_code::GlyphoraPlain},
+    {".GLF", format_code::GlyphoraFormat},
+    {".DAT", format_code::AppletData},
+    {".BMP", format_code::CaptureCanvasWhole},
+    {".PNG", format_code::CaptureCanvasWhole},
+}};
+
+constexpr std::array<ColorMode, 4> kColorModes = {ColorMode::Plain, ColorMode::FontColored,
+                                                  ColorMode::FullColored, ColorMode::Ansi};
+
+// The new file is written beside OUT under a hidden name of this process, ending as OUT
+// does, so a writer that looks at the extension sees OUT's.
+fs::path stagingPath(const fs::path& out) {
+    std::string name = out.stem().string();
+    name.insert(name.begin(), '.');
+    name += ".converting-" + std::to_string(::getpid());
+    name += out.extension().string();
+    return out.parent_path() / name;
+}
+
+// Reports the dialog that found no answer, if one did.
+bool askedUser(const BatchUi& ui, std::ostream& err) {
+    if (ui.unansweredDialog().empty())
+        return false;
+    err << kPrefix << "no answer for " << cp1252ToUtf8(ui.unansweredDialog()) << '\n';
+    return true;
+}
+
+} // namespace
+
+int convertTypeCode(std::string_view outPath) {
+    const std::string extension = upperExtension(outPath);
+    for (const TypeByExtension& entry : kTypesByExtension) {
+        if (extension == entry.extension)
+            return entry.code;
+    }
+    return format_code::UserDefined;
+}
+
+void BatchUi::message(std::string_view text) {
+    // A message box breaks its lines at CR; the error stream needs line feeds.
+    std::string shown = cp1252ToUtf8(text);
+    for (std::size_t at = shown.find('\r'); at != std::string::npos; at = shown.find('\r', at))
+        shown.replace(at, 1, "\n  ");
+    err_ << "message: " << shown << '\n';
+    HeadlessUi::message(text);
+}
+
+Answer BatchUi::confirm(std::string_view text, Buttons buttons) {
+    for (const ColorMode mode : kColorModes) {
+        const std::string_view question = modeSwitchQuestion(mode);
+        if (!question.empty() && text == question) {
+            note("confirm: " + std::string(text) + " -> yes");
+            return Answer::Yes;
+        }
+    }
+    return HeadlessUi::confirm(text, buttons);
+}
+
+std::optional<std::string> BatchUi::inputBox(std::string_view title, std::string_view prompt,
+                                             std::string_view defaultText) {
+    note("input: " + std::string(title) + " / " + std::string(prompt) + " -> " +
+         std::string(defaultText));
+    return std::string(defaultText);
+}
+
+int convertDocument(const ConvertJob& job, std::ostream& err) {
+    const auto fail = [&err](const std::string& text) {
+        err << kPrefix << text << '\n';
+        return kConvertFailed;
+    };
+    const int code = job.formatCode.value_or(convertTypeCode(job.out.string()));
+    const FileFormat* format = findFileFormat(code);
+    if (!format)
+        return fail("no file type has the code " + std::to_string(code));
+    // Whether a type can be written is the save dispatcher's to say.
+    if (!canSaveFormat(code))
+        return fail("saving as " + format->name + " (type " + std::to_string(code) +
+                    ") is not available yet");
+
+    std::error_code ec;
+    const fs::path in = fs::absolute(job.in, ec);
+    const fs::path out = fs::absolute(job.out, ec);
+    if (ec)
+        return fail("cannot resolve " + job.out.string());
+    if (fs::is_directory(out, ec))
+        return fail(out.string() + " is a folder");
+
+    BatchUi ui(err);
+    Editor editor(ui, fs::absolute(job.home, ec));
+    startEditor(editor, SettingsFileUse::ReadOnly);
+    // Nothing could ever step back through snapshots of a batch run.
+    editor.settings().EnableUndo = false;
+
+    DocumentState& doc = editor.document();
+    doc.OpenFileName = in.string();
+    openDocument(editor);
+    if (askedUser(ui, err))
+        return kConvertAsked;
+    // Every failed open leaves the document without a file.
+    if (doc.CurrentFileName == kNoFile)
+        return fail("cannot read " + in.string());
+
+    // The writer may append its type's extension: the name it wrote is in SaveTargetName.
+    doc.SaveFormat = code;
+    doc.SaveTargetName = stagingPath(out).string();
+    doc.SilentSave = true;
+    saveDocument(editor);
+    doc.SilentSave = false;
+    const fs::path written = doc.SaveTargetName;
+    const bool saved = doc.CurrentFileName == doc.SaveTargetName;
+    const bool asked = askedUser(ui, err);
+    if (asked || !saved) {
+        fs::remove(written, ec);
+        return asked ? kConvertAsked : fail("cannot write " + out.string());
+    }
+
+    // An existing OUT keeps its permissions, as every save over a file does.
+    if (const fs::file_status old = fs::status(out, ec); fs::exists(old))
+        fs::permissions(written, old.permissions(), ec);
+    fs::rename(written, out, ec);
+    if (ec) {
+        const std::string reason = ec.message();
+        fs::remove(written, ec);
+        return fail("cannot replace " + out.string() + ": " + reason);
+    }
+    // What the type could not keep (colours, columns) is said where the window says it.
+    const std::string& result = editor.status().field(StatusBar::kMessageField);
+    if (result != kSaveReady)
+        err << "status: " << cp1252ToUtf8(result) << '\n';
+    return kConvertOk;
+}
+
+} // namespace glyphora

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/headless_ui.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string_view>
+
+namespace glyphora {
+
+// Exit codes of a conversion.
+inline constexpr int kConvertOk = 0;
+inline constexpr int kConvertFailed = 1; // IN not read, OUT not written, or no writer for the type
+inline constexpr int kConvertAsked = 2;  // a question that only a user can answer
+
+// The type code a converted file is written as when none is given, from its extension in
+// any case: .txt 1, .asc 2, .htm and .html 4, .pat 6, .rtf 7, .csv 8, .ans 9, .glg 10,
+// .glf 11, .dat 30, .bmp and .png 20; anything else 12.
+int convertTypeCode(std::string_view outPath);
+
+// A Ui for a conversion nobody watches. Input boxes take their preset; the colour-mode
+// question, which protects the document on the canvas, is answered yes, as there is none
+// yet; messages that only inform go to the error stream and pass. Every other dialog finds
+// no answer and is recorded as HeadlessUi does, which ends the conversion.
+class BatchUi : public HeadlessUi {
+public:
+    explicit BatchUi(std::ostream& err) : err_(err) {}
+
+    void message(std::string_view text) override;
+    Answer confirm(std::string_view text, Buttons buttons) override;
+    std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
+                                        std::string_view defaultText) override;
+
+private:
+    std::ostream& err_;
+};
+
+struct ConvertJob {
+    std::filesystem::path home; // the program directory, whose edit.ini is read
+    std::filesystem::path in;
+    std::filesystem::path out;
+    std::optional<int> formatCode; // nothing: from OUT's extension
+};
+
+// Opens IN with openDocument and writes it as OUT with saveDocument, on an editor started as
+// the window starts, except that edit.ini is only read and no undo is kept. Relative paths
+// are taken from the current directory. OUT is replaced only by a completely written file,
+// under exactly its name. Reports on err; returns one of the exit codes above.
+int convertDocument(const ConvertJob& job, std::ostream& err);
+
+} // namespace glyphora
