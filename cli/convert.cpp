@@ -115,6 +115,24 @@ int convertDocument(const ConvertJob& job, std::ostream& err) {
         return fail("saving as " + format->name + " (type " + std::to_string(code) +
                     ") is not available yet");
 
+    std::optional<TextFileStyle> target;
+    if (job.encoding) {
+        static const std::array<std::pair<std::string_view, TextFileStyle>, 3> kEncodings = {{
+            {"utf-8", {TextEncoding::Utf8}},
+            {"windows-1252", {TextEncoding::Bytes, CharSet::Windows1252}},
+            {"cp437", {TextEncoding::Bytes, CharSet::Cp437}},
+        }};
+        for (const auto& [name, style] : kEncodings) {
+            if (*job.encoding == name)
+                target = style;
+        }
+        if (!target)
+            return fail("no encoding is called " + *job.encoding +
+                        " (utf-8, windows-1252 or cp437)");
+        if (!writesDocumentEncoding(code))
+            return fail("--encoding applies to the text types 1, 6, 8 and 12 only");
+    }
+
     std::error_code ec;
     const fs::path in = fs::absolute(job.in, ec);
     const fs::path out = fs::absolute(job.out, ec);
@@ -138,6 +156,12 @@ int convertDocument(const ConvertJob& job, std::ostream& err) {
     if (doc.CurrentFileName == kNoFile)
         return fail("cannot read " + in.string());
 
+    if (target) {
+        // The document's line ends stay; only the characters change their code.
+        target->lineEnding = doc.textStyle.lineEnding;
+        target->lastLineEnded = doc.textStyle.lastLineEnded;
+        doc.textTarget = target;
+    }
     // The writer may append its type's extension: the name it wrote is in SaveTargetName.
     doc.SaveFormat = code;
     doc.SaveTargetName = stagingPath(out).string();

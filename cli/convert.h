@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace glyphora {
@@ -41,6 +42,9 @@ struct ConvertJob {
     std::filesystem::path in;
     std::filesystem::path out;
     std::optional<int> formatCode; // nothing: from OUT's extension
+    // For the plain text types: "utf-8", "windows-1252" or "cp437"; nothing keeps the
+    // encoding the document came with.
+    std::optional<std::string> encoding;
 };
 
 // Opens IN with openDocument and writes it as OUT with saveDocument, on an editor started as

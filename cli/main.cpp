@@ -14,7 +14,7 @@ namespace {
 
 constexpr const char* kUsage = R"(Usage:
   glyphora-cli [--home DIR] script FILE   run the directives of FILE (- reads stdin)
-  glyphora-cli [--home DIR] convert IN OUT [--format CODE]
+  glyphora-cli [--home DIR] convert IN OUT [--format CODE] [--encoding NAME]
                                           open IN and save it as OUT, with no dialog
   glyphora-cli --list-commands            one line per command: id, menu path, shortcuts
   glyphora-cli --help                     this text
@@ -60,6 +60,10 @@ program directory is read, never written) and keeps no undo. Input boxes take th
 preset, the colour-mode question is answered yes, and an existing OUT is replaced by the
 complete new file, never left half written. Messages that inform, and what the type could
 not keep, are printed on stderr. IN and OUT are taken from the current directory.
+Text files in UTF-8 or UTF-16 are read as such, and the text types (1, 6, 8, 12) write
+them back as they came. --encoding utf-8|windows-1252|cp437 writes those types in that
+encoding instead (UTF-8 without a mark); the cells are read in the document's byte set
+(CP437 for ANSI art), and characters the target lacks become "?", counted on stderr.
 Exit codes: 0 OUT written, 1 IN not read or OUT not written (an existing OUT stays as it
 was), 2 a question that only a user can answer.
 )";
@@ -82,7 +86,12 @@ int convert(const std::filesystem::path& home, const std::vector<std::string>& a
             std::size_t first) {
     std::vector<std::string> files;
     std::optional<int> code;
+    std::optional<std::string> encoding;
     for (std::size_t i = first; i < args.size(); ++i) {
+        if (args[i] == "--encoding" && i + 1 < args.size()) {
+            encoding = args[++i];
+            continue;
+        }
         if (args[i] == "--format" && i + 1 < args.size()) {
             code = glyphora::parseInteger<int>(args[++i]);
             if (!code) {
@@ -98,7 +107,8 @@ int convert(const std::filesystem::path& home, const std::vector<std::string>& a
         return glyphora::kConvertFailed;
     }
     try {
-        return glyphora::convertDocument({home, files[0], files[1], code}, std::cerr);
+        return glyphora::convertDocument({home, files[0], files[1], code, encoding},
+                                         std::cerr);
     } catch (const std::exception& error) {
         std::cerr << "glyphora-cli: convert: " << error.what() << '\n';
         return glyphora::kConvertFailed;

@@ -14,6 +14,7 @@
 #include "platform/ui.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,9 @@ struct DocumentState {
     // How the text file the document came from was written; the plain text types save it
     // back that way. Every other open and a new canvas bring back the program's own style.
     TextFileStyle textStyle;
+    // Set by a batch conversion to write the plain text types in another encoding; the
+    // cells are still read in textStyle's byte set.
+    std::optional<TextFileStyle> textTarget;
 };
 
 // A block image following the mouse after a copy or cut; a click decides how it is pasted.

@@ -41,9 +41,12 @@ SaveOutcome saveCommonFrame(Editor& editor, int code) {
     if (!prepareSaveTarget(editor, code))
         return SaveOutcome::Declined;
     // The text types write the document back as its file came: encoding and line ends.
-    const TextFileStyle& style = editor.document().textStyle;
-    return written(editor,
-                   writeSaveTarget(editor, encodeTextFile(lines, style.byteSet, style).bytes));
+    DocumentState& doc = editor.document();
+    const EncodedText text =
+        encodeTextFile(lines, doc.textStyle.byteSet, doc.textTarget.value_or(doc.textStyle));
+    if (text.unmapped > 0)
+        doc.SaveResultNote = " (" + std::to_string(text.unmapped) + " characters written as ?)";
+    return written(editor, writeSaveTarget(editor, text.bytes));
 }
 
 } // namespace

@@ -269,6 +269,24 @@ TEST_F(CliConvert, FailuresExitOneAndLeaveAnExistingOutAsItWas) {
     EXPECT_FALSE(leftoverStaging());
 }
 
+TEST_F(CliConvert, TextKeepsItsEncodingOrTakesTheOneAskedFor) {
+    // ANSI art holds DOS bytes: as UTF-8 they become blocks and shades, as Windows-1252 "?".
+    glyphora::test::writeBytes(dir / "art.ans", "\xB0\xB1 \x9C\r\n");
+    Result r = convert(path("art.ans") + " " + path("art.txt") + " --encoding utf-8");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(readBytes(dir / "art.txt"), "\xE2\x96\x91\xE2\x96\x92 \xC2\xA3\r\n");
+    r = convert(path("art.ans") + " " + path("art.lst") + " --encoding windows-1252");
+    EXPECT_EQ(readBytes(dir / "art.lst"), "?? \xA3\r\n");
+    EXPECT_TRUE(r.says("(2 characters written as ?)")) << r.output;
+    // UTF-8 in, UTF-8 out, line ends kept; back to the DOS bytes on request.
+    ASSERT_EQ(convert(path("art.txt") + " " + path("copy.txt")).exitCode, 0);
+    EXPECT_EQ(readBytes(dir / "copy.txt"), readBytes(dir / "art.txt"));
+    ASSERT_EQ(convert(path("art.txt") + " " + path("dos.txt") + " --encoding cp437").exitCode, 0);
+    EXPECT_EQ(readBytes(dir / "dos.txt"), "\xB0\xB1 \x9C\r\n");
+    EXPECT_EQ(convert(path("art.txt") + " " + path("x.txt") + " --encoding latin9").exitCode, 1);
+    EXPECT_EQ(convert(path("art.txt") + " " + path("x.glg") + " --encoding utf-8").exitCode, 1);
+}
+
 TEST_F(CliConvert, StartsFromTheSettingsFileAndNeverWritesIt) {
     // A window session leaves Ansi mode in edit.ini, with the info messages on.
     ASSERT_EQ(runScript("set ColorMode=4; answer yes; run ExitProgram").exitCode, 0);
