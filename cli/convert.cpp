@@ -101,6 +101,11 @@ std::optional<std::string> BatchUi::inputBox(std::string_view title, std::string
     return std::string(defaultText);
 }
 
+std::optional<int> BatchUi::chooseOne(const ChoiceRequest& request) {
+    note("choice: " + request.title + " -> " + std::to_string(request.preset + 1));
+    return request.preset;
+}
+
 int convertDocument(const ConvertJob& job, std::ostream& err) {
     const auto fail = [&err](const std::string& text) {
         err << kPrefix << text << '\n';

@@ -7,6 +7,10 @@
 #include "save_browser_dialog.h"
 
 #include <QApplication>
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -223,6 +227,28 @@ std::optional<Color> QtUi::chooseAnsiColor(Color initial, bool background) {
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.color();
+}
+
+std::optional<int> QtUi::chooseOne(const ChoiceRequest& request) {
+    QDialog dialog(parent());
+    dialog.setWindowTitle(fromBytes(request.title));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* group = new QButtonGroup(&dialog);
+    for (std::size_t i = 0; i < request.choices.size(); ++i) {
+        auto* button = new QRadioButton(fromBytes(request.choices[i]), &dialog);
+        button->setChecked(static_cast<int>(i) == request.preset);
+        group->addButton(button, static_cast<int>(i));
+        layout->addWidget(button);
+    }
+    auto* buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted || group->checkedId() < 0)
+        return std::nullopt;
+    return group->checkedId();
 }
 
 std::string QtUi::clipboardText() {

@@ -12,6 +12,7 @@
 #include "edit/search_commands.h"
 #include "edit/transform_commands.h"
 #include "formats/glf_commands.h"
+#include "formats/html_import_commands.h"
 #include "formats/open_save_commands.h"
 #include "paint/manual_paint_commands.h"
 #include "paint/paint_commands.h"
@@ -82,6 +83,8 @@ std::vector<CommandRow> buildRows() {
         {"SaveToCurrentFile", "&File > &Save", "", SaveToCurrentFile, saveEnabled},
         {"SaveAs", "&File > Save &as ...", "Ctrl+S", SaveAs},
         {"NewCanvas", "&File > &New", "Ctrl+N", NewCanvas},
+        // The "Special" submenu is there for scripts and the CLI, not shown in the menu.
+        {"ImportHtml", "&File > Special > Import HTML", "", ImportHtml, nullptr, nullptr, true},
         {"SaveQuickDocument", "&File > S&ave \"Current.GLF\"", "F1", SaveQuickDocument},
         {"LoadQuickDocument", "&File > &Load \"Current.GLF\"", "F2", LoadQuickDocument},
         {"ExitProgram", "&File > E&xit", "Ctrl+Q", ExitProgram},

@@ -20,9 +20,11 @@ void RefreshFont(Editor& editor) {
 
 void ChooseFont(Editor& editor) {
     const std::optional<TextFont> chosen = editor.ui().chooseFont(editor.canvas().font());
-    if (!chosen)
-        return;
-    TextFont font = *chosen;
+    if (chosen)
+        applyCanvasFont(editor, *chosen);
+}
+
+void applyCanvasFont(Editor& editor, TextFont font) {
     font.size = std::clamp(font.size, Editor::kMinFontSize, Editor::kMaxFontSize);
     // The default takes the chosen font and colour first; then every cell gets the new font
     // with the foreground it shows now, so all cells keep following one rule.

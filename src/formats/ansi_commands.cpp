@@ -15,9 +15,6 @@ namespace {
 constexpr const char* kStartTitle = "Start ESCSequence:";
 constexpr const char* kStartPrompt = "ANSI Code:";
 constexpr const char* kReadIncomplete = " Could not complete request.";
-constexpr const char* kConverting = "Converting ...";
-constexpr const char* kUnknownStep = "(unknown)";
-constexpr int kAnimation = 4;
 
 } // namespace
 
@@ -31,8 +28,8 @@ OpenBranchResult readAnsiDocument(Editor& editor, const std::filesystem::path& f
     beginDocumentChange(editor);
     editor.document().textStyle.byteSet = CharSet::Cp437;
     ProgressPanel& progress = editor.progress();
-    progress.showBar(kConverting, false, kUnknownStep);
-    progress.startBarAnimation(kAnimation);
+    progress.showBar(kConvertingCaption, false, kUnknownStep);
+    progress.startBarAnimation(kConvertingAnimation);
     // DOS art in its own glyphs, its blocks joined without grid lines or margins.
     editor.checkColorMode(ColorMode::Ansi);
     editor.setGlyphSet(CharSet::Cp437);

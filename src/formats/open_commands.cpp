@@ -7,6 +7,7 @@
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
 #include "formats/glf_commands.h"
+#include "formats/html_import_commands.h"
 #include "formats/open_save_commands.h"
 #include "formats/reopen_list.h"
 #include "formats/text_file_reader.h"
@@ -52,7 +53,8 @@ OpenBranchResult readGridDocument(Editor& editor, const fs::path& file) {
     return {};
 }
 
-// Any other file: its lines, one byte per cell, in the default colours.
+} // namespace
+
 OpenBranchResult readTextDocument(Editor& editor, const fs::path& file) {
     const TextFileLines read = readTextFileLines(file);
     if (!read.lines)
@@ -73,13 +75,15 @@ OpenBranchResult readTextDocument(Editor& editor, const fs::path& file) {
     return {};
 }
 
+namespace {
+
 // In the order the tests are made. The readers of ".HTM" and ".BMP" join here as they land;
 // until then those files are read as text.
 constexpr std::array<OpenBranch, 5> kOpenBranches = {{
     {".GLG", readGridDocument},
     {".GLF", readGlfDocument},
     {".ANS", readAnsiDocument},
-    {".HTM", nullptr},
+    {".HTM", readHtmlDocument},
     {".BMP", nullptr},
 }};
 
@@ -152,19 +156,27 @@ int OpenTypeCode(std::string_view path, bool htmlImported) {
 }
 
 void OpenCommand(Editor& editor) {
+    openChosenFile(editor, kOpenFilter, nullptr);
+}
+
+void openChosenFile(Editor& editor, std::string filter, OpenReader reader) {
     FileDialogRequest request;
     request.title = kOpenTitle;
-    request.filter = kOpenFilter;
+    request.filter = std::move(filter);
     request.initialDir = (workingDirectory(editor) / "").string();
     editor.document().OpenFileName.clear();
     const std::optional<std::string> chosen = editor.ui().openFile(request);
     if (!chosen)
         return;
     editor.document().OpenFileName = *chosen;
-    openDocument(editor);
+    openDocumentWith(editor, reader);
 }
 
 void openDocument(Editor& editor) {
+    openDocumentWith(editor, nullptr);
+}
+
+void openDocumentWith(Editor& editor, OpenReader reader) {
     DocumentState& doc = editor.document();
     const std::string name = inWorkingDirectory(editor, doc.OpenFileName).string();
     const std::string upper = upperCase(name);
@@ -172,7 +184,8 @@ void openDocument(Editor& editor) {
     if (editor.textView().visible)
         ToggleTextView(editor);
 
-    const OpenBranchResult result = readDocument(editor, name, upper);
+    const OpenBranchResult result =
+        reader ? reader(editor, name) : readDocument(editor, name, upper);
     if (result.outcome == OpenOutcome::Stopped)
         return;
     if (result.outcome == OpenOutcome::Failed || result.outcome == OpenOutcome::TooLarge) {

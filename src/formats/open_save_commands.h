@@ -89,6 +89,19 @@ void beginDocumentChange(Editor& editor);
 // become the document's file, or "&Save" would overwrite it with whatever the canvas holds.
 OpenBranchResult stopWithoutDocumentFile(Editor& editor);
 using OpenReader = OpenBranchResult (*)(Editor&, const std::filesystem::path&);
+// openDocument with the reader given instead of the one the name chooses, and the same
+// naming afterwards (the HTML import of the "Special" menu).
+void openDocumentWith(Editor& editor, OpenReader reader);
+// The open dialog with the filter given, then openDocumentWith on the file chosen.
+void openChosenFile(Editor& editor, std::string filter, OpenReader reader);
+// Any file as text: its lines, one byte per cell, in the default colours (Unicode files
+// decoded).
+OpenBranchResult readTextDocument(Editor& editor, const std::filesystem::path& file);
+// The progress panel of a reader that converts: "Converting ..." with an unknown step,
+// animated.
+inline constexpr const char* kConvertingCaption = "Converting ...";
+inline constexpr const char* kUnknownStep = "(unknown)";
+inline constexpr int kConvertingAnimation = 4;
 // openDocument takes the first branch whose marker the upper-cased path contains; a branch whose
 // reader is not there yet reads the file as text.
 struct OpenBranch {

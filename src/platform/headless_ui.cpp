@@ -229,6 +229,22 @@ std::optional<Color> HeadlessUi::chooseAnsiColor(Color initial, bool background)
         std::string("ansi color: ") + (background ? "bg " : "fg ") + colorToHex(initial), initial);
 }
 
+std::optional<int> HeadlessUi::chooseOne(const ChoiceRequest& request) {
+    const std::string dialog = "choice: " + request.title;
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    const int count = static_cast<int>(request.choices.size());
+    const std::optional<int> number =
+        answer->empty() ? std::optional<int>(request.preset + 1) : parseInteger<int>(*answer);
+    if (!number || *number < 1 || *number > count) {
+        note(dialog + " -> cancel");
+        return std::nullopt;
+    }
+    note(dialog + " -> " + std::to_string(*number));
+    return *number - 1;
+}
+
 void HeadlessUi::beep() {
     note("beep");
 }

@@ -61,6 +61,9 @@ public:
     // Answer RRGGBB, empty for the preset, or "cancel"; the line reads
     // "ansi color: fg A0A8A0 -> FF5050".
     std::optional<Color> chooseAnsiColor(Color initial, bool background) override;
+    // Answer the number of the choice (1 for the first), empty for the preset, or "cancel";
+    // the line reads "choice: Open HTML -> 2".
+    std::optional<int> chooseOne(const ChoiceRequest& request) override;
 
     std::string clipboardText() override { return clipboard_; }
     void setClipboardText(std::string_view text) override { clipboard_ = std::string(text); }

@@ -14,7 +14,17 @@ char upperChar(char ch) {
     return static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
 }
 
+char lowerChar(char ch) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+}
+
 } // namespace
+
+std::string lowerCase(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), lowerChar);
+    return out;
+}
 
 std::string upperCase(std::string_view text) {
     std::string out(text);

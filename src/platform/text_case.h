@@ -9,6 +9,7 @@ namespace glyphora {
 
 // Comparisons that ignore the case of ASCII letters, as names and key words are compared.
 std::string upperCase(std::string_view text);
+std::string lowerCase(std::string_view text);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 // Whether the upper-cased text contains the upper-cased needle anywhere.
 bool containsIgnoringCase(std::string_view text, std::string_view needle);

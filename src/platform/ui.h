@@ -62,6 +62,14 @@ struct SaveBrowserReply {
     std::string path;
 };
 
+// A dialog of exclusive choices with "&Ok" and "&Cancel" ("Open HTML"). The reply is the
+// index of the choice taken, nothing when cancelled.
+struct ChoiceRequest {
+    std::string title;
+    std::vector<std::string> choices;
+    int preset = 0;
+};
+
 enum class TimerId { Status, Autosave };
 enum class AppCursor { Normal, Busy };
 enum class FontPitch { Any, Fixed };
@@ -88,6 +96,7 @@ public:
     // normal ones for a background, preset with the colour shown as active. Nothing when
     // aborted.
     virtual std::optional<Color> chooseAnsiColor(Color initial, bool background) = 0;
+    virtual std::optional<int> chooseOne(const ChoiceRequest& request) = 0;
 
     // Environment. The system clipboard's text is UTF-8; the editor translates its bytes.
     virtual std::string clipboardText() = 0;

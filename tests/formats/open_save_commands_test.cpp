@@ -215,6 +215,7 @@ TEST_F(OpenSave, EachTypeOpensWithItsReaderNamesTheDocumentAndTypesWithoutAWrite
     EXPECT_EQ(row(0), "xy");
     EXPECT_EQ(editor.document().CurrentFormat, 1);
     test::writeBytes(dir / "page.html", "<b>");
+    ui.queueAnswer("2"); // "Display HTML source code"
     open(dir / "page.html");
     EXPECT_EQ(editor.document().CurrentFormat, 12); // the source was shown
     editor.document().SaveFormat = 3;
