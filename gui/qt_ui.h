@@ -51,6 +51,7 @@ public:
     std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) override;
     std::optional<SaveBrowserReply> saveBrowser(const SaveBrowserRequest& request) override;
     std::optional<Color> chooseAnsiColor(Color initial, bool background) override;
+    HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) override;
 
     std::string clipboardText() override;
     void setClipboardText(std::string_view text) override;

@@ -61,6 +61,10 @@ public:
     // Answer RRGGBB, empty for the preset, or "cancel"; the line reads
     // "ansi color: fg A0A8A0 -> FF5050".
     std::optional<Color> chooseAnsiColor(Color initial, bool background) override;
+    // Answer "FAMILY SIZE BORDER [bold] [italic] [underline]" (the family may hold blanks;
+    // size and border are taken as typed), or empty for the preset; the line reads
+    // "html options: Courier New 10 0 -> Arial 12 2 bold".
+    HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) override;
 
     std::string clipboardText() override { return clipboard_; }
     void setClipboardText(std::string_view text) override { clipboard_ = std::string(text); }
