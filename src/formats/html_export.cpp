@@ -117,14 +117,9 @@ std::string htmlTitle(std::string_view path) {
 
 std::string encodeHtml(HtmlFlavour flavour, const CharCanvas& canvas, const HtmlPage& page,
                        Progress& progress) {
-    std::string bytes;
-    PageOut out([&bytes](std::string_view part) {
-        bytes += part;
-        return true;
-    });
+    PageOut out;
     writePage(flavour, canvas, page, progress, out);
-    out.finish();
-    return bytes;
+    return out.release();
 }
 
 bool writeHtml(const std::filesystem::path& path, HtmlFlavour flavour, const CharCanvas& canvas,
@@ -142,11 +137,7 @@ bool writeHtml(const std::filesystem::path& path, HtmlFlavour flavour, const Cha
 }
 
 std::string browserPageBytes(const TextLines& lines, bool cp437Glyphs) {
-    std::string bytes;
-    PageOut out([&bytes](std::string_view part) {
-        bytes += part;
-        return true;
-    });
+    PageOut out;
     out.setCp437Glyphs(cp437Glyphs);
     out << "<HTML><PRE>";
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -155,8 +146,7 @@ std::string browserPageBytes(const TextLines& lines, bool cp437Glyphs) {
         out.cellText(lines[i]);
     }
     out.line("</HTML></PRE>");
-    out.finish();
-    return bytes;
+    return out.release();
 }
 
 } // namespace glyphora

@@ -80,6 +80,8 @@ void PageOut::cellText(std::string_view text) {
 }
 
 bool PageOut::handOn() {
+    if (!receiver_)
+        return true;
     if (!failed_ && !buffer_.empty())
         failed_ = !receiver_(buffer_);
     buffer_.clear();
@@ -87,7 +89,7 @@ bool PageOut::handOn() {
 }
 
 bool PageOut::rowDone() {
-    if (buffer_.size() < kHandOnSize)
+    if (!receiver_ || buffer_.size() < kHandOnSize)
         return !failed_;
     return handOn();
 }

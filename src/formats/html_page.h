@@ -19,9 +19,11 @@ inline constexpr std::string_view kBlank = " ";
 inline constexpr std::string_view kNbsp = "&nbsp;";
 
 // Collects a page and hands it on in pieces; once the receiver fails, nothing more is taken.
+// Without a receiver it keeps the whole page.
 class PageOut {
 public:
     using Receiver = std::function<bool(std::string_view)>;
+    PageOut() = default;
     explicit PageOut(Receiver receiver) : receiver_(std::move(receiver)) {}
 
     PageOut& operator<<(std::string_view text) {
@@ -48,6 +50,8 @@ public:
     // receiver failed.
     bool rowDone();
     bool finish();
+    // The whole page, when there is no receiver.
+    std::string release() { return std::move(buffer_); }
 
 private:
     bool handOn();
