@@ -31,10 +31,10 @@ void writeTitleAndBody(PageOut& out, const HtmlPage& page) {
 }
 
 // id="X" for a colour with a class letter, else the attribute for the bare colour.
-void writeColorAttribute(PageOut& out, std::string_view idPrefix, std::optional<char> letter,
-                         std::string_view bareAttribute, Color color) {
+void writeColorAttribute(PageOut& out, std::optional<char> letter, std::string_view bareAttribute,
+                         Color color) {
     if (letter) {
-        out << "id=\"" << idPrefix << *letter << '"';
+        out << "id=\"" << *letter << '"';
         return;
     }
     out << bareAttribute << "=\"#";
@@ -226,14 +226,14 @@ void writeRowTablesPage(const CharCanvas& canvas, const HtmlPage& page, Progress
 
     std::vector<RowCell> cells(static_cast<std::size_t>(canvas.colCount()));
     const auto backAttribute = [&](Color bg) {
-        writeColorAttribute(out, "", backs.letterOf(bg), "bgcolor", bg);
+        writeColorAttribute(out, backs.letterOf(bg), "bgcolor", bg);
     };
     const auto fontElement = [&](Color fg) {
         out << '<';
         if (const std::optional<char> letter = fonts.letterOf(fg))
             out << "u id=\"F" << *letter << '"';
         else
-            writeColorAttribute(out, "", std::nullopt, "font color", fg);
+            writeColorAttribute(out, std::nullopt, "font color", fg);
         out << '>';
     };
     const int rows = canvas.rowCount();
