@@ -101,6 +101,11 @@ std::optional<std::string> BatchUi::inputBox(std::string_view title, std::string
     return std::string(defaultText);
 }
 
+HtmlOptionsForm BatchUi::htmlOptions(const HtmlOptionsForm& preset) {
+    note("html options: " + preset.fontFamily + " " + preset.fontSize + " " + preset.tableBorder);
+    return preset;
+}
+
 int convertDocument(const ConvertJob& job, std::ostream& err) {
     const auto fail = [&err](const std::string& text) {
         err << kPrefix << text << '\n';

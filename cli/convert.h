@@ -20,7 +20,8 @@ inline constexpr int kConvertAsked = 2;  // a question that only a user can answ
 // .glf 11, .dat 30, .bmp and .png 20; anything else 12.
 int convertTypeCode(std::string_view outPath);
 
-// A Ui for a conversion nobody watches. Input boxes take their preset; the colour-mode
+// A Ui for a conversion nobody watches. Input boxes and the HTML options take their preset
+// (the canvas font); the colour-mode
 // question, which protects the document on the canvas, is answered yes, as there is none
 // yet; messages that only inform go to the error stream and pass. Every other dialog finds
 // no answer and is recorded as HeadlessUi does, which ends the conversion.
@@ -32,6 +33,7 @@ public:
     Answer confirm(std::string_view text, Buttons buttons) override;
     std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
                                         std::string_view defaultText) override;
+    HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) override;
 
 private:
     std::ostream& err_;
