@@ -1,5 +1,5 @@
-# The commands of the README: `make run`, `make test` and `make bench`.
-.PHONY: build run test bench
+# The commands of the README: `make run`, `make test`, `make bench` and `make browser-test`.
+.PHONY: build run test bench browser-test
 
 JOBS ?= $(shell nproc)
 
@@ -23,3 +23,10 @@ bench:
 	cmake --build build/release -j $(JOBS)
 	for program in build/release/bench/*_bench; do $$program || exit 1; done
 	scripts/bench-convert.sh
+
+# The HTML pages rendered by headless Chromium and checked by pixel (installs the browser).
+browser-test:
+	scripts/install-deps.sh browser
+	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLYPHORA_SANITIZE=ON -DGLYPHORA_BENCH=OFF
+	cmake --build build/test -j $(JOBS) --target browser_check
+	build/test/tests/browser_check --keep build/test/browser-check

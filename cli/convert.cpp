@@ -106,6 +106,11 @@ std::optional<int> BatchUi::chooseOne(const ChoiceRequest& request) {
     return request.preset;
 }
 
+HtmlOptionsForm BatchUi::htmlOptions(const HtmlOptionsForm& preset) {
+    note("html options: " + preset.fontFamily + " " + preset.fontSize + " " + preset.tableBorder);
+    return preset;
+}
+
 int convertDocument(const ConvertJob& job, std::ostream& err) {
     const auto fail = [&err](const std::string& text) {
         err << kPrefix << text << '\n';

@@ -20,8 +20,8 @@ inline constexpr int kConvertAsked = 2;  // a question that only a user can answ
 // .glf 11, .dat 30, .bmp and .png 20; anything else 12.
 int convertTypeCode(std::string_view outPath);
 
-// A Ui for a conversion nobody watches. Input boxes and choices take their preset; the colour-mode
-// question, which protects the document on the canvas, is answered yes, as there is none
+// A Ui for a conversion nobody watches. Input boxes, choices and the HTML options take their
+// preset (the options: the canvas font); the colour-mode question, which protects the document on the canvas, is answered yes, as there is none
 // yet; messages that only inform go to the error stream and pass. Every other dialog finds
 // no answer and is recorded as HeadlessUi does, which ends the conversion.
 class BatchUi : public HeadlessUi {
@@ -34,6 +34,7 @@ public:
                                         std::string_view defaultText) override;
     // Choices take their preset, as input boxes do.
     std::optional<int> chooseOne(const ChoiceRequest& request) override;
+    HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) override;
 
 private:
     std::ostream& err_;

@@ -3,6 +3,7 @@
 #include "ansi_color_dialog.h"
 #include "canvas_renderer.h"
 #include "canvas_size_dialog.h"
+#include "html_options_dialog.h"
 #include "platform/text_codec.h"
 #include "save_browser_dialog.h"
 
@@ -251,12 +252,22 @@ std::optional<int> QtUi::chooseOne(const ChoiceRequest& request) {
     return group->checkedId();
 }
 
+HtmlOptionsForm QtUi::htmlOptions(const HtmlOptionsForm& preset) {
+    QStringList families;
+    for (const std::string& family : fontFamilies(FontPitch::Any))
+        families << fromBytes(family);
+    HtmlOptionsDialog dialog(preset, families, parent());
+    dialog.exec();
+    return dialog.form();
+}
+
 std::string QtUi::clipboardText() {
     return QGuiApplication::clipboard()->text().toStdString();
 }
 
 void QtUi::setClipboardText(std::string_view text) {
-    QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QGuiApplication::clipboard()->setText(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void QtUi::beep() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the editor need; with the argument
-# "bench" also what scripts/bench-convert.sh measures against.
+# "bench" also what scripts/bench-convert.sh measures against, with "browser" the headless
+# browser the page check of `make browser-test` renders with.
 # Idempotent: only packages that are missing are installed.
 set -euo pipefail
 
@@ -27,6 +28,9 @@ packages=(
 )
 if [ "${1:-}" = bench ]; then
   packages+=(ansifilter)
+fi
+if [ "${1:-}" = browser ]; then
+  packages+=(chromium)
 fi
 
 missing=()

@@ -12,6 +12,7 @@
 #include "edit/search_commands.h"
 #include "edit/transform_commands.h"
 #include "formats/glf_commands.h"
+#include "formats/html_export_commands.h"
 #include "formats/html_import_commands.h"
 #include "formats/open_save_commands.h"
 #include "paint/manual_paint_commands.h"
@@ -83,8 +84,14 @@ std::vector<CommandRow> buildRows() {
         {"SaveToCurrentFile", "&File > &Save", "", SaveToCurrentFile, saveEnabled},
         {"SaveAs", "&File > Save &as ...", "Ctrl+S", SaveAs},
         {"NewCanvas", "&File > &New", "Ctrl+N", NewCanvas},
-        // The "Special" submenu is there for scripts and the CLI, not shown in the menu.
+        // The hidden "Special" submenu.
+        {"ExportRowTables", "&File > Special > Save IE4.x Table", "", ExportRowTables, nullptr,
+         nullptr, true},
         {"ImportHtml", "&File > Special > Import HTML", "", ImportHtml, nullptr, nullptr, true},
+        {"ExportCssColoredText", "&File > Special > Export font colored with CSS", "",
+         ExportCssColoredText, nullptr, nullptr, true},
+        {"ExportCssTable", "&File > Special > Export table with CSS", "", ExportCssTable, nullptr,
+         nullptr, true},
         {"SaveQuickDocument", "&File > S&ave \"Current.GLF\"", "F1", SaveQuickDocument},
         {"LoadQuickDocument", "&File > &Load \"Current.GLF\"", "F2", LoadQuickDocument},
         {"ExitProgram", "&File > E&xit", "Ctrl+Q", ExitProgram},
@@ -245,6 +252,8 @@ std::vector<CommandRow> buildRows() {
          SetMainBackColorDialog, isMainColorsEnabled},
         {"SetMainBackToCell", "&ColorTools > Main backgro&und color > &Set to sel.cell color", "",
          SetMainBackToCell, isMainColorsEnabled},
+        // Special
+        {"ExportToBrowser", "&Special > Export to browser (plain text)", "", ExportToBrowser},
         // View
         {"ToggleGrid", "&View > &Show grid", "", ToggleGrid, nullptr, showGridChecked},
         {"ToggleCp437Glyphs", "&View > CP437 glyphs", "", ToggleCp437Glyphs, nullptr,

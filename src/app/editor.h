@@ -8,9 +8,10 @@
 #include "color/color_state.h"
 #include "config/settings.h"
 #include "edit/clipboard.h"
-#include "platform/text_encoding.h"
+#include "formats/html_options.h"
 #include "paint/pattern_panel.h"
 #include "platform/text_codec.h"
+#include "platform/text_encoding.h"
 #include "platform/ui.h"
 
 #include <filesystem>
@@ -198,6 +199,8 @@ public:
 
     TextClip textClip;
     ColorClip colorClip;
+    // The HTML pages' font and table border, kept from one export to the next.
+    HtmlOptions htmlOptions;
     PastePreview preview;
     // Set when the program is to end (after the close query said yes).
     bool quitRequested = false;

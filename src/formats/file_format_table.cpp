@@ -41,9 +41,12 @@ struct SaveExtension {
     std::string_view extension;
 };
 
-constexpr std::array<SaveExtension, 11> kSaveExtensions = {{
+constexpr std::array<SaveExtension, 14> kSaveExtensions = {{
     {format_code::HtmlColored, ".htm"},
     {format_code::HtmlTable, ".htm"},
+    {format_code::HtmlColoredCss, ".htm"},
+    {format_code::HtmlTableCss, ".htm"},
+    {format_code::HtmlTableIe, ".htm"},
     {format_code::HtmlPlain, ".htm"},
     {format_code::Ansi, ".ans"},
     {format_code::GlyphoraPlain, ".glg"},

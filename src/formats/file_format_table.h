@@ -75,8 +75,8 @@ FormatPosition formatPosition(int code);
 // The rows of one group, split.
 std::span<const FileFormat> formatsOfGroup(int group);
 
-// The extension saveDocument appends for the formats it names itself (".txt" for 1), empty for
-// User defined and for the formats whose writers handle their own names.
+// The extension a writer appends to the save target unless the upper-cased name holds it
+// (".txt" for 1); empty for User defined and for the types without such a rule.
 std::string_view saveExtension(int code);
 
 } // namespace glyphora

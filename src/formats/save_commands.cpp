@@ -7,6 +7,7 @@
 #include "formats/file_names.h"
 #include "formats/file_output.h"
 #include "formats/glf_commands.h"
+#include "formats/html_export_commands.h"
 #include "formats/open_save_commands.h"
 #include "formats/reopen_list.h"
 #include "formats/text_save_commands.h"
@@ -35,10 +36,15 @@ constexpr const char* kInternalErrorBeforeSave = "ERROR: Internal error (Cd#4b).
 constexpr const char* kNoFileText = "-.txt";
 
 // The writers there are; a type gets its row when its writer lands.
-constexpr std::array<SaveBranch, 10> kSaveBranches = {{
+constexpr std::array<SaveBranch, 15> kSaveBranches = {{
     {format_code::WindowsText, SaveWindowsText},
     {format_code::AsciiText, SaveAsciiText},
     {format_code::HtmlPlain, SaveHtmlPlain},
+    {format_code::HtmlColored, SaveHtmlColoredText},
+    {format_code::HtmlTable, SaveHtmlColorTable},
+    {format_code::HtmlColoredCss, SaveHtmlCssColoredText},
+    {format_code::HtmlTableCss, SaveHtmlCssTable},
+    {format_code::HtmlTableIe, SaveHtmlRowTables},
     {format_code::Pattern, SavePattern},
     {format_code::RichText, SaveRichText},
     {format_code::CsvTable, SaveCsvTable},

@@ -62,6 +62,48 @@ std::optional<TextFont> parseFont(std::string_view answer, TextFont font) {
     return font;
 }
 
+std::string describeHtmlOptions(const HtmlOptionsForm& form) {
+    std::string text = form.fontFamily + " " + form.fontSize + " " + form.tableBorder;
+    if (form.bold)
+        text += " bold";
+    if (form.italic)
+        text += " italic";
+    if (form.underline)
+        text += " underline";
+    return text;
+}
+
+// The words from the end: the style flags, then border and size; the rest is the family.
+std::optional<HtmlOptionsForm> parseHtmlOptions(std::string_view answer) {
+    std::istringstream in{std::string(answer)};
+    std::vector<std::string> words;
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    HtmlOptionsForm form;
+    while (!words.empty()) {
+        const std::string& word = words.back();
+        if (equalsIgnoringCase(word, "bold"))
+            form.bold = true;
+        else if (equalsIgnoringCase(word, "italic"))
+            form.italic = true;
+        else if (equalsIgnoringCase(word, "underline"))
+            form.underline = true;
+        else
+            break;
+        words.pop_back();
+    }
+    if (words.size() < 3)
+        return std::nullopt;
+    form.tableBorder = words.back();
+    words.pop_back();
+    form.fontSize = words.back();
+    words.pop_back();
+    form.fontFamily = words.front();
+    for (std::size_t i = 1; i < words.size(); ++i)
+        form.fontFamily += " " + words[i];
+    return form;
+}
+
 } // namespace
 
 HeadlessUi::HeadlessUi() = default;
@@ -243,6 +285,17 @@ std::optional<int> HeadlessUi::chooseOne(const ChoiceRequest& request) {
     }
     note(dialog + " -> " + std::to_string(*number));
     return *number - 1;
+}
+
+HtmlOptionsForm HeadlessUi::htmlOptions(const HtmlOptionsForm& preset) {
+    const std::string dialog = "html options: " + describeHtmlOptions(preset);
+    // The form has no cancel: without an answer it closes with what it shows.
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return preset;
+    const HtmlOptionsForm form = parseHtmlOptions(*answer).value_or(preset);
+    note(dialog + " -> " + describeHtmlOptions(form));
+    return form;
 }
 
 void HeadlessUi::beep() {

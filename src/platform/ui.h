@@ -70,6 +70,20 @@ struct ChoiceRequest {
     int preset = 0;
 };
 
+// The HTML options form: the page's font and the border of its tables. It has no cancel: the
+// values on the form when it closes are taken. Size and border come back as typed; the
+// caller checks that they are numbers.
+struct HtmlOptionsForm {
+    std::string fontFamily;
+    std::string fontSize;
+    std::string tableBorder;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+
+    bool operator==(const HtmlOptionsForm&) const = default;
+};
+
 enum class TimerId { Status, Autosave };
 enum class AppCursor { Normal, Busy };
 enum class FontPitch { Any, Fixed };
@@ -97,6 +111,8 @@ public:
     // aborted.
     virtual std::optional<Color> chooseAnsiColor(Color initial, bool background) = 0;
     virtual std::optional<int> chooseOne(const ChoiceRequest& request) = 0;
+    // "HTML Options", preset with the form's values.
+    virtual HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) = 0;
 
     // Environment. The system clipboard's text is UTF-8; the editor translates its bytes.
     virtual std::string clipboardText() = 0;

@@ -12,9 +12,10 @@ namespace {
 TEST(FileFormatTable, SaveExtensionsGroupBoundsFileNamesAndWhichSavedFilesJoinTheReopenList) {
     // Codes 1 to 14; from 12 on the writers name their own files.
     std::string extensions;
-    for (int code = 1; code <= 14; ++code)
+    for (int code = 1; code <= 16; ++code)
         extensions += std::string(saveExtension(code)) + " ";
-    EXPECT_EQ(extensions, ".txt .asc .htm .htm .htm .pat .rtf .csv .ans .glg .glf    ");
+    EXPECT_EQ(extensions,
+              ".txt .asc .htm .htm .htm .pat .rtf .csv .ans .glg .glf  .htm .htm .htm  ");
     EXPECT_TRUE(formatsOfGroup(5).empty());
     EXPECT_TRUE(formatsOfGroup(-1).empty());
 

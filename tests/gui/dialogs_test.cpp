@@ -1,6 +1,7 @@
 #include "ansi_color_dialog.h"
 #include "canvas_renderer.h"
 #include "canvas_size_dialog.h"
+#include "html_options_dialog.h"
 #include "qt_ui.h"
 #include "save_browser_dialog.h"
 
@@ -143,6 +144,30 @@ private slots:
         emit dialog.fileNameField()->editingFinished();
         QCOMPARE(dialog.fileNameField()->text(),
                  QDir(QDir::cleanPath(SaveBrowserDialog::tempFolder())).filePath("other.htm"));
+    }
+
+    void htmlOptionsShowThePresetTakeTypedFamiliesAndCloseOnlyByOk() {
+        const HtmlOptionsForm preset{"Liberation Mono", "12", "3", true, false, true};
+        HtmlOptionsDialog dialog(preset, {"Zeta Sans", "arial", "Liberation Mono"}, nullptr);
+        QCOMPARE(dialog.windowTitle(),
+                 QStringLiteral("HTML Options :      (<BODY...>  and <TABLE..> style tag)"));
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowCloseButtonHint));
+        QCOMPARE(dialog.familyBox()->itemText(0), QStringLiteral("arial"));
+        QCOMPARE(dialog.familyBox()->itemText(2), QStringLiteral("Zeta Sans"));
+        QVERIFY(dialog.form() == preset);
+
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_Escape); // no cancel
+        QVERIFY(dialog.isVisible());
+        dialog.familyBox()->setEditText(QStringLiteral("Fira Mono"));
+        dialog.sizeBox()->setValue(45);
+        dialog.borderBox()->setValue(-1);
+        dialog.italicBox()->setChecked(true);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.form() == (HtmlOptionsForm{"Fira Mono", "30", "0", true, true, true}));
     }
 };
 
