@@ -29,7 +29,7 @@ OpenBranchResult readAnsiDocument(Editor& editor, const std::filesystem::path& f
     editor.document().textStyle.byteSet = CharSet::Cp437;
     ProgressPanel& progress = editor.progress();
     progress.showBar(kConvertingCaption, false, kUnknownStep);
-    progress.startBarAnimation(kConvertingAnimation);
+    progress.startBarAnimation(kBarAnimation);
     // DOS art in its own glyphs, its blocks joined without grid lines or margins.
     editor.checkColorMode(ColorMode::Ansi);
     editor.setGlyphSet(CharSet::Cp437);

@@ -41,7 +41,7 @@ struct SaveExtension {
     std::string_view extension;
 };
 
-constexpr std::array<SaveExtension, 14> kSaveExtensions = {{
+constexpr std::array<SaveExtension, 15> kSaveExtensions = {{
     {format_code::HtmlColored, ".htm"},
     {format_code::HtmlTable, ".htm"},
     {format_code::HtmlColoredCss, ".htm"},
@@ -56,6 +56,7 @@ constexpr std::array<SaveExtension, 14> kSaveExtensions = {{
     {format_code::CsvTable, ".csv"},
     {format_code::AsciiText, ".asc"},
     {format_code::RichText, ".rtf"},
+    {format_code::AppletData, ".dat"},
 }};
 
 struct ParsedTable {

@@ -68,7 +68,7 @@ OpenBranchResult importHtmlDocument(Editor& editor, const std::filesystem::path&
         return {OpenOutcome::Failed};
     ProgressPanel& progress = editor.progress();
     progress.showBar(kConvertingCaption, true, kUnknownStep);
-    progress.startBarAnimation(kConvertingAnimation);
+    progress.startBarAnimation(kBarAnimation);
     beginDocumentChange(editor);
 
     HtmlImportHooks hooks;

@@ -97,11 +97,11 @@ void openChosenFile(Editor& editor, std::string filter, OpenReader reader);
 // Any file as text: its lines, one byte per cell, in the default colours (Unicode files
 // decoded).
 OpenBranchResult readTextDocument(Editor& editor, const std::filesystem::path& file);
-// The progress panel of a reader that converts: "Converting ..." with an unknown step,
-// animated.
+// The progress panel of a reader that converts: "Converting ..." with an unknown step.
 inline constexpr const char* kConvertingCaption = "Converting ...";
 inline constexpr const char* kUnknownStep = "(unknown)";
-inline constexpr int kConvertingAnimation = 4;
+// The animation step of a bar whose end is not known.
+inline constexpr int kBarAnimation = 4;
 // openDocument takes the first branch whose marker the upper-cased path contains; a branch whose
 // reader is not there yet reads the file as text.
 struct OpenBranch {

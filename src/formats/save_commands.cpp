@@ -3,6 +3,7 @@
 #include "canvas/canvas_commands.h"
 #include "config/settings_file.h"
 #include "formats/ansi_commands.h"
+#include "formats/applet_commands.h"
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
 #include "formats/file_output.h"
@@ -36,7 +37,7 @@ constexpr const char* kInternalErrorBeforeSave = "ERROR: Internal error (Cd#4b).
 constexpr const char* kNoFileText = "-.txt";
 
 // The writers there are; a type gets its row when its writer lands.
-constexpr std::array<SaveBranch, 15> kSaveBranches = {{
+constexpr std::array<SaveBranch, 16> kSaveBranches = {{
     {format_code::WindowsText, SaveWindowsText},
     {format_code::AsciiText, SaveAsciiText},
     {format_code::HtmlPlain, SaveHtmlPlain},
@@ -52,6 +53,7 @@ constexpr std::array<SaveBranch, 15> kSaveBranches = {{
     {format_code::GlyphoraPlain, SaveGridText},
     {format_code::GlyphoraFormat, SaveGlfDocument},
     {format_code::UserDefined, SaveUserDefined},
+    {format_code::AppletData, SaveAppletData},
 }};
 
 SaveWriter findWriter(int code) {

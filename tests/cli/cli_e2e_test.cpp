@@ -258,10 +258,10 @@ TEST_F(CliConvert, FailuresExitOneAndLeaveAnExistingOutAsItWas) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.says("message: Couldn`t read file.")) << r.output;
     // Types without a writer are refused before anything is read or written.
-    r = convert(path("art.ans") + " " + path("out.txt") + " --format 30");
+    r = convert(path("art.ans") + " " + path("out.txt") + " --format 16");
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.says("saving as Applet data (type 30) is not available yet")) << r.output;
-    EXPECT_TRUE(convert(path("art.ans") + " " + path("out.dat")).says("(type 30)"));
+    EXPECT_TRUE(r.says("saving as ASCII 2 pic. (type 16) is not available yet")) << r.output;
+    EXPECT_TRUE(convert(path("art.ans") + " " + path("out.bmp")).says("(type 20)"));
     EXPECT_TRUE(convert(path("art.ans") + " " + path("out.txt") + " --format 25")
                     .says("no file type has the code 25"));
     EXPECT_EQ(readBytes(dir / "out.txt"), "old bytes");

@@ -187,9 +187,9 @@ TEST_F(OpenSave, ADeclinedOrFailedReplacementKeepsTheOldFileAndReportsNoSuccess)
 
 TEST_F(OpenSave, EachTypeOpensWithItsReaderNamesTheDocumentAndTypesWithoutAWriterAreRefused) {
     editor.document().caption = "art.txt";
-    saveAs(30, "art.dat");
-    EXPECT_EQ(editor.status().field(3), "ERROR: Saving as Applet data is not available yet.");
-    EXPECT_FALSE(fs::exists(dir / "art.dat"));
+    saveAs(16, "art.bmp");
+    EXPECT_EQ(editor.status().field(3), "ERROR: Saving as ASCII 2 pic. is not available yet.");
+    EXPECT_FALSE(fs::exists(dir / "art.bmp"));
     EXPECT_EQ(editor.document().caption, "art.txt");
     EXPECT_EQ(editor.document().SaveFormat, 1);
 
