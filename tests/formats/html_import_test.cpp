@@ -1,5 +1,7 @@
 #include "editor_fixture.h"
+#include "formats/html_export.h"
 #include "formats/html_import.h"
+#include "formats/recording_progress.h"
 #include "formats/html_import_commands.h"
 #include "platform/text_file.h"
 
@@ -145,6 +147,36 @@ TEST_F(HtmlOpen, PagesWithoutBlocksOrWithBadFontsSayWhy) {
     ui.queueAnswer("");
     open(dir / "missing.htm");
     EXPECT_TRUE(saw("message: Couldn`t read file."));
+}
+
+TEST(HtmlImport, AColouredPageWrittenAsHtmlColoredReadsBack) {
+    CharCanvas source(6, 3);
+    source.clearTexts();
+    const std::string rows[] = {"a<b&c\"", "  x y ", "\xE9!    "};
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 6; ++c) {
+            source.setText(c, r, std::string(1, rows[r][static_cast<std::size_t>(c)]));
+            source.SetFontCell(c, r, rgb(40 * c, 100 * (r % 2), 255 - 30 * c));
+        }
+    }
+    HtmlPage page;
+    page.mainFont = rgb(1, 2, 3);
+    page.mainBack = rgb(250, 240, 230);
+    test::RecordingProgress progress;
+    const std::string html = encodeHtml(HtmlFlavour::Colored, source, page, progress);
+    CharCanvas back;
+    const HtmlImportResult result = importHtml(html, back);
+    EXPECT_EQ(back.defaultColor(), page.mainBack);
+    EXPECT_EQ(back.defaultFontColor(), page.mainFont);
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 6; ++c) {
+            if (source.text(c, r) == " ")
+                continue;
+            EXPECT_EQ(back.text(c, r), source.text(c, r)) << c << "," << r;
+            EXPECT_EQ(back.foreground(c, r), source.foreground(c, r)) << c << "," << r;
+        }
+    }
+    EXPECT_TRUE(result.blockFound);
 }
 
 TEST(HtmlImport, EveryCorpusPageReads) {
