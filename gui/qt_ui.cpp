@@ -3,6 +3,7 @@
 #include "ansi_color_dialog.h"
 #include "canvas_renderer.h"
 #include "canvas_size_dialog.h"
+#include "configure_dialog.h"
 #include "html_options_dialog.h"
 #include "platform/text_codec.h"
 #include "save_browser_dialog.h"
@@ -258,6 +259,13 @@ HtmlOptionsForm QtUi::htmlOptions(const HtmlOptionsForm& preset) {
         families << fromBytes(family);
     HtmlOptionsDialog dialog(preset, families, parent());
     dialog.exec();
+    return dialog.form();
+}
+
+std::optional<ConfigureForm> QtUi::configure(const ConfigureForm& form) {
+    ConfigureDialog dialog(form, parent());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
     return dialog.form();
 }
 

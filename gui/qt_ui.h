@@ -52,6 +52,7 @@ public:
     std::optional<SaveBrowserReply> saveBrowser(const SaveBrowserRequest& request) override;
     std::optional<Color> chooseAnsiColor(Color initial, bool background) override;
     std::optional<int> chooseOne(const ChoiceRequest& request) override;
+    std::optional<ConfigureForm> configure(const ConfigureForm& form) override;
     HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) override;
 
     std::string clipboardText() override;

@@ -7,6 +7,7 @@
 #include "color/color_commands.h"
 #include "color/color_transform_commands.h"
 #include "color/color_window_commands.h"
+#include "config/configure_commands.h"
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
 #include "edit/search_commands.h"
@@ -272,6 +273,7 @@ std::vector<CommandRow> buildRows() {
         {"TogglePastePreview", "&View > P&aste preview", "", TogglePastePreview, nullptr,
          pastePreviewChecked},
         // Options
+        {"Configure", "&Options > &Configure ", "F6", Configure},
         {"ToggleUndo", "&Options > \"&Undo\" enabled", "", ToggleUndo, nullptr, undoEnabledChecked},
         {"ToggleKeyRedefinition", "&Options > &Set 1245Key to /\\_|", "", ToggleKeyRedefinition,
          nullptr, redefineKeysChecked},

@@ -127,4 +127,24 @@ std::string setSettingFromText(Settings& settings, const SettingField& field,
     return std::visit(Setter{settings, value}, field.ref);
 }
 
+std::string settingText(const Settings& settings, const SettingField& field) {
+    struct Reader {
+        const Settings& s;
+        std::string operator()(std::string Settings::*member) const { return s.*member; }
+        std::string operator()(int Settings::*member) const { return std::to_string(s.*member); }
+        std::string operator()(bool Settings::*member) const { return s.*member ? "Y" : "N"; }
+        std::string operator()(Color Settings::*member) const { return colorToHex(s.*member); }
+        std::string operator()(ColorMode Settings::*member) const {
+            return std::to_string(static_cast<int>(s.*member));
+        }
+        std::string operator()(std::vector<std::string> Settings::*member) const {
+            std::string joined;
+            for (const std::string& entry : s.*member)
+                joined += (joined.empty() ? "" : "|") + entry;
+            return joined;
+        }
+    };
+    return std::visit(Reader{settings}, field.ref);
+}
+
 } // namespace glyphora

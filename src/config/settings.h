@@ -82,5 +82,7 @@ const SettingField* findSettingField(std::string_view name);
 // Returns an error text, empty on success.
 std::string setSettingFromText(Settings& settings, const SettingField& field,
                                std::string_view value);
+// The field's value in the same text form.
+std::string settingText(const Settings& settings, const SettingField& field);
 
 } // namespace glyphora

@@ -287,6 +287,38 @@ std::optional<int> HeadlessUi::chooseOne(const ChoiceRequest& request) {
     return *number - 1;
 }
 
+std::optional<ConfigureForm> HeadlessUi::configure(const ConfigureForm& form) {
+    const std::string dialog = "configure:";
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer || *answer == kCancel || *answer == "abort") {
+        if (answer)
+            note(dialog + " -> abort");
+        return std::nullopt;
+    }
+    ConfigureForm edited = form;
+    std::string_view rest = *answer;
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find(';'), rest.size());
+        const std::string_view item = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (item == "default") {
+            for (ConfigureField& field : edited.fields)
+                field.value = field.defaultValue.value_or(field.value);
+            continue;
+        }
+        const std::size_t equals = item.find('=');
+        ConfigureField* field =
+            equals == std::string_view::npos ? nullptr : edited.find(item.substr(0, equals));
+        if (!field) {
+            note(dialog + " -> abort (no field " + std::string(item) + ")");
+            return std::nullopt;
+        }
+        field->value = std::string(item.substr(equals + 1));
+    }
+    note(dialog + " -> " + *answer);
+    return edited;
+}
+
 HtmlOptionsForm HeadlessUi::htmlOptions(const HtmlOptionsForm& preset) {
     const std::string dialog = "html options: " + describeHtmlOptions(preset);
     // The form has no cancel: without an answer it closes with what it shows.

@@ -64,6 +64,9 @@ public:
     // Answer the number of the choice (1 for the first), empty for the preset, or "cancel";
     // the line reads "choice: Open HTML -> 2".
     std::optional<int> chooseOne(const ChoiceRequest& request) override;
+    // Answer "NAME=VALUE" pairs separated by ";" (empty: accept as shown), "default" first to
+    // press "Default", or "abort"; the line reads "configure: -> UndoSteps=5".
+    std::optional<ConfigureForm> configure(const ConfigureForm& form) override;
     // Answer "FAMILY SIZE BORDER [bold] [italic] [underline]" (the family may hold blanks;
     // size and border are taken as typed), or empty for the preset; the line reads
     // "html options: Courier New 10 0 -> Arial 12 2 bold".

@@ -84,6 +84,33 @@ struct HtmlOptionsForm {
     bool operator==(const HtmlOptionsForm&) const = default;
 };
 
+// The configure form: fields on tabbed pages. The caller fills in every value and what
+// "Default" sets; the reply is the fields as the user left them with "Accept", nothing on
+// "Abort".
+struct ConfigureField {
+    enum class Kind { Text, Program, Number, Flag, Character };
+    std::string name; // the setting the field edits
+    std::string label;
+    std::string page;
+    Kind kind = Kind::Text;
+    int min = 0; // Number
+    int max = 0;
+    std::string value;                       // numbers in decimal, flags "Y" or "N"
+    std::optional<std::string> defaultValue; // nothing: "Default" leaves the field
+    // Fields of one group share an "Intern" button that sets them to the built-in table.
+    std::string internGroup;
+};
+struct ConfigureForm {
+    std::vector<ConfigureField> fields;
+    ConfigureField* find(std::string_view name) {
+        for (ConfigureField& field : fields) {
+            if (field.name == name)
+                return &field;
+        }
+        return nullptr;
+    }
+};
+
 enum class TimerId { Status, Autosave };
 enum class AppCursor { Normal, Busy };
 enum class FontPitch { Any, Fixed };
@@ -111,6 +138,7 @@ public:
     // aborted.
     virtual std::optional<Color> chooseAnsiColor(Color initial, bool background) = 0;
     virtual std::optional<int> chooseOne(const ChoiceRequest& request) = 0;
+    virtual std::optional<ConfigureForm> configure(const ConfigureForm& form) = 0;
     // "HTML Options", preset with the form's values.
     virtual HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) = 0;
 

@@ -1,6 +1,7 @@
 #include "ansi_color_dialog.h"
 #include "canvas_renderer.h"
 #include "canvas_size_dialog.h"
+#include "configure_dialog.h"
 #include "html_options_dialog.h"
 #include "qt_ui.h"
 #include "save_browser_dialog.h"
@@ -168,6 +169,43 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(dialog.form() == (HtmlOptionsForm{"Fira Mono", "30", "0", true, true, true}));
+    }
+
+    void configureKeepsOneCharacterPerEditAndDefaultAndInternSetTheirFields() {
+        using Kind = ConfigureField::Kind;
+        ConfigureForm form;
+        form.fields = {
+            {"UndoSteps", "\"Undo\" steps:", "Prog. options", Kind::Number, 2, 50, "99", "10", ""},
+            {"Autosave", "Autosave all (Min.) :", "Prog. options", Kind::Flag, 0, 0, "Y", "N", ""},
+            {"ExternalProgram", "External program:", "Extern settings", Kind::Program, 0, 0,
+             "/bin/x", std::nullopt, ""},
+            {"FlipHorzDataFile", "Flip:", "Extern settings", Kind::Text, 0, 0, "h.dat", "h", "flip"},
+            {"FlipVertDataFile", "", "Extern settings", Kind::Text, 0, 0, "v.dat", "v", "flip"},
+            {"SolidChar", "SOLID      =", "Painting functions", Kind::Character, 0, 0, "#", "#",
+             ""},
+        };
+        ConfigureDialog dialog(form, nullptr);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral(" Configure"));
+        QCOMPARE(dialog.pages()->count(), 3);
+        QCOMPARE(dialog.pages()->tabText(2), QStringLiteral("Painting functions"));
+        QCOMPARE(dialog.form().fields[0].value, std::string("50")); // the spin edit's range
+
+        auto* solid = qobject_cast<QLineEdit*>(dialog.control("SolidChar"));
+        solid->clear();
+        QTest::keyClicks(solid, QStringLiteral("ab"));
+        QCOMPARE(solid->text(), QStringLiteral("a"));
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Intern"))
+                button->click(); // one button for both flip files
+        }
+        QCOMPARE(dialog.form().fields[3].value, std::string("none (intern)"));
+        QCOMPARE(dialog.form().fields[4].value, std::string("none (intern)"));
+        dialog.defaultButton()->click();
+        const ConfigureForm reset = dialog.form();
+        QCOMPARE(reset.fields[0].value, std::string("10"));
+        QCOMPARE(reset.fields[1].value, std::string("N"));
+        QCOMPARE(reset.fields[2].value, std::string("/bin/x")); // "Default" leaves it
+        QCOMPARE(reset.fields[4].value, std::string("v"));
     }
 };
 
