@@ -33,7 +33,8 @@ void BM_PaintFullHdView(benchmark::State& state) {
     CanvasRenderer renderer;
     QImage image(1920, 1080, QImage::Format_RGB32);
     const CellRect selection{10, 10, 60, 40};
-    renderer.render(image, canvas, 0, 0, &selection, CharSet::Windows1252); // glyph masks are made once per font
+    renderer.render(image, canvas, 0, 0, &selection,
+                    CharSet::Windows1252); // glyph masks are made once per font
     for (auto _ : state)
         renderer.render(image, canvas, 0, 0, &selection, CharSet::Windows1252);
     state.counters["canvas_cells"] = double(canvas.colCount()) * canvas.rowCount();

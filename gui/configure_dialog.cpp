@@ -62,9 +62,9 @@ ConfigureDialog::ConfigureDialog(const ConfigureForm& form, QWidget* parent)
         auto* row = new QHBoxLayout;
         row->addWidget(widget);
         // One "Intern" button after the last field of its group.
-        const bool lastOfGroup = !field.internGroup.empty() &&
-                                 (i + 1 == form_.fields.size() ||
-                                  form_.fields[i + 1].internGroup != field.internGroup);
+        const bool lastOfGroup =
+            !field.internGroup.empty() &&
+            (i + 1 == form_.fields.size() || form_.fields[i + 1].internGroup != field.internGroup);
         if (lastOfGroup) {
             auto* intern = new QPushButton(QStringLiteral("Intern"), page);
             const std::string group = field.internGroup;
@@ -80,8 +80,8 @@ ConfigureDialog::ConfigureDialog(const ConfigureForm& form, QWidget* parent)
             auto* browse = new QPushButton(QStringLiteral("Browse"), page);
             auto* edit = static_cast<QLineEdit*>(widget);
             connect(browse, &QPushButton::clicked, this, [this, edit] {
-                const QString chosen = QFileDialog::getOpenFileName(
-                    this, QString(), QString(), QStringLiteral("Program (*)"));
+                const QString chosen = QFileDialog::getOpenFileName(this, QString(), QString(),
+                                                                    QStringLiteral("Program (*)"));
                 if (!chosen.isEmpty() && QFileInfo(chosen).isFile())
                     edit->setText(chosen);
             });
@@ -121,8 +121,9 @@ QWidget* ConfigureDialog::makeControl(const ConfigureField& field, QWidget* page
     if (field.kind == Kind::Number) {
         auto* spin = new QSpinBox(page);
         spin->setRange(field.min, field.max);
-        control = {spin, [spin] { return std::to_string(spin->value()); },
-                   [spin](const std::string& v) { spin->setValue(QString::fromStdString(v).toInt()); }};
+        control = {
+            spin, [spin] { return std::to_string(spin->value()); },
+            [spin](const std::string& v) { spin->setValue(QString::fromStdString(v).toInt()); }};
     } else if (field.kind == Kind::Flag) {
         auto* box = new QCheckBox(toQ(field.label), page);
         control = {box, [box] { return std::string(box->isChecked() ? "Y" : "N"); },

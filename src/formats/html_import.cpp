@@ -80,7 +80,8 @@ public:
         : page_(page), canvas_(canvas), hooks_(hooks) {}
 
     HtmlImportResult read() {
-        while (pos_ < page_.size() && !beyondArea() && result_.end == HtmlImportResult::End::Complete) {
+        while (pos_ < page_.size() && !beyondArea() &&
+               result_.end == HtmlImportResult::End::Complete) {
             if (!findBlock())
                 break;
             result_.blockFound = true;
@@ -126,7 +127,8 @@ private:
                     result_.text = text;
                 }
                 buffer.clear();
-            } else if (buffer.size() <= kLongestStartTag && isOneOf(upperCase(buffer), kStartTags)) {
+            } else if (buffer.size() <= kLongestStartTag &&
+                       isOneOf(upperCase(buffer), kStartTags)) {
                 return true;
             }
         }

@@ -16,8 +16,8 @@ bool isUtf16(TextEncoding encoding) {
 
 // Calls visit(character) for each character of a Unicode text, with nothing for a malformed
 // sequence (an unpaired surrogate, a stray byte at the end of UTF-16).
-template <typename Visit> void forEachCharacter(std::string_view text, TextEncoding encoding,
-                                                Visit visit) {
+template <typename Visit>
+void forEachCharacter(std::string_view text, TextEncoding encoding, Visit visit) {
     if (!isUtf16(encoding)) {
         std::size_t pos = 0;
         while (pos < text.size())
@@ -146,7 +146,8 @@ DecodedText decodeTextFile(std::string_view file) {
     return decoded;
 }
 
-EncodedText encodeTextFile(const std::vector<std::string>& lines, CharSet cellSet, const TextFileStyle& target) {
+EncodedText encodeTextFile(const std::vector<std::string>& lines, CharSet cellSet,
+                           const TextFileStyle& target) {
     const std::string_view lineEnd = target.lineEnding == LineEnding::Lf ? "\n" : "\r\n";
     std::size_t size = 0;
     for (const std::string& line : lines)

@@ -46,6 +46,7 @@ struct EncodedText {
     std::string bytes;
     std::size_t unmapped = 0;
 };
-EncodedText encodeTextFile(const std::vector<std::string>& lines, CharSet cellSet, const TextFileStyle& target);
+EncodedText encodeTextFile(const std::vector<std::string>& lines, CharSet cellSet,
+                           const TextFileStyle& target);
 
 } // namespace glyphora

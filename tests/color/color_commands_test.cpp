@@ -1,3 +1,4 @@
+#include "canvas/canvas_commands.h"
 #include "color/ansi_palette.h"
 #include "color/cell_color_commands.h"
 #include "color/color_bar.h"
@@ -5,7 +6,6 @@
 #include "color/color_modes.h"
 #include "color/color_picture.h"
 #include "color/color_transform_commands.h"
-#include "canvas/canvas_commands.h"
 #include "editor_fixture.h"
 
 namespace glyphora {

@@ -25,8 +25,8 @@ TEST_F(ConfigureCommand, TheFormShowsTheLiveValuesAndAcceptApplesThemAsTheMenusW
     Configure(editor);
     const Settings& s = editor.settings();
     EXPECT_EQ(s.UndoSteps, 5);
-    EXPECT_EQ(s.SolidChar, "a");         // one character
-    EXPECT_EQ(s.PasteSpecialChar, " ");  // empty becomes a blank
+    EXPECT_EQ(s.SolidChar, "a");               // one character
+    EXPECT_EQ(s.PasteSpecialChar, " ");        // empty becomes a blank
     EXPECT_EQ(editor.canvas().font().size, 2); // the form allows 1, the canvas 2
     EXPECT_EQ(editor.canvas().metrics.gridLineWidth, 1);
     EXPECT_TRUE(ui.timerEnabled(TimerId::Autosave));

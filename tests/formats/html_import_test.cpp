@@ -1,8 +1,8 @@
 #include "editor_fixture.h"
 #include "formats/html_export.h"
 #include "formats/html_import.h"
-#include "formats/recording_progress.h"
 #include "formats/html_import_commands.h"
+#include "formats/recording_progress.h"
 #include "platform/text_file.h"
 
 namespace glyphora {
@@ -32,7 +32,10 @@ TEST(HtmlImport, PreformattedBlocksBecomeRowsOfCells) {
         {"one block", "<html><pre>ab\ncd</pre></html>", 2, 3, {"ab", "cd", "  "}},
         {"entities", "<PRE>&lt;&gt;&quot;&amp;&nbsp;&#9617;|</PRE>", 7, 2, {"<>\"&  |"}},
         {"tabs, CRs and br dropped", "<pre>a\tb\r\n<br>c</pre>", 2, 3, {"ab", "c "}},
-        {"two blocks two rows apart", "<xmp>a</xmp>junk<listing>b</listing>", 1, 4,
+        {"two blocks two rows apart",
+         "<xmp>a</xmp>junk<listing>b</listing>",
+         1,
+         4,
          {"a", " ", "b"}},
         {"a block with attributes does not count", "<pre class=x>ab</pre>", 1, 1, {" "}},
         {"unterminated block keeps its last line", "<plaintext>x\nyz", 2, 3, {"x ", "yz"}},
@@ -52,11 +55,11 @@ TEST(HtmlImport, PreformattedBlocksBecomeRowsOfCells) {
 
 TEST(HtmlImport, BodyAndFontTagsGiveColoursAndTheFirstFont) {
     CharCanvas canvas;
-    const HtmlImportResult result = importHtml(
-        "<BODY TEXT=\"#00ff00\" BGCOLOR=\"#000080\"><PRE>a<FONT COLOR=\"#FF0000\">b"
-        "<span style=\"font-family: Liberation Mono ;font-size: 12pt\">c</font>d"
-        "<font face=\"Other\" color=\"#zz0000\">e</PRE>",
-        canvas);
+    const HtmlImportResult result =
+        importHtml("<BODY TEXT=\"#00ff00\" BGCOLOR=\"#000080\"><PRE>a<FONT COLOR=\"#FF0000\">b"
+                   "<span style=\"font-family: Liberation Mono ;font-size: 12pt\">c</font>d"
+                   "<font face=\"Other\" color=\"#zz0000\">e</PRE>",
+                   canvas);
     EXPECT_TRUE(result.blockFound);
     EXPECT_EQ(canvas.defaultColor(), rgb(0, 0, 0x80));
     EXPECT_EQ(canvas.defaultFontColor(), rgb(0, 0xFF, 0));
@@ -192,8 +195,8 @@ TEST(HtmlImport, EveryCorpusPageReads) {
             continue;
         CharCanvas canvas;
         const HtmlImportResult result = importHtml(page, canvas);
-        const bool hasPre = page.find("<PRE>") != std::string::npos ||
-                            page.find("<pre>") != std::string::npos;
+        const bool hasPre =
+            page.find("<PRE>") != std::string::npos || page.find("<pre>") != std::string::npos;
         EXPECT_EQ(result.blockFound, hasPre) << entry.path();
         withArt += hasPre && canvas.colCount() > 10;
     }

@@ -61,7 +61,9 @@ TEST(TextEncoding, CharactersNeitherSetHoldsBecomeQuestionMarksAndAreCounted) {
     EXPECT_EQ(decoded.style.byteSet, CharSet::Windows1252);
     EXPECT_EQ(decoded.unmapped, 2u);
     // Malformed UTF-8 behind a mark, an unpaired surrogate and a stray byte in UTF-16.
-    decoded = decodeTextFile("\xEF\xBB\xBF" "a\xFF" "b");
+    decoded = decodeTextFile("\xEF\xBB\xBF"
+                             "a\xFF"
+                             "b");
     EXPECT_EQ(decoded.bytes, "a?b");
     decoded = decodeTextFile(std::string("\xFF\xFE\x00\xD8x\0z", 7));
     EXPECT_EQ(decoded.bytes, "?x?");
@@ -72,7 +74,8 @@ TEST(TextEncoding, CharactersNeitherSetHoldsBecomeQuestionMarksAndAreCounted) {
 }
 
 TEST(TextEncoding, CellsAreTranslatedIntoAnotherByteSetOrUnicode) {
-    const std::vector<std::string> art = {"\xB0\xDB\x9C"}; // light shade, full block, pound sign in CP437
+    const std::vector<std::string> art = {
+        "\xB0\xDB\x9C"}; // light shade, full block, pound sign in CP437
     TextFileStyle target;
     target.byteSet = CharSet::Windows1252;
     EncodedText out = encodeTextFile(art, CharSet::Cp437, target);
