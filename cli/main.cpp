@@ -1,6 +1,7 @@
 // glyphora-cli: runs editor scripts and converts documents without a window.
 #include "app/command_table.h"
 #include "convert.h"
+#include "figlet.h"
 #include "platform/text_codec.h"
 #include "platform/text_numbers.h"
 #include "script.h"
@@ -16,6 +17,8 @@ constexpr const char* kUsage = R"(Usage:
   glyphora-cli [--home DIR] script FILE   run the directives of FILE (- reads stdin)
   glyphora-cli [--home DIR] convert IN OUT [--format CODE] [--encoding NAME]
                                           open IN and save it as OUT, with no dialog
+  glyphora-cli [--home DIR] figlet [--font FILE] TEXT...
+                                          print TEXT in a FIGlet font
   glyphora-cli --list-commands            one line per command: id, menu path, shortcuts
   glyphora-cli --help                     this text
 
@@ -39,6 +42,8 @@ A script holds one directive per line:
   saveas CODE PATH              save as the type of FormatCode CODE, as "Save &as ..."
                                 (open and saveas answer their own dialog first)
   pattern NAME                  choose a file in the open pattern panel's list
+  figlet TEXT                   keys typed into the FigLet panel's box
+  figletselect L T R B          select cells of the FigLet panel's grid
   nav STEP                      a selection navigator button: left right up down,
                                 left-edge-left left-edge-right right-edge-left
                                 right-edge-right top-edge-up top-edge-down bottom-edge-up
@@ -66,6 +71,15 @@ encoding instead (UTF-8 without a mark); the cells are read in the document's by
 (CP437 for ANSI art), and characters the target lacks become "?", counted on stderr.
 Exit codes: 0 OUT written, 1 IN not read or OUT not written (an existing OUT stays as it
 was), 2 a question that only a user can answer.
+
+figlet renders TEXT (several are joined by blanks) as the FigLet panel does: glyphs side by
+side at full width, a blank three columns wide, "$" and "@" the font's only control
+characters whatever its header says; characters outside 32..126 are skipped. It prints the
+rows of the panel's grid as "Copy Grid" copies them, trailing blanks removed, each ended by
+LF, in UTF-8. FILE is taken from the current directory, else from the Fonts folder of the
+program directory; without --font the program's own pixel.flf is used. Warnings about the
+font header go to stderr and the rendering still prints. Exit codes: 0 printed, 1 no TEXT
+or a font that cannot be read.
 )";
 
 std::filesystem::path executableDir() {
@@ -134,6 +148,11 @@ int main(int argc, char** argv) {
         }
         if (arg == "convert")
             return convert(home, args, i + 1);
+        if (arg == "figlet")
+            return glyphora::runFiglet(
+                home, std::vector<std::string>(args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                               args.end()),
+                std::cout, std::cerr);
         if (arg == "script" && i + 1 < args.size()) {
             const std::string& file = args[i + 1];
             glyphora::ScriptRunner runner(home, std::cout);

@@ -8,6 +8,7 @@
 #include "platform/text_codec.h"
 #include "platform/text_numbers.h"
 #include "state_dump.h"
+#include "textfx/figlet_commands.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -250,6 +251,19 @@ int ScriptRunner::runLine(std::string_view rawLine) {
         code = runMouse(directive, rest);
     } else if (directive == "nav") {
         code = runNav(rest);
+    } else if (directive == "figlet") {
+        const std::optional<std::string> text = parseScriptValue(rest);
+        if (!text)
+            return fail("malformed value: " + std::string(rest));
+        for (const char ch : *text)
+            TypeFigletChar(editor(), static_cast<unsigned char>(ch));
+    } else if (directive == "figletselect") {
+        std::istringstream in{std::string(rest)};
+        CellRect rect;
+        std::string extra;
+        if (!(in >> rect.left >> rect.top >> rect.right >> rect.bottom) || (in >> extra))
+            return fail("figletselect needs four numbers: L T R B");
+        editor().figletPanel.setSelection(rect);
     } else if (directive == "pattern") {
         const std::optional<std::string> name = parseScriptValue(rest);
         if (!name || name->empty())

@@ -99,6 +99,20 @@ Json dumpState(Editor& editor) {
         lines.push_back(bytes(line));
     state["textView"] = {{"visible", editor.textView().visible}, {"lines", std::move(lines)}};
 
+    const FigletPanel& figlet = editor.figletPanel;
+    Json figletRows = Json::array();
+    for (const std::string& row : figlet.rowsText(figlet.wholeGrid()))
+        figletRows.push_back(bytes(row));
+    Json figletState;
+    figletState["visible"] = figlet.visible();
+    figletState["label"] = bytes(figlet.fontLabel());
+    figletState["typing"] = bytes(figlet.typing());
+    figletState["cols"] = figlet.grid().colCount();
+    figletState["rows"] = figlet.grid().rowCount();
+    figletState["pen"] = figlet.pen();
+    figletState["grid"] = std::move(figletRows);
+    state["figlet"] = std::move(figletState);
+
     Json fields;
     for (const SettingField& field : settingFields())
         fields[std::string(field.name)] = settingValue(settings, field.ref);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the editor need; with the argument
-# "bench" also what scripts/bench-convert.sh measures against, with "browser" the headless
-# browser the page check of `make browser-test` renders with.
+# Installs the Debian packages the build, the tests and the editor need (figlet: its fonts are
+# copied into the program's Fonts folder by the build); with the argument "bench" also what
+# scripts/bench-convert.sh measures against, with "browser" the headless browser the page
+# check of `make browser-test` renders with.
 # Idempotent: only packages that are missing are installed.
 set -euo pipefail
 
@@ -25,6 +26,7 @@ packages=(
   xvfb
   xauth
   imagemagick
+  figlet
 )
 if [ "${1:-}" = bench ]; then
   packages+=(ansifilter)

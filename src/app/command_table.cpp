@@ -8,6 +8,7 @@
 #include "color/color_transform_commands.h"
 #include "color/color_window_commands.h"
 #include "config/configure_commands.h"
+#include "convert/char_effect_commands.h"
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
 #include "edit/search_commands.h"
@@ -19,6 +20,8 @@
 #include "paint/manual_paint_commands.h"
 #include "paint/paint_commands.h"
 #include "platform/text_case.h"
+#include "textfx/figlet_commands.h"
+#include "textfx/text_effect_commands.h"
 
 #include <algorithm>
 #include <array>
@@ -128,14 +131,21 @@ std::vector<CommandRow> buildRows() {
         // Image
         {"SetCanvas", "&Image > &Set canvas", "", SetCanvas},
         {"ResizeCanvas", "&Image > &Resize", "", ResizeCanvas},
+        {"SetPalette", "&Image > Set palette", "", SetPalette},
+        {"CharBrightness", "&Image > &Brightness", "", CharBrightness},
         {"DeleteSelectedRows", "&Image > &Delete rows", "", DeleteSelectedRows},
         {"DeleteSelectedCols", "&Image > Delete &cols", "", DeleteSelectedCols},
         {"InsertRowAtCursor", "&Image > &Insert row", "", InsertRowAtCursor},
         {"InsertColAtCursor", "&Image > &Insert col", "", InsertColAtCursor},
         {"RefreshWindow", "&Image > Re&fresh", "", RefreshWindow},
         // Effects
+        {"FillSelectionWithText", "&Effects > Fill selection with &textfile", "",
+         FillSelectionWithText},
+        {"FillCharWithText", "&Effects > Fill &char. with textfile", "", FillCharWithText},
         {"FillBackgroundWithPattern", "&Effects > &Fill background with pattern", "",
          FillBackgroundWithPattern},
+        {"InsertSignature", "&Effects > &Insert signature.txt", "Ctrl+M", InsertSignature},
+        {"InvertSelection", "&Effects > In&vert  selection", "", InvertSelection},
         // Paint
         {"HeadingSolid", "&Paint > SOLID:", ""},
         {"PaintHorzLine", "&Paint > &Line horiz. > Line &horz.", "", PaintHorzLine},
@@ -254,6 +264,14 @@ std::vector<CommandRow> buildRows() {
         {"SetMainBackToCell", "&ColorTools > Main backgro&und color > &Set to sel.cell color", "",
          SetMainBackToCell, isMainColorsEnabled},
         // Special
+        {"PreconvertLineArt", "&Special > &pre-convert to lineart", "", PreconvertLineArt},
+        {"MakeDotLines", "&Special >      ' --> &make dot lines", "", MakeDotLines},
+        {"RandomArtDistinct", "&Special > &convert to random art > &all different char.", "",
+         RandomArtDistinct},
+        {"RandomArtEvery", "&Special > &convert to random art > &every character", "",
+         RandomArtEvery},
+        {"ToggleFigletPanel", "&Special > &Import Figlet Font", "", ToggleFigletPanel},
+        {"ImportLineForm", "&Special > Import &textfile as \"line form\"", "", ImportLineForm},
         {"ExportToBrowser", "&Special > Export to browser (plain text)", "", ExportToBrowser},
         // View
         {"ToggleGrid", "&View > &Show grid", "", ToggleGrid, nullptr, showGridChecked},
@@ -302,6 +320,12 @@ std::vector<CommandRow> buildRows() {
         // The pattern panel's buttons.
         {"PatternFill", "", "", PatternFill},
         {"ClosePatternPanel", "", "", ClosePatternPanel},
+        // The FigLet panel's buttons.
+        {"LoadFigletFont", "", "", LoadFigletFont},
+        {"ResetFigletGrid", "", "", ResetFigletGrid},
+        {"CopyFigletGrid", "", "", CopyFigletGrid},
+        {"ShowFigletFontInfo", "", "", ShowFigletFontInfo},
+        {"CloseFigletPanel", "", "", CloseFigletPanel},
     };
 }
 
@@ -310,6 +334,13 @@ const std::vector<PopupRow> kCanvasPopup = {
     {"Copy", "CopyBlock"},       {"Cut", "CutBlock"},         {"Paste", "PasteBlock"},
     {"Paste over", "PasteOver"}, {"Select All", "SelectAll"}, {"Crop", "Crop"},
     {"Delete", "DeleteBlock"},
+};
+
+// The pop-up menu of the FigLet panel's text grid.
+const std::vector<PopupRow> kFigletPopup = {
+    {"Copy", "CopyFigletGrid"},
+    {"Clear", "ResetFigletGrid"},
+    {"Close", "CloseFigletPanel"},
 };
 
 using Item = PaintBarItem;
@@ -391,6 +422,10 @@ CommandTable::CommandTable() : rows_(buildRows()) {}
 
 std::span<const PopupRow> CommandTable::canvasPopup() const {
     return kCanvasPopup;
+}
+
+std::span<const PopupRow> CommandTable::figletPopup() const {
+    return kFigletPopup;
 }
 
 std::span<const PaintBarItem> CommandTable::paintBar() const {

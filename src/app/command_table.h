@@ -89,6 +89,8 @@ public:
     // The canvas pop-up menu and the paint bar; items whose command is not in the table
     // are not shown.
     std::span<const PopupRow> canvasPopup() const;
+    // The pop-up menu of the FigLet panel's text grid.
+    std::span<const PopupRow> figletPopup() const;
     std::span<const PaintBarItem> paintBar() const;
 
     const CommandRow* findById(std::string_view id) const;

@@ -13,6 +13,7 @@
 #include "platform/text_codec.h"
 #include "platform/text_encoding.h"
 #include "platform/ui.h"
+#include "textfx/figlet.h"
 
 #include <filesystem>
 #include <optional>
@@ -201,6 +202,8 @@ public:
     ColorClip colorClip;
     // The HTML pages' font and table border, kept from one export to the next.
     HtmlOptions htmlOptions;
+    // The FigLet panel at the bottom of the window.
+    FigletPanel figletPanel;
     PastePreview preview;
     // Set when the program is to end (after the close query said yes).
     bool quitRequested = false;

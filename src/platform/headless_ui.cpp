@@ -330,6 +330,54 @@ HtmlOptionsForm HeadlessUi::htmlOptions(const HtmlOptionsForm& preset) {
     return form;
 }
 
+std::optional<DecreaseColorsReply>
+HeadlessUi::decreaseColors(const DecreaseColorsRequest& request) {
+    const std::string dialog = "decrease colors: " + std::to_string(request.currentColors);
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    DecreaseColorsReply reply{request.proposedColors, false, false};
+    std::istringstream in(*answer);
+    std::string word;
+    bool valid = true;
+    if (in >> word) {
+        const std::optional<int> count = parseInteger<int>(word);
+        valid = count.has_value();
+        reply.newColors = count.value_or(0);
+        while (valid && in >> word) {
+            if (equalsIgnoringCase(word, "current"))
+                reply.currentPalette = true;
+            else if (equalsIgnoringCase(word, "bw"))
+                reply.forceBlackWhite = true;
+            else
+                valid = equalsIgnoringCase(word, "global");
+        }
+    }
+    constexpr int kFewestColors = 3;
+    if (!valid || reply.newColors < kFewestColors || reply.newColors > request.currentColors) {
+        note(dialog + " -> cancel");
+        return std::nullopt;
+    }
+    note(dialog + " -> " + std::to_string(reply.newColors) +
+         (reply.currentPalette ? " current" : " global") + (reply.forceBlackWhite ? " bw" : ""));
+    return reply;
+}
+
+std::optional<int> HeadlessUi::charBrightness() {
+    const std::string dialog = "brightness:";
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    constexpr int kLimit = 50;
+    const std::optional<int> step = answer->empty() ? 0 : parseInteger<int>(*answer);
+    if (!step || *step < -kLimit || *step > kLimit) {
+        note(dialog + " -> cancel");
+        return std::nullopt;
+    }
+    note(dialog + " -> " + std::to_string(*step));
+    return step;
+}
+
 void HeadlessUi::beep() {
     note("beep");
 }

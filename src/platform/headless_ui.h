@@ -71,6 +71,12 @@ public:
     // size and border are taken as typed), or empty for the preset; the line reads
     // "html options: Courier New 10 0 -> Arial 12 2 bold".
     HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) override;
+    // Answer "N [global|current] [bw]", empty for the proposal, or "cancel"; a count the
+    // dialog's "&OK" would refuse (not 3 up to the current count) cancels. The line reads
+    // "decrease colors: 7 -> 3 current bw".
+    std::optional<DecreaseColorsReply> decreaseColors(const DecreaseColorsRequest& request) override;
+    // Answer a step from -50 to 50, empty for 0, or "cancel": "brightness: -> 20".
+    std::optional<int> charBrightness() override;
 
     std::string clipboardText() override { return clipboard_; }
     void setClipboardText(std::string_view text) override { clipboard_ = std::string(text); }

@@ -111,6 +111,18 @@ struct ConfigureForm {
     }
 };
 
+// The "Decrease colors" dialog: how many characters the canvas uses and the number it
+// proposes. Its "&OK" only accepts a new count from 3 up to the current one.
+struct DecreaseColorsRequest {
+    int currentColors = 0;
+    int proposedColors = 0;
+};
+struct DecreaseColorsReply {
+    int newColors = 0;
+    bool currentPalette = false; // "Current pallete" rather than "Global pallete"
+    bool forceBlackWhite = false;
+};
+
 enum class TimerId { Status, Autosave };
 enum class AppCursor { Normal, Busy };
 enum class FontPitch { Any, Fixed };
@@ -141,6 +153,11 @@ public:
     virtual std::optional<ConfigureForm> configure(const ConfigureForm& form) = 0;
     // "HTML Options", preset with the form's values.
     virtual HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) = 0;
+    // "Decrease colors"; nothing when cancelled.
+    virtual std::optional<DecreaseColorsReply> decreaseColors(const DecreaseColorsRequest& request) = 0;
+    // The character brightness slider: a step from -50 to +50, starting at 0; nothing when
+    // cancelled.
+    virtual std::optional<int> charBrightness() = 0;
 
     // Environment. The system clipboard's text is UTF-8; the editor translates its bytes.
     virtual std::string clipboardText() = 0;

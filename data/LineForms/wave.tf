@@ -1,0 +1,17 @@
+Start column (first path cell, counted from 1):
+1
+Start row (counted from the first line of this file):
+11
+
+                          §§§§§                                 §§§§§
+                        §§     §§§                            §§     §§
+                      §§          §                         §§         §
+                     §             §                       §
+                    §               §§                    §
+§                  §                  §                 §§
+ §                §                    §               §
+  §§            §§                      §             §
+    §          §                         §§         §§
+     §§      §§                            §§     §§
+       §§§§§§                                §§§§§
+
