@@ -10,6 +10,7 @@
 #include "config/startup_commands.h"
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
+#include "figlet_panel.h"
 #include "formats/open_save_commands.h"
 #include "paint_bar_icons.h"
 #include "pattern_panel.h"
@@ -156,6 +157,7 @@ MainWindow::MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands,
         sync();
     });
     setPanel(PanelPlace::Right, patternPanel_);
+    buildFigletPanel();
     colorWindow_ = new ColorWindowController(editor_, this);
     connect(colorWindow_, &ColorWindowController::editorChanged, this, &MainWindow::sync);
 
@@ -326,6 +328,26 @@ void MainWindow::buildCanvasPopup() {
         QAction* action = canvasPopup_->addAction(fromBytes(item.caption));
         connect(action, &QAction::triggered, this, [this, row] { runCommand(*row); });
     }
+}
+
+void MainWindow::buildFigletPanel() {
+    figletPanel_ = new FigletPanelWidget(editor_, [this](const std::function<void(Editor&)>& step) {
+        ui_.beginCommand();
+        step(editor_);
+        ui_.endCommand();
+        sync();
+    });
+    setPanel(PanelPlace::Bottom, figletPanel_);
+    figletPopup_ = new QMenu(this);
+    for (const PopupRow& item : commands_.figletPopup()) {
+        const CommandRow* row = commands_.findById(item.commandId);
+        if (!row)
+            continue;
+        QAction* action = figletPopup_->addAction(fromBytes(item.caption));
+        connect(action, &QAction::triggered, this, [this, row] { runCommand(*row); });
+    }
+    connect(figletPanel_, &FigletPanelWidget::contextMenuWanted, this,
+            [this](QPoint at) { figletPopup_->popup(at); });
 }
 
 void MainWindow::buildPaintBar() {
@@ -528,6 +550,7 @@ void MainWindow::sync() {
     colorBar_->sync();
     colorWindow_->sync();
     patternPanel_->sync();
+    figletPanel_->sync();
     if (reopenMenu_)
         reopenMenu_->setEnabled(!editor_.document().ReopenList.empty());
     updateActions();

@@ -22,6 +22,7 @@ class CanvasView;
 class ColorBar;
 class ColorWindowController;
 class Editor;
+class FigletPanelWidget;
 class PatternPanelWidget;
 class ProgressWidget;
 class SelectionNavigator;
@@ -69,6 +70,8 @@ public:
     QMenu* reopenMenu() const { return reopenMenu_; }
     ColorBar* colorBar() const { return colorBar_; }
     PatternPanelWidget* patternPanel() const { return patternPanel_; }
+    FigletPanelWidget* figletPanel() const { return figletPanel_; }
+    QMenu* figletPopup() const { return figletPopup_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -82,6 +85,7 @@ protected:
 private:
     void buildMenus();
     void buildCanvasPopup();
+    void buildFigletPanel();
     void buildReopenMenu(QMenu* fileMenu, QAction* before);
     void fillReopenMenu();
     void buildPaintBar();
@@ -117,6 +121,8 @@ private:
     ColorBar* colorBar_ = nullptr;
     ColorWindowController* colorWindow_ = nullptr;
     PatternPanelWidget* patternPanel_ = nullptr;
+    FigletPanelWidget* figletPanel_ = nullptr;
+    QMenu* figletPopup_ = nullptr;
     std::vector<std::string> args_;
     bool shownOnce_ = false;
     std::array<QLabel*, 4> statusFields_{};

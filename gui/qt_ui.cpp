@@ -3,6 +3,8 @@
 #include "ansi_color_dialog.h"
 #include "canvas_renderer.h"
 #include "canvas_size_dialog.h"
+#include "char_brightness_dialog.h"
+#include "decrease_colors_dialog.h"
 #include "configure_dialog.h"
 #include "html_options_dialog.h"
 #include "platform/text_codec.h"
@@ -116,7 +118,11 @@ bool QtUi::escapeDown() {
 }
 
 void QtUi::message(std::string_view text) {
-    QMessageBox::information(parent(), kTitle, fromBytes(text));
+    // Message texts break their lines with a lone CR, which a Qt label does not.
+    QString shown = fromBytes(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QChar('\r'), QChar('\n'));
+    QMessageBox::information(parent(), kTitle, shown);
 }
 
 Answer QtUi::confirm(std::string_view text, Buttons buttons) {
@@ -267,6 +273,20 @@ std::optional<ConfigureForm> QtUi::configure(const ConfigureForm& form) {
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.form();
+}
+
+std::optional<DecreaseColorsReply> QtUi::decreaseColors(const DecreaseColorsRequest& request) {
+    DecreaseColorsDialog dialog(request, parent());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.reply();
+}
+
+std::optional<int> QtUi::charBrightness() {
+    CharBrightnessDialog dialog(parent());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.steps();
 }
 
 std::string QtUi::clipboardText() {

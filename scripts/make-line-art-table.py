@@ -6,7 +6,8 @@ of a shape keeps its character).
 Thin strokes follow their neighbours: "_" along a row, "|" up and down, "\\" and "/" on the
 diagonals, "." where a row turns down (the top corners of a box) and "|" where a column
 meets a row from above. The border cells of a filled shape (five or more neighbours) take
-the line that runs across the side their neighbours lie on."""
+the line that runs across the side their neighbours lie on. Where two diagonals meet, the
+point takes "V", "^", "<" or ">"."""
 import itertools
 import pathlib
 
@@ -39,7 +40,16 @@ def line_for(nw, n, ne, w, e, sw, s, se):
     if upright == best:
         return '|'
     if falling == best and rising == best:
-        return '\\' if nw and se else '/'
+        # Two diagonals meeting: the point of a V, a peak, or a side vertex.
+        if nw and ne and not (sw or se):
+            return 'V'
+        if sw and se and not (nw or ne):
+            return '^'
+        if nw and sw and not (ne or se):
+            return '>'
+        if ne and se and not (nw or sw):
+            return '<'
+        return 'X' if nw and ne and sw and se else ('\\' if nw and se else '/')
     return '\\' if falling == best else '/'
 
 
