@@ -329,3 +329,94 @@ TEST(Cli, ListsCommandsAndHelp) {
 }
 
 } // namespace
+
+namespace {
+
+// glyphora-cli figlet: the panel's renderer on the command line.
+struct CliFiglet : ::testing::Test {
+    glyphora::test::TempDir dir;
+    // Runs from the test's directory with the shipped data as the program directory; stderr
+    // goes to err.txt.
+    Result figlet(const std::string& args) {
+        Result result;
+        const std::string command = std::string(GLYPHORA_CLI) + " --home " +
+                                    std::string(GLYPHORA_DATA_DIR) + " figlet " + args + " 2>" +
+                                    (dir / "err.txt").string();
+        FILE* pipe = ::popen(command.c_str(), "r");
+        if (!pipe)
+            return result;
+        std::array<char, 4096> buffer{};
+        std::size_t got;
+        while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+            result.output.append(buffer.data(), got);
+        const int status = ::pclose(pipe);
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return result;
+    }
+    std::string err() { return readBytes(dir / "err.txt"); }
+};
+
+TEST_F(CliFiglet, OwnFontIsTheDefaultAndTextsAreJoinedByBlanks) {
+    const Result hi = figlet("Hi");
+    EXPECT_EQ(hi.exitCode, 0);
+    EXPECT_EQ(hi.output, "##  ##  ##\n"
+                         "##  ##\n"
+                         "######  ##\n"
+                         "##  ##  ##\n"
+                         "##  ##  ##\n"
+                         "\n"
+                         "\n");
+    EXPECT_EQ(err(), "");
+    // Characters outside 32..126 are skipped; several words are one text.
+    EXPECT_EQ(figlet("'H\xC3\xA9i'").output, hi.output);
+    const Result words = figlet("H i");
+    // "H" is eight columns with its gap, a blank three more.
+    EXPECT_EQ(words.output.substr(0, words.output.find('\n')), "##  ##     ##");
+}
+
+TEST_F(CliFiglet, FontsComeFromTheCurrentFolderOrTheFontsFolder) {
+    const std::string corpus =
+        (std::filesystem::path(GLYPHORA_DATA_DIR).parent_path().parent_path() / "shared" /
+         "corpus" / "flf" / "standard.flf")
+            .string();
+    if (std::filesystem::exists(corpus)) {
+        const Result standard = figlet("--font " + corpus + " Hi 42");
+        EXPECT_EQ(standard.exitCode, 0);
+        EXPECT_TRUE(standard.says(" |_| |_| |_|       |_|   |_____|\n"));
+    }
+    EXPECT_EQ(figlet("--font pixel.flf Hi").output, figlet("Hi").output);
+
+    glyphora::test::writeBytes(dir / "short.flf", "flf2a$ 2\nc\n$@\n$@@\n!@\n!@@\n");
+    const Result fallback = figlet("--font " + (dir / "short.flf").string() + " '!'");
+    EXPECT_EQ(fallback.exitCode, 0);
+    EXPECT_EQ(err(), "No Information about font height found. Setting delault (20)!\n"
+                     "No Information about font widht found. Setting delault (20)!\n");
+    EXPECT_EQ(fallback.output, std::string(18, '\n') + "!\n!\n");
+
+    const Result missing = figlet("--font nowhere.flf Hi");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.output, "");
+    EXPECT_NE(err().find("nowhere.flf"), std::string::npos);
+    EXPECT_EQ(figlet("").exitCode, 1);
+    EXPECT_EQ(figlet("--font").exitCode, 1);
+    EXPECT_TRUE(runCli("--help").says("figlet [--font FILE] TEXT..."));
+}
+
+} // namespace
+
+TEST_F(CliScript, FigletPanelTypesCopiesAndPastesIntoTheCanvas) {
+    std::filesystem::create_directories(dir / "home" / "Fonts");
+    std::filesystem::copy_file(std::filesystem::path(GLYPHORA_DATA_DIR) / "Fonts" / "pixel.flf",
+                               dir / "home" / "Fonts" / "pixel.flf");
+    const Result r = runScript("run ToggleFigletPanel; answer {dir}/home/Fonts/pixel.flf; "
+                               "run LoadFigletFont; figlet Hi; figletselect 0 0 1 2; "
+                               "run CopyFigletGrid; select 0 0 0 0; run PasteBlock");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const Json state = dump();
+    EXPECT_EQ(state["figlet"]["visible"], true);
+    EXPECT_EQ(state["figlet"]["label"], "Font activ");
+    EXPECT_EQ(state["figlet"]["pen"], 12);
+    EXPECT_EQ(state["figlet"]["grid"][2], "######  ##");
+    EXPECT_EQ(state["clipboard"], "##\r\n##\r\n##");
+    EXPECT_EQ(rowOf(state, 2).substr(0, 2), "##");
+}
