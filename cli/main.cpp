@@ -150,8 +150,9 @@ int main(int argc, char** argv) {
             return convert(home, args, i + 1);
         if (arg == "figlet")
             return glyphora::runFiglet(
-                home, std::vector<std::string>(args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                                               args.end()),
+                home,
+                std::vector<std::string>(args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                         args.end()),
                 std::cout, std::cerr);
         if (arg == "script" && i + 1 < args.size()) {
             const std::string& file = args[i + 1];

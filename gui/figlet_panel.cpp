@@ -18,7 +18,7 @@ namespace glyphora {
 namespace {
 
 const QColor kGridBackground(0xC0, 0xC0, 0xC0); // silver
-const QColor kGridLines(0xA8, 0xA8, 0xA8);
+const QColor kGridLines(0xB2, 0xB2, 0xB2);
 const QColor kSelection(0x80, 0x80, 0xC8);
 constexpr int kGridFontPixels = 12;
 // The grid shows at most this many rows at once; taller fonts scroll.
@@ -154,9 +154,8 @@ FigletPanelWidget::FigletPanelWidget(Editor& editor, Runner runner, QWidget* par
     typing_->installEventFilter(this);
     label_ = new QLabel(this);
     label_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label_->setMinimumWidth(label_->fontMetrics().horizontalAdvance(
-                                QString::fromLatin1(FigletPanel::kNoFont)) +
-                            8);
+    label_->setMinimumWidth(
+        label_->fontMetrics().horizontalAdvance(QString::fromLatin1(FigletPanel::kNoFont)) + 8);
     import_ = new QPushButton(QStringLiteral("Import FigLet Font"), this);
     reset_ = new QPushButton(QStringLiteral("Reset Textgrid"), this);
     copy_ = new QPushButton(QStringLiteral("Copy Grid"), this);
@@ -188,8 +187,7 @@ FigletPanelWidget::FigletPanelWidget(Editor& editor, Runner runner, QWidget* par
     connect(copy_, &QPushButton::clicked, this, [this] { run(CopyFigletGrid); });
     connect(info_, &QPushButton::clicked, this, [this] { run(ShowFigletFontInfo); });
     connect(close_, &QPushButton::clicked, this, [this] { run(CloseFigletPanel); });
-    connect(grid_, &FigletGridView::contextMenuWanted, this,
-            &FigletPanelWidget::contextMenuWanted);
+    connect(grid_, &FigletGridView::contextMenuWanted, this, &FigletPanelWidget::contextMenuWanted);
     setVisible(false);
 }
 

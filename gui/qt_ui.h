@@ -54,7 +54,8 @@ public:
     std::optional<int> chooseOne(const ChoiceRequest& request) override;
     std::optional<ConfigureForm> configure(const ConfigureForm& form) override;
     HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) override;
-    std::optional<DecreaseColorsReply> decreaseColors(const DecreaseColorsRequest& request) override;
+    std::optional<DecreaseColorsReply>
+    decreaseColors(const DecreaseColorsRequest& request) override;
     std::optional<int> charBrightness() override;
 
     std::string clipboardText() override;

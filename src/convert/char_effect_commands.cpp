@@ -56,8 +56,8 @@ CellRect selectionOnCanvas(const Editor& editor) {
 }
 
 std::mt19937 clockSeededRandom() {
-    return std::mt19937(
-        static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()));
+    return std::mt19937(static_cast<std::mt19937::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
 } // namespace

@@ -38,7 +38,7 @@ constexpr int kMaskCells = 9;
 
 // The visual opposites of the built-in pattern, both ways.
 constexpr std::pair<char, char> kOpposites[] = {
-    {'.', 'W'}, {',', 'M'}, {'_', 'G'}, {'~', 'X'}, {':', 'H'},
+    {'.', 'W'}, {',', 'M'}, {'_', 'G'},  {'~', 'X'}, {':', 'H'},
     {';', 'R'}, {'/', 'Q'}, {'\\', 'O'}, {'|', 'Y'},
 };
 
@@ -107,8 +107,7 @@ std::string invertedBuiltIn(std::string_view cell) {
 EffectRun invertCells(CharCanvas& canvas, const CellRect& rect, const InvertTable* table,
                       Progress& progress) {
     for (int y = rect.top; y <= rect.bottom; ++y) {
-        progress.setBarPosition(y - rect.top, rect.bottom - rect.top, kInvertCaption,
-                                kInvertStep);
+        progress.setBarPosition(y - rect.top, rect.bottom - rect.top, kInvertCaption, kInvertStep);
         for (int x = rect.left; x <= rect.right; ++x) {
             if (progress.escapePressed())
                 return EffectRun::Aborted;
@@ -121,8 +120,7 @@ EffectRun invertCells(CharCanvas& canvas, const CellRect& rect, const InvertTabl
 
 LineArtTable parseLineArtTable(const std::vector<std::string>& lines) {
     LineArtTable table;
-    for (std::size_t at = 0; at + kLineArtRecordLines <= lines.size();
-         at += kLineArtRecordLines) {
+    for (std::size_t at = 0; at + kLineArtRecordLines <= lines.size(); at += kLineArtRecordLines) {
         if (lines[at] == kLineArtEnd)
             break;
         LineArtRecord record;
@@ -144,7 +142,8 @@ LineArtTable parseLineArtTable(const std::vector<std::string>& lines) {
         int mask = 0;
         for (int i = 0; i < kMaskCells; ++i)
             mask = (mask << 1) | (it->mask[static_cast<std::size_t>(i)] == '*' ? 1 : 0);
-        table.firstMatch[static_cast<std::size_t>(mask)] = static_cast<unsigned char>(it->replacement);
+        table.firstMatch[static_cast<std::size_t>(mask)] =
+            static_cast<unsigned char>(it->replacement);
     }
     return table;
 }
@@ -175,7 +174,8 @@ EffectRun preconvertLineArt(CharCanvas& canvas, const LineArtTable& table, Progr
                 return EffectRun::Aborted;
             if (!inked(canvas, x, y))
                 continue;
-            const int to = table.firstMatch[static_cast<std::size_t>(neighbourhoodMask(canvas, x, y))];
+            const int to =
+                table.firstMatch[static_cast<std::size_t>(neighbourhoodMask(canvas, x, y))];
             if (to >= 0)
                 canvas.setText(x, y, oneChar(static_cast<char>(to)));
         }

@@ -19,8 +19,8 @@ char rampAt(int position) {
 }
 
 struct Segment {
-    std::string match;          // B: a cell whose character is in here is replaced ...
-    char representative = ' ';  // ... by this character
+    std::string match;         // B: a cell whose character is in here is replaced ...
+    char representative = ' '; // ... by this character
 };
 
 // The ramp positions segment i covers: q characters from max(q x i, 1), cut at the ramp's

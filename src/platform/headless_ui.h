@@ -74,7 +74,8 @@ public:
     // Answer "N [global|current] [bw]", empty for the proposal, or "cancel"; a count the
     // dialog's "&OK" would refuse (not 3 up to the current count) cancels. The line reads
     // "decrease colors: 7 -> 3 current bw".
-    std::optional<DecreaseColorsReply> decreaseColors(const DecreaseColorsRequest& request) override;
+    std::optional<DecreaseColorsReply>
+    decreaseColors(const DecreaseColorsRequest& request) override;
     // Answer a step from -50 to 50, empty for 0, or "cancel": "brightness: -> 20".
     std::optional<int> charBrightness() override;
 

@@ -154,7 +154,8 @@ public:
     // "HTML Options", preset with the form's values.
     virtual HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) = 0;
     // "Decrease colors"; nothing when cancelled.
-    virtual std::optional<DecreaseColorsReply> decreaseColors(const DecreaseColorsRequest& request) = 0;
+    virtual std::optional<DecreaseColorsReply>
+    decreaseColors(const DecreaseColorsRequest& request) = 0;
     // The character brightness slider: a step from -50 to +50, starting at 0; nothing when
     // cancelled.
     virtual std::optional<int> charBrightness() = 0;

@@ -161,7 +161,8 @@ bool FigletPanel::type(int key) {
                 --stripped;
             width = std::max(width, static_cast<int>(stripped));
             for (std::size_t j = 0; j < line.size(); ++j) {
-                const char ch = j < stripped && !isControlMark(line[j]) ? line[j] : FigletGrid::kEmpty;
+                const char ch =
+                    j < stripped && !isControlMark(line[j]) ? line[j] : FigletGrid::kEmpty;
                 grid_.set(pen_ + static_cast<int>(j), row, ch);
             }
             if (at == 0 || lines[at - 1].find(kGlyphEnd) != std::string::npos)

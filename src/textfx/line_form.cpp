@@ -33,8 +33,7 @@ struct Offset {
 };
 
 // The order the walk tries the neighbours of a path cell.
-constexpr Offset kSteps[] = {{1, 0},  {-1, 0}, {0, 1},  {0, -1},
-                             {1, -1}, {-1, -1}, {1, 1}, {-1, 1}};
+constexpr Offset kSteps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {1, -1}, {-1, -1}, {1, 1}, {-1, 1}};
 
 class FormWalk {
 public:
@@ -45,9 +44,7 @@ public:
         return cell.size() == 1 && cell[0] == kLineFormPath;
     }
     // Outside the canvas is blank, as is an empty cell (made a space before the walk).
-    bool inked(int x, int y) const {
-        return canvas_.contains(x, y) && canvas_.text(x, y) != " ";
-    }
+    bool inked(int x, int y) const { return canvas_.contains(x, y) && canvas_.text(x, y) != " "; }
 
     // A space takes the line that its neighbours suggest: corners "+", diagonals "/" and
     // "\", verticals "|"; along a horizontal it stays a space.

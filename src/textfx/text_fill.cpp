@@ -18,8 +18,8 @@ constexpr int kBlank = ' ';
 void fillRectWithText(CharCanvas& canvas, const CellRect& rect, const TextLines& lines) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    const std::size_t enough =
-        static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0));
+    const std::size_t enough = static_cast<std::size_t>(std::max(width, 0)) *
+                               static_cast<std::size_t>(std::max(height, 0));
     std::vector<int> text;
     for (const std::string& line : lines) {
         if (text.size() > enough)

@@ -1,5 +1,5 @@
-#include "convert/char_effects.h"
 #include "canvas/text_conversion.h"
+#include "convert/char_effects.h"
 #include "formats/recording_progress.h"
 #include "platform/text_file.h"
 #include "test_support.h"
@@ -41,8 +41,15 @@ TEST(InvertPattern, BuiltInSwapsOppositesMirrorsPrintablesAndMarksTheRest) {
     EXPECT_EQ(invertedBuiltIn(" "), "#");
     EXPECT_EQ(invertedBuiltIn(""), "#");
     EXPECT_EQ(invertedBuiltIn("{"), "#"); // 158 - 123
-    for (const auto& [a, b] : {std::pair{".", "W"}, {",", "M"}, {"_", "G"}, {"~", "X"},
-                               {":", "H"}, {";", "R"}, {"/", "Q"}, {"\\", "O"}, {"|", "Y"}}) {
+    for (const auto& [a, b] : {std::pair{".", "W"},
+                               {",", "M"},
+                               {"_", "G"},
+                               {"~", "X"},
+                               {":", "H"},
+                               {";", "R"},
+                               {"/", "Q"},
+                               {"\\", "O"},
+                               {"|", "Y"}}) {
         EXPECT_EQ(invertedBuiltIn(a), b);
         EXPECT_EQ(invertedBuiltIn(b), a);
     }
@@ -117,11 +124,11 @@ TEST(LineWidth, SingleRunsStayAndCellsWithACrossAndAnUpDownNeighbourGo) {
 
 TEST(LineArtTable, RecordsEndAtEndOrTheFileAndShortRowsMatchNothing) {
     const LineArtTable table = parseLineArtTable({
-        "first",  "   ", "***  _", "   ", //
-        "second", "   ", "***  =", "   ", // a later record for the same mask loses
-        "third",  " * ", " *", " * ",    // the middle row lacks its replacement
-        "fourth", "*  ", " *   \\", "  ", // a trimmed row
-        "END",    " * ", " *   |", " * ", // after the end
+        "first",  "   ", "***  _",  "   ", //
+        "second", "   ", "***  =",  "   ", // a later record for the same mask loses
+        "third",  " * ", " *",      " * ", // the middle row lacks its replacement
+        "fourth", "*  ", " *   \\", "  ",  // a trimmed row
+        "END",    " * ", " *   |",  " * ", // after the end
     });
     ASSERT_EQ(table.records.size(), 4u);
     EXPECT_EQ(table.records[0].mask, "   ***   ");
@@ -142,8 +149,8 @@ TEST(LineArtPreconversion, MatchingCellsChangeInPlaceAndOthersKeepTheirCharacter
     RecordingProgress progress;
     CharCanvas canvas = canvasOf({"", " #####", "", "#", "###", "###", "###"});
     EXPECT_EQ(preconvertLineArt(canvas, table, progress), EffectRun::Completed);
-    EXPECT_EQ(linesOf(canvas), (TextLines{"      ", " #___#", "      ", "#     ", "###   ",
-                                          "#O#   ", "###   "}));
+    EXPECT_EQ(linesOf(canvas),
+              (TextLines{"      ", " #___#", "      ", "#     ", "###   ", "#O#   ", "###   "}));
 
     // A record that blanks a cell changes what the cells after it see: the start of the run
     // matches " ** " and each next cell then finds a blank to its left.
@@ -195,8 +202,8 @@ TEST(DotLines, RulesRewriteLineArtInOrder) {
 
     CharCanvas steps = canvasOf({"x_/", " /", "|", "", " \\", "  |", "", "\\", "|"});
     makeDotLines(steps, progress);
-    EXPECT_EQ(linesOf(steps), (TextLines{"x.'", ".' ", ":  ", "   ", " `.", "  :", "   ", "!  ",
-                                         ":  "}));
+    EXPECT_EQ(linesOf(steps),
+              (TextLines{"x.'", ".' ", ":  ", "   ", " `.", "  :", "   ", "!  ", ":  "}));
     // A "|" with a "/" below-left: ";" over "!".
     CharCanvas post = canvasOf({" |", "/"});
     makeDotLines(post, progress);

@@ -1,5 +1,5 @@
-#include "convert/char_palette.h"
 #include "canvas/text_conversion.h"
+#include "convert/char_palette.h"
 #include "formats/recording_progress.h"
 
 #include <gtest/gtest.h>

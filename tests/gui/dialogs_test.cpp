@@ -1,6 +1,8 @@
 #include "ansi_color_dialog.h"
 #include "canvas_renderer.h"
 #include "canvas_size_dialog.h"
+#include "char_brightness_dialog.h"
+#include "decrease_colors_dialog.h"
 #include "configure_dialog.h"
 #include "html_options_dialog.h"
 #include "qt_ui.h"
@@ -31,6 +33,40 @@ class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void decreaseColorsAcceptsOnlyAWholeNumberFromThreeToTheCurrentCount() {
+        DecreaseColorsDialog dialog({7, 6}, nullptr);
+        QVERIFY(dialog.currentField()->isReadOnly());
+        QCOMPARE(dialog.currentField()->text(), QStringLiteral("7"));
+        QVERIFY(dialog.globalPalette()->isChecked());
+        QVERIFY(dialog.okButton()->isEnabled());
+        for (const char* refused : {"2", "8", "", "4x", "-5"}) {
+            dialog.newField()->setText(QString::fromLatin1(refused));
+            QVERIFY2(!dialog.okButton()->isEnabled(), refused);
+        }
+        dialog.newField()->setText(QStringLiteral("3"));
+        QVERIFY(dialog.okButton()->isEnabled());
+        dialog.currentPalette()->setChecked(true);
+        dialog.forceBlackWhite()->setChecked(true);
+        const DecreaseColorsReply reply = dialog.reply();
+        QCOMPARE(reply.newColors, 3);
+        QVERIFY(reply.currentPalette && reply.forceBlackWhite);
+    }
+
+    void brightnessSliderRunsFromMinusFiftyAtTheTopAndStartsAtZero() {
+        CharBrightnessDialog dialog(nullptr);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral(" :-)"));
+        QCOMPARE(dialog.slider()->minimum(), -50);
+        QCOMPARE(dialog.slider()->maximum(), 50);
+        QVERIFY(dialog.slider()->invertedAppearance());
+        dialog.slider()->setValue(-20);
+        QCOMPARE(dialog.positionLabel()->text(), QStringLiteral("-20"));
+        QCOMPARE(dialog.steps(), -20);
+        dialog.show();
+        QCOMPARE(dialog.steps(), 0);
+        QCOMPARE(dialog.positionLabel()->text(), QStringLiteral("0"));
+        dialog.hide();
+    }
+
     void canvasSizeFollowsTheLockedRatioAndRejectsWhatIsNotAWholeNumber() {
         CanvasSizeDialog dialog({"Resize Canvas:", "80", "50"}, nullptr);
         QVERIFY(dialog.lockRatio()->isChecked());

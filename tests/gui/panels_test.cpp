@@ -3,9 +3,11 @@
 #include "color/color_window_commands.h"
 #include "color_bar.h"
 #include "color_window.h"
+#include "figlet_panel.h"
 #include "paint/paint_commands.h"
 #include "pattern_panel.h"
 #include "platform/headless_ui.h"
+#include "textfx/figlet_commands.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -75,6 +77,60 @@ private slots:
         SetModeFontColored(f.editor);
         bar.sync();
         QVERIFY(!bar.isHidden() && bar.backgroundStrip()->isHidden());
+    }
+
+    void figletPanelTypesIntoItsGridAndRecordsTheDraggedSelection() {
+        Fixture f;
+        FigletPanelWidget panel(f.editor);
+        panel.resize(600, 200);
+        panel.sync();
+        QVERIFY(panel.isHidden());
+        ToggleFigletPanel(f.editor);
+        panel.sync();
+        QVERIFY(!panel.isHidden());
+        QCOMPARE(panel.fontLabel()->text(), QStringLiteral("No Font Selected"));
+        QCOMPARE(panel.typingBox()->text(), QStringLiteral("Hi"));
+        QTest::mouseClick(panel.typingBox(), Qt::LeftButton);
+        QCOMPARE(panel.typingBox()->text(), QString());
+        QCOMPARE(f.editor.figletPanel.typing(), std::string());
+
+        const std::filesystem::path font =
+            std::filesystem::path(GLYPHORA_SOURCE_DIR) / "data" / "Fonts" / "pixel.flf";
+        f.editor.figletPanel.setFont(*FigletFont::load(font));
+        ResetFigletGrid(f.editor);
+        panel.sync();
+        QCOMPARE(panel.fontLabel()->text(), QStringLiteral("Font activ"));
+        QTest::keyClicks(panel.typingBox(), QStringLiteral("Hi"));
+        QKeyEvent accented(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QString(QChar(0xE9)));
+        QApplication::sendEvent(panel.typingBox(), &accented);
+        QCOMPARE(f.editor.figletPanel.pen(), 12); // the accented letter has no glyph
+        QCOMPARE(panel.typingBox()->text(), QString());
+        QCOMPARE(f.editor.figletPanel.grid().at(0, 0), '#');
+
+        FigletGridView* grid = panel.gridView();
+        QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+        QMouseEvent move(QEvent::MouseMove, QPointF(3 * 8 + 2, 2 * 15 + 2),
+                         grid->viewport()->mapToGlobal(QPointF(3 * 8 + 2, 2 * 15 + 2)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(grid->viewport(), &move);
+        QCOMPARE(f.editor.figletPanel.selection(), (CellRect{0, 0, 3, 2}));
+
+        QSignalSpy menu(&panel, &FigletPanelWidget::contextMenuWanted);
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(menu.count(), 1);
+
+        // The grid draws the glyph cells dark on silver.
+        QImage shot(grid->viewport()->size(), QImage::Format_RGB32);
+        grid->viewport()->render(&shot);
+        QCOMPARE(shot.pixelColor(7 * 8 + 4, 6 * 15 + 4), QColor(0xC0, 0xC0, 0xC0));
+        int dark = 0;
+        for (int y = 15 * 3; y < 15 * 4; ++y)
+            for (int x = 0; x < 16; ++x)
+                dark += shot.pixelColor(x, y).lightness() < 80;
+        QVERIFY(dark > 10);
+
+        panel.closeButton()->click();
+        QVERIFY(panel.isHidden());
     }
 
     void patternPanelListsPreviewsAndFillsByButtonOrDoubleClick() {

@@ -1,6 +1,6 @@
 #include "app/command_table.h"
-#include "editor_fixture.h"
 #include "edit/clipboard_commands.h"
+#include "editor_fixture.h"
 #include "textfx/figlet_commands.h"
 
 namespace glyphora {

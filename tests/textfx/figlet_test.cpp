@@ -1,5 +1,5 @@
-#include "textfx/figlet.h"
 #include "test_support.h"
+#include "textfx/figlet.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -61,8 +61,9 @@ TEST(FigletHeader, HeightAndWidthFieldsFallBackWhenMissingOrNoNumbers) {
 }
 
 TEST(FigletRendering, GlyphFillsTheRowsFromTheBottomAndThePenTakesItsWidestLine) {
-    FigletPanel panel = panelWith(fontOf("flf2a$ 4 3 9 0 1 ", {{'A', {" /\\ @", "/--\\$@", "$$$$$$@@"}},
-                                                              {'b', {"|@", "|)@", "$@@"}}}));
+    FigletPanel panel =
+        panelWith(fontOf("flf2a$ 4 3 9 0 1 ",
+                         {{'A', {" /\\ @", "/--\\$@", "$$$$$$@@"}}, {'b', {"|@", "|)@", "$@@"}}}));
     EXPECT_EQ(panel.grid().colCount(), 9);
     EXPECT_TRUE(panel.type('A'));
     EXPECT_EQ(panel.pen(), 4);
@@ -79,8 +80,7 @@ TEST(FigletRendering, GlyphFillsTheRowsFromTheBottomAndThePenTakesItsWidestLine)
 }
 
 TEST(FigletRendering, SpaceMovesThreeColumnsAndOtherKeysOrMissingGlyphsDoNothing) {
-    FigletPanel panel =
-        panelWith(fontOf("flf2a$ 3 2 9 0 1 ", {{' ', {"$$$$$$$@", "$@", "$@@"}}}));
+    FigletPanel panel = panelWith(fontOf("flf2a$ 3 2 9 0 1 ", {{' ', {"$$$$$$$@", "$@", "$@@"}}}));
     EXPECT_TRUE(panel.type(' '));
     EXPECT_EQ(panel.pen(), 3);
     EXPECT_FALSE(panel.type(127));
@@ -110,8 +110,8 @@ TEST(FigletRendering, TallGlyphsLoseTheirTopAndCommentsWithEndMarksShiftGlyphs) 
 
     // "@@" in a comment counts as the end of the space glyph, so every glyph moves up by one:
     // typing "!" draws the font's space.
-    FigletPanel shifted = panelWith(fontOf("flf2a$ 3 2 5 0 1 ", {{' ', {"s@", "s@", "s@@"}}},
-                                           {"mail me: a@@b"}));
+    FigletPanel shifted =
+        panelWith(fontOf("flf2a$ 3 2 5 0 1 ", {{' ', {"s@", "s@", "s@@"}}}, {"mail me: a@@b"}));
     shifted.type('!');
     EXPECT_EQ(shown(shifted), (std::vector<std::string>{"s", "s", "s"}));
 }
@@ -143,14 +143,15 @@ TEST(FigletPanelState, ResetEmptiesEveryCellAndCopyTakesTheSelectionOrAll) {
 TEST(FigletRealFonts, EveryInstalledAndCorpusFontRendersHelloWorld) {
     std::vector<fs::path> fonts;
     for (const fs::path& dir : {fs::path("/usr/share/figlet"),
-                               fs::path(GLYPHORA_SOURCE_DIR) / ".." / "shared" / "corpus" / "flf",
-                               fs::path(GLYPHORA_SOURCE_DIR) / "data" / "Fonts"}) {
+                                fs::path(GLYPHORA_SOURCE_DIR) / ".." / "shared" / "corpus" / "flf",
+                                fs::path(GLYPHORA_SOURCE_DIR) / "data" / "Fonts"}) {
         std::error_code ec;
         for (const auto& entry : fs::directory_iterator(dir, ec))
             if (entry.path().extension() == ".flf" || entry.path().extension() == ".tlf")
                 fonts.push_back(entry.path());
     }
-    const fs::path tlf = fs::path(GLYPHORA_SOURCE_DIR) / ".." / "shared" / "corpus" / "flf" / "tlf-extra";
+    const fs::path tlf =
+        fs::path(GLYPHORA_SOURCE_DIR) / ".." / "shared" / "corpus" / "flf" / "tlf-extra";
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(tlf, ec))
         if (entry.path().extension() == ".tlf")

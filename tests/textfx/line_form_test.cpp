@@ -1,5 +1,5 @@
-#include "textfx/line_form.h"
 #include "formats/text_file_reader.h"
+#include "textfx/line_form.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -42,7 +42,8 @@ Poured pour(const TextLines& form, const std::string& text) {
 }
 
 TEST(LineFormHeader, StartIsReadFromLinesTwoAndFourAndMustLieOnTheForm) {
-    const std::optional<LineFormStart> start = parseLineFormStart({"a", " 3 ", "b", "6", "", "xyz"});
+    const std::optional<LineFormStart> start =
+        parseLineFormStart({"a", " 3 ", "b", "6", "", "xyz"});
     ASSERT_TRUE(start);
     EXPECT_EQ(start->col, 3);
     EXPECT_EQ(start->row, 6);
@@ -67,7 +68,8 @@ TEST(LineFormWalk, VerticalPathsTakeACharacterPerRowHorizontalOnesEverySecondCel
     EXPECT_TRUE(exact.pathEnded); // the last character landed on the last cell
 
     // Control bytes and bytes above 126 take no cell; line breaks do not end the path.
-    const Poured skipped = pour(formOf(1, 5, {"#", "#", "#"}), "a\r\n\xA7\xE9" "b");
+    const Poured skipped = pour(formOf(1, 5, {"#", "#", "#"}), "a\r\n\xA7\xE9"
+                                                               "b");
     EXPECT_EQ(skipped.rows, (TextLines{"a", "b", P}));
 }
 

@@ -23,12 +23,12 @@ TEST(TextFill, WrapsWordsStartsARowPerLineAndBreaksLongWordsAtTheEdge) {
     // each source line starts a new row (its leading break counts as row 0's).
     CharCanvas canvas = blank(8, 6);
     fillRectWithText(canvas, {1, 0, 6, 5}, {"one two three", "x", "abcdefghij"});
-    EXPECT_EQ(rowsOf(canvas), (TextLines{"........", ".one ...", ".two ...", ".three..",
-                                         ".x......", ".abcdef."}));
+    EXPECT_EQ(rowsOf(canvas),
+              (TextLines{"........", ".one ...", ".two ...", ".three..", ".x......", ".abcdef."}));
     CharCanvas wide = blank(12, 4);
     fillRectWithText(wide, {0, 0, 11, 3}, {"one two three four"});
-    EXPECT_EQ(rowsOf(wide), (TextLines{"............", "one two ....", "three four .",
-                                       "............"}));
+    EXPECT_EQ(rowsOf(wide),
+              (TextLines{"............", "one two ....", "three four .", "............"}));
 }
 
 TEST(TextFill, EndsWhenLineBreaksRunPastTheLastRow) {
