@@ -48,7 +48,7 @@ void CharCanvas::setSize(int cols, int rows) {
     }
     if (rows < rows_)
         releaseRange(index(0, rows), cells_.size());
-    std::vector<Cell> next(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows));
+    decltype(cells_) next(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows));
     const int keepCols = std::min(cols, cols_);
     const int keepRows = std::min(rows, rows_);
     for (int r = 0; r < keepRows; ++r) {

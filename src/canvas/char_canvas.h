@@ -2,6 +2,7 @@
 
 #include "platform/cell_rect.h"
 #include "platform/color.h"
+#include "platform/large_block.h"
 #include "platform/text_font.h"
 
 #include <climits>
@@ -139,7 +140,7 @@ private:
 
     int cols_;
     int rows_;
-    std::vector<Cell> cells_;
+    std::vector<Cell, LargeBlockAllocator<Cell>> cells_;
     std::vector<std::string> longTexts_;
     std::vector<std::uint32_t> freeLongSlots_;
     TextFont font_;
