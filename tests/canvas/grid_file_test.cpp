@@ -12,8 +12,11 @@ namespace {
 std::string cells(const CharCanvas& canvas) {
     std::string dump;
     for (int r = 0; r < canvas.rowCount(); ++r) {
-        for (int c = 0; c < canvas.colCount(); ++c)
-            dump += (c ? "|" : "") + std::string(canvas.text(c, r));
+        for (int c = 0; c < canvas.colCount(); ++c) {
+            if (c > 0)
+                dump += '|';
+            dump += canvas.text(c, r);
+        }
         dump += '/';
     }
     return dump;
