@@ -2,10 +2,22 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace glyphora {
 
 static_assert(sizeof(Cell) == 16, "a one-byte cell with colours must stay at 16 bytes");
+static_assert(std::is_trivially_copyable_v<Cell>, "rows of cells are moved as bytes");
+
+namespace {
+
+// Moves cells within the block; the old and new places of a row may overlap.
+void moveCells(const Cell* from, std::size_t count, Cell* to) {
+    if (count > 0 && from != to)
+        std::memmove(static_cast<void*>(to), from, count * sizeof(Cell));
+}
+
+} // namespace
 
 std::uint32_t Cell::longIndex() const {
     std::uint32_t index;
@@ -32,44 +44,63 @@ void CharCanvas::updateSizeFields() {
 void CharCanvas::setSize(int cols, int rows) {
     cols = std::max(cols, 1);
     rows = std::max(rows, 1);
-    if (cols == cols_ && rows == rows_)
-        return;
-    if (cols == cols_) {
-        // Same row length: rows are appended or dropped at the end of the block.
-        if (rows < rows_)
-            releaseRange(index(0, rows), cells_.size());
-        cells_.resize(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows));
-        rows_ = rows;
-        return;
-    }
-    if (cols < cols_) {
-        for (int r = 0; r < rows_; ++r)
-            releaseRange(index(cols, r), index(0, r) + static_cast<std::size_t>(cols_));
-    }
-    if (rows < rows_)
+    if (rows < rows_) {
         releaseRange(index(0, rows), cells_.size());
-    std::vector<Cell> next(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows));
-    const int keepCols = std::min(cols, cols_);
-    const int keepRows = std::min(rows, rows_);
-    for (int r = 0; r < keepRows; ++r) {
-        const auto from = cells_.begin() + static_cast<std::ptrdiff_t>(index(0, r));
-        std::copy(from, from + keepCols, next.begin() + static_cast<std::ptrdiff_t>(r) * cols);
+        cells_.resize(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows));
+        rows_ = rows;
     }
-    cells_.swap(next);
-    cols_ = cols;
-    rows_ = rows;
+    if (cols != cols_) {
+        // Room for the final size at once when both sides grow.
+        cells_.reserve(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows));
+        if (cols < cols_)
+            spliceColumns(cols, cols_ - cols, 0);
+        else
+            spliceColumns(cols_, 0, cols - cols_);
+    }
+    if (rows > rows_) {
+        cells_.resize(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows));
+        rows_ = rows;
+    }
 }
 
-std::string_view CharCanvas::textOf(const Cell& cell) const {
-    if (cell.isLong())
-        return longTexts_[cell.longIndex()];
-    return {cell.bytes_, cell.len_};
-}
-
-std::string_view CharCanvas::text(int col, int row) const {
-    if (!contains(col, row))
-        return {};
-    return textOf(cells_[index(col, row)]);
+void CharCanvas::spliceColumns(int at, int removed, int added) {
+    if (removed > 0) {
+        for (int r = 0; r < rows_; ++r)
+            releaseRange(index(at, r), index(at + removed, r));
+    }
+    const auto oldCols = static_cast<std::size_t>(cols_);
+    const auto newCols = static_cast<std::size_t>(cols_ - removed + added);
+    const auto rows = static_cast<std::size_t>(rows_);
+    const auto head = static_cast<std::size_t>(at);
+    const std::size_t tailFrom = head + static_cast<std::size_t>(removed);
+    const std::size_t tailTo = head + static_cast<std::size_t>(added);
+    const std::size_t tail = oldCols - tailFrom;
+    const auto placeRow = [&](std::size_t r) {
+        const Cell* const from = cells_.data() + r * oldCols;
+        Cell* const to = cells_.data() + r * newCols;
+        // The part that moves farther goes first, so neither overwrites the other.
+        if (tailTo > tailFrom) {
+            moveCells(from + tailFrom, tail, to + tailTo);
+            moveCells(from, head, to);
+        } else {
+            moveCells(from, head, to);
+            moveCells(from + tailFrom, tail, to + tailTo);
+        }
+        std::fill(to + head, to + tailTo, Cell{});
+    };
+    // Growing rows move towards the end of the block, so they are placed from the last one
+    // back; shrinking rows from the first one on. Either way no row is overwritten before it
+    // has moved.
+    if (newCols > oldCols) {
+        cells_.resize(newCols * rows);
+        for (std::size_t r = rows; r-- > 0;)
+            placeRow(r);
+    } else {
+        for (std::size_t r = 0; r < rows; ++r)
+            placeRow(r);
+        cells_.resize(newCols * rows);
+    }
+    cols_ = static_cast<int>(newCols);
 }
 
 void CharCanvas::releaseText(Cell& cell) {
@@ -92,9 +123,7 @@ void CharCanvas::releaseRange(std::size_t first, std::size_t last) {
 void CharCanvas::assignText(Cell& cell, std::string_view text) {
     if (text.size() <= Cell::kInlineCapacity) {
         releaseText(cell);
-        if (!text.empty()) // an empty view may carry no pointer at all
-            std::memcpy(cell.bytes_, text.data(), text.size());
-        cell.len_ = static_cast<std::uint8_t>(text.size());
+        cell.setInline(text);
         return;
     }
     if (cell.isLong()) {
@@ -113,67 +142,11 @@ void CharCanvas::assignText(Cell& cell, std::string_view text) {
     cell.setLongIndex(slot);
 }
 
-void CharCanvas::setText(int col, int row, std::string_view text) {
-    if (contains(col, row))
-        assignText(cells_[index(col, row)], text);
-}
-
 void CharCanvas::clearTexts() {
     for (Cell& cell : cells_)
         cell.len_ = 0;
     longTexts_.clear();
     freeLongSlots_.clear();
-}
-
-Color CharCanvas::FontCell(int col, int row) {
-    if (!contains(col, row))
-        return font_.color;
-    Cell& cell = cells_[index(col, row)];
-    if (!cell.hasOwnFont())
-        cell.fg_ = font_.color;
-    return cell.fg_;
-}
-
-void CharCanvas::SetFontCell(int col, int row, Color color) {
-    if (contains(col, row))
-        cells_[index(col, row)].fg_ = color & 0xFFFFFF;
-}
-
-void CharCanvas::ResetFontCell(int col, int row) {
-    if (contains(col, row))
-        cells_[index(col, row)].fg_ = Cell::kNoOwnColor;
-}
-
-Color CharCanvas::ColorCell(int col, int row) const {
-    if (!contains(col, row))
-        return defaultColor_;
-    const Cell& cell = cells_[index(col, row)];
-    return cell.hasOwnBrush() ? cell.bg_ : defaultColor_;
-}
-
-void CharCanvas::SetColorCell(int col, int row, Color color) {
-    if (contains(col, row))
-        cells_[index(col, row)].bg_ = color & 0xFFFFFF;
-}
-
-void CharCanvas::ResetColorCell(int col, int row) {
-    if (contains(col, row))
-        cells_[index(col, row)].bg_ = Cell::kNoOwnColor;
-}
-
-Color CharCanvas::foreground(int col, int row) const {
-    if (!contains(col, row))
-        return font_.color;
-    const Cell& cell = cells_[index(col, row)];
-    return cell.hasOwnFont() ? cell.fg_ : font_.color;
-}
-
-bool CharCanvas::hasOwnFont(int col, int row) const {
-    return contains(col, row) && cells_[index(col, row)].hasOwnFont();
-}
-
-bool CharCanvas::hasOwnBrush(int col, int row) const {
-    return contains(col, row) && cells_[index(col, row)].hasOwnBrush();
 }
 
 void CharCanvas::removeAllOwnFonts() {
@@ -194,21 +167,16 @@ void CharCanvas::giveEveryCellOwnFont() {
 }
 
 void CharCanvas::InsertColumn(int at) {
-    at = std::clamp(at, 0, cols_);
-    const int oldCols = cols_;
-    setSize(cols_ + 1, rows_);
-    for (int r = 0; r < rows_; ++r) {
-        const auto row = cells_.begin() + static_cast<std::ptrdiff_t>(index(0, r));
-        // The new cell sits at the end of the row after the resize; rotate it into place.
-        std::rotate(row + at, row + oldCols, row + oldCols + 1);
-    }
+    spliceColumns(std::clamp(at, 0, cols_), 0, 1);
 }
 
 void CharCanvas::InsertRow(int at) {
     at = std::clamp(at, 0, rows_);
     setSize(cols_, rows_ + 1);
-    const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(index(0, at));
-    std::rotate(first, cells_.end() - cols_, cells_.end());
+    const auto width = static_cast<std::size_t>(cols_);
+    Cell* const first = cells_.data() + index(0, at);
+    moveCells(first, cells_.size() - index(0, at) - width, first + width);
+    std::fill(first, first + width, Cell{});
 }
 
 void CharCanvas::DeleteColumn(int at) {
@@ -221,26 +189,22 @@ void CharCanvas::DeleteColumn(int at) {
         }
         return;
     }
-    for (int r = 0; r < rows_; ++r) {
-        const auto row = cells_.begin() + static_cast<std::ptrdiff_t>(index(0, r));
-        std::rotate(row + at, row + at + 1, row + cols_);
-    }
-    setSize(cols_ - 1, rows_);
+    spliceColumns(at, 1, 0);
 }
 
 void CharCanvas::DeleteRow(int at) {
     if (at < 0 || at >= rows_)
         return;
+    const auto width = static_cast<std::size_t>(cols_);
+    releaseRange(index(0, at), index(0, at) + width);
     if (rows_ == 1) {
-        for (int c = 0; c < cols_; ++c) {
-            releaseText(cells_[index(c, 0)]);
-            cells_[index(c, 0)] = Cell{};
-        }
+        std::fill(cells_.begin(), cells_.end(), Cell{});
         return;
     }
-    const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(index(0, at));
-    std::rotate(first, first + cols_, cells_.end());
-    setSize(cols_, rows_ - 1);
+    Cell* const first = cells_.data() + index(0, at);
+    moveCells(first + width, cells_.size() - index(0, at) - width, first);
+    cells_.resize(cells_.size() - width);
+    --rows_;
 }
 
 } // namespace glyphora

@@ -2,10 +2,12 @@
 
 #include "platform/cell_rect.h"
 #include "platform/color.h"
+#include "platform/large_block.h"
 #include "platform/text_font.h"
 
 #include <climits>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +37,14 @@ private:
     bool isLong() const { return len_ == kLongText; }
     std::uint32_t longIndex() const;
     void setLongIndex(std::uint32_t index);
+    // A text of at most kInlineCapacity bytes into a cell that holds no long text.
+    void setInline(std::string_view text) {
+        if (text.size() == 1) // nearly every cell: no copy loop for it
+            bytes_[0] = text[0];
+        else if (!text.empty()) // an empty view may carry no pointer at all
+            std::memcpy(bytes_, text.data(), text.size());
+        len_ = static_cast<std::uint8_t>(text.size());
+    }
 
     char bytes_[kInlineCapacity] = {};
     std::uint8_t len_ = 0;
@@ -72,8 +82,18 @@ public:
     }
 
     // The cell's text; the empty text outside the canvas. Writes outside are ignored.
-    std::string_view text(int col, int row) const;
-    void setText(int col, int row, std::string_view text);
+    std::string_view text(int col, int row) const {
+        return contains(col, row) ? textOf(cells_[index(col, row)]) : std::string_view();
+    }
+    void setText(int col, int row, std::string_view text) {
+        if (!contains(col, row))
+            return;
+        Cell& cell = cells_[index(col, row)];
+        if (text.size() <= Cell::kInlineCapacity && !cell.isLong())
+            cell.setInline(text);
+        else
+            assignText(cell, text);
+    }
     // Sets every cell's text to the empty string; colours stay.
     void clearTexts();
 
@@ -92,26 +112,61 @@ public:
     // The creating accessor: a cell without an own font gets one with the present default
     // colour, so it stops following later default changes. Outside the canvas it returns
     // the default without creating anything.
-    Color FontCell(int col, int row);
-    void SetFontCell(int col, int row, Color color);
-    void ResetFontCell(int col, int row);
+    Color FontCell(int col, int row) {
+        if (!contains(col, row))
+            return font_.color;
+        Cell& cell = cells_[index(col, row)];
+        if (!cell.hasOwnFont())
+            cell.fg_ = font_.color;
+        return cell.fg_;
+    }
+    void SetFontCell(int col, int row, Color color) {
+        if (contains(col, row))
+            cells_[index(col, row)].fg_ = color & kWhite;
+    }
+    void ResetFontCell(int col, int row) {
+        if (contains(col, row))
+            cells_[index(col, row)].fg_ = Cell::kNoOwnColor;
+    }
     // Background: own brush colour, else the default colour.
-    Color ColorCell(int col, int row) const;
-    void SetColorCell(int col, int row, Color color);
-    void ResetColorCell(int col, int row);
+    Color ColorCell(int col, int row) const {
+        if (!contains(col, row))
+            return defaultColor_;
+        const Cell& cell = cells_[index(col, row)];
+        return cell.hasOwnBrush() ? cell.bg_ : defaultColor_;
+    }
+    void SetColorCell(int col, int row, Color color) {
+        if (contains(col, row))
+            cells_[index(col, row)].bg_ = color & kWhite;
+    }
+    void ResetColorCell(int col, int row) {
+        if (contains(col, row))
+            cells_[index(col, row)].bg_ = Cell::kNoOwnColor;
+    }
 
     // Non-creating reads for drawing and writing files.
-    Color foreground(int col, int row) const;
+    Color foreground(int col, int row) const {
+        if (!contains(col, row))
+            return font_.color;
+        const Cell& cell = cells_[index(col, row)];
+        return cell.hasOwnFont() ? cell.fg_ : font_.color;
+    }
     Color background(int col, int row) const { return ColorCell(col, row); }
-    bool hasOwnFont(int col, int row) const;
-    bool hasOwnBrush(int col, int row) const;
+    bool hasOwnFont(int col, int row) const {
+        return contains(col, row) && cells_[index(col, row)].hasOwnFont();
+    }
+    bool hasOwnBrush(int col, int row) const {
+        return contains(col, row) && cells_[index(col, row)].hasOwnBrush();
+    }
 
     void removeAllOwnFonts();
     void removeAllOwnBrushes();
     // Gives every cell without an own font one with the present default colour.
     void giveEveryCellOwnFont();
 
-    // Texts and colours move together.
+    // Texts and colours move together, each row as one block. The cell storage is kept when
+    // the canvas shrinks, so growing back, reloading or inserting after a delete need no new
+    // memory.
     void InsertColumn(int at);
     void InsertRow(int at);
     // Deleting the only column or row empties it instead: the canvas stays at least 1 x 1.
@@ -132,14 +187,20 @@ private:
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
                static_cast<std::size_t>(col);
     }
-    std::string_view textOf(const Cell& cell) const;
+    std::string_view textOf(const Cell& cell) const {
+        if (cell.isLong())
+            return longTexts_[cell.longIndex()];
+        return {cell.bytes_, cell.len_};
+    }
     void assignText(Cell& cell, std::string_view text);
     void releaseText(Cell& cell);
     void releaseRange(std::size_t first, std::size_t last);
+    // Every row loses `removed` cells from column `at` on and gets `added` empty cells there.
+    void spliceColumns(int at, int removed, int added);
 
     int cols_;
     int rows_;
-    std::vector<Cell> cells_;
+    std::vector<Cell, LargeBlockAllocator<Cell>> cells_;
     std::vector<std::string> longTexts_;
     std::vector<std::uint32_t> freeLongSlots_;
     TextFont font_;

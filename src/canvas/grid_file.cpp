@@ -9,28 +9,6 @@ namespace {
 
 constexpr char kSpace = ' ';
 
-// Calls visit(lineIndex, line) for every line of the text, which ends at the first byte 0.
-template <typename Visit> void forEachLine(std::string_view bytes, Visit visit) {
-    std::size_t lineIndex = 0;
-    forEachTextLine(bytes.substr(0, bytes.find('\0')),
-                    [&](std::string_view line) { return visit(lineIndex++, line); });
-}
-
-// Number of cells a line yields: the line plus one extra separator is cut at separators
-// while at least two bytes are left.
-template <typename Visit>
-void forEachCell(std::string_view line, char separator, int maxCells, Visit visit) {
-    std::size_t pos = 0;
-    const std::size_t workSize = line.size() + 1; // the extra separator
-    for (int c = 0; c < maxCells && workSize - pos >= 2; ++c) {
-        std::size_t end = line.find(separator, pos);
-        if (end == std::string_view::npos)
-            end = line.size();
-        visit(c, line.substr(pos, end - pos));
-        pos = end + 1;
-    }
-}
-
 } // namespace
 
 std::string gridToBytes(const CharCanvas& canvas, GridArea area, char separator,
@@ -90,21 +68,52 @@ ReadLimits limitsOf(GridArea area) {
             area.right < left ? std::numeric_limits<int>::max() - left : area.right - left + 1};
 }
 
+// Walks a grid text in one pass: onCell(row, col, text) for each cell within the limits,
+// onLine(row, cells) after each line with the number of cells it gave. Lines end at CR LF, a
+// lone CR or a lone LF (a line end at the very end starts no further line) and the text at its
+// first byte 0. A line's cells are its pieces between separators, the last piece only when
+// it is not empty: "a<sep>b" and "a<sep>b<sep>" both give two cells.
+template <typename OnCell, typename OnLine>
+void scanGrid(std::string_view bytes, char separator, const ReadLimits& limits, OnCell onCell,
+              OnLine onLine) {
+    bytes = bytes.substr(0, bytes.find('\0'));
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    for (long long row = 0; p != end && (limits.rowLimit < 0 || row < limits.rowLimit); ++row) {
+        int col = 0;
+        const char* cell = p;
+        const auto endCell = [&] {
+            if (col < limits.colLimit)
+                onCell(row, col++, std::string_view(cell, static_cast<std::size_t>(p - cell)));
+            cell = p + 1;
+        };
+        for (; p != end && *p != '\r' && *p != '\n'; ++p) {
+            if (*p == separator)
+                endCell();
+        }
+        if (p != cell)
+            endCell();
+        onLine(row, col);
+        if (p == end)
+            break;
+        if (*p == '\r' && end - p > 1 && p[1] == '\n')
+            ++p;
+        ++p;
+    }
+}
+
 } // namespace
 
 GridExtent measureGridBytes(std::string_view bytes, GridArea area, char separator) {
     const ReadLimits limits = limitsOf(area);
     long long lines = 0;
     int widest = 0;
-    forEachLine(bytes, [&](std::size_t i, std::string_view line) {
-        if (limits.rowLimit >= 0 && static_cast<long long>(i) >= limits.rowLimit)
-            return false;
-        ++lines;
-        int count = 0;
-        forEachCell(line, separator, limits.colLimit, [&](int, std::string_view) { ++count; });
-        widest = std::max(widest, count);
-        return true;
-    });
+    scanGrid(
+        bytes, separator, limits, [](long long, int, std::string_view) {},
+        [&](long long, int cells) {
+            ++lines;
+            widest = std::max(widest, cells);
+        });
     if (lines == 0)
         return {};
     return {widest > 0 ? static_cast<long long>(limits.left) + widest : 0, limits.top + lines};
@@ -120,15 +129,12 @@ bool readGridBytes(CharCanvas& canvas, std::string_view bytes, GridArea area, ch
     canvas.setSize(static_cast<int>(cols), static_cast<int>(rows));
 
     const ReadLimits limits = limitsOf(area);
-    forEachLine(bytes, [&](std::size_t i, std::string_view line) {
-        if (limits.rowLimit >= 0 && static_cast<long long>(i) >= limits.rowLimit)
-            return false;
-        const int row = limits.top + static_cast<int>(i);
-        forEachCell(line, separator, limits.colLimit, [&](int c, std::string_view text) {
-            canvas.setText(limits.left + c, row, text);
-        });
-        return true;
-    });
+    scanGrid(
+        bytes, separator, limits,
+        [&](long long row, int col, std::string_view text) {
+            canvas.setText(limits.left + col, limits.top + static_cast<int>(row), text);
+        },
+        [](long long, int) {});
     return true;
 }
 

@@ -59,25 +59,27 @@ std::string snapshotBytes(const CharCanvas& canvas) {
     return out;
 }
 
-// Walks the cell texts of a snapshot, calling visit(index, text) for each. False as soon as
-// a length runs past the end, or when bytes are left over.
+// Walks the cell texts of a snapshot in row order, calling visit(col, row, text) for each.
+// False as soon as a length runs past the end, or when bytes are left over.
 template <typename Visit>
-bool forEachSnapshotCell(std::string_view bytes, std::size_t cells, Visit visit) {
+bool forEachSnapshotCell(std::string_view bytes, int cols, int rows, Visit visit) {
     std::size_t pos = kHeaderBytes;
-    for (std::size_t i = 0; i < cells; ++i) {
-        if (pos >= bytes.size())
-            return false;
-        std::size_t length = static_cast<unsigned char>(bytes[pos++]);
-        if (length == kLongLength) {
-            if (bytes.size() - pos < kWordBytes)
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            if (pos >= bytes.size())
                 return false;
-            length = getWord(bytes, pos);
-            pos += kWordBytes;
+            std::size_t length = static_cast<unsigned char>(bytes[pos++]);
+            if (length == kLongLength) {
+                if (bytes.size() - pos < kWordBytes)
+                    return false;
+                length = getWord(bytes, pos);
+                pos += kWordBytes;
+            }
+            if (bytes.size() - pos < length)
+                return false;
+            visit(c, r, bytes.substr(pos, length));
+            pos += length;
         }
-        if (bytes.size() - pos < length)
-            return false;
-        visit(i, bytes.substr(pos, length));
-        pos += length;
     }
     return pos == bytes.size();
 }
@@ -92,17 +94,17 @@ bool readSnapshotBytes(CharCanvas& canvas, std::string_view bytes) {
     const long long rows = getWord(bytes, kSignature.size() + kWordBytes);
     if (cols < 1 || rows < 1 || !CharCanvas::sizeFits(cols, rows))
         return false;
-    const auto cells = static_cast<std::size_t>(cols * rows);
-    if (bytes.size() - kHeaderBytes < cells ||
-        !forEachSnapshotCell(bytes, cells, [](std::size_t, std::string_view) {}))
+    const int width = static_cast<int>(cols);
+    const int height = static_cast<int>(rows);
+    if (bytes.size() - kHeaderBytes < static_cast<std::size_t>(cols * rows) ||
+        !forEachSnapshotCell(bytes, width, height, [](int, int, std::string_view) {}))
         return false;
 
-    canvas.setSize(static_cast<int>(cols), static_cast<int>(rows));
+    canvas.setSize(width, height);
     canvas.clearTexts();
-    const auto width = static_cast<std::size_t>(cols);
-    forEachSnapshotCell(bytes, cells, [&](std::size_t i, std::string_view text) {
+    forEachSnapshotCell(bytes, width, height, [&](int col, int row, std::string_view text) {
         if (!text.empty())
-            canvas.setText(static_cast<int>(i % width), static_cast<int>(i / width), text);
+            canvas.setText(col, row, text);
     });
     return true;
 }

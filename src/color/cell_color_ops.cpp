@@ -1,5 +1,7 @@
 #include "color/cell_color_ops.h"
 
+#include "paint/span_fill.h"
+
 #include <unordered_map>
 #include <vector>
 
@@ -10,10 +12,6 @@ namespace {
 constexpr std::string_view kBlank = " ";
 constexpr int kMainColorTableSize = 256;
 
-// Neighbours in the order the area grows: up, down, left, right.
-constexpr int kNeighbourCols[] = {0, 0, -1, 1};
-constexpr int kNeighbourRows[] = {-1, 1, 0, 0};
-
 // The cell's text, an empty one first stored as " ".
 std::string_view textOrBlank(CharCanvas& canvas, int col, int row) {
     if (canvas.text(col, row).empty())
@@ -21,36 +19,17 @@ std::string_view textOrBlank(CharCanvas& canvas, int col, int row) {
     return canvas.text(col, row);
 }
 
-// Grows an area from a start cell with an explicit work list: belongs(col, row) decides and
-// is asked once for each neighbour of a coloured cell, and every cell it accepts gets the
-// colour at once, so no cell is queued twice and the list never exceeds the canvas.
+// Colours the area of cells belongs(col, row) accepts around a start cell that belongs. A
+// coloured cell no longer belongs, and belongs is asked only of the area's cells and their
+// neighbours, whatever the order the area is found in.
 template <class Belongs>
 std::int64_t fillArea(CharCanvas& canvas, int col, int row, ColorLayer layer, Color active,
                       Belongs belongs) {
-    const int cols = canvas.colCount();
-    std::vector<std::uint32_t> work;
-    writeCellColor(canvas, col, row, layer, active);
-    work.push_back(static_cast<std::uint32_t>(row) * static_cast<std::uint32_t>(cols) +
-                   static_cast<std::uint32_t>(col));
-    std::int64_t filled = 1;
-    while (!work.empty()) {
-        const std::uint32_t at = work.back();
-        work.pop_back();
-        const int c = static_cast<int>(at % static_cast<std::uint32_t>(cols));
-        const int r = static_cast<int>(at / static_cast<std::uint32_t>(cols));
-        // Pushed in reverse so the first neighbour (up) is taken first.
-        for (int i = 3; i >= 0; --i) {
-            const int nc = c + kNeighbourCols[i];
-            const int nr = r + kNeighbourRows[i];
-            if (!canvas.contains(nc, nr) || !belongs(nc, nr))
-                continue;
-            writeCellColor(canvas, nc, nr, layer, active);
-            ++filled;
-            work.push_back(static_cast<std::uint32_t>(nr) * static_cast<std::uint32_t>(cols) +
-                           static_cast<std::uint32_t>(nc));
-        }
-    }
-    return filled;
+    return spanFill(canvas.colCount(), canvas.rowCount(), col, row, belongs,
+                    [&](int left, int right, int r) {
+                        for (int c = left; c <= right; ++c)
+                            writeCellColor(canvas, c, r, layer, active);
+                    });
 }
 
 } // namespace

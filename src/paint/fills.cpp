@@ -1,5 +1,6 @@
 #include "paint/fills.h"
 
+#include "paint/span_fill.h"
 #include "platform/text_case.h"
 #include "platform/text_file.h"
 
@@ -17,53 +18,17 @@ constexpr std::string_view kBlank = " ";
 // Pattern files are small drawings; anything larger is not one.
 constexpr std::uintmax_t kMaxPatternFileBytes = 4 * 1024 * 1024;
 
-struct Span {
-    int left;
-    int right;
-    int row;
-};
-
 // Looks at a cell as a fill does: an empty cell becomes " " first.
 bool holds(CharCanvas& canvas, int x, int y, std::string_view text) {
-    if (canvas.text(x, y).empty())
+    const std::string_view cell = canvas.text(x, y);
+    if (cell.empty()) {
         canvas.setText(x, y, kBlank);
-    return canvas.text(x, y) == text;
-}
-
-// Span fill: each seed grows to the widest run of its row, and the rows above and below the
-// run are looked at cell by cell, so every neighbour of the area is visited. open(x, y)
-// tells whether a cell belongs to the area and is not taken yet; take(left, right, row)
-// takes a run, after which its cells are no longer open. The work list replaces recursion,
-// since the area may be the whole canvas.
-template <typename Open, typename Take>
-long long spanFill(const CharCanvas& canvas, int x, int y, Open open, Take take) {
-    long long filled = 0;
-    std::vector<std::pair<int, int>> seeds{{x, y}};
-    while (!seeds.empty()) {
-        const auto [sx, sy] = seeds.back();
-        seeds.pop_back();
-        if (!open(sx, sy))
-            continue; // taken meanwhile from another seed
-        Span span{sx, sx, sy};
-        while (span.left > 0 && open(span.left - 1, sy))
-            --span.left;
-        while (span.right + 1 < canvas.colCount() && open(span.right + 1, sy))
-            ++span.right;
-        take(span.left, span.right, sy);
-        filled += span.right - span.left + 1;
-        for (const int ny : {sy - 1, sy + 1}) {
-            if (ny < 0 || ny >= canvas.rowCount())
-                continue;
-            bool inRun = false;
-            for (int cx = span.left; cx <= span.right; ++cx) {
-                const bool isOpen = open(cx, ny);
-                if (isOpen && !inRun)
-                    seeds.push_back({cx, ny});
-                inRun = isOpen;
-            }
-        }
+        return text == kBlank;
     }
-    return filled;
+    // Cells nearly always hold one byte: compared without a library call.
+    if (cell.size() != text.size())
+        return false;
+    return cell.size() == 1 ? cell[0] == text[0] : cell == text;
 }
 
 // Tiles the pattern over the cells selected(x, y) names; see tilePattern.
@@ -103,7 +68,8 @@ long long Floodfill(CharCanvas& canvas, int x, int y, std::string_view newText,
     if (!canvas.contains(x, y) || !holds(canvas, x, y, oldText) || newText == oldText)
         return 0;
     return spanFill(
-        canvas, x, y, [&](int cx, int cy) { return holds(canvas, cx, cy, oldText); },
+        canvas.colCount(), canvas.rowCount(), x, y,
+        [&](int cx, int cy) { return holds(canvas, cx, cy, oldText); },
         [&](int left, int right, int row) {
             for (int cx = left; cx <= right; ++cx)
                 canvas.setText(cx, row, newText);
@@ -123,7 +89,8 @@ CellMask floodArea(CharCanvas& canvas, int x, int y) {
                           static_cast<std::size_t>(cx)];
     };
     spanFill(
-        canvas, x, y, [&](int cx, int cy) { return !at(cx, cy) && holds(canvas, cx, cy, oldText); },
+        mask.cols, mask.rows, x, y,
+        [&](int cx, int cy) { return !at(cx, cy) && holds(canvas, cx, cy, oldText); },
         [&](int left, int right, int row) {
             for (int cx = left; cx <= right; ++cx)
                 at(cx, row) = 1;

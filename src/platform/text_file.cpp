@@ -21,7 +21,15 @@ bool readFileBytes(const std::filesystem::path& path, std::string& bytes) {
     File file(std::fopen(path.c_str(), "rb"));
     if (!file)
         return false;
+    // The size the file has now is read in one piece, without growing the string step by
+    // step; a file that grows meanwhile or tells no size is read on to its end.
     std::string data;
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size <= data.max_size()) {
+        data.resize(static_cast<std::size_t>(size));
+        data.resize(std::fread(data.data(), 1, data.size(), file.get()));
+    }
     char buffer[1 << 16];
     std::size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)

@@ -1,6 +1,10 @@
 #include "canvas/char_canvas.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace glyphora {
 namespace {
@@ -110,6 +114,101 @@ TEST(CharCanvas, LongTextsLiveOutOfLineAndAreReleased) {
     canvas.setRowCount(2);
     canvas.DeleteRow(0);
     EXPECT_EQ(canvas.longTextCount(), 0u);
+}
+
+// The canvas as rows of texts, to follow what every size change and insertion should do.
+using TextGrid = std::vector<std::vector<std::string>>;
+
+TextGrid textsOf(const CharCanvas& canvas) {
+    TextGrid grid(static_cast<std::size_t>(canvas.rowCount()));
+    for (int r = 0; r < canvas.rowCount(); ++r) {
+        for (int c = 0; c < canvas.colCount(); ++c)
+            grid[static_cast<std::size_t>(r)].emplace_back(canvas.text(c, r));
+    }
+    return grid;
+}
+
+void resizeModel(TextGrid& grid, int cols, int rows) {
+    grid.resize(static_cast<std::size_t>(rows), std::vector<std::string>(std::size_t(cols)));
+    for (auto& row : grid)
+        row.resize(static_cast<std::size_t>(cols));
+}
+
+void insertModelColumn(TextGrid& grid, int at) {
+    for (auto& row : grid)
+        row.insert(row.begin() + at, "");
+}
+
+void deleteModelColumn(TextGrid& grid, int at) {
+    for (auto& row : grid)
+        row.erase(row.begin() + at);
+}
+
+TEST(CharCanvas, RowsMovedAsBlocksKeepEveryCellWhereverTheSizesGo) {
+    // Every cell is labelled by where it started; a few labels are long texts.
+    CharCanvas canvas(5, 4);
+    TextGrid model(4, std::vector<std::string>(5));
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 5; ++c) {
+            std::string label = std::to_string(c) + "," + std::to_string(r);
+            if ((c + r) % 3 == 0)
+                label += " out of line";
+            canvas.setText(c, r, label);
+            canvas.SetFontCell(c, r, static_cast<Color>(r * 5 + c));
+            model[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = label;
+        }
+    }
+    const auto resize = [&](int cols, int rows) {
+        canvas.setSize(cols, rows);
+        resizeModel(model, cols, rows);
+    };
+    const auto insertColumn = [&](int at) {
+        canvas.InsertColumn(at);
+        insertModelColumn(model, at);
+    };
+    const auto deleteColumn = [&](int at) {
+        canvas.DeleteColumn(at);
+        deleteModelColumn(model, at);
+    };
+    const auto insertRow = [&](int at) {
+        canvas.InsertRow(at);
+        model.insert(model.begin() + at, std::vector<std::string>(model[0].size()));
+    };
+    const auto deleteRow = [&](int at) {
+        canvas.DeleteRow(at);
+        model.erase(model.begin() + at);
+    };
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"wider, lower", [&] { resize(7, 3); }},
+        {"narrower, taller", [&] { resize(4, 6); }},
+        {"column first", [&] { insertColumn(0); }},
+        {"column inside", [&] { insertColumn(2); }},
+        {"column last", [&] { insertColumn(canvas.colCount()); }},
+        {"delete first column", [&] { deleteColumn(0); }},
+        {"delete last column", [&] { deleteColumn(canvas.colCount() - 1); }},
+        {"delete inner column", [&] { deleteColumn(1); }},
+        {"row first", [&] { insertRow(0); }},
+        {"row last", [&] { insertRow(canvas.rowCount()); }},
+        {"delete inner row", [&] { deleteRow(2); }},
+        {"much larger", [&] { resize(9, 8); }},
+        {"down to a corner", [&] { resize(2, 2); }},
+        {"grown back", [&] { resize(6, 5); }},
+    };
+    for (const auto& [step, run] : steps) {
+        run();
+        ASSERT_EQ(textsOf(canvas), model) << step;
+        std::size_t longTexts = 0;
+        for (int r = 0; r < canvas.rowCount(); ++r) {
+            for (int c = 0; c < canvas.colCount(); ++c) {
+                const std::string& text =
+                    model[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+                longTexts += text.size() > Cell::kInlineCapacity;
+                // A cell keeps its own colour with its text; new cells have none.
+                EXPECT_EQ(canvas.hasOwnFont(c, r), !text.empty()) << step << " " << c << "," << r;
+            }
+        }
+        EXPECT_EQ(canvas.longTextCount(), longTexts) << step;
+    }
 }
 
 } // namespace

@@ -12,8 +12,11 @@ namespace {
 std::string cells(const CharCanvas& canvas) {
     std::string dump;
     for (int r = 0; r < canvas.rowCount(); ++r) {
-        for (int c = 0; c < canvas.colCount(); ++c)
-            dump += (c ? "|" : "") + std::string(canvas.text(c, r));
+        for (int c = 0; c < canvas.colCount(); ++c) {
+            if (c > 0)
+                dump += '|';
+            dump += canvas.text(c, r);
+        }
         dump += '/';
     }
     return dump;
@@ -50,6 +53,32 @@ TEST(GridFile, ReadingSplitsAtSeparatorsAndEveryLineEnd) {
     for (const auto& c : cases) {
         CharCanvas canvas(1, 1);
         ASSERT_TRUE(readGridBytes(canvas, c.bytes, c.area)) << c.cells;
+        EXPECT_EQ(cells(canvas), c.cells);
+    }
+}
+
+TEST(GridFile, OddLineEndsEmptyPiecesOtherSeparatorsAndLimitsReadTheSame) {
+    const struct {
+        std::string bytes;
+        GridArea area;
+        char separator;
+        std::string cells;
+    } cases[] = {
+        {"", {}, '\a', "/"},                      // no lines: the canvas stays as it was
+        {std::string("\0a\a", 3), {}, '\a', "/"}, // nothing before the byte 0
+        {"\r\r\n", {}, '\a', "//"},               // a lone CR, then CR LF: two empty lines
+        {"a\n\rb\a", {}, '\a', "a//b/"},          // LF then CR is two line ends
+        {"\a\a\r\nx", {}, '\a', "|/x|/"},         // separators alone are empty cells
+        {"a\ab\r", {}, '\a', "a|b/"},             // the last piece is a cell; a final CR
+        {"long cell!\a\xC3\xA9\a\r\n", {}, '\a', "long cell!|\xC3\xA9/"},
+        {std::string("a\a\r\0b\a", 6), {}, '\a', "a/"},     // byte 0 right after a CR
+        {"a\nb;c\r\n;", {}, '\n', "a/b;c/;/"},              // a line end as separator: whole lines
+        {"a;b;c\r\nd;e\r\nf", {1, 0, 1, 1}, ';', "|a/|d/"}, // one column, two rows
+        {"x;", {-3, -2, -1, -1}, ';', "x/"},                // negative edges mean 0
+    };
+    for (const auto& c : cases) {
+        CharCanvas canvas(1, 1);
+        ASSERT_TRUE(readGridBytes(canvas, c.bytes, c.area, c.separator)) << c.cells;
         EXPECT_EQ(cells(canvas), c.cells);
     }
 }

@@ -39,8 +39,10 @@ TEST_F(UndoRingTest, UndoRestoresSizeAndEveryByteButNoDamagedSnapshotAndKeepsCol
     // claimed by a file of a few bytes are not allocated.
     const std::string good = test::readBytes(ring.snapshotPath(1));
     const std::string huge = good.substr(0, 8) + std::string("\0\x20\0\0\0\x20\0\0", 8);
+    std::string wrongSignature = good;
+    wrongSignature[0] = 'X';
     for (const std::string& bad : {good.substr(0, good.size() - 1), good + "x",
-                                   huge + good.substr(16), "X" + good.substr(1), std::string()}) {
+                                   huge + good.substr(16), wrongSignature, std::string()}) {
         test::writeBytes(ring.snapshotPath(1), bad);
         EXPECT_FALSE(ring.undo(canvas, 10)) << bad.size();
         EXPECT_EQ(canvas.colCount(), 6);

@@ -17,7 +17,9 @@ constexpr Color kBlue = kAnsiPalette[4].color;
 const std::string kStart = std::string(kAnsiStartPreset) + "[0;37;40m";
 
 std::string esc(std::string_view sequence) {
-    return "\x1b" + std::string(sequence);
+    std::string bytes(1, '\x1b');
+    bytes += sequence;
+    return bytes;
 }
 
 // The texts of a row's cells, trailing blanks cut.

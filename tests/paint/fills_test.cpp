@@ -3,6 +3,7 @@
 #include "test_support.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace glyphora {
 namespace {
@@ -21,6 +22,14 @@ TEST(Floodfill, FillsTheFourConnectedAreaAndBlanksTheEmptyCellsItLooksAt) {
     EXPECT_EQ(Floodfill(canvas, 2, 0, "x", "#"), 0); // outside
     EXPECT_EQ(Floodfill(canvas, 0, 0, "", "#"), 4);  // an empty new text is stored as " "
     EXPECT_EQ(picture(canvas), (Rows{"  ", "  "}));
+
+    // Whole texts are compared, whatever their length.
+    canvas = drawn({"@@a", "@@."});
+    for (const auto& [x, y, text] :
+         {std::tuple{0, 0, "ab"}, {1, 0, "ab"}, {0, 1, "abc"}, {1, 1, "ab"}})
+        canvas.setText(x, y, text);
+    EXPECT_EQ(Floodfill(canvas, 0, 0, "z", "ab"), 3);
+    EXPECT_EQ(picture(canvas), (Rows{"zza", "*z."}));
 }
 
 TEST(Floodfill, LargeAndWindingAreasWithoutRecursion) {

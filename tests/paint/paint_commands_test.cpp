@@ -117,7 +117,8 @@ TEST_F(PaintCommands, FillTilesTheAreaOrTheBackgroundAnchoredAtTheCanvasOrigin) 
     canvas({"@ c", "c@ "});
     EXPECT_EQ(fill(FillBackgroundWithPattern, "p.pat"), (Rows{"12c", "c45"}));
     EXPECT_EQ(undone(), (Rows{"@ c", "c@ "}));
-    editor.settings().PatternBackgroundChar = "c"; // empty cells are not "c" and stay empty
+    // Empty cells are not "c" and stay empty.
+    editor.settings().PatternBackgroundChar = std::string(1, 'c');
     EXPECT_EQ(fill(FillBackgroundWithPattern, "p.pat"), (Rows{"@ 1", "3@ "}));
 }
 

@@ -17,6 +17,29 @@ TEST(TextFile, LinesEndAtCrLfLoneCrOrLoneLf) {
         EXPECT_EQ(splitTextLines(text), lines) << text;
 }
 
+TEST(TextFile, FilesAreReadWholeWhateverSizeTheyTell) {
+    test::TempDir dir;
+    std::string bytes;
+    for (int i = 0; i < 200'000; ++i) // more than any one read takes, every byte value
+        bytes += static_cast<char>(i * 7);
+    test::writeBytes(dir / "big.bin", bytes);
+    std::string read = "left over";
+    ASSERT_TRUE(readFileBytes(dir / "big.bin", read));
+    EXPECT_EQ(read, bytes);
+    test::writeBytes(dir / "empty.bin", "");
+    ASSERT_TRUE(readFileBytes(dir / "empty.bin", read));
+    EXPECT_EQ(read, "");
+    read = "kept";
+    EXPECT_FALSE(readFileBytes(dir / "none.bin", read));
+    EXPECT_EQ(read, "kept");
+    // The system's status files say they are empty and are not.
+    const std::filesystem::path status = "/proc/self/status";
+    if (std::filesystem::exists(status)) {
+        ASSERT_TRUE(readFileBytes(status, read));
+        EXPECT_TRUE(read.starts_with("Name:")) << read.substr(0, 40);
+    }
+}
+
 TEST(TextFile, DataFilesAreReadWithinTheirLimit) {
     test::TempDir dir;
     test::writeBytes(dir / "t.dat", "ab\r\ncd\r\n");

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <new>
+
+namespace glyphora {
+
+// Storage for blocks of many megabytes, such as a large canvas's cells. Such a block is
+// placed on huge-page boundaries and the system is asked to back it with huge pages where it
+// can, so the first touch of a fresh block costs one page fault per 2 MiB rather than one per
+// 4 KiB: on some machines those faults cost more than all the work done in the block. Smaller
+// blocks come from the ordinary heap. Throws std::bad_alloc when there is no memory.
+void* allocateLargeBlock(std::size_t bytes);
+// Gives back a block of allocateLargeBlock; bytes must be what was asked for.
+void freeLargeBlock(void* block, std::size_t bytes) noexcept;
+
+// A standard allocator over those blocks, for the vectors of large documents.
+template <class T> class LargeBlockAllocator {
+public:
+    using value_type = T;
+    static_assert(alignof(T) <= alignof(std::max_align_t), "blocks are aligned for any scalar");
+
+    LargeBlockAllocator() = default;
+    template <class U> LargeBlockAllocator(const LargeBlockAllocator<U>&) noexcept {}
+
+    T* allocate(std::size_t count) { return static_cast<T*>(allocateLargeBlock(bytesOf(count))); }
+    void deallocate(T* block, std::size_t count) noexcept { freeLargeBlock(block, bytesOf(count)); }
+
+    template <class U> bool operator==(const LargeBlockAllocator<U>&) const noexcept {
+        return true;
+    }
+
+private:
+    static std::size_t bytesOf(std::size_t count);
+};
+
+template <class T> std::size_t LargeBlockAllocator<T>::bytesOf(std::size_t count) {
+    if (count > static_cast<std::size_t>(-1) / sizeof(T))
+        throw std::bad_array_new_length();
+    return count * sizeof(T);
+}
+
+} // namespace glyphora
