@@ -180,7 +180,9 @@ private:
     bool readTag() {
         const std::size_t close = page_.find('>', pos_);
         const std::size_t end = close == std::string_view::npos ? page_.size() : close + 1;
-        const std::string tag = lowerCase("<" + std::string(page_.substr(pos_, end - pos_)));
+        std::string tag(1, '<');
+        tag.append(page_.substr(pos_, end - pos_));
+        tag = lowerCase(tag);
         pos_ = end;
         if (!result_.fontFamily) {
             result_.fontFamily = textAfter(tag, "font-family:", ";");

@@ -56,7 +56,8 @@ TEST_F(HtmlExportCommands, PagesLeaveTheDocumentAsItWasAlsoWhenWritingFails) {
     const int codes[] = {4, 5, 13, 14, 15};
     for (const int code : codes) {
         SCOPED_TRACE(code);
-        const std::string name = "p" + std::to_string(code) + ".htm";
+        std::string name(1, 'p');
+        name += std::to_string(code) + ".htm";
         save(code, name);
         EXPECT_TRUE(fs::exists(dir / name));
         EXPECT_EQ(editor.document().CurrentFileName, (dir / name).string());
