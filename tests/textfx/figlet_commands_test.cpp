@@ -10,8 +10,11 @@ struct FigletCommands : test::EditorTest {
     // A font whose glyphs are "<c>" over a row of "=" padded with hard blanks.
     std::string writeFont(const std::string& name, const std::string& header) {
         std::string text = header + "\r\ncomment\r\n";
-        for (int code = 32; code <= 126; ++code)
-            text += "$" + std::string(1, static_cast<char>(code)) + "$$@\r\n==$@@\r\n";
+        for (int code = 32; code <= 126; ++code) {
+            text += '$';
+            text += static_cast<char>(code);
+            text += "$$@\r\n==$@@\r\n";
+        }
         test::writeBytes(dir / name, text);
         return (dir / name).string();
     }
