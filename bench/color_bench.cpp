@@ -82,7 +82,7 @@ void BM_FindMainColor(benchmark::State& state) {
     bench::reportCells(state, canvas);
 }
 
-void BM_SaveMarc(benchmark::State& state) {
+void BM_SaveGlfFile(benchmark::State& state) {
     CharCanvas canvas = canvasOf(int(state.range(0)), int(state.range(1)));
     const fs::path path = bench::scratch("save.glf");
     bench::NoProgress progress;
@@ -96,7 +96,7 @@ void BM_SaveMarc(benchmark::State& state) {
     fs::remove(path);
 }
 
-void BM_loadMarc(benchmark::State& state) {
+void BM_LoadGlfFile(benchmark::State& state) {
     CharCanvas source = canvasOf(int(state.range(0)), int(state.range(1)));
     const fs::path path = bench::scratch("load.glf");
     bench::NoProgress progress;
@@ -126,8 +126,8 @@ BENCHMARK(BM_BrightnessBg)->Apply(sizes);
 BENCHMARK(BM_SwapFgBg)->Apply(sizes);
 BENCHMARK(BM_FillByColorWholeCanvas)->Apply(sizes);
 BENCHMARK(BM_FindMainColor)->Apply(sizes);
-BENCHMARK(BM_SaveMarc)->Apply(sizes);
-BENCHMARK(BM_loadMarc)->Apply(sizes);
+BENCHMARK(BM_SaveGlfFile)->Apply(sizes);
+BENCHMARK(BM_LoadGlfFile)->Apply(sizes);
 
 } // namespace
 
