@@ -230,14 +230,10 @@ TEST_F(CliConvert, AnsiArtBecomesTextGridAndFullAttributeFilesThatConvertBack) {
     EXPECT_EQ(readBytes(dir / "again.ans"), readBytes(dir / "direct.ans"));
     EXPECT_NE(readBytes(dir / "direct.ans").find("\x1b[0;31;44mAB\x1b[1;33;44mC"),
               std::string::npos);
-    // A web page of the art, its colour runs as font elements, its DOS glyphs (a shade) as
-    // character references.
-    glyphora::test::writeBytes(dir / "shade.ans", "\x1b[0;31mAB\x1b[1;33mC\xB0\r\n");
-    r = convert(path("shade.ans") + " " + path("shade.htm"));
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    EXPECT_NE(readBytes(dir / "shade.htm")
-                  .find("><font color=\"#A00000\">AB</font><font color=\"#FFF850\">C&#9617;\r\n"),
-              std::string::npos);
+    // A web page of the art, its DOS glyphs (a shade) as character references.
+    glyphora::test::writeBytes(dir / "shade.ans", "C\xB0\r\n");
+    ASSERT_EQ(convert(path("shade.ans") + " " + path("shade.htm")).exitCode, 0);
+    EXPECT_NE(readBytes(dir / "shade.htm").find("C&#9617;\r\n"), std::string::npos);
     // The type code wins over the extension, and the file keeps exactly the name given; a
     // file named as the window would have named it is not touched.
     glyphora::test::writeBytes(dir / "grid.txt.glg", "keep");
@@ -261,7 +257,6 @@ TEST_F(CliConvert, FailuresExitOneAndLeaveAnExistingOutAsItWas) {
     r = convert(path("art.ans") + " " + path("out.txt") + " --format 16");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.says("saving as ASCII 2 pic. (type 16) is not available yet")) << r.output;
-    EXPECT_TRUE(convert(path("art.ans") + " " + path("out.bmp")).says("(type 20)"));
     EXPECT_TRUE(convert(path("art.ans") + " " + path("out.txt") + " --format 25")
                     .says("no file type has the code 25"));
     EXPECT_EQ(readBytes(dir / "out.txt"), "old bytes");
