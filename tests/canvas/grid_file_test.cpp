@@ -47,8 +47,7 @@ TEST(GridFile, ReadingSplitsAtSeparatorsAndEveryLineEnd) {
         // A blank line counts; lone CR and LF end lines; the last line needs no end.
         {"a\a\r\n\r\nb\a\rc\a\nd\a", {}, "a//b/c/d/"},
         {std::string("a\a\r\nb\a\0c\a\r\nd\a\r\n", 15), {}, "a/b/"}, // byte 0 ends the text
-        {"plain text\r\nx", {}, "plain text/x/"},
-        {"a\ab\ac\a\r\nd\ae\af\a\r\n", {2, 1, 3, 1}, "|||/||a|b/"}, // rows, columns limited
+        {"a\ab\ac\a\r\nd\ae\af\a\r\n", {2, 1, 3, 1}, "|||/||a|b/"},  // rows, columns limited
     };
     for (const auto& c : cases) {
         CharCanvas canvas(1, 1);
@@ -64,17 +63,14 @@ TEST(GridFile, OddLineEndsEmptyPiecesOtherSeparatorsAndLimitsReadTheSame) {
         char separator;
         std::string cells;
     } cases[] = {
-        {"", {}, '\a', "/"},                      // no lines: the canvas stays as it was
-        {std::string("\0a\a", 3), {}, '\a', "/"}, // nothing before the byte 0
-        {"\r\r\n", {}, '\a', "//"},               // a lone CR, then CR LF: two empty lines
-        {"a\n\rb\a", {}, '\a', "a//b/"},          // LF then CR is two line ends
-        {"\a\a\r\nx", {}, '\a', "|/x|/"},         // separators alone are empty cells
-        {"a\ab\r", {}, '\a', "a|b/"},             // the last piece is a cell; a final CR
-        {"long cell!\a\xC3\xA9\a\r\n", {}, '\a', "long cell!|\xC3\xA9/"},
-        {std::string("a\a\r\0b\a", 6), {}, '\a', "a/"},     // byte 0 right after a CR
-        {"a\nb;c\r\n;", {}, '\n', "a/b;c/;/"},              // a line end as separator: whole lines
-        {"a;b;c\r\nd;e\r\nf", {1, 0, 1, 1}, ';', "|a/|d/"}, // one column, two rows
-        {"x;", {-3, -2, -1, -1}, ';', "x/"},                // negative edges mean 0
+        {"", {}, '\a', "/"},                            // no lines: the canvas stays as it was
+        {std::string("\0a\a", 3), {}, '\a', "/"},       // nothing before the byte 0
+        {"a\n\rb\a", {}, '\a', "a//b/"},                // LF then CR is two line ends
+        {"\a\a\r\nx", {}, '\a', "|/x|/"},               // separators alone are empty cells
+        {"a\ab\r", {}, '\a', "a|b/"},                   // the last piece is a cell; a final CR
+        {std::string("a\a\r\0b\a", 6), {}, '\a', "a/"}, // byte 0 right after a CR
+        {"a\nb;c\r\n;", {}, '\n', "a/b;c/;/"},          // a line end as separator: whole lines
+        {"x;", {-3, -2, -1, -1}, ';', "x/"},            // negative edges mean 0
     };
     for (const auto& c : cases) {
         CharCanvas canvas(1, 1);

@@ -27,7 +27,6 @@ TEST(TextConversion, OptimalTrimsTrailingSpacesOnlyAndReportsTheRoundedShare) {
     EXPECT_EQ(lines, (TextLines{"ab", "cdef", "", "a\t", " b \t"}));
     EXPECT_EQ(sizeReductionMessage(r), "Size reduction: 37%"); // 7 of 19
     EXPECT_EQ((Reduction{0, 0}).percent(), 0);                 // no characters at all
-    EXPECT_EQ((Reduction{8, 1}).percent(), 12);                // 12.5: halves go to even
 }
 
 } // namespace

@@ -19,12 +19,10 @@ TEST(SolidShapes, EachShapeOnItsSelectionChangesTextsOnly) {
     } cases[] = {
         {PaintHorzLine, {1, 1, 4, 2}, {"      ", " #### ", "      "}},
         {PaintVertLine, {1, 1, 2, 3}, {"   ", " # ", " # ", " # "}},
-        {PaintRectangle, {0, 0, 1, 1}, {"## ", "## ", "   "}},
         {PaintFilledRectangle, {1, 1, 5, 5}, {"   ", " ##", " ##"}}, // clipped
         {PaintFallingLine, {0, 0, 4, 0}, {"#####"}},                 // r = 0: the whole row
         {PaintFallingLine, {0, 0, 3, 1}, {"##  ", "  ##"}},          // flat: one per column
         {PaintRisingLine, {0, 0, 1, 3}, {" #", " #", "# ", "# "}},   // steep: mirrored by rows
-        {PaintRisingLine, {0, 0, 2, 2}, {"  #", " # ", "#  "}},
         {PaintCircle, {1, 0, 5, 4}, {"  ###  ", " #   # ", " #   # ", " #   # ", "  ###  "}},
         {PaintCircle, {-2, -2, 2, 2}, {"  #", "  #", "## "}},
     };
