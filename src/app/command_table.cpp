@@ -10,6 +10,7 @@
 #include "config/configure_commands.h"
 #include "convert/char_effect_commands.h"
 #include "edit/clipboard_commands.h"
+#include "edit/copy_grid_commands.h"
 #include "edit/input_commands.h"
 #include "edit/search_commands.h"
 #include "edit/transform_commands.h"
@@ -98,6 +99,7 @@ std::vector<CommandRow> buildRows() {
          nullptr, true},
         {"SaveQuickDocument", "&File > S&ave \"Current.GLF\"", "F1", SaveQuickDocument},
         {"LoadQuickDocument", "&File > &Load \"Current.GLF\"", "F2", LoadQuickDocument},
+        {"ToggleCopyGridPane", "&File > Open file in &copy grid", "", ToggleCopyGridPane},
         {"ExitProgram", "&File > E&xit", "Ctrl+Q", ExitProgram},
         // Edit1
         {"Undo", "Edit&1 > &Undo", "Ctrl+Z", Undo},
@@ -326,6 +328,14 @@ std::vector<CommandRow> buildRows() {
         {"CopyFigletGrid", "", "", CopyFigletGrid},
         {"ShowFigletFontInfo", "", "", ShowFigletFontInfo},
         {"CloseFigletPanel", "", "", CloseFigletPanel},
+        // The copy grid's pop-up menu.
+        {"LoadCopyGridFile", "", "", LoadCopyGridFile},
+        {"SaveCopyGridFile", "", "", SaveCopyGridFile},
+        {"RenewCopyGrid", "", "", RenewCopyGrid},
+        {"CopyFromCopyGrid", "", "", CopyFromCopyGrid},
+        {"PasteIntoCopyGrid", "", "", PasteIntoCopyGrid},
+        {"BlankCopyGridSelection", "", "", BlankCopyGridSelection},
+        {"SelectWholeCopyGrid", "", "", SelectWholeCopyGrid},
     };
 }
 
@@ -341,6 +351,14 @@ const std::vector<PopupRow> kFigletPopup = {
     {"Copy", "CopyFigletGrid"},
     {"Clear", "ResetFigletGrid"},
     {"Close", "CloseFigletPanel"},
+};
+
+// The pop-up menu of the copy grid.
+const std::vector<PopupRow> kCopyGridPopup = {
+    {"Open", "LoadCopyGridFile"},         {"Close", "ToggleCopyGridPane"},
+    {"Save", "SaveCopyGridFile"},         {"New", "RenewCopyGrid"},
+    {"Copy", "CopyFromCopyGrid"},         {"Paste", "PasteIntoCopyGrid"},
+    {"Delete", "BlankCopyGridSelection"}, {"Select All", "SelectWholeCopyGrid"},
 };
 
 using Item = PaintBarItem;
@@ -426,6 +444,10 @@ std::span<const PopupRow> CommandTable::canvasPopup() const {
 
 std::span<const PopupRow> CommandTable::figletPopup() const {
     return kFigletPopup;
+}
+
+std::span<const PopupRow> CommandTable::copyGridPopup() const {
+    return kCopyGridPopup;
 }
 
 std::span<const PaintBarItem> CommandTable::paintBar() const {

@@ -8,6 +8,7 @@
 #include "color/color_state.h"
 #include "config/settings.h"
 #include "edit/clipboard.h"
+#include "edit/copy_grid.h"
 #include "formats/html_options.h"
 #include "paint/pattern_panel.h"
 #include "platform/text_codec.h"
@@ -204,6 +205,8 @@ public:
     HtmlOptions htmlOptions;
     // The FigLet panel at the bottom of the window.
     FigletPanel figletPanel;
+    // The copy grid pane at the left and the knowledge-base panel at the right.
+    CopyGrid copyGrid;
     PastePreview preview;
     // Set when the program is to end (after the close query said yes).
     bool quitRequested = false;
