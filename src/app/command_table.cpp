@@ -1,6 +1,7 @@
 #include "app/command_table.h"
 
 #include "app/editor.h"
+#include "app/knowledge_base_commands.h"
 #include "app/window_commands.h"
 #include "canvas/canvas_commands.h"
 #include "color/cell_color_commands.h"
@@ -275,6 +276,8 @@ std::vector<CommandRow> buildRows() {
         {"ToggleFigletPanel", "&Special > &Import Figlet Font", "", ToggleFigletPanel},
         {"ImportLineForm", "&Special > Import &textfile as \"line form\"", "", ImportLineForm},
         {"ExportToBrowser", "&Special > Export to browser (plain text)", "", ExportToBrowser},
+        {"ToggleKnowledgeBase", "&Special > &Knowledge Base", "", ToggleKnowledgeBase, nullptr,
+         knowledgeBaseChecked},
         // View
         {"ToggleGrid", "&View > &Show grid", "", ToggleGrid, nullptr, showGridChecked},
         {"ToggleCp437Glyphs", "&View > CP437 glyphs", "", ToggleCp437Glyphs, nullptr,

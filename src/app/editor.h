@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/knowledge_base.h"
 #include "app/progress_panel.h"
 #include "app/status.h"
 #include "canvas/char_canvas.h"
@@ -207,6 +208,7 @@ public:
     FigletPanel figletPanel;
     // The copy grid pane at the left and the knowledge-base panel at the right.
     CopyGrid copyGrid;
+    KnowledgeBase knowledgeBase;
     PastePreview preview;
     // Set when the program is to end (after the close query said yes).
     bool quitRequested = false;
