@@ -1,7 +1,9 @@
 #include "app/command_table.h"
 
+#include "app/code_table_commands.h"
 #include "app/editor.h"
 #include "app/knowledge_base_commands.h"
+#include "app/text_browser.h"
 #include "app/window_commands.h"
 #include "canvas/canvas_commands.h"
 #include "color/cell_color_commands.h"
@@ -275,6 +277,7 @@ std::vector<CommandRow> buildRows() {
          RandomArtEvery},
         {"ToggleFigletPanel", "&Special > &Import Figlet Font", "", ToggleFigletPanel},
         {"ImportLineForm", "&Special > Import &textfile as \"line form\"", "", ImportLineForm},
+        {"ShowTextBrowser", "&Special > Textfile Brower", "", ShowTextBrowser},
         {"ExportToBrowser", "&Special > Export to browser (plain text)", "", ExportToBrowser},
         {"ToggleKnowledgeBase", "&Special > &Knowledge Base", "", ToggleKnowledgeBase, nullptr,
          knowledgeBaseChecked},
@@ -291,6 +294,7 @@ std::vector<CommandRow> buildRows() {
          IncreaseFontSize, nullptr, nullptr, true},
         {"DecreaseFontSize", "&View > Fontsize &-", "Ctrl+-", DecreaseFontSize, nullptr, nullptr,
          true},
+        {"ShowCodeTable", "&View > ANSI Table", "", ShowCodeTable},
         {"ToggleTextView", "&View > &Text/Gridview", "", ToggleTextView, nullptr, textViewChecked},
         {"TogglePaintbar", "&View > &Paintbar", "F3", TogglePaintbar, nullptr, paintbarChecked},
         {"TogglePastePreview", "&View > P&aste preview", "", TogglePastePreview, nullptr,
