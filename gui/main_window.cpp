@@ -9,10 +9,12 @@
 #include "color_bar.h"
 #include "color_window.h"
 #include "config/startup_commands.h"
+#include "copy_grid_pane.h"
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
 #include "figlet_panel.h"
 #include "formats/open_save_commands.h"
+#include "knowledge_base_panel.h"
 #include "paint_bar_icons.h"
 #include "pattern_panel.h"
 #include "platform/text_codec.h"
@@ -344,6 +346,13 @@ void MainWindow::buildToolPanels() {
         ui_.endCommand();
         sync();
     };
+    copyGridPane_ = new CopyGridPane(editor_);
+    setPanel(PanelPlace::Left, copyGridPane_);
+    copyGridPopup_ = buildPopup(commands_.copyGridPopup());
+    connect(copyGridPane_, &CopyGridPane::contextMenuWanted, this,
+            [this](QPoint at) { copyGridPopup_->popup(at); });
+    knowledgeBase_ = new KnowledgeBasePanel(editor_, runner);
+    setPanel(PanelPlace::Right, knowledgeBase_);
     codeTable_ = new CodeTableWindow(editor_, runner, this);
 }
 
@@ -561,6 +570,8 @@ void MainWindow::sync() {
     colorWindow_->sync();
     patternPanel_->sync();
     figletPanel_->sync();
+    copyGridPane_->sync();
+    knowledgeBase_->sync();
     codeTable_->sync();
     if (reopenMenu_)
         reopenMenu_->setEnabled(!editor_.document().ReopenList.empty());

@@ -22,8 +22,10 @@ class CanvasView;
 class CodeTableWindow;
 class ColorBar;
 class ColorWindowController;
+class CopyGridPane;
 class Editor;
 class FigletPanelWidget;
+class KnowledgeBasePanel;
 class PatternPanelWidget;
 class ProgressWidget;
 class SelectionNavigator;
@@ -73,6 +75,9 @@ public:
     PatternPanelWidget* patternPanel() const { return patternPanel_; }
     FigletPanelWidget* figletPanel() const { return figletPanel_; }
     QMenu* figletPopup() const { return figletPopup_; }
+    CopyGridPane* copyGridPane() const { return copyGridPane_; }
+    QMenu* copyGridPopup() const { return copyGridPopup_; }
+    KnowledgeBasePanel* knowledgeBasePanel() const { return knowledgeBase_; }
     CodeTableWindow* codeTable() const { return codeTable_; }
 
 protected:
@@ -130,6 +135,9 @@ private:
     PatternPanelWidget* patternPanel_ = nullptr;
     FigletPanelWidget* figletPanel_ = nullptr;
     QMenu* figletPopup_ = nullptr;
+    CopyGridPane* copyGridPane_ = nullptr;
+    QMenu* copyGridPopup_ = nullptr;
+    KnowledgeBasePanel* knowledgeBase_ = nullptr;
     CodeTableWindow* codeTable_ = nullptr;
     std::vector<std::string> args_;
     bool shownOnce_ = false;
