@@ -44,6 +44,10 @@ A script holds one directive per line:
   pattern NAME                  choose a file in the open pattern panel's list
   figlet TEXT                   keys typed into the FigLet panel's box
   figletselect L T R B          select cells of the FigLet panel's grid
+  copygridselect L T R B        select cells of the copy grid
+  knowledge N                   move the knowledge base's file selector to position N
+  knowledgeclick N              click line N of the knowledge base's list (from 0)
+  knowledgedblclick N           double click line N: the line onto the clipboard
   nav STEP                      a selection navigator button: left right up down,
                                 left-edge-left left-edge-right right-edge-left
                                 right-edge-right top-edge-up top-edge-down bottom-edge-up

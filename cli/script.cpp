@@ -1,5 +1,6 @@
 #include "script.h"
 
+#include "app/knowledge_base_commands.h"
 #include "app/window_commands.h"
 #include "config/startup_commands.h"
 #include "edit/clipboard_commands.h"
@@ -257,13 +258,27 @@ int ScriptRunner::runLine(std::string_view rawLine) {
             return fail("malformed value: " + std::string(rest));
         for (const char ch : *text)
             TypeFigletChar(editor(), static_cast<unsigned char>(ch));
-    } else if (directive == "figletselect") {
+    } else if (directive == "figletselect" || directive == "copygridselect") {
         std::istringstream in{std::string(rest)};
         CellRect rect;
         std::string extra;
         if (!(in >> rect.left >> rect.top >> rect.right >> rect.bottom) || (in >> extra))
-            return fail("figletselect needs four numbers: L T R B");
-        editor().figletPanel.setSelection(rect);
+            return fail(std::string(directive) + " needs four numbers: L T R B");
+        if (directive == "figletselect")
+            editor().figletPanel.setSelection(rect);
+        else
+            editor().copyGrid.setSelection(rect);
+    } else if (directive == "knowledge" || directive == "knowledgeclick" ||
+               directive == "knowledgedblclick") {
+        const std::optional<int> number = parseInteger<int>(rest);
+        if (!number)
+            return fail(std::string(directive) + " needs a number");
+        if (directive == "knowledge")
+            SelectKnowledgeBaseFile(editor(), *number);
+        else if (directive == "knowledgeclick")
+            ShowKnowledgeBaseLine(editor(), *number);
+        else
+            CopyKnowledgeBaseLine(editor(), *number);
     } else if (directive == "pattern") {
         const std::optional<std::string> name = parseScriptValue(rest);
         if (!name || name->empty())

@@ -113,6 +113,36 @@ Json dumpState(Editor& editor) {
     figletState["grid"] = std::move(figletRows);
     state["figlet"] = std::move(figletState);
 
+    CopyGrid& copyGrid = editor.copyGrid;
+    Json copyRows = Json::array();
+    for (int r = 0; r < copyGrid.cells().rowCount(); ++r) {
+        std::string row;
+        for (int c = 0; c < copyGrid.cells().colCount(); ++c)
+            row += copyGrid.cells().text(c, r);
+        copyRows.push_back(bytes(row));
+    }
+    const CellRect& copySelection = copyGrid.selection();
+    state["copyGrid"] = {
+        {"visible", copyGrid.visible()},
+        {"hint", copyGrid.hintShown()},
+        {"cols", copyGrid.cells().colCount()},
+        {"rows", copyGrid.cells().rowCount()},
+        {"selection",
+         {copySelection.left, copySelection.top, copySelection.right, copySelection.bottom}},
+        {"grid", std::move(copyRows)}};
+
+    const KnowledgeBase& base = editor.knowledgeBase;
+    Json baseFiles = Json::array();
+    for (const std::string& name : base.files())
+        baseFiles.push_back(bytes(name));
+    Json baseLines = Json::array();
+    for (const std::string& line : base.lines())
+        baseLines.push_back(bytes(line));
+    state["knowledgeBase"] = {{"visible", base.visible()},
+                              {"position", base.position()},
+                              {"files", std::move(baseFiles)},
+                              {"lines", std::move(baseLines)}};
+
     Json fields;
     for (const SettingField& field : settingFields())
         fields[std::string(field.name)] = settingValue(settings, field.ref);

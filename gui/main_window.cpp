@@ -4,14 +4,17 @@
 #include "app/window_commands.h"
 #include "canvas_renderer.h"
 #include "canvas_view.h"
+#include "code_table_window.h"
 #include "color/color_bar.h"
 #include "color_bar.h"
 #include "color_window.h"
 #include "config/startup_commands.h"
+#include "copy_grid_pane.h"
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
 #include "figlet_panel.h"
 #include "formats/open_save_commands.h"
+#include "knowledge_base_panel.h"
 #include "paint_bar_icons.h"
 #include "pattern_panel.h"
 #include "platform/text_codec.h"
@@ -158,6 +161,7 @@ MainWindow::MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands,
     });
     setPanel(PanelPlace::Right, patternPanel_);
     buildFigletPanel();
+    buildToolPanels();
     colorWindow_ = new ColorWindowController(editor_, this);
     connect(colorWindow_, &ColorWindowController::editorChanged, this, &MainWindow::sync);
 
@@ -319,15 +323,37 @@ void MainWindow::buildMenus() {
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateActions);
 }
 
-void MainWindow::buildCanvasPopup() {
-    canvasPopup_ = new QMenu(this);
-    for (const PopupRow& item : commands_.canvasPopup()) {
+QMenu* MainWindow::buildPopup(std::span<const PopupRow> items) {
+    auto* popup = new QMenu(this);
+    for (const PopupRow& item : items) {
         const CommandRow* row = commands_.findById(item.commandId);
         if (!row)
             continue;
-        QAction* action = canvasPopup_->addAction(fromBytes(item.caption));
+        QAction* action = popup->addAction(fromBytes(item.caption));
         connect(action, &QAction::triggered, this, [this, row] { runCommand(*row); });
     }
+    return popup;
+}
+
+void MainWindow::buildCanvasPopup() {
+    canvasPopup_ = buildPopup(commands_.canvasPopup());
+}
+
+void MainWindow::buildToolPanels() {
+    const auto runner = [this](const std::function<void(Editor&)>& step) {
+        ui_.beginCommand();
+        step(editor_);
+        ui_.endCommand();
+        sync();
+    };
+    copyGridPane_ = new CopyGridPane(editor_);
+    setPanel(PanelPlace::Left, copyGridPane_);
+    copyGridPopup_ = buildPopup(commands_.copyGridPopup());
+    connect(copyGridPane_, &CopyGridPane::contextMenuWanted, this,
+            [this](QPoint at) { copyGridPopup_->popup(at); });
+    knowledgeBase_ = new KnowledgeBasePanel(editor_, runner);
+    setPanel(PanelPlace::Right, knowledgeBase_);
+    codeTable_ = new CodeTableWindow(editor_, runner, this);
 }
 
 void MainWindow::buildFigletPanel() {
@@ -338,14 +364,7 @@ void MainWindow::buildFigletPanel() {
         sync();
     });
     setPanel(PanelPlace::Bottom, figletPanel_);
-    figletPopup_ = new QMenu(this);
-    for (const PopupRow& item : commands_.figletPopup()) {
-        const CommandRow* row = commands_.findById(item.commandId);
-        if (!row)
-            continue;
-        QAction* action = figletPopup_->addAction(fromBytes(item.caption));
-        connect(action, &QAction::triggered, this, [this, row] { runCommand(*row); });
-    }
+    figletPopup_ = buildPopup(commands_.figletPopup());
     connect(figletPanel_, &FigletPanelWidget::contextMenuWanted, this,
             [this](QPoint at) { figletPopup_->popup(at); });
 }
@@ -551,6 +570,9 @@ void MainWindow::sync() {
     colorWindow_->sync();
     patternPanel_->sync();
     figletPanel_->sync();
+    copyGridPane_->sync();
+    knowledgeBase_->sync();
+    codeTable_->sync();
     if (reopenMenu_)
         reopenMenu_->setEnabled(!editor_.document().ReopenList.empty());
     updateActions();
@@ -612,6 +634,11 @@ void MainWindow::timerFired(TimerId id) {
 
 void MainWindow::capturePastePreview(const CellRect& block) {
     canvasView_->capturePreview(block);
+}
+
+void MainWindow::showCodeTable() {
+    codeTable_->show();
+    codeTable_->raise();
 }
 
 void MainWindow::showSelectionNavigator() {

@@ -19,10 +19,13 @@ class QToolBar;
 namespace glyphora {
 
 class CanvasView;
+class CodeTableWindow;
 class ColorBar;
 class ColorWindowController;
+class CopyGridPane;
 class Editor;
 class FigletPanelWidget;
+class KnowledgeBasePanel;
 class PatternPanelWidget;
 class ProgressWidget;
 class SelectionNavigator;
@@ -72,6 +75,10 @@ public:
     PatternPanelWidget* patternPanel() const { return patternPanel_; }
     FigletPanelWidget* figletPanel() const { return figletPanel_; }
     QMenu* figletPopup() const { return figletPopup_; }
+    CopyGridPane* copyGridPane() const { return copyGridPane_; }
+    QMenu* copyGridPopup() const { return copyGridPopup_; }
+    KnowledgeBasePanel* knowledgeBasePanel() const { return knowledgeBase_; }
+    CodeTableWindow* codeTable() const { return codeTable_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -84,8 +91,12 @@ protected:
 
 private:
     void buildMenus();
+    // A pop-up menu of command rows; items whose command is not in the table are left out.
+    QMenu* buildPopup(std::span<const PopupRow> items);
     void buildCanvasPopup();
     void buildFigletPanel();
+    // The copy grid, the knowledge base and the character-code window.
+    void buildToolPanels();
     void buildReopenMenu(QMenu* fileMenu, QAction* before);
     void fillReopenMenu();
     void buildPaintBar();
@@ -105,6 +116,7 @@ private:
     void timerFired(TimerId id) override;
     void capturePastePreview(const CellRect& block) override;
     void showSelectionNavigator() override;
+    void showCodeTable() override;
 
     Editor& editor_;
     QtUi& ui_;
@@ -123,6 +135,10 @@ private:
     PatternPanelWidget* patternPanel_ = nullptr;
     FigletPanelWidget* figletPanel_ = nullptr;
     QMenu* figletPopup_ = nullptr;
+    CopyGridPane* copyGridPane_ = nullptr;
+    QMenu* copyGridPopup_ = nullptr;
+    KnowledgeBasePanel* knowledgeBase_ = nullptr;
+    CodeTableWindow* codeTable_ = nullptr;
     std::vector<std::string> args_;
     bool shownOnce_ = false;
     std::array<QLabel*, 4> statusFields_{};

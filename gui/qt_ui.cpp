@@ -9,6 +9,7 @@
 #include "html_options_dialog.h"
 #include "platform/text_codec.h"
 #include "save_browser_dialog.h"
+#include "text_browser_dialog.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -383,6 +384,16 @@ void QtUi::capturePastePreview(const CellRect& block) {
 void QtUi::showSelectionNavigator() {
     if (host_)
         host_->showSelectionNavigator();
+}
+
+void QtUi::showCodeTable() {
+    if (host_)
+        host_->showCodeTable();
+}
+
+void QtUi::textBrowser(const TextBrowserRequest& request) {
+    TextBrowserDialog dialog(request, parent());
+    dialog.exec();
 }
 
 } // namespace glyphora

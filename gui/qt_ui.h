@@ -24,6 +24,7 @@ public:
     virtual void timerFired(TimerId id) = 0;
     virtual void capturePastePreview(const CellRect& block) = 0;
     virtual void showSelectionNavigator() = 0;
+    virtual void showCodeTable() = 0;
 };
 
 // The Ui services with real Qt dialogs, the system clipboard and window timers.
@@ -74,6 +75,8 @@ public:
     void scrollCanvasTo(int col, int row) override;
     void capturePastePreview(const CellRect& block) override;
     void showSelectionNavigator() override;
+    void showCodeTable() override;
+    void textBrowser(const TextBrowserRequest& request) override;
 
     // "desc|*.a;*.b|desc2|*.c" as a Qt file-dialog filter "desc (*.a *.b);;desc2 (*.c)".
     static QString toQtFilter(const std::string& filter);

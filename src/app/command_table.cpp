@@ -1,6 +1,9 @@
 #include "app/command_table.h"
 
+#include "app/code_table_commands.h"
 #include "app/editor.h"
+#include "app/knowledge_base_commands.h"
+#include "app/text_browser.h"
 #include "app/window_commands.h"
 #include "canvas/canvas_commands.h"
 #include "color/cell_color_commands.h"
@@ -10,6 +13,7 @@
 #include "config/configure_commands.h"
 #include "convert/char_effect_commands.h"
 #include "edit/clipboard_commands.h"
+#include "edit/copy_grid_commands.h"
 #include "edit/input_commands.h"
 #include "edit/search_commands.h"
 #include "edit/transform_commands.h"
@@ -98,6 +102,7 @@ std::vector<CommandRow> buildRows() {
          nullptr, true},
         {"SaveQuickDocument", "&File > S&ave \"Current.GLF\"", "F1", SaveQuickDocument},
         {"LoadQuickDocument", "&File > &Load \"Current.GLF\"", "F2", LoadQuickDocument},
+        {"ToggleCopyGridPane", "&File > Open file in &copy grid", "", ToggleCopyGridPane},
         {"ExitProgram", "&File > E&xit", "Ctrl+Q", ExitProgram},
         // Edit1
         {"Undo", "Edit&1 > &Undo", "Ctrl+Z", Undo},
@@ -272,7 +277,10 @@ std::vector<CommandRow> buildRows() {
          RandomArtEvery},
         {"ToggleFigletPanel", "&Special > &Import Figlet Font", "", ToggleFigletPanel},
         {"ImportLineForm", "&Special > Import &textfile as \"line form\"", "", ImportLineForm},
+        {"ShowTextBrowser", "&Special > Textfile Brower", "", ShowTextBrowser},
         {"ExportToBrowser", "&Special > Export to browser (plain text)", "", ExportToBrowser},
+        {"ToggleKnowledgeBase", "&Special > &Knowledge Base", "", ToggleKnowledgeBase, nullptr,
+         knowledgeBaseChecked},
         // View
         {"ToggleGrid", "&View > &Show grid", "", ToggleGrid, nullptr, showGridChecked},
         {"ToggleCp437Glyphs", "&View > CP437 glyphs", "", ToggleCp437Glyphs, nullptr,
@@ -286,6 +294,7 @@ std::vector<CommandRow> buildRows() {
          IncreaseFontSize, nullptr, nullptr, true},
         {"DecreaseFontSize", "&View > Fontsize &-", "Ctrl+-", DecreaseFontSize, nullptr, nullptr,
          true},
+        {"ShowCodeTable", "&View > ANSI Table", "", ShowCodeTable},
         {"ToggleTextView", "&View > &Text/Gridview", "", ToggleTextView, nullptr, textViewChecked},
         {"TogglePaintbar", "&View > &Paintbar", "F3", TogglePaintbar, nullptr, paintbarChecked},
         {"TogglePastePreview", "&View > P&aste preview", "", TogglePastePreview, nullptr,
@@ -326,6 +335,14 @@ std::vector<CommandRow> buildRows() {
         {"CopyFigletGrid", "", "", CopyFigletGrid},
         {"ShowFigletFontInfo", "", "", ShowFigletFontInfo},
         {"CloseFigletPanel", "", "", CloseFigletPanel},
+        // The copy grid's pop-up menu.
+        {"LoadCopyGridFile", "", "", LoadCopyGridFile},
+        {"SaveCopyGridFile", "", "", SaveCopyGridFile},
+        {"RenewCopyGrid", "", "", RenewCopyGrid},
+        {"CopyFromCopyGrid", "", "", CopyFromCopyGrid},
+        {"PasteIntoCopyGrid", "", "", PasteIntoCopyGrid},
+        {"BlankCopyGridSelection", "", "", BlankCopyGridSelection},
+        {"SelectWholeCopyGrid", "", "", SelectWholeCopyGrid},
     };
 }
 
@@ -341,6 +358,14 @@ const std::vector<PopupRow> kFigletPopup = {
     {"Copy", "CopyFigletGrid"},
     {"Clear", "ResetFigletGrid"},
     {"Close", "CloseFigletPanel"},
+};
+
+// The pop-up menu of the copy grid.
+const std::vector<PopupRow> kCopyGridPopup = {
+    {"Open", "LoadCopyGridFile"},         {"Close", "ToggleCopyGridPane"},
+    {"Save", "SaveCopyGridFile"},         {"New", "RenewCopyGrid"},
+    {"Copy", "CopyFromCopyGrid"},         {"Paste", "PasteIntoCopyGrid"},
+    {"Delete", "BlankCopyGridSelection"}, {"Select All", "SelectWholeCopyGrid"},
 };
 
 using Item = PaintBarItem;
@@ -426,6 +451,10 @@ std::span<const PopupRow> CommandTable::canvasPopup() const {
 
 std::span<const PopupRow> CommandTable::figletPopup() const {
     return kFigletPopup;
+}
+
+std::span<const PopupRow> CommandTable::copyGridPopup() const {
+    return kCopyGridPopup;
 }
 
 std::span<const PaintBarItem> CommandTable::paintBar() const {

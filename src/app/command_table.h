@@ -91,6 +91,8 @@ public:
     std::span<const PopupRow> canvasPopup() const;
     // The pop-up menu of the FigLet panel's text grid.
     std::span<const PopupRow> figletPopup() const;
+    // The pop-up menu of the copy grid.
+    std::span<const PopupRow> copyGridPopup() const;
     std::span<const PaintBarItem> paintBar() const;
 
     const CommandRow* findById(std::string_view id) const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/knowledge_base.h"
 #include "app/progress_panel.h"
 #include "app/status.h"
 #include "canvas/char_canvas.h"
@@ -8,6 +9,7 @@
 #include "color/color_state.h"
 #include "config/settings.h"
 #include "edit/clipboard.h"
+#include "edit/copy_grid.h"
 #include "formats/html_options.h"
 #include "paint/pattern_panel.h"
 #include "platform/text_codec.h"
@@ -204,6 +206,9 @@ public:
     HtmlOptions htmlOptions;
     // The FigLet panel at the bottom of the window.
     FigletPanel figletPanel;
+    // The copy grid pane at the left and the knowledge-base panel at the right.
+    CopyGrid copyGrid;
+    KnowledgeBase knowledgeBase;
     PastePreview preview;
     // Set when the program is to end (after the close query said yes).
     bool quitRequested = false;

@@ -19,4 +19,13 @@ struct SizeFields {
 // other field follows as round(value / initialThis x initialOther), halves to even.
 SizeFields editSizeField(std::string_view text, int initialThis, int initialOther, bool locked);
 
+struct CanvasSize {
+    int cols = 0;
+    int rows = 0;
+};
+enum class SizeError { None, NotInteger, TooLarge };
+// The size dialog's two answers as a size: whole numbers, values below 1 giving 1 as a
+// canvas does, and no more cells than a canvas can hold.
+SizeError parseCanvasSize(std::string_view width, std::string_view height, CanvasSize& size);
+
 } // namespace glyphora

@@ -54,27 +54,6 @@ void mirror(Editor& editor, FlipDirection direction) {
     flipChars(editor, direction);
 }
 
-struct CanvasSize {
-    int cols = 0;
-    int rows = 0;
-};
-
-enum class SizeError { None, NotInteger, TooLarge };
-
-// Two whole numbers; values below 1 give 1, as the canvas does.
-SizeError parseCanvasSize(const CanvasSizeReply& reply, CanvasSize& size) {
-    const std::optional<long long> cols = parseInteger<long long>(reply.width);
-    const std::optional<long long> rows = parseInteger<long long>(reply.height);
-    if (!cols || !rows)
-        return SizeError::NotInteger;
-    const long long c = std::max(*cols, 1LL);
-    const long long r = std::max(*rows, 1LL);
-    if (!CharCanvas::sizeFits(c, r))
-        return SizeError::TooLarge;
-    size = {static_cast<int>(c), static_cast<int>(r)};
-    return SizeError::None;
-}
-
 // How a size dialog's answer is taken. Where the size fields take the typed values, a bad
 // answer beeps and puts the fields back.
 struct SizeQuestion {
@@ -99,7 +78,8 @@ void askSizeAndChange(Editor& editor, const SizeQuestion& question, const std::s
         canvas.heightField = reply->height;
     }
     CanvasSize size;
-    if (const SizeError error = parseCanvasSize(*reply, size); error != SizeError::None) {
+    if (const SizeError error = parseCanvasSize(reply->width, reply->height, size);
+        error != SizeError::None) {
         if (question.fieldsTakeAnswer)
             editor.ui().beep();
         if (question.reportError)

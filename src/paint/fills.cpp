@@ -129,16 +129,7 @@ fs::path patternDirectory(const fs::path& programDir) {
 }
 
 std::vector<std::string> listPatternFiles(const fs::path& directory) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (equalsIgnoringCase(it->path().extension().string(), kPatternExtension) &&
-            it->is_regular_file(ec))
-            names.push_back(name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+    return listFilesWithExtensions(directory, {kPatternExtension});
 }
 
 } // namespace glyphora

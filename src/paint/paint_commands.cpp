@@ -45,7 +45,8 @@ void lineArtDiagonal(Editor& editor, bool rising) {
 }
 
 void openPatternPanel(Editor& editor, PatternFillMode mode) {
-    // The knowledge-base panel shares the right edge; the shell hides it when this shows.
+    // The knowledge-base panel shares the right edge.
+    editor.knowledgeBase.setVisible(false);
     editor.paintState().patternPanel.open(patternDirectory(editor.programDir()), mode);
 }
 

@@ -412,6 +412,10 @@ CharMetrics HeadlessUi::measureChar(const TextFont& font, char) {
     return {static_cast<int>(std::lround(size * 0.8)), static_cast<int>(std::lround(size * 1.5))};
 }
 
+void HeadlessUi::textBrowser(const TextBrowserRequest& request) {
+    note("window: TextBrowser " + utf8ToCp1252(request.folder));
+}
+
 void HeadlessUi::capturePastePreview(const CellRect& block) {
     note("preview: " + std::to_string(block.width()) + " x " + std::to_string(block.height()) +
          " at " + std::to_string(block.left) + "," + std::to_string(block.top));

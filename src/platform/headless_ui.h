@@ -97,6 +97,9 @@ public:
     void scrollCanvasTo(int col, int row) override { scroll_ = {col, row}; }
     void capturePastePreview(const CellRect& block) override;
     void showSelectionNavigator() override { note("window: selection navigator"); }
+    void showCodeTable() override { note("window: ANSI code"); }
+    // The line reads "window: TextBrowser /path/of/folder".
+    void textBrowser(const TextBrowserRequest& request) override;
 
 private:
     // The next answer, or nothing (recording the dialog as unanswered).

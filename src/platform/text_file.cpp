@@ -1,7 +1,9 @@
 #include "platform/text_file.h"
 
+#include "platform/text_case.h"
 #include "platform/text_encoding.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <system_error>
@@ -88,6 +90,45 @@ std::optional<std::vector<std::string>> readDataFileLines(const std::filesystem:
 std::optional<std::vector<std::string>> readUserDataFileLines(const std::filesystem::path& path,
                                                               std::uintmax_t maxBytes) {
     return readLines(path, maxBytes, true);
+}
+
+namespace {
+
+// The sorted names of the folder's entries that pass the test.
+template <typename Keep>
+std::vector<std::string> listEntries(const std::filesystem::path& directory, Keep keep) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(directory, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        if (keep(*it))
+            names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+std::vector<std::string>
+listFilesWithExtensions(const std::filesystem::path& directory,
+                        std::initializer_list<std::string_view> extensions) {
+    return listEntries(directory, [&](const std::filesystem::directory_entry& entry) {
+        const std::string extension = entry.path().extension().string();
+        std::error_code ec;
+        return std::any_of(extensions.begin(), extensions.end(),
+                           [&](std::string_view wanted) {
+                               return equalsIgnoringCase(extension, wanted);
+                           }) &&
+               entry.is_regular_file(ec);
+    });
+}
+
+std::vector<std::string> listSubfolders(const std::filesystem::path& directory) {
+    return listEntries(directory, [](const std::filesystem::directory_entry& entry) {
+        std::error_code ec;
+        return entry.is_directory(ec);
+    });
 }
 
 } // namespace glyphora

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,5 +43,13 @@ std::optional<std::vector<std::string>> readDataFileLines(const std::filesystem:
 // The same for files users write (patterns): Unicode files are decoded as documents are.
 std::optional<std::vector<std::string>> readUserDataFileLines(const std::filesystem::path& path,
                                                               std::uintmax_t maxBytes);
+
+// The names of the regular files in the folder whose extension (dot included, in any case)
+// is one of those given, sorted; none when the folder cannot be read.
+std::vector<std::string>
+listFilesWithExtensions(const std::filesystem::path& directory,
+                        std::initializer_list<std::string_view> extensions);
+// The names of the folders in the folder, sorted.
+std::vector<std::string> listSubfolders(const std::filesystem::path& directory);
 
 } // namespace glyphora

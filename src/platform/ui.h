@@ -3,6 +3,7 @@
 #include "platform/cell_rect.h"
 #include "platform/color.h"
 #include "platform/progress.h"
+#include "platform/text_codec.h"
 #include "platform/text_font.h"
 
 #include <functional>
@@ -123,6 +124,13 @@ struct DecreaseColorsReply {
     bool forceBlackWhite = false;
 };
 
+// The text-file browser: the folder it starts in (UTF-8, as the file system names it) and the
+// byte set its texts are shown in.
+struct TextBrowserRequest {
+    std::string folder;
+    CharSet glyphSet = CharSet::Windows1252;
+};
+
 enum class TimerId { Status, Autosave };
 enum class AppCursor { Normal, Busy };
 enum class FontPitch { Any, Fixed };
@@ -185,6 +193,10 @@ public:
 
     // Windows that stay open beside the main window.
     virtual void showSelectionNavigator() = 0;
+    // The character-code window "ANSI code".
+    virtual void showCodeTable() = 0;
+    // The text-file browser, modal: returns when it is closed.
+    virtual void textBrowser(const TextBrowserRequest& request) = 0;
 };
 
 // Shows the wait cursor for a scope and restores the normal one on every exit.

@@ -415,3 +415,29 @@ TEST_F(CliScript, FigletPanelTypesCopiesAndPastesIntoTheCanvas) {
     EXPECT_EQ(state["clipboard"], "##\r\n##\r\n##");
     EXPECT_EQ(rowOf(state, 2).substr(0, 2), "##");
 }
+
+TEST_F(CliScript, CopyGridAndKnowledgeBaseWorkFromTheMenusAndDirectives) {
+    std::filesystem::create_directories(dir / "home");
+    std::filesystem::copy(std::filesystem::path(GLYPHORA_DATA_DIR) / "Data", dir / "home" / "Data",
+                          std::filesystem::copy_options::recursive);
+    glyphora::test::writeBytes(dir / "piece.txt", "ab\r\ncd");
+    const Result r = runScript(R"(run "&File > Open file in &copy grid"
+answer {dir}/piece.txt; run LoadCopyGridFile
+copygridselect 1 1 0 0; run CopyFromCopyGrid; select 5 5 5 5; run PasteBlock
+answer {dir}/saved; run SaveCopyGridFile
+run "&Special > &Knowledge Base"; knowledge 3; knowledgedblclick 1; knowledgeclick 0
+knowledge 99)");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(readBytes(dir / "saved.txt"), "ab\r\ncd\r\n");
+    const Json state = dump();
+    EXPECT_EQ(rowOf(state, 6).substr(5, 2), "cd");
+    expectFields(state["copyGrid"], Json::parse(R"({"visible": true, "selection": [0, 0, 1, 1],
+        "grid": ["ab", "cd"]})"));
+    // The fourth file of the shipped knowledge base, its first line in the status bar, its
+    // second on the clipboard; then a file that is not there.
+    EXPECT_EQ(state["knowledgeBase"]["files"][3], "faces.dat");
+    EXPECT_EQ(state["clipboard"], "(^_^)");
+    EXPECT_TRUE(r.says("status3: :-)  ;-)  :-D"));
+    EXPECT_EQ(state["knowledgeBase"]["lines"],
+              Json::parse(R"(["ERROR:", "Couldn`t", "open", "file !!!"])"));
+}
