@@ -1,6 +1,7 @@
 #include "app/command_table.h"
 
 #include "app/editor.h"
+#include "app/tool_commands.h"
 #include "app/window_commands.h"
 #include "canvas/canvas_commands.h"
 #include "color/cell_color_commands.h"
@@ -88,6 +89,7 @@ std::vector<CommandRow> buildRows() {
         {"SaveToCurrentFile", "&File > &Save", "", SaveToCurrentFile, saveEnabled},
         {"SaveAs", "&File > Save &as ...", "Ctrl+S", SaveAs},
         {"NewCanvas", "&File > &New", "Ctrl+N", NewCanvas},
+        {"PrintCanvas", "&File > &Print", "", PrintCanvas},
         // The hidden "Special" submenu.
         {"ExportRowTables", "&File > Special > Save IE4.x Table", "", ExportRowTables, nullptr,
          nullptr, true},
@@ -98,6 +100,7 @@ std::vector<CommandRow> buildRows() {
          nullptr, true},
         {"SaveQuickDocument", "&File > S&ave \"Current.GLF\"", "F1", SaveQuickDocument},
         {"LoadQuickDocument", "&File > &Load \"Current.GLF\"", "F2", LoadQuickDocument},
+        {"NewEditorInstance", "&File > New Editor &Instance", "", NewEditorInstance},
         {"ExitProgram", "&File > E&xit", "Ctrl+Q", ExitProgram},
         // Edit1
         {"Undo", "Edit&1 > &Undo", "Ctrl+Z", Undo},
@@ -137,6 +140,7 @@ std::vector<CommandRow> buildRows() {
         {"DeleteSelectedCols", "&Image > Delete &cols", "", DeleteSelectedCols},
         {"InsertRowAtCursor", "&Image > &Insert row", "", InsertRowAtCursor},
         {"InsertColAtCursor", "&Image > &Insert col", "", InsertColAtCursor},
+        {"ImageInfo", "&Image > I&mage Info", "", ImageInfo},
         {"RefreshWindow", "&Image > Re&fresh", "", RefreshWindow},
         // Effects
         {"FillSelectionWithText", "&Effects > Fill selection with &textfile", "",
@@ -272,6 +276,14 @@ std::vector<CommandRow> buildRows() {
          RandomArtEvery},
         {"ToggleFigletPanel", "&Special > &Import Figlet Font", "", ToggleFigletPanel},
         {"ImportLineForm", "&Special > Import &textfile as \"line form\"", "", ImportLineForm},
+        {"ExportToEditor", "&Special > &Export to Editor", "F4", ExportToEditor},
+        {"RunExternalProgram", "&Special > P&rograms > &Run extern prog.", "F5",
+         RunExternalProgram},
+        {"OpenFileManager", "&Special > P&rograms > Win &explorer", "", OpenFileManager},
+        {"ExportCodeTable", "&Special > P&rograms > &Export ASCII table to editor", "",
+         ExportCodeTable},
+        {"ExportFixedFontList", "&Special > P&rograms > Export fixed &font list to editor", "",
+         ExportFixedFontList},
         {"ExportToBrowser", "&Special > Export to browser (plain text)", "", ExportToBrowser},
         // View
         {"ToggleGrid", "&View > &Show grid", "", ToggleGrid, nullptr, showGridChecked},
@@ -307,6 +319,7 @@ std::vector<CommandRow> buildRows() {
          saveOptimizedChecked},
         {"ToggleAutosave", "&Options > Autosav&e", "", ToggleAutosave, nullptr, autosaveChecked},
         {"ToggleBackup", "&Options > Bac&kup", "", ToggleBackup, nullptr, backupChecked},
+        {"SetExternalProgram", "&Options > Set e&xtern prog.", "", SetExternalProgram},
         // Paint-bar buttons without a menu item of their own: they check the colour mode
         // themselves and say "Wrong Colormode." when their menu item is disabled.
         {"FloodfillFontButton", "", "", FloodfillFontButton},
