@@ -1,6 +1,7 @@
 #include "app/command_table.h"
 
 #include "app/editor.h"
+#include "app/info_commands.h"
 #include "app/tool_commands.h"
 #include "app/window_commands.h"
 #include "canvas/canvas_commands.h"
@@ -320,6 +321,11 @@ std::vector<CommandRow> buildRows() {
         {"ToggleAutosave", "&Options > Autosav&e", "", ToggleAutosave, nullptr, autosaveChecked},
         {"ToggleBackup", "&Options > Bac&kup", "", ToggleBackup, nullptr, backupChecked},
         {"SetExternalProgram", "&Options > Set e&xtern prog.", "", SetExternalProgram},
+        // Info
+        {"ShowAbout", "I&nfo > &About", "", ShowAbout},
+        {"ShowHelp", "I&nfo > &Help", "", ShowHelp},
+        {"ShowOnlinePage", "I&nfo > &Online Page", "", ShowOnlinePage},
+        {"ShowSystemInfo", "I&nfo > &System Info", "", ShowSystemInfo},
         // Paint-bar buttons without a menu item of their own: they check the colour mode
         // themselves and say "Wrong Colormode." when their menu item is disabled.
         {"FloodfillFontButton", "", "", FloodfillFontButton},
