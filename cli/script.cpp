@@ -157,7 +157,10 @@ std::optional<std::string> parseScriptValue(std::string_view text) {
 }
 
 ScriptRunner::ScriptRunner(std::filesystem::path defaultHome, std::ostream& out)
-    : home_(std::move(defaultHome)), out_(out) {
+    : ScriptRunner(ProgramPlaces{defaultHome, defaultHome, defaultHome}, out) {}
+
+ScriptRunner::ScriptRunner(ProgramPlaces places, std::ostream& out)
+    : places_(std::move(places)), out_(out) {
     ui_.setTranscriptSink([this](const std::string& line) { print(line); });
 }
 
@@ -165,7 +168,7 @@ ScriptRunner::~ScriptRunner() = default;
 
 Editor& ScriptRunner::editor() {
     if (!editor_) {
-        editor_ = std::make_unique<Editor>(ui_, home_);
+        editor_ = std::make_unique<Editor>(ui_, places_);
         startEditor(*editor_);
     }
     return *editor_;
@@ -210,7 +213,7 @@ int ScriptRunner::runLine(std::string_view rawLine) {
         const std::optional<std::string> dir = parseScriptValue(rest);
         if (!dir || dir->empty())
             return fail("home needs a directory");
-        home_ = fileSystemPath(*dir);
+        places_ = withHome(places_, fileSystemPath(*dir));
         return kScriptOk;
     }
 
