@@ -1,6 +1,4 @@
 #include "app/image_info.h"
-#include "app/tool_commands.h"
-#include "editor_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -73,28 +71,6 @@ TEST(ImageInfo, MessageTextLinesAndWholeKilobytes) {
     EXPECT_EQ(imageInfoText(figures, 2 * 1024 + 1023),
               "Statistic:\r\rRows: 2\rCols: 3\rChar.: 6\r\rDifferent char.: 9\r( = 4Bit)\r\r"
               "Extended char. (>126): 4\rControl char. (<32): 1\r\rAllocated Mem.Size: 2Kb");
-}
-
-using ImageInfoCommand = test::EditorTest;
-
-TEST_F(ImageInfoCommand, ShowsTheFiguresAndTheMemoryThisProcessHolds) {
-    editor.canvas().setSize(4, 2);
-    for (int r = 0; r < 2; ++r)
-        for (int c = 0; c < 4; ++c)
-            editor.canvas().setText(c, r, r == 0 ? "x" : "");
-    ImageInfo(editor);
-    const std::string& line = ui.transcript().back();
-    ASSERT_EQ(line.rfind("message: Statistic:\r\rRows: 2\rCols: 4\rChar.: 8\r\r"
-                         "Different char.: 2\r( = 2Bit)",
-                         0),
-              0u)
-        << line;
-    const std::size_t at = line.find("Allocated Mem.Size: ");
-    ASSERT_NE(at, std::string::npos);
-    const long kilobytes = std::stol(line.substr(at + 20));
-    EXPECT_GT(kilobytes, 0);
-    EXPECT_EQ(editor.canvas().text(3, 1), " ");
-    EXPECT_EQ(ui.cursor(), AppCursor::Normal);
 }
 
 } // namespace

@@ -81,15 +81,6 @@ TEST_F(InfoCommands, SystemInfoShowsThisMachinesRealValues) {
     EXPECT_GT(megabytesAt(21), 0);
 }
 
-TEST_F(InfoCommands, AboutBoxNamesTheProgramAndItsDirectory) {
-    ShowAbout(editor);
-    ASSERT_TRUE(ui.lastInfoWindow());
-    const InfoWindow& about = *ui.lastInfoWindow();
-    EXPECT_EQ(about.kind, InfoWindow::Kind::About);
-    EXPECT_EQ(about.lines.front(), "Glyphora 4.5");
-    EXPECT_EQ(about.lines.back(), "Program directory: " + dir.path().string());
-}
-
 TEST_F(InfoCommands, HelpOpensTheIndexOrSaysWhatFailed) {
     ShowHelp(editor);
     EXPECT_TRUE(saw("beep"));
@@ -103,22 +94,6 @@ TEST_F(InfoCommands, HelpOpensTheIndexOrSaysWhatFailed) {
     ui.setHandOversFail(true);
     ShowHelp(editor);
     EXPECT_TRUE(saw("status3: ERROR: Couldn`t start browser"));
-}
-
-TEST_F(InfoCommands, HelpOfAnInstalledProgramFallsBackToTheShippedPages) {
-    const fs::path shipped = dir / "share";
-    fs::create_directories(shipped / "Help");
-    test::writeBytes(shipped / "Help" / "index.htm", "<html></html>");
-    HeadlessUi otherUi;
-    Editor installed(otherUi, ProgramPlaces{dir / "home", shipped, dir / "bin"}, "001");
-    ShowHelp(installed);
-    EXPECT_EQ(otherUi.transcript().back(), "shell open: " + (shipped / "Help/index.htm").string());
-    // The user's own copy comes first.
-    fs::create_directories(dir / "home" / "Help");
-    test::writeBytes(dir / "home" / "Help" / "index.htm", "<html>mine</html>");
-    ShowHelp(installed);
-    EXPECT_EQ(otherUi.transcript().back(),
-              "shell open: " + (dir / "home" / "Help/index.htm").string());
 }
 
 TEST_F(InfoCommands, OnlinePageShowsTheReadmeAsAPage) {
