@@ -7,6 +7,7 @@
 #include "paint/paint_commands.h"
 #include "platform/text_codec.h"
 #include "platform/text_numbers.h"
+#include "platform/text_trim.h"
 #include "state_dump.h"
 #include "textfx/figlet_commands.h"
 
@@ -20,14 +21,10 @@ namespace glyphora {
 
 namespace {
 
+// Blanks around a directive or a value; a script written on Windows ends its lines in CR.
 std::string_view trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
+    return trimmed(text, " \t\r");
 }
-
 int hexDigit(char ch) {
     if (ch >= '0' && ch <= '9')
         return ch - '0';

@@ -137,6 +137,11 @@ public:
     const PaintState& paintState() const { return paintState_; }
 
     void StatusMessage(std::string text) { status_.StatusMessage(std::move(text)); }
+    // How a failed command reports: the standard beep, then the text in status field 3.
+    void reportFailure(std::string text) {
+        ui_.beep();
+        StatusMessage(std::move(text));
+    }
 
     // Colour mode, with what entering a mode does to the cells and the defaults.
     ColorMode colorMode() const { return mode_; }

@@ -3,6 +3,8 @@
 #include "app/editor.h"
 #include "app/readme_page.h"
 #include "formats/file_output.h"
+#include "formats/html_export_commands.h"
+#include "formats/open_save_commands.h"
 #include "platform/text_file.h"
 
 #include <array>
@@ -18,7 +20,6 @@ namespace {
 constexpr const char* kNoHelpFile = "ERROR: Couldn`t found help file";
 constexpr const char* kBrowserFailure = "ERROR: Couldn`t start browser";
 constexpr const char* kNoReadme = "ERROR: Couldn`t found README.md";
-constexpr const char* kBrowserPage = "~temp.htm";
 constexpr const char* kReadmeTitle = "Glyphora";
 constexpr const char* kAboutTitle = "About Glyphora";
 constexpr const char* kSystemInfoTitle = "System Info";
@@ -39,11 +40,6 @@ constexpr std::array<const char*, 11> kAboutLines = {
     "glyphora-cli runs the same editor from scripts.",
     "",
 };
-
-void failWithStatus(Editor& editor, const char* text) {
-    editor.ui().beep();
-    editor.StatusMessage(text);
-}
 
 std::string orUnknown(const std::string& value) {
     return value.empty() ? kUnknown : value;
@@ -122,26 +118,25 @@ void ShowHelp(Editor& editor) {
     const fs::path index = editor.dataPath(kHelpIndex);
     std::error_code ec;
     if (!fs::is_regular_file(index, ec)) {
-        failWithStatus(editor, kNoHelpFile);
+        editor.reportFailure(kNoHelpFile);
         return;
     }
     if (!editor.ui().shellOpen(index.string()))
-        failWithStatus(editor, kBrowserFailure);
+        editor.reportFailure(kBrowserFailure);
 }
 
 void ShowOnlinePage(Editor& editor) {
     std::string markdown;
     if (!readFileBytes(editor.dataPath(kReadmeFile), markdown)) {
-        failWithStatus(editor, kNoReadme);
+        editor.reportFailure(kNoReadme);
         return;
     }
     const fs::path page = editor.programDir() / kBrowserPage;
-    if (!writeFileSafely(page, markdownPage(markdown, kReadmeTitle))) {
-        editor.ui().message("Couldn`t write file.");
+    const std::string html = markdownPage(markdown, kReadmeTitle);
+    if (!writeReportingFailure(editor, [&] { return writeFileSafely(page, html); }))
         return;
-    }
     if (!editor.ui().shellOpen(page.string()))
-        failWithStatus(editor, kBrowserFailure);
+        editor.reportFailure(kBrowserFailure);
 }
 
 } // namespace glyphora

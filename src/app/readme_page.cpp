@@ -1,6 +1,7 @@
 #include "app/readme_page.h"
 
 #include "platform/text_file.h"
+#include "platform/text_trim.h"
 
 #include <vector>
 
@@ -17,17 +18,6 @@ constexpr const char* kPageStyle =
     "table{border-collapse:collapse}td,th{border:1px solid #999;padding:.2em .5em}";
 
 using Lines = std::vector<std::string>;
-
-std::string_view trimmedLeft(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string_view() : text.substr(first);
-}
-
-std::string_view trimmed(std::string_view text) {
-    text = trimmedLeft(text);
-    const std::size_t last = text.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
-}
 
 bool isBlank(std::string_view line) {
     return trimmedLeft(line).empty();

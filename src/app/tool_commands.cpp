@@ -18,7 +18,6 @@ namespace {
 
 constexpr const char* kImageInfoFailure = "ERROR: Couldn`t complete request.";
 constexpr const char* kEditorStartFailure = "ERROR: Couldn`t start editor";
-constexpr const char* kWriteFailure = "Couldn`t write file.";
 constexpr const char* kPrintFailure = "ERROR: Couldn`t print.";
 constexpr const char* kPrintTitle = "-";
 constexpr const char* kRule = "---------------------------";
@@ -55,20 +54,14 @@ std::string quotedPath(const char* what, const std::string& path) {
     return text;
 }
 
-void failWithStatus(Editor& editor, std::string text) {
-    editor.ui().beep();
-    editor.StatusMessage(std::move(text));
-}
-
 // Writes the lines to the hand-over file and asks the desktop to open it.
 void handOverLines(Editor& editor, const TextLines& lines) {
     const fs::path file = editor.programDir() / kHandOverFile;
-    if (!writeFileSafely(file, handOverFileBytes(lines, editor.glyphSet()))) {
-        editor.ui().message(kWriteFailure);
+    const std::string bytes = handOverFileBytes(lines, editor.glyphSet());
+    if (!writeReportingFailure(editor, [&] { return writeFileSafely(file, bytes); }))
         return;
-    }
     if (!editor.ui().shellOpen(file.string()))
-        failWithStatus(editor, kEditorStartFailure);
+        editor.reportFailure(kEditorStartFailure);
 }
 
 } // namespace
@@ -136,7 +129,7 @@ void PrintCanvas(Editor& editor) {
     const PrintJob job{kPrintTitle, editor.canvas().font(), GridToText(editor.canvas()),
                        editor.glyphSet()};
     if (editor.ui().printText(job) == PrintOutcome::Failed)
-        failWithStatus(editor, kPrintFailure);
+        editor.reportFailure(kPrintFailure);
 }
 
 void ExportToEditor(Editor& editor) {
@@ -158,11 +151,11 @@ void ExportFixedFontList(Editor& editor) {
 void RunExternalProgram(Editor& editor) {
     const std::string& program = editor.settings().ExternalProgram;
     if (program.empty() || !isExistingFile(program)) {
-        failWithStatus(editor, quotedPath("ERROR: Couldn`t found", program));
+        editor.reportFailure(quotedPath("ERROR: Couldn`t found", program));
         return;
     }
     if (!editor.ui().startProgram(program, {}))
-        failWithStatus(editor, quotedPath("ERROR: Couldn`t start", program));
+        editor.reportFailure(quotedPath("ERROR: Couldn`t start", program));
 }
 
 void SetExternalProgram(Editor& editor) {
@@ -173,7 +166,7 @@ void SetExternalProgram(Editor& editor) {
     if (!chosen || !isExistingFile(*chosen))
         return;
     if (!isProgramFile(*chosen)) {
-        failWithStatus(editor, quotedPath("ERROR: Not a program", *chosen));
+        editor.reportFailure(quotedPath("ERROR: Not a program", *chosen));
         return;
     }
     editor.settings().ExternalProgram = *chosen;
@@ -182,13 +175,13 @@ void SetExternalProgram(Editor& editor) {
 void OpenFileManager(Editor& editor) {
     const fs::path folder = workingDirectory(editor);
     if (!editor.ui().shellOpen(folder.string()))
-        failWithStatus(editor, quotedPath("ERROR: Couldn`t open", folder.string()));
+        editor.reportFailure(quotedPath("ERROR: Couldn`t open", folder.string()));
 }
 
 void NewEditorInstance(Editor& editor) {
     const fs::path program = editor.executableDir() / kEditorExecutable;
     if (!editor.ui().startProgram(program.string(), {}))
-        failWithStatus(editor, quotedPath("ERROR: Couldn`t start", program.string()));
+        editor.reportFailure(quotedPath("ERROR: Couldn`t start", program.string()));
 }
 
 } // namespace glyphora

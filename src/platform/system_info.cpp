@@ -2,6 +2,7 @@
 
 #include "platform/text_file.h"
 #include "platform/text_numbers.h"
+#include "platform/text_trim.h"
 
 #include <array>
 #include <cstdlib>
@@ -19,14 +20,6 @@ constexpr std::uint64_t kKilobyte = 1024;
 constexpr std::array<std::string_view, 5> kCpuModelKeys = {"model name", "Model", "Processor",
                                                            "cpu model", "cpu"};
 constexpr std::array<const char*, 2> kOsReleaseFiles = {"/etc/os-release", "/usr/lib/os-release"};
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 // Calls visit(key, value) for each "key SEPARATOR value" line, both trimmed.
 template <typename Visit> void forEachField(std::string_view text, char separator, Visit visit) {
