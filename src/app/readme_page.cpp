@@ -130,10 +130,14 @@ public:
 
 private:
     void heading(int level) {
-        const std::string tag = "h" + std::to_string(level);
-        out_ += "<" + tag + ">";
+        const char digit = static_cast<char>('0' + level);
+        out_ += "<h";
+        out_ += digit;
+        out_ += '>';
         out_ += markdownInline(trimmed(std::string_view(lines_[i_]).substr(level + 1u)));
-        out_ += "</" + tag + ">\n";
+        out_ += "</h";
+        out_ += digit;
+        out_ += ">\n";
         ++i_;
     }
 

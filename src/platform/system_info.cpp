@@ -148,9 +148,11 @@ SystemFacts readSystemFacts(const std::filesystem::path& diskOf) {
     const CpuInfo cpu = parseCpuInfo(readWhole("/proc/cpuinfo"));
     facts.processor = cpu.model;
     if (cpu.count > 0) {
-        facts.processor += (facts.processor.empty() ? "" : " ") + std::string("(") +
-                           std::to_string(cpu.count) +
-                           (cpu.count == 1 ? " processor)" : " processors)");
+        if (!facts.processor.empty())
+            facts.processor += ' ';
+        facts.processor += '(';
+        facts.processor += std::to_string(cpu.count);
+        facts.processor += cpu.count == 1 ? " processor)" : " processors)";
     }
     facts.userName = userName();
 

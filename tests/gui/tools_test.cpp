@@ -14,13 +14,11 @@ using namespace glyphora;
 namespace {
 
 PrintJob sampleJob() {
-    PrintJob job;
-    job.title = "-";
-    job.font.name = "Courier New";
-    job.font.size = 10;
-    job.lines = {"+--+", "|\xDB\xB1|", "+--+"}; // block glyphs of CP437
-    job.charSet = CharSet::Cp437;
-    return job;
+    TextFont font;
+    font.name = "Courier New";
+    font.size = 10;
+    // Block glyphs of CP437.
+    return {"-", font, {"+--+", "|\xDB\xB1|", "+--+"}, CharSet::Cp437};
 }
 
 QByteArray fileStart(const QString& path, int count) {
