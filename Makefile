@@ -1,7 +1,9 @@
-# The commands of the README: `make run`, `make test`, `make bench` and `make browser-test`.
-.PHONY: build run test bench browser-test
+# The commands of the README: `make run`, `make test`, `make bench`, `make browser-test` and
+# `make install PREFIX=...`.
+.PHONY: build run test bench browser-test install
 
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
 build:
 	scripts/install-deps.sh
@@ -10,6 +12,10 @@ build:
 
 run: build
 	build/release/glyphora
+
+# The editor, glyphora-cli, the data files, the desktop entry and the icon under PREFIX.
+install: build
+	cmake --install build/release --prefix $(PREFIX)
 
 test:
 	scripts/install-deps.sh

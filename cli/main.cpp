@@ -2,6 +2,7 @@
 #include "app/command_table.h"
 #include "convert.h"
 #include "figlet.h"
+#include "platform/program_places.h"
 #include "platform/text_codec.h"
 #include "platform/text_numbers.h"
 #include "script.h"
@@ -125,8 +126,7 @@ int convert(const std::filesystem::path& home, const std::vector<std::string>& a
         return glyphora::kConvertFailed;
     }
     try {
-        return glyphora::convertDocument({home, files[0], files[1], code, encoding},
-                                         std::cerr);
+        return glyphora::convertDocument({home, files[0], files[1], code, encoding}, std::cerr);
     } catch (const std::exception& error) {
         std::cerr << "glyphora-cli: convert: " << error.what() << '\n';
         return glyphora::kConvertFailed;
@@ -137,7 +137,15 @@ int convert(const std::filesystem::path& home, const std::vector<std::string>& a
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    std::filesystem::path home = executableDir();
+    glyphora::ProgramPlaces places = glyphora::locateProgramPlaces(
+        executableDir(), GLYPHORA_INSTALLED_DATA, glyphora::userFoldersFromEnvironment());
+    bool homeGiven = false;
+    const auto home = [&] {
+        // The user's program directory of an installed program is made ready on first use.
+        if (!homeGiven)
+            glyphora::prepareProgramHome(places);
+        return places.home;
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
@@ -147,20 +155,22 @@ int main(int argc, char** argv) {
         if (arg == "--list-commands")
             return listCommands();
         if (arg == "--home" && i + 1 < args.size()) {
-            home = args[++i];
+            places = glyphora::withHome(places, args[++i]);
+            homeGiven = true;
             continue;
         }
         if (arg == "convert")
-            return convert(home, args, i + 1);
+            return convert(home(), args, i + 1);
         if (arg == "figlet")
             return glyphora::runFiglet(
-                home,
+                home(),
                 std::vector<std::string>(args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
                                          args.end()),
                 std::cout, std::cerr);
         if (arg == "script" && i + 1 < args.size()) {
             const std::string& file = args[i + 1];
-            glyphora::ScriptRunner runner(home, std::cout);
+            home();
+            glyphora::ScriptRunner runner(places, std::cout);
             if (file == "-")
                 return runner.run(std::cin);
             std::ifstream in(file, std::ios::binary);

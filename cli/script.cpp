@@ -8,6 +8,7 @@
 #include "paint/paint_commands.h"
 #include "platform/text_codec.h"
 #include "platform/text_numbers.h"
+#include "platform/text_trim.h"
 #include "state_dump.h"
 #include "textfx/figlet_commands.h"
 
@@ -21,14 +22,10 @@ namespace glyphora {
 
 namespace {
 
+// Blanks around a directive or a value; a script written on Windows ends its lines in CR.
 std::string_view trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
+    return trimmed(text, " \t\r");
 }
-
 int hexDigit(char ch) {
     if (ch >= '0' && ch <= '9')
         return ch - '0';
@@ -158,7 +155,10 @@ std::optional<std::string> parseScriptValue(std::string_view text) {
 }
 
 ScriptRunner::ScriptRunner(std::filesystem::path defaultHome, std::ostream& out)
-    : home_(std::move(defaultHome)), out_(out) {
+    : ScriptRunner(ProgramPlaces{defaultHome, defaultHome, defaultHome}, out) {}
+
+ScriptRunner::ScriptRunner(ProgramPlaces places, std::ostream& out)
+    : places_(std::move(places)), out_(out) {
     ui_.setTranscriptSink([this](const std::string& line) { print(line); });
 }
 
@@ -166,7 +166,7 @@ ScriptRunner::~ScriptRunner() = default;
 
 Editor& ScriptRunner::editor() {
     if (!editor_) {
-        editor_ = std::make_unique<Editor>(ui_, home_);
+        editor_ = std::make_unique<Editor>(ui_, places_);
         startEditor(*editor_);
     }
     return *editor_;
@@ -211,7 +211,7 @@ int ScriptRunner::runLine(std::string_view rawLine) {
         const std::optional<std::string> dir = parseScriptValue(rest);
         if (!dir || dir->empty())
             return fail("home needs a directory");
-        home_ = fileSystemPath(*dir);
+        places_ = withHome(places_, fileSystemPath(*dir));
         return kScriptOk;
     }
 

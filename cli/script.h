@@ -28,6 +28,8 @@ std::optional<std::string> parseScriptValue(std::string_view text);
 class ScriptRunner {
 public:
     ScriptRunner(std::filesystem::path defaultHome, std::ostream& out);
+    // An installed program: the home directive still keeps the shipped data.
+    ScriptRunner(ProgramPlaces places, std::ostream& out);
     ~ScriptRunner();
 
     int run(std::istream& script);
@@ -55,7 +57,7 @@ private:
     int runNav(std::string_view step);
     int runFileDialog(std::string_view directive, std::string_view args);
 
-    std::filesystem::path home_;
+    ProgramPlaces places_;
     std::ostream& out_;
     HeadlessUi ui_;
     CommandTable commands_;

@@ -4,23 +4,22 @@
 #include "canvas_renderer.h"
 #include "canvas_size_dialog.h"
 #include "char_brightness_dialog.h"
-#include "decrease_colors_dialog.h"
 #include "configure_dialog.h"
+#include "decrease_colors_dialog.h"
 #include "html_options_dialog.h"
+#include "info_window.h"
 #include "platform/text_codec.h"
 #include "save_browser_dialog.h"
 #include "text_browser_dialog.h"
+#include "text_printer.h"
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QDialogButtonBox>
-#include <QRadioButton>
-#include <QVBoxLayout>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -28,8 +27,12 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace glyphora {
 
@@ -334,11 +337,28 @@ void QtUi::setTimer(TimerId id, bool enabled, int intervalMs) {
 }
 
 bool QtUi::shellOpen(const std::string& target) {
-    const QString path = QString::fromStdString(target);
-    const QFileInfo info(path);
-    if (info.isFile() && info.isExecutable())
-        return QProcess::startDetached(path, {});
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // Documents only: an executable handed over goes through startProgram, never by accident.
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(target)));
+}
+
+bool QtUi::startProgram(const std::string& program, const std::vector<std::string>& args) {
+    QStringList arguments;
+    for (const std::string& arg : args)
+        arguments << QString::fromStdString(arg);
+    return QProcess::startDetached(QString::fromStdString(program), arguments);
+}
+
+PrintOutcome QtUi::printText(const PrintJob& job) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent());
+    if (dialog.exec() != QDialog::Accepted)
+        return PrintOutcome::Cancelled;
+    return printLines(printer, job) ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+void QtUi::showInfoWindow(const InfoWindow& window) {
+    InfoDialog dialog(window, parent());
+    dialog.exec();
 }
 
 std::vector<std::string> QtUi::fontFamilies(FontPitch pitch) {

@@ -58,6 +58,8 @@ public:
     std::optional<DecreaseColorsReply>
     decreaseColors(const DecreaseColorsRequest& request) override;
     std::optional<int> charBrightness() override;
+    PrintOutcome printText(const PrintJob& job) override;
+    void showInfoWindow(const InfoWindow& window) override;
 
     std::string clipboardText() override;
     void setClipboardText(std::string_view text) override;
@@ -66,6 +68,7 @@ public:
     void setCursor(AppCursor cursor) override;
     void setTimer(TimerId id, bool enabled, int intervalMs) override;
     bool shellOpen(const std::string& target) override;
+    bool startProgram(const std::string& program, const std::vector<std::string>& args) override;
     std::vector<std::string> fontFamilies(FontPitch pitch) override;
     CharMetrics measureChar(const TextFont& font, char ch) override;
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the editor need (figlet: its fonts are
-# copied into the program's Fonts folder by the build); with the argument "bench" also what
+# copied into the program's Fonts folder by the build; desktop-file-utils checks the installed
+# desktop entry); with the argument "bench" also what
 # scripts/bench-convert.sh measures against, with "browser" the headless browser the page
 # check of `make browser-test` renders with.
 # Idempotent: only packages that are missing are installed.
@@ -12,6 +13,7 @@ packages=(
   ninja-build
   pkg-config
   qt6-base-dev
+  qt6-svg-dev
   libgl-dev
   libxcb1-dev
   libstb-dev
@@ -27,6 +29,7 @@ packages=(
   xauth
   imagemagick
   figlet
+  desktop-file-utils
 )
 if [ "${1:-}" = bench ]; then
   packages+=(ansifilter)

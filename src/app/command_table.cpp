@@ -4,6 +4,8 @@
 #include "app/editor.h"
 #include "app/knowledge_base_commands.h"
 #include "app/text_browser.h"
+#include "app/info_commands.h"
+#include "app/tool_commands.h"
 #include "app/window_commands.h"
 #include "canvas/canvas_commands.h"
 #include "color/cell_color_commands.h"
@@ -92,6 +94,7 @@ std::vector<CommandRow> buildRows() {
         {"SaveToCurrentFile", "&File > &Save", "", SaveToCurrentFile, saveEnabled},
         {"SaveAs", "&File > Save &as ...", "Ctrl+S", SaveAs},
         {"NewCanvas", "&File > &New", "Ctrl+N", NewCanvas},
+        {"PrintCanvas", "&File > &Print", "", PrintCanvas},
         // The hidden "Special" submenu.
         {"ExportRowTables", "&File > Special > Save IE4.x Table", "", ExportRowTables, nullptr,
          nullptr, true},
@@ -103,6 +106,7 @@ std::vector<CommandRow> buildRows() {
         {"SaveQuickDocument", "&File > S&ave \"Current.GLF\"", "F1", SaveQuickDocument},
         {"LoadQuickDocument", "&File > &Load \"Current.GLF\"", "F2", LoadQuickDocument},
         {"ToggleCopyGridPane", "&File > Open file in &copy grid", "", ToggleCopyGridPane},
+        {"NewEditorInstance", "&File > New Editor &Instance", "", NewEditorInstance},
         {"ExitProgram", "&File > E&xit", "Ctrl+Q", ExitProgram},
         // Edit1
         {"Undo", "Edit&1 > &Undo", "Ctrl+Z", Undo},
@@ -142,6 +146,7 @@ std::vector<CommandRow> buildRows() {
         {"DeleteSelectedCols", "&Image > Delete &cols", "", DeleteSelectedCols},
         {"InsertRowAtCursor", "&Image > &Insert row", "", InsertRowAtCursor},
         {"InsertColAtCursor", "&Image > &Insert col", "", InsertColAtCursor},
+        {"ImageInfo", "&Image > I&mage Info", "", ImageInfo},
         {"RefreshWindow", "&Image > Re&fresh", "", RefreshWindow},
         // Effects
         {"FillSelectionWithText", "&Effects > Fill selection with &textfile", "",
@@ -278,6 +283,14 @@ std::vector<CommandRow> buildRows() {
         {"ToggleFigletPanel", "&Special > &Import Figlet Font", "", ToggleFigletPanel},
         {"ImportLineForm", "&Special > Import &textfile as \"line form\"", "", ImportLineForm},
         {"ShowTextBrowser", "&Special > Textfile Brower", "", ShowTextBrowser},
+        {"ExportToEditor", "&Special > &Export to Editor", "F4", ExportToEditor},
+        {"RunExternalProgram", "&Special > P&rograms > &Run extern prog.", "F5",
+         RunExternalProgram},
+        {"OpenFileManager", "&Special > P&rograms > Win &explorer", "", OpenFileManager},
+        {"ExportCodeTable", "&Special > P&rograms > &Export ASCII table to editor", "",
+         ExportCodeTable},
+        {"ExportFixedFontList", "&Special > P&rograms > Export fixed &font list to editor", "",
+         ExportFixedFontList},
         {"ExportToBrowser", "&Special > Export to browser (plain text)", "", ExportToBrowser},
         {"ToggleKnowledgeBase", "&Special > &Knowledge Base", "", ToggleKnowledgeBase, nullptr,
          knowledgeBaseChecked},
@@ -316,6 +329,12 @@ std::vector<CommandRow> buildRows() {
          saveOptimizedChecked},
         {"ToggleAutosave", "&Options > Autosav&e", "", ToggleAutosave, nullptr, autosaveChecked},
         {"ToggleBackup", "&Options > Bac&kup", "", ToggleBackup, nullptr, backupChecked},
+        {"SetExternalProgram", "&Options > Set e&xtern prog.", "", SetExternalProgram},
+        // Info
+        {"ShowAbout", "I&nfo > &About", "", ShowAbout},
+        {"ShowHelp", "I&nfo > &Help", "", ShowHelp},
+        {"ShowOnlinePage", "I&nfo > &Online Page", "", ShowOnlinePage},
+        {"ShowSystemInfo", "I&nfo > &System Info", "", ShowSystemInfo},
         // Paint-bar buttons without a menu item of their own: they check the colour mode
         // themselves and say "Wrong Colormode." when their menu item is disabled.
         {"FloodfillFontButton", "", "", FloodfillFontButton},

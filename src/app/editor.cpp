@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <system_error>
 
 namespace glyphora {
 
@@ -27,7 +28,11 @@ std::string Editor::randomInstanceTag() {
 }
 
 Editor::Editor(Ui& ui, std::filesystem::path programDir, std::string instanceTag)
-    : ui_(ui), programDir_(std::move(programDir)), canvas_(kStartCols, kStartRows),
+    : Editor(ui, ProgramPlaces{programDir, programDir, programDir}, std::move(instanceTag)) {}
+
+Editor::Editor(Ui& ui, const ProgramPlaces& places, std::string instanceTag)
+    : ui_(ui), programDir_(places.home), shippedDataDir_(places.shippedData),
+      executableDir_(places.executableDir), canvas_(kStartCols, kStartRows),
       settings_(defaultSettings(programDir_)), status_(ui), progress_(ui),
       undo_(programDir_ / kUndoDirectory, std::move(instanceTag)) {
     TextFont font;
@@ -40,6 +45,15 @@ Editor::Editor(Ui& ui, std::filesystem::path programDir, std::string instanceTag
     setShowGrid(settings_.ShowGrid);
     setGridSelection({0, 0, 0, 0});
     textClip.ClipboardFilled = true;
+}
+
+std::filesystem::path Editor::dataPath(const std::filesystem::path& relative) const {
+    std::error_code ec;
+    const std::filesystem::path own = programDir_ / relative;
+    if (std::filesystem::exists(own, ec))
+        return own;
+    const std::filesystem::path shipped = shippedDataDir_ / relative;
+    return std::filesystem::exists(shipped, ec) ? shipped : own;
 }
 
 void Editor::setColorMode(ColorMode mode) {

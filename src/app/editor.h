@@ -12,6 +12,7 @@
 #include "edit/copy_grid.h"
 #include "formats/html_options.h"
 #include "paint/pattern_panel.h"
+#include "platform/program_places.h"
 #include "platform/text_codec.h"
 #include "platform/text_encoding.h"
 #include "platform/ui.h"
@@ -107,6 +108,8 @@ public:
     // Builds the start state: the welcome picture on an 80 x 50 canvas in "Courier New" 6,
     // Plain mode, " W E L C O M E " in the status bar, empty undo ring.
     Editor(Ui& ui, std::filesystem::path programDir, std::string instanceTag = randomInstanceTag());
+    // The same with the shipped data and the executables elsewhere (an installed program).
+    Editor(Ui& ui, const ProgramPlaces& places, std::string instanceTag = randomInstanceTag());
 
     Ui& ui() { return ui_; }
     CharCanvas& canvas() { return canvas_; }
@@ -126,11 +129,21 @@ public:
     DocumentState& document() { return document_; }
     const DocumentState& document() const { return document_; }
     const std::filesystem::path& programDir() const { return programDir_; }
+    // A shipped data file by its path in the program directory: the user's copy there, else
+    // the shipped one, else (neither exists) the program directory's path.
+    std::filesystem::path dataPath(const std::filesystem::path& relative) const;
+    // The folder of the program's executables.
+    const std::filesystem::path& executableDir() const { return executableDir_; }
     // Dot mode and the pattern panel.
     PaintState& paintState() { return paintState_; }
     const PaintState& paintState() const { return paintState_; }
 
     void StatusMessage(std::string text) { status_.StatusMessage(std::move(text)); }
+    // How a failed command reports: the standard beep, then the text in status field 3.
+    void reportFailure(std::string text) {
+        ui_.beep();
+        StatusMessage(std::move(text));
+    }
 
     // Colour mode, with what entering a mode does to the cells and the defaults.
     ColorMode colorMode() const { return mode_; }
@@ -218,6 +231,8 @@ private:
 
     Ui& ui_;
     std::filesystem::path programDir_;
+    std::filesystem::path shippedDataDir_;
+    std::filesystem::path executableDir_;
     CharCanvas canvas_;
     Settings settings_;
     StatusBar status_;

@@ -71,7 +71,7 @@ void InvertSelection(Editor& editor) {
     std::optional<InvertTable> table;
     if (name != kInternTable) {
         std::error_code ec;
-        const std::filesystem::path path = editor.programDir() / name;
+        const std::filesystem::path path = editor.dataPath(name);
         if (std::filesystem::exists(path, ec)) {
             table = readInvertTable(path);
             if (!table)
@@ -91,7 +91,7 @@ void InvertSelection(Editor& editor) {
 }
 
 void PreconvertLineArt(Editor& editor) {
-    const std::filesystem::path path = editor.programDir() / editor.settings().LineArtDataFile;
+    const std::filesystem::path path = editor.dataPath(editor.settings().LineArtDataFile);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
         editor.ui().beep();

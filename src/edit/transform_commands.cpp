@@ -27,7 +27,7 @@ void flipChars(Editor& editor, FlipDirection direction) {
                                   : editor.settings().FlipVertDataFile;
     std::optional<FlipTable> table;
     if (name != kInternTable)
-        table = readFlipTable(editor.programDir() / name);
+        table = readFlipTable(editor.dataPath(name));
     if (!table) {
         table = builtInFlipTable(direction);
         if (name != kInternTable)

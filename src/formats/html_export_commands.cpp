@@ -17,7 +17,6 @@ constexpr const char* kTooManyColors =
     "WARNING: More than 26 colors found. Couldn`t write correct code.";
 constexpr const char* kOptionsUnread = "ERROR: Couldn`t read HTML settings. Setting default values";
 constexpr const char* kReady = "Saving ... READY !";
-constexpr const char* kBrowserPage = "~temp.htm";
 constexpr const char* kHtmlFilter = "HTML|*.htm";
 
 constexpr const char* kExportCssColoredCaption = "Export font colored with CSS";

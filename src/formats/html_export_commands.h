@@ -7,6 +7,9 @@
 
 namespace glyphora {
 
+// The page handed to the desktop's browser, in the program directory; removed at exit.
+inline constexpr const char* kBrowserPage = "~temp.htm";
+
 // The coloured HTML pages written for the Editor, around html_export.h: the colour counts
 // with their status lines, the HTML options form, the failure reports. A page never changes
 // the document.

@@ -396,9 +396,41 @@ int HeadlessUi::timerInterval(TimerId id) const {
     return it == timers_.end() ? 0 : it->second.second;
 }
 
+PrintOutcome HeadlessUi::printText(const PrintJob& job) {
+    printJob_ = job;
+    const std::string dialog =
+        "print: " + job.title + " (" + std::to_string(job.lines.size()) + " lines)";
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return PrintOutcome::Cancelled;
+    PrintOutcome outcome = PrintOutcome::Cancelled;
+    if (answer->empty() || equalsIgnoringCase(*answer, "ok"))
+        outcome = PrintOutcome::Printed;
+    else if (equalsIgnoringCase(*answer, "fail"))
+        outcome = PrintOutcome::Failed;
+    static constexpr const char* kNames[] = {"ok", "cancel", "fail"};
+    note(dialog + " -> " + kNames[static_cast<int>(outcome)]);
+    return outcome;
+}
+
+void HeadlessUi::showInfoWindow(const InfoWindow& window) {
+    infoWindow_ = window;
+    note("window: " + window.title);
+    for (const std::string& line : window.lines)
+        note("| " + line);
+}
+
 bool HeadlessUi::shellOpen(const std::string& target) {
-    note("shell open: " + target);
-    return true;
+    note("shell open: " + target + (handOversFail_ ? " -> failed" : ""));
+    return !handOversFail_;
+}
+
+bool HeadlessUi::startProgram(const std::string& program, const std::vector<std::string>& args) {
+    std::string line = "start program: " + program;
+    for (const std::string& arg : args)
+        line += " " + arg;
+    note(line + (handOversFail_ ? " -> failed" : ""));
+    return !handOversFail_;
 }
 
 std::vector<std::string> HeadlessUi::fontFamilies(FontPitch pitch) {

@@ -45,6 +45,10 @@ public:
     int timerInterval(TimerId id) const;
     std::pair<int, int> scrollPosition() const { return scroll_; }
     const ProgressView& lastProgress() const { return progress_; }
+    // Makes every shell open and program start fail, as on a desktop that lacks the program.
+    void setHandOversFail(bool fail) { handOversFail_ = fail; }
+    const std::optional<PrintJob>& lastPrintJob() const { return printJob_; }
+    const std::optional<InfoWindow>& lastInfoWindow() const { return infoWindow_; }
 
     void message(std::string_view text) override;
     Answer confirm(std::string_view text, Buttons buttons) override;
@@ -78,6 +82,11 @@ public:
     decreaseColors(const DecreaseColorsRequest& request) override;
     // Answer a step from -50 to 50, empty for 0, or "cancel": "brightness: -> 20".
     std::optional<int> charBrightness() override;
+    // Answer "ok" or empty to print, "cancel", or "fail" for a printer that fails; the line
+    // reads "print: - (50 lines) -> ok". The job is kept, printed or not.
+    PrintOutcome printText(const PrintJob& job) override;
+    // Writes "window: TITLE" and a line "| TEXT" for each line of the window.
+    void showInfoWindow(const InfoWindow& window) override;
 
     std::string clipboardText() override { return clipboard_; }
     void setClipboardText(std::string_view text) override { clipboard_ = std::string(text); }
@@ -85,7 +94,9 @@ public:
     bool escapeDown() override { return escapeDown_; }
     void setCursor(AppCursor cursor) override { cursor_ = cursor; }
     void setTimer(TimerId id, bool enabled, int intervalMs) override;
+    // "shell open: TARGET" and "start program: PROGRAM ARGS..."; nothing is opened or started.
     bool shellOpen(const std::string& target) override;
+    bool startProgram(const std::string& program, const std::vector<std::string>& args) override;
     std::vector<std::string> fontFamilies(FontPitch pitch) override;
     // Deterministic metrics close to the fixed-pitch screen font: "A" at 10 points is
     // 8 x 15 pixels.
@@ -122,6 +133,9 @@ private:
     std::map<TimerId, std::pair<bool, int>> timers_;
     std::pair<int, int> scroll_{0, 0};
     ProgressView progress_;
+    bool handOversFail_ = false;
+    std::optional<PrintJob> printJob_;
+    std::optional<InfoWindow> infoWindow_;
 };
 
 } // namespace glyphora

@@ -131,6 +131,25 @@ struct TextBrowserRequest {
     CharSet glyphSet = CharSet::Windows1252;
 };
 
+// What the print dialog prints: the lines in the font, under the document title; the lines'
+// bytes are characters of charSet.
+struct PrintJob {
+    std::string title;
+    TextFont font;
+    std::vector<std::string> lines;
+    CharSet charSet = CharSet::Windows1252;
+};
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
+// A modal window of text with an "OK": the about box, or the system information in a
+// fixed-pitch font.
+struct InfoWindow {
+    enum class Kind { About, SystemInfo };
+    Kind kind = Kind::About;
+    std::string title;
+    std::vector<std::string> lines;
+};
+
 enum class TimerId { Status, Autosave };
 enum class AppCursor { Normal, Busy };
 enum class FontPitch { Any, Fixed };
@@ -164,6 +183,9 @@ public:
     // "Decrease colors"; nothing when cancelled.
     virtual std::optional<DecreaseColorsReply>
     decreaseColors(const DecreaseColorsRequest& request) = 0;
+    // The print dialog, then the job printed where the user chose.
+    virtual PrintOutcome printText(const PrintJob& job) = 0;
+    virtual void showInfoWindow(const InfoWindow& window) = 0;
     // The character brightness slider: a step from -50 to +50, starting at 0; nothing when
     // cancelled.
     virtual std::optional<int> charBrightness() = 0;
@@ -177,8 +199,11 @@ public:
     virtual void setCursor(AppCursor cursor) = 0;
     // Enabling a running timer does not restart it.
     virtual void setTimer(TimerId id, bool enabled, int intervalMs) = 0;
-    // Hands a file or program to the desktop ("open" action); false when that failed.
+    // Hands a document or folder to the desktop's program for it ("open" action); false
+    // when that failed.
     virtual bool shellOpen(const std::string& target) = 0;
+    // Starts a program on its own, detached from this one; false when it did not start.
+    virtual bool startProgram(const std::string& program, const std::vector<std::string>& args) = 0;
     virtual std::vector<std::string> fontFamilies(FontPitch pitch) = 0;
     // Pixel size of a character drawn in the font.
     virtual CharMetrics measureChar(const TextFont& font, char ch) = 0;

@@ -441,3 +441,27 @@ knowledge 99)");
     EXPECT_EQ(state["knowledgeBase"]["lines"],
               Json::parse(R"(["ERROR:", "Couldn`t", "open", "file !!!"])"));
 }
+
+TEST_F(CliScript, ToolsRunFromTheirMenusAndHandOverWithoutStartingAnything) {
+    const Result r = runScript(
+        "run \"&Special > P&rograms > &Export ASCII table to editor\"; "
+        "run \"&Image > I&mage Info\"; answer cancel; run \"&File > &Print\"; "
+        "run \"I&nfo > &Help\"; run \"I&nfo > &About\"; run \"&File > New Editor &Instance\"; "
+        "set ExternalProgram={dir}/nothing; key F5");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::string home = (dir / "home").string();
+    EXPECT_TRUE(r.says("shell open: " + home + "/~temp.txt\n")) << r.output;
+    const std::string table = "ASC table : NoName.txt\r\n---------------------------\r\n";
+    EXPECT_EQ(readBytes(dir / "home" / "~temp.txt").substr(0, table.size()), table);
+    EXPECT_TRUE(r.says("message: Statistic:\r\rRows: 50\rCols: 80\rChar.: 4000\r")) << r.output;
+    EXPECT_TRUE(r.says("print: - (50 lines) -> cancel\n"));
+    EXPECT_TRUE(r.says("status3: ERROR: Couldn`t found help file\n"));
+    EXPECT_TRUE(r.says("window: About Glyphora\n| Glyphora 4.5\n"));
+    EXPECT_TRUE(r.says("start program: "));
+    EXPECT_TRUE(r.says("status3: ERROR: Couldn`t found >" + dir.path().string() + "/nothing<\n"));
+
+    // Closing the editor removes the hand-over file.
+    const Result closed = runScript("answer yes; run ExitProgram");
+    ASSERT_EQ(closed.exitCode, 0) << closed.output;
+    EXPECT_FALSE(std::filesystem::exists(dir / "home" / "~temp.txt"));
+}
