@@ -100,8 +100,6 @@ select 2 3 5 4; run "&View > &Text/Gridview")");
         "cellHeight": 17, "mode": 3, "defaultBg": "000080", "selection": [2, 3, 5, 4],
         "cursor": [2, 3], "textView": {"visible": true}})"));
     EXPECT_EQ(state["textView"]["lines"][49], std::string(80, ' '));
-    // Mode 3 after a font change: every cell carries its own font colour.
-    EXPECT_EQ(state["fg"][10][10], "000000");
 
     // Cell bytes reach the dump one to one as characters U+0000..U+00FF.
     r = runScript(R"(run ToggleTextView; textview "\xC4\x80\t"; run ToggleTextView)");
