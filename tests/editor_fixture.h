@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/command_table.h"
 #include "app/editor.h"
 #include "edit/input_commands.h"
 #include "platform/headless_ui.h"
@@ -22,6 +23,18 @@ struct EditorTest : ::testing::Test {
         const auto& lines = ui.transcript();
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
+    // How often the Ui transcript holds the line.
+    long count(const std::string& line) const {
+        return std::count(ui.transcript().begin(), ui.transcript().end(), line);
+    }
+    // Runs a row of the command table, found by menu path or by id.
+    void runMenu(std::string_view path) {
+        const CommandTable table;
+        const CommandRow* row = table.findByMenuPath(path);
+        ASSERT_NE(row, nullptr) << path;
+        CommandTable::run(editor, *row);
+    }
+    void runId(std::string_view id) { CommandTable::run(editor, *CommandTable().findById(id)); }
     // Puts a text into consecutive cells of a row, one byte per cell.
     void put(int col, int row, std::string_view text) {
         for (std::size_t i = 0; i < text.size(); ++i)

@@ -59,7 +59,7 @@ TEST_F(Rang, NormalisesCornersAndClampsTo500Cells) {
     editor.normalizeSelection();
     EXPECT_EQ(selectionFields(editor), (std::array{100, 10, 599, 20}));
     EXPECT_EQ(editor.status().field(3), "Selection out of range (x>499). Set x:=499");
-    EXPECT_EQ(std::count(ui.transcript().begin(), ui.transcript().end(), "beep"), 1);
+    EXPECT_EQ(count("beep"), 1);
 
     editor.setGridSelection({0, 0, 499, 600});
     editor.normalizeSelection();

@@ -41,7 +41,7 @@ constexpr const char* kWindowSize = "900,500";
 // The document: green '#' markers in columns 0 and 5 of rows 0 and 1, with narrow letters
 // between them in row 0 and wide ones in row 1; red M on yellow in columns 0-3 and blue i on
 // cyan in columns 5-8 of row 2; a magenta run of blanks in columns 2-5 of row 3.
-const char* kDocument = R"(set ShowInfoMessages=N
+const char* kText = R"(set ShowInfoMessages=N
 answer "12 4"
 run NewCanvas
 run SetModeFullColored
@@ -51,35 +51,17 @@ click 0 1
 type "#MMMM#"
 click 0 2
 type "MMMM iiii"
-answer 00FF00
-run SetActiveFontColorDialog
-answer 00FF00
-run SetActiveBackColorDialog
-select 0 0 0 1
-run ColorSelectionFg
-run ColorSelectionBg
-select 5 0 5 1
-run ColorSelectionFg
-run ColorSelectionBg
-answer FF0000
-run SetActiveFontColorDialog
-answer FFFF00
-run SetActiveBackColorDialog
-select 0 2 3 2
-run ColorSelectionFg
-run ColorSelectionBg
-answer 0000FF
-run SetActiveFontColorDialog
-answer 00FFFF
-run SetActiveBackColorDialog
-select 5 2 8 2
-run ColorSelectionFg
-run ColorSelectionBg
-answer FF00FF
-run SetActiveBackColorDialog
-select 2 3 5 3
-run ColorSelectionBg
 )";
+struct Run {
+    const char* fg; // none: the background only
+    const char* bg;
+    const char* cells; // "left top right bottom"
+};
+constexpr Run kRuns[] = {{"00FF00", "00FF00", "0 0 0 1"},
+                         {"00FF00", "00FF00", "5 0 5 1"},
+                         {"FF0000", "FFFF00", "0 2 3 2"},
+                         {"0000FF", "00FFFF", "5 2 8 2"},
+                         {nullptr, "FF00FF", "2 3 5 3"}};
 
 struct Flavour {
     int code;
@@ -102,6 +84,15 @@ struct Box {
     int pixels = 0;
     int width() const { return right - left + 1; }
     int height() const { return bottom - top + 1; }
+    void add(const Box& b) {
+        if (pixels == 0)
+            *this = Box{b.left, b.top, b.right, b.bottom, 0};
+        left = std::min(left, b.left);
+        top = std::min(top, b.top);
+        right = std::max(right, b.right);
+        bottom = std::max(bottom, b.bottom);
+        pixels += b.pixels;
+    }
 };
 
 bool matches(QRgb pixel, QRgb color, int tolerance) {
@@ -122,17 +113,13 @@ std::vector<Box> areas(const QImage& image, QRgb color, int tolerance, int minPi
         for (int x = 0; x < w; ++x) {
             if (seen[at(x, y)] || !matches(image.pixel(x, y), color, tolerance))
                 continue;
-            Box box{x, y, x, y, 0};
+            Box box;
             seen[at(x, y)] = 1;
             work.assign(1, {x, y});
             while (!work.empty()) {
                 const auto [px, py] = work.back();
                 work.pop_back();
-                ++box.pixels;
-                box.left = std::min(box.left, px);
-                box.right = std::max(box.right, px);
-                box.top = std::min(box.top, py);
-                box.bottom = std::max(box.bottom, py);
+                box.add({px, py, px, py, 1});
                 for (int dy = -1; dy <= 1; ++dy) {
                     for (int dx = -1; dx <= 1; ++dx) {
                         const int nx = px + dx;
@@ -165,11 +152,7 @@ std::vector<Box> mergedAreas(std::vector<Box> boxes, int gap) {
                 if (b.left > a.right + gap || a.left > b.right + gap || b.top > a.bottom + gap ||
                     a.top > b.bottom + gap)
                     continue;
-                a.left = std::min(a.left, b.left);
-                a.top = std::min(a.top, b.top);
-                a.right = std::max(a.right, b.right);
-                a.bottom = std::max(a.bottom, b.bottom);
-                a.pixels += b.pixels;
+                a.add(b);
                 boxes.erase(boxes.begin() + static_cast<std::ptrdiff_t>(j));
                 merged = true;
             }
@@ -181,17 +164,8 @@ std::vector<Box> mergedAreas(std::vector<Box> boxes, int gap) {
 // All pixels of the colour as one box (empty when there are none).
 Box extent(const std::vector<Box>& parts) {
     Box all;
-    for (const Box& b : parts) {
-        if (all.pixels == 0) {
-            all = b;
-            continue;
-        }
-        all.left = std::min(all.left, b.left);
-        all.top = std::min(all.top, b.top);
-        all.right = std::max(all.right, b.right);
-        all.bottom = std::max(all.bottom, b.bottom);
-        all.pixels += b.pixels;
-    }
+    for (const Box& b : parts)
+        all.add(b);
     return all;
 }
 
@@ -217,39 +191,51 @@ struct Verdict {
         if (!ok)
             failures.push_back(what);
     }
-    bool near(int a, int b, int slack, const std::string& what) {
+    void near(int a, int b, int slack, const std::string& what) {
         expect(std::abs(a - b) <= slack,
                what + " (" + std::to_string(a) + " vs " + std::to_string(b) + ")");
-        return std::abs(a - b) <= slack;
     }
 };
 
-// The pre pages: the markers' glyphs give the cell grid; the letters' colours must lie in
-// their cells.
+// The green markers of columns 0 and 5, sorted by row, then column: glyphs on the pre pages
+// (two rows), filled cells on the table pages (one area over both rows). They give the cell
+// size, which must be that of a readable grid.
+std::vector<Box> markers(const QImage& image, bool table, int& cw, int& rh, Verdict& v) {
+    std::vector<Box> found = mergedAreas(
+        table ? areas(image, kGreen, 0, 1) : areas(image, kGreen, kGlyphTolerance, kMinGlyphPixels),
+        kGlyphGap);
+    const std::size_t expected = table ? 2 : 4;
+    if (found.size() != expected) {
+        v.expect(false, std::to_string(expected) + " green markers (found " +
+                            std::to_string(found.size()) + ")");
+        return {};
+    }
+    std::sort(found.begin(), found.end(), [](const Box& a, const Box& b) {
+        return a.top + 4 < b.top || (std::abs(a.top - b.top) <= 4 && a.left < b.left);
+    });
+    cw = table ? found[0].width() : (found[1].left - found[0].left) / 5;
+    rh = table ? found[0].height() / 2 : found[2].top - found[0].top;
+    v.figures << "cell " << cw << "x" << rh << " px";
+    v.expect(cw >= 6 && rh >= cw, "a cell grid from the markers");
+    return found;
+}
+
+// The pre pages: the letters' colours must lie in their cells.
 void checkPrePage(const QImage& image, const Flavour& flavour, Verdict& v) {
-    std::vector<Box> markers =
-        mergedAreas(areas(image, kGreen, kGlyphTolerance, kMinGlyphPixels), kGlyphGap);
+    int cw = 0;
+    int rh = 0;
+    const std::vector<Box> m = markers(image, false, cw, rh, v);
     const Box red = extent(areas(image, kRed, kGlyphTolerance, kMinGlyphPixels));
     const Box blue = extent(areas(image, kBlue, kGlyphTolerance, kMinGlyphPixels));
     v.expect(red.pixels > 0 && blue.pixels > 0, "red and blue letters shown");
-    if (markers.size() != 4) {
-        v.expect(false, "four green markers (found " + std::to_string(markers.size()) + ")");
+    if (m.empty())
         return;
-    }
-    std::sort(markers.begin(), markers.end(), [](const Box& a, const Box& b) {
-        return a.top + 4 < b.top || (std::abs(a.top - b.top) <= 4 && a.left < b.left);
-    });
-    const Box& a0 = markers[0]; // column 0, row 0
-    const Box& b0 = markers[1]; // column 5, row 0
-    const Box& a1 = markers[2];
-    const Box& b1 = markers[3];
-    const int cw = (b0.left - a0.left) / 5;
-    const int rh = a1.top - a0.top;
-    v.figures << "cell " << cw << "x" << rh << " px; markers row 0 at x " << a0.left << ","
-              << b0.left << ", row 1 at x " << a1.left << "," << b1.left;
+    const Box& a0 = m[0]; // column 0, row 0
+    const Box& a1 = m[2]; // column 0, row 1
+    v.figures << "; markers row 0 at x " << a0.left << "," << m[1].left << ", row 1 at x "
+              << a1.left << "," << m[3].left;
     if (red.pixels > 0 && blue.pixels > 0)
         v.figures << "; red " << describe(red) << ", blue " << describe(blue);
-    v.expect(cw >= 6 && rh >= cw, "a cell grid from the markers");
     if (!flavour.aligned) {
         // Colours only: red before blue on one line below the markers.
         v.expect(red.right < blue.left, "red letters left of blue ones");
@@ -258,7 +244,7 @@ void checkPrePage(const QImage& image, const Flavour& flavour, Verdict& v) {
         return;
     }
     v.near(a1.left, a0.left, 1, "rows start aligned");
-    v.near(b1.left, b0.left, 1, "column 5 aligned under narrow and wide letters (monospace)");
+    v.near(m[3].left, m[1].left, 1, "column 5 aligned under narrow and wide letters (monospace)");
     const int x0 = a0.left;
     const int rowTop = a0.top + 2 * rh;
     v.expect(red.left >= x0 - cw / 2 && red.right <= x0 + 4 * cw && red.right >= x0 + 3 * cw,
@@ -271,41 +257,42 @@ void checkPrePage(const QImage& image, const Flavour& flavour, Verdict& v) {
              "coloured letters in row 2");
 }
 
-// The table pages: coloured cell backgrounds give the grid directly.
+// The table pages: coloured cell backgrounds give the grid directly; each run must cover its
+// cells.
 void checkTablePage(const QImage& image, const Flavour& flavour, Verdict& v) {
-    std::vector<Box> green = mergedAreas(areas(image, kGreen, 0, 1), kGlyphGap);
-    const std::vector<Box> yellows = areas(image, kYellow, 0, kMinFillPixels);
-    const std::vector<Box> cyans = areas(image, kCyan, 0, kMinFillPixels);
-    const std::vector<Box> magentas = areas(image, kMagenta, 0, kMinFillPixels);
-    if (green.size() != 2 || yellows.size() != 1 || cyans.size() != 1 || magentas.size() != 1) {
-        v.expect(false, "one area per coloured run (green " + std::to_string(green.size()) +
-                            ", yellow " + std::to_string(yellows.size()) + ", cyan " +
-                            std::to_string(cyans.size()) + ", magenta " +
-                            std::to_string(magentas.size()) + ")");
+    int cw = 0;
+    int rh = 0;
+    const std::vector<Box> m = markers(image, true, cw, rh, v);
+    const std::vector<Box> fills[] = {areas(image, kYellow, 0, kMinFillPixels),
+                                      areas(image, kCyan, 0, kMinFillPixels),
+                                      areas(image, kMagenta, 0, kMinFillPixels)};
+    if (m.empty())
+        return;
+    if (fills[0].size() != 1 || fills[1].size() != 1 || fills[2].size() != 1) {
+        v.expect(false, "one area per coloured run (yellow " + std::to_string(fills[0].size()) +
+                            ", cyan " + std::to_string(fills[1].size()) + ", magenta " +
+                            std::to_string(fills[2].size()) + ")");
         return;
     }
-    std::sort(green.begin(), green.end(),
-              [](const Box& a, const Box& b) { return a.left < b.left; });
-    const Box& g0 = green[0]; // column 0, rows 0-1
-    const Box& g5 = green[1]; // column 5, rows 0-1
-    const Box& yellow = yellows[0];
-    const Box& cyan = cyans[0];
-    const Box& magenta = magentas[0];
-    const int cw = g0.width();
-    const int rh = g0.height() / 2;
-    v.figures << "cell " << cw << "x" << rh << " px; yellow " << describe(yellow) << ", cyan "
-              << describe(cyan) << ", magenta " << describe(magenta);
-    v.expect(cw >= 6 && rh >= cw, "a cell grid from the markers");
-    v.near(g5.left, g0.left + 5 * cw, kPixelSlack, "column 5 marker five cells in");
-    v.near(yellow.left, g0.left, kPixelSlack, "yellow run starts in column 0");
-    v.near(yellow.top, g0.top + 2 * rh, kPixelSlack, "yellow run in row 2");
-    v.near(yellow.width(), 4 * cw, kPixelSlack, "yellow run four cells wide");
-    v.near(cyan.left, g5.left, kPixelSlack, "cyan run starts in column 5");
-    v.near(cyan.top, yellow.top, kPixelSlack, "cyan run in row 2");
-    v.near(cyan.width(), yellow.width(), kPixelSlack, "narrow letters as wide as wide ones");
-    v.near(magenta.left, g0.left + 2 * cw, kPixelSlack, "magenta blanks from column 2");
-    v.near(magenta.top, yellow.bottom + 1, kPixelSlack, "magenta blanks in row 3");
-    v.near(magenta.width(), 4 * cw, kPixelSlack, "magenta blanks four cells wide");
+    const Box& g0 = m[0];
+    const Box& yellow = fills[0][0];
+    const Box& cyan = fills[1][0];
+    const Box& magenta = fills[2][0];
+    v.figures << "; yellow " << describe(yellow) << ", cyan " << describe(cyan) << ", magenta "
+              << describe(magenta);
+    const auto near = [&](int a, int b, const std::string& what) {
+        v.near(a, b, kPixelSlack, what);
+    };
+    near(m[1].left, g0.left + 5 * cw, "column 5 marker five cells in");
+    near(yellow.left, g0.left, "yellow run starts in column 0");
+    near(yellow.top, g0.top + 2 * rh, "yellow run in row 2");
+    near(yellow.width(), 4 * cw, "yellow run four cells wide");
+    near(cyan.left, m[1].left, "cyan run starts in column 5");
+    near(cyan.top, yellow.top, "cyan run in row 2");
+    near(cyan.width(), yellow.width(), "narrow letters as wide as wide ones");
+    near(magenta.left, g0.left + 2 * cw, "magenta blanks from column 2");
+    near(magenta.top, yellow.bottom + 1, "magenta blanks in row 3");
+    near(magenta.width(), 4 * cw, "magenta blanks four cells wide");
     if (flavour.fontColors) {
         const int reds = pixelsInside(image, kRed, yellow);
         const int blues = pixelsInside(image, kBlue, cyan);
@@ -357,7 +344,13 @@ int main(int argc, char** argv) {
     const std::string chromium = browser ? browser : "chromium";
 
     std::ofstream script(dir / "document.script");
-    script << kDocument;
+    script << kText;
+    for (const Run& r : kRuns) {
+        if (r.fg)
+            script << "answer " << r.fg << "\nrun SetActiveFontColorDialog\n";
+        script << "answer " << r.bg << "\nrun SetActiveBackColorDialog\nselect " << r.cells
+               << (r.fg ? "\nrun ColorSelectionFg" : "") << "\nrun ColorSelectionBg\n";
+    }
     for (const Flavour& f : kFlavours) {
         script << "answer \"" << font << " 20 0\"\n"; // the options form
         script << "saveas " << f.code << " \""

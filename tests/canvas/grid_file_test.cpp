@@ -37,32 +37,18 @@ TEST(GridFile, WritesRectanglesWithTheirSeparatorAndBytesTheLayoutCannotCarryAsS
     EXPECT_EQ(spaced, 0u);
 }
 
-TEST(GridFile, ReadingSplitsAtSeparatorsAndEveryLineEnd) {
-    const struct {
-        std::string bytes;
-        GridArea area;
-        std::string cells;
-    } cases[] = {
-        {"a\ab\a\a\r\n", {}, "a|b|/"}, // widens to the cells of a line
-        // A blank line counts; lone CR and LF end lines; the last line needs no end.
-        {"a\a\r\n\r\nb\a\rc\a\nd\a", {}, "a//b/c/d/"},
-        {std::string("a\a\r\nb\a\0c\a\r\nd\a\r\n", 15), {}, "a/b/"}, // byte 0 ends the text
-        {"a\ab\ac\a\r\nd\ae\af\a\r\n", {2, 1, 3, 1}, "|||/||a|b/"},  // rows, columns limited
-    };
-    for (const auto& c : cases) {
-        CharCanvas canvas(1, 1);
-        ASSERT_TRUE(readGridBytes(canvas, c.bytes, c.area)) << c.cells;
-        EXPECT_EQ(cells(canvas), c.cells);
-    }
-}
-
-TEST(GridFile, OddLineEndsEmptyPiecesOtherSeparatorsAndLimitsReadTheSame) {
+TEST(GridFile, ReadingSplitsAtSeparatorsAndEveryLineEndWithinTheLimits) {
     const struct {
         std::string bytes;
         GridArea area;
         char separator;
         std::string cells;
     } cases[] = {
+        {"a\ab\a\a\r\n", {}, '\a', "a|b|/"}, // widens to the cells of a line
+        // A blank line counts; lone CR and LF end lines; the last line needs no end.
+        {"a\a\r\n\r\nb\a\rc\a\nd\a", {}, '\a', "a//b/c/d/"},
+        {std::string("a\a\r\nb\a\0c\a\r\nd\a\r\n", 15), {}, '\a', "a/b/"}, // 0 ends the text
+        {"a\ab\ac\a\r\nd\ae\af\a\r\n", {2, 1, 3, 1}, '\a', "|||/||a|b/"},  // rows, columns limited
         {"", {}, '\a', "/"},                            // no lines: the canvas stays as it was
         {std::string("\0a\a", 3), {}, '\a', "/"},       // nothing before the byte 0
         {"a\n\rb\a", {}, '\a', "a//b/"},                // LF then CR is two line ends

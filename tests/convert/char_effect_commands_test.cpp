@@ -1,4 +1,3 @@
-#include "app/command_table.h"
 #include "convert/char_effect_commands.h"
 #include "convert/char_palette.h"
 #include "editor_fixture.h"
@@ -18,12 +17,6 @@ struct CharEffectCommands : test::EditorTest {
     void copyShipped(const char* name) {
         std::filesystem::copy_file(std::filesystem::path(GLYPHORA_SOURCE_DIR) / "data" / name,
                                    dir / name);
-    }
-    void runMenu(std::string_view path) {
-        const CommandTable table;
-        const CommandRow* row = table.findByMenuPath(path);
-        ASSERT_NE(row, nullptr) << path;
-        CommandTable::run(editor, *row);
     }
     int undoSteps() const { return editor.undoRing().count(); }
 };

@@ -1,4 +1,3 @@
-#include "app/command_table.h"
 #include "edit/input_commands.h"
 #include "editor_fixture.h"
 #include "paint/canvas_picture.h"
@@ -11,7 +10,6 @@ namespace {
 struct Input : test::EditorTest {
     const CommandTable table;
     void press(std::string_view key) { CommandTable::run(editor, *table.findByShortcut(key)); }
-    void runId(std::string_view id) { CommandTable::run(editor, *table.findById(id)); }
 };
 
 TEST_F(Input, TypingAdvancesLikeATypewriterAndWrapsToTheTopLeft) {

@@ -42,8 +42,7 @@ TEST(HtmlImport, PreformattedBlocksBecomeRowsOfCells) {
         SCOPED_TRACE(c.name);
         CharCanvas canvas(3, 3);
         importHtml(c.page, canvas);
-        EXPECT_EQ(canvas.colCount(), c.cols);
-        EXPECT_EQ(canvas.rowCount(), c.rows);
+        EXPECT_EQ(std::pair(canvas.colCount(), canvas.rowCount()), std::pair(c.cols, c.rows));
         for (std::size_t r = 0; r < c.text.size(); ++r)
             EXPECT_EQ(rowText(canvas, static_cast<int>(r)).substr(0, c.text[r].size()), c.text[r]);
     }

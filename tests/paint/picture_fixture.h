@@ -34,10 +34,6 @@ struct PictureTest : EditorTest {
         for (const std::string& text : texts)
             ui.queueAnswer(text);
     }
-    // How often the Ui transcript holds the line.
-    long count(const std::string& line) const {
-        return std::count(ui.transcript().begin(), ui.transcript().end(), line);
-    }
 };
 
 } // namespace glyphora::test

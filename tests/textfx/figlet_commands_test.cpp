@@ -1,4 +1,3 @@
-#include "app/command_table.h"
 #include "edit/clipboard_commands.h"
 #include "editor_fixture.h"
 #include "textfx/figlet_commands.h"
@@ -17,10 +16,6 @@ struct FigletCommands : test::EditorTest {
         }
         test::writeBytes(dir / name, text);
         return (dir / name).string();
-    }
-    void runId(std::string_view id) {
-        const CommandTable table;
-        CommandTable::run(editor, *table.findById(id));
     }
     FigletPanel& panel() { return editor.figletPanel; }
 };
@@ -59,9 +54,9 @@ TEST_F(FigletCommands, LoadingAFontReportsMissingHeaderFieldsAndResetsTheGrid) {
     // An unreadable file only beeps; the font stays, the grid is reset.
     TypeFigletChar(editor, 'A');
     ui.queueAnswer((dir / "missing.flf").string());
-    const std::size_t beeps = std::count(ui.transcript().begin(), ui.transcript().end(), "beep");
+    const long beeps = count("beep");
     runId("LoadFigletFont");
-    EXPECT_EQ(std::count(ui.transcript().begin(), ui.transcript().end(), "beep"), beeps + 1);
+    EXPECT_EQ(count("beep"), beeps + 1);
     EXPECT_EQ(panel().pen(), 0);
     TypeFigletChar(editor, 'A');
     EXPECT_EQ(panel().pen(), 2); // the font stayed

@@ -137,9 +137,7 @@ TEST(FigletRealFonts, EveryInstalledAndCorpusFontRendersHelloWorld) {
         // A font of one line per glyph may end its glyphs with a single "@" (term.flf): with
         // no line holding "@@" there is no glyph to find.
         const bool hasGlyphs = font->glyphEnd('!').has_value();
-        FigletPanel panel;
-        panel.setFont(std::move(*font));
-        panel.reset();
+        FigletPanel panel = panelWith(std::move(*font));
         for (const char ch : std::string("Hello, World!"))
             panel.type(static_cast<unsigned char>(ch));
         bool drawn = false;
@@ -152,9 +150,7 @@ TEST(FigletRealFonts, EveryInstalledAndCorpusFontRendersHelloWorld) {
     const fs::path standard = corpus / "standard.flf";
     if (!fs::exists(standard))
         GTEST_SKIP() << "no corpus";
-    FigletPanel panel;
-    panel.setFont(*FigletFont::load(standard));
-    panel.reset();
+    FigletPanel panel = panelWith(*FigletFont::load(standard));
     for (const char ch : std::string("Hi 42"))
         panel.type(ch);
     EXPECT_EQ(shown(panel), (std::vector<std::string>{

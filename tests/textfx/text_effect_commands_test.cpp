@@ -1,4 +1,3 @@
-#include "app/command_table.h"
 #include "editor_fixture.h"
 #include "textfx/line_form.h"
 
@@ -6,12 +5,6 @@ namespace glyphora {
 namespace {
 
 struct TextEffectCommands : test::EditorTest {
-    void runMenu(std::string_view path) {
-        const CommandTable table;
-        const CommandRow* row = table.findByMenuPath(path);
-        ASSERT_NE(row, nullptr) << path;
-        CommandTable::run(editor, *row);
-    }
     std::string file(const std::string& name, const std::string& bytes) {
         test::writeBytes(dir / name, bytes);
         return (dir / name).string();
