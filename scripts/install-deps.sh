@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the editor need (figlet: its fonts are
 # copied into the program's Fonts folder by the build); with the argument "bench" also what
-# scripts/bench-convert.sh measures against, with "browser" the headless browser the page
-# check of `make browser-test` renders with.
+# the conversion timings of scripts/ measure against, with "browser" the headless browser
+# the page check of `make browser-test` renders with.
 # Idempotent: only packages that are missing are installed.
 set -euo pipefail
 
@@ -29,7 +29,8 @@ packages=(
   figlet
 )
 if [ "${1:-}" = bench ]; then
-  packages+=(ansifilter)
+  # The peers of the conversion timings and the photos they convert.
+  packages+=(ansifilter jp2a chafa ansilove hyperfine lomiri-wallpapers-20.04 mate-backgrounds)
 fi
 if [ "${1:-}" = browser ]; then
   packages+=(chromium)
