@@ -12,23 +12,25 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QDialogButtonBox>
-#include <QRadioButton>
-#include <QVBoxLayout>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace glyphora {
 
@@ -242,14 +244,22 @@ std::optional<int> QtUi::chooseOne(const ChoiceRequest& request) {
     dialog.setWindowTitle(fromBytes(request.title));
     auto* layout = new QVBoxLayout(&dialog);
     auto* group = new QButtonGroup(&dialog);
+    QVBoxLayout* choices = layout;
     for (std::size_t i = 0; i < request.choices.size(); ++i) {
+        for (const ChoiceGroup& caption : request.groups) {
+            if (caption.firstChoice != static_cast<int>(i))
+                continue;
+            auto* box = new QGroupBox(fromBytes(caption.caption), &dialog);
+            choices = new QVBoxLayout(box);
+            layout->addWidget(box);
+        }
         auto* button = new QRadioButton(fromBytes(request.choices[i]), &dialog);
         button->setChecked(static_cast<int>(i) == request.preset);
         group->addButton(button, static_cast<int>(i));
-        layout->addWidget(button);
+        choices->addWidget(button);
     }
     auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(fromBytes(request.okCaption), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -257,6 +267,21 @@ std::optional<int> QtUi::chooseOne(const ChoiceRequest& request) {
     if (dialog.exec() != QDialog::Accepted || group->checkedId() < 0)
         return std::nullopt;
     return group->checkedId();
+}
+
+std::optional<StretchOption> QtUi::chooseStretch() {
+    QMessageBox box(parent());
+    box.setWindowTitle(QStringLiteral("Stretch option:"));
+    box.setText(QStringLiteral("Stretch option:"));
+    QPushButton* resample = box.addButton(QStringLiteral("Res&ample"), QMessageBox::YesRole);
+    QPushButton* resize = box.addButton(QStringLiteral("Res&ize"), QMessageBox::NoRole);
+    box.setDefaultButton(resample);
+    box.exec();
+    if (box.clickedButton() == resample)
+        return StretchOption::Resample;
+    if (box.clickedButton() == resize)
+        return StretchOption::Resize;
+    return std::nullopt;
 }
 
 HtmlOptionsForm QtUi::htmlOptions(const HtmlOptionsForm& preset) {

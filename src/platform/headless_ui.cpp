@@ -319,6 +319,23 @@ std::optional<ConfigureForm> HeadlessUi::configure(const ConfigureForm& form) {
     return edited;
 }
 
+std::optional<StretchOption> HeadlessUi::chooseStretch() {
+    const std::string dialog = "stretch: Stretch option:";
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    std::optional<StretchOption> chosen;
+    if (answer->empty() || *answer == "resample")
+        chosen = StretchOption::Resample;
+    else if (*answer == "resize")
+        chosen = StretchOption::Resize;
+    note(dialog + " -> " +
+         (!chosen                              ? std::string(kCancel)
+          : *chosen == StretchOption::Resample ? "resample"
+                                               : "resize"));
+    return chosen;
+}
+
 HtmlOptionsForm HeadlessUi::htmlOptions(const HtmlOptionsForm& preset) {
     const std::string dialog = "html options: " + describeHtmlOptions(preset);
     // The form has no cancel: without an answer it closes with what it shows.

@@ -67,6 +67,9 @@ public:
     // Answer "NAME=VALUE" pairs separated by ";" (empty: accept as shown), "default" first to
     // press "Default", or "abort"; the line reads "configure: -> UndoSteps=5".
     std::optional<ConfigureForm> configure(const ConfigureForm& form) override;
+    // Answer "resample", "resize", empty for "resample", or "cancel"; the line reads
+    // "stretch: Stretch option: -> resize".
+    std::optional<StretchOption> chooseStretch() override;
     // Answer "FAMILY SIZE BORDER [bold] [italic] [underline]" (the family may hold blanks;
     // size and border are taken as typed), or empty for the preset; the line reads
     // "html options: Courier New 10 0 -> Arial 12 2 bold".

@@ -62,13 +62,24 @@ struct SaveBrowserReply {
     std::string path;
 };
 
-// A dialog of exclusive choices with "&Ok" and "&Cancel" ("Open HTML"). The reply is the
-// index of the choice taken, nothing when cancelled.
+// A dialog of exclusive choices with an OK button and "&Cancel" ("Open HTML", "Import
+// Picture"), the choices optionally under group captions. The reply is the index of the
+// choice taken, nothing when cancelled.
+struct ChoiceGroup {
+    std::string caption;
+    int firstChoice = 0; // the group runs to the next group's first choice
+};
 struct ChoiceRequest {
     std::string title;
     std::vector<std::string> choices;
     int preset = 0;
+    std::vector<ChoiceGroup> groups;
+    std::string okCaption = "&Ok";
 };
+
+// The stretch option dialog "Stretch option:": "Res&ample" resamples a picture to a new
+// size, "Res&ize" takes the nearest pixels.
+enum class StretchOption { Resample, Resize };
 
 // The HTML options form: the page's font and the border of its tables. It has no cancel: the
 // values on the form when it closes are taken. Size and border come back as typed; the
@@ -151,6 +162,8 @@ public:
     virtual std::optional<Color> chooseAnsiColor(Color initial, bool background) = 0;
     virtual std::optional<int> chooseOne(const ChoiceRequest& request) = 0;
     virtual std::optional<ConfigureForm> configure(const ConfigureForm& form) = 0;
+    // Nothing when closed without a choice.
+    virtual std::optional<StretchOption> chooseStretch() = 0;
     // "HTML Options", preset with the form's values.
     virtual HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) = 0;
     // "Decrease colors"; nothing when cancelled.

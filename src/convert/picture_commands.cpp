@@ -1,0 +1,219 @@
+#include "convert/picture_commands.h"
+
+#include "app/editor.h"
+#include "convert/picture_to_art.h"
+#include "convert/resample.h"
+#include "formats/file_names.h"
+#include "platform/picture_io.h"
+#include "platform/rounding.h"
+#include "platform/text_file.h"
+#include "platform/text_numbers.h"
+
+#include <system_error>
+
+namespace glyphora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kImportTitle = "Import Picture";
+constexpr const char* kImportOk = "&OK";
+constexpr const char* kAbsoluteChoice = "Absolut color definition";
+constexpr const char* kRelativeChoice = "Relative color definition";
+constexpr const char* kConversionGroup = "Conversion: BMP2ASCII ";
+enum ImportChoice { kAbsolute, kRelative };
+
+constexpr const char* kCannotOpen = "Couldn`t open image.";
+constexpr const char* kSizeTitle = "Resample Picture: RP=";
+constexpr const char* kBackupCaption = "Creating Backup ...";
+constexpr const char* kInitializing = "Initializing ...";
+constexpr const char* kFirstStep = "Step 1 of 3";
+constexpr const char* kSecondStep = "Step 2 of 3";
+constexpr double kStepOnlyMaximum = 10000;
+
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+};
+
+// A picture that could not be read, before anything changed: the document stays as it was
+// and keeps no file.
+OpenBranchResult refuseUnreadable(Editor& editor) {
+    editor.ui().beep();
+    editor.ui().setCursor(AppCursor::Normal);
+    editor.ui().message(kCannotOpen);
+    return stopWithoutDocumentFile(editor);
+}
+
+// The end of every conversion: the document is new and unnamed, captioned with the
+// picture's name.
+void finishConversion(Editor& editor, const fs::path& file) {
+    DocumentState& doc = editor.document();
+    doc.CurrentFileName = std::string(kNoFile);
+    doc.SaveTargetName.clear();
+    doc.SaveEnabled = false;
+    editor.progress().hideBar();
+    doc.caption = std::string(fileNameOf(file.string()));
+    editor.ui().repaintCanvas();
+}
+
+// A failure once the undo snapshot is taken: what was converted stays, the cells lose
+// their own colours, and the conversion finishes as usual.
+OpenBranchResult failConversion(Editor& editor, const fs::path& file) {
+    editor.ui().beep();
+    editor.ui().setCursor(AppCursor::Normal);
+    editor.ui().message(kCannotOpen);
+    editor.canvas().removeAllOwnFonts();
+    editor.canvas().removeAllOwnBrushes();
+    finishConversion(editor, file);
+    return {OpenOutcome::Stopped};
+}
+
+// The size dialog's title names the rows that keep the picture's proportions for the
+// cell's shape.
+std::string sizeTitle(Editor& editor, const PictureHeader& header) {
+    const CharMetrics cell = editor.ui().measureChar(editor.canvas().font(), 'A');
+    const long double ratio =
+        cell.height > 0 ? static_cast<long double>(cell.width) / cell.height : 1.0L;
+    return kSizeTitle + std::to_string(header.width) + "x" +
+           std::to_string(roundHalfEven(ratio * header.height));
+}
+
+std::optional<PictureSize> parseSize(const CanvasSizeReply& reply) {
+    const std::optional<long long> w = parseInteger<long long>(reply.width);
+    const std::optional<long long> h = parseInteger<long long>(reply.height);
+    if (!w || !h)
+        return std::nullopt;
+    const long long width = std::max(*w, 1LL);
+    const long long height = std::max(*h, 1LL);
+    if (!CharCanvas::sizeFits(width, height) || !Bitmap::sizeFits(width, height))
+        return std::nullopt;
+    return PictureSize{static_cast<int>(width), static_cast<int>(height)};
+}
+
+enum class Decoded { Done, Cancelled, Failed };
+
+// The picture at the size asked: as it is when the size is its own, else resampled
+// (decoded straight into the resampler) or resized, as the stretch option says.
+Decoded decodeAtSize(Editor& editor, std::string_view bytes, const PictureHeader& header,
+                     PictureSize size, Bitmap& picture) {
+    if (size.width == header.width && size.height == header.height) {
+        BitmapSink sink;
+        if (decodePicture(bytes, sink) != PictureError::None)
+            return Decoded::Failed;
+        picture = std::move(sink.bitmap);
+        return Decoded::Done;
+    }
+    const std::optional<StretchOption> option = editor.ui().chooseStretch();
+    if (!option)
+        return Decoded::Cancelled;
+    editor.ui().setCursor(AppCursor::Busy);
+    if (*option == StretchOption::Resample) {
+        PictureResampler resampler(size.width, size.height, lanczos3, kLanczos3Support, true);
+        if (decodePicture(bytes, resampler) != PictureError::None)
+            return Decoded::Failed;
+        picture = resampler.finish();
+    } else {
+        BitmapSink sink;
+        if (decodePicture(bytes, sink) != PictureError::None)
+            return Decoded::Failed;
+        picture = resizeNearest(sink.bitmap, size.width, size.height);
+    }
+    return picture.empty() ? Decoded::Failed : Decoded::Done;
+}
+
+// The table named by the "BMP2ASCII data" setting, or nothing for the built-in ramp (with a
+// status message when a table was named but is not there).
+std::optional<CharacterRamp> characterTable(Editor& editor) {
+    const std::string& setting = editor.settings().Bmp2AsciiDataFile;
+    std::error_code ec;
+    const fs::path path = editor.programDir() / setting;
+    if (setting != kInternTable && fs::is_regular_file(path, ec)) {
+        if (std::optional<CharacterRamp> table = readCharacterRamp(path))
+            return table;
+    }
+    if (setting != kInternTable)
+        editor.StatusMessage("ERROR: File: " + setting + ". Using intern palette.");
+    return std::nullopt;
+}
+
+} // namespace
+
+OpenBranchResult readPictureDocument(Editor& editor, const fs::path& file) {
+    ChoiceRequest request;
+    request.title = kImportTitle;
+    request.okCaption = kImportOk;
+    request.choices = {kAbsoluteChoice, kRelativeChoice};
+    request.groups = {{kConversionGroup, kAbsolute}};
+    request.preset = kRelative;
+    const std::optional<int> choice = editor.ui().chooseOne(request);
+    if (!choice)
+        return {OpenOutcome::Stopped};
+    return PictureToArt(editor, file,
+                        *choice == kAbsolute ? ArtMapping::Absolute : ArtMapping::Relative);
+}
+
+OpenBranchResult PictureToArt(Editor& editor, const fs::path& file, ArtMapping mapping) {
+    std::string bytes;
+    PictureHeader header;
+    PictureError error = PictureError::None;
+    if (!readFileBytes(file, bytes) || !readPictureHeader(bytes, header, error))
+        return refuseUnreadable(editor);
+
+    const std::optional<CanvasSizeReply> reply = editor.ui().canvasSize(
+        {sizeTitle(editor, header), std::to_string(header.width), std::to_string(header.height)});
+    if (!reply)
+        return {OpenOutcome::Stopped};
+    const std::optional<PictureSize> size = parseSize(*reply);
+    if (!size)
+        return refuseUnreadable(editor);
+
+    BusyCursor busy(editor.ui());
+    ProgressPanel& progress = editor.progress();
+    progress.showBar(kBackupCaption, false, kFirstStep);
+    editor.takeUndoSnapshot();
+    progress.setBarPosition(0, kStepOnlyMaximum, kInitializing, kSecondStep);
+
+    Bitmap picture;
+    switch (decodeAtSize(editor, bytes, header, *size, picture)) {
+    case Decoded::Cancelled:
+        progress.hideBar();
+        return {OpenOutcome::Stopped};
+    case Decoded::Failed:
+        return failConversion(editor, file);
+    case Decoded::Done:
+        break;
+    }
+    bytes = {};
+
+    CharCanvas& canvas = editor.canvas();
+    canvas.setSize(picture.width(), picture.height());
+    canvas.updateSizeFields();
+    greyPicture(picture);
+
+    const std::optional<CharacterRamp> table = characterTable(editor);
+    const CharacterRamp* ramp = table ? &*table : nullptr;
+    std::optional<GreyCharacters> characters;
+    int progressMaximum = picture.width() - 1;
+    if (mapping == ArtMapping::Absolute) {
+        characters = absoluteCharacters(ramp);
+        if (!ramp)
+            progressMaximum = picture.width();
+    } else {
+        const GreyRange range = greyRange(picture);
+        characters = relativeCharacters(ramp, range.darkest, range.brightest);
+        // One grey level only: the ramp has no steps.
+        if (!characters)
+            return failConversion(editor, file);
+    }
+    writeArt(picture, *characters, canvas, progress, progressMaximum);
+    if (!ramp) {
+        canvas.removeAllOwnFonts();
+        canvas.removeAllOwnBrushes();
+    }
+    finishConversion(editor, file);
+    return {};
+}
+
+} // namespace glyphora

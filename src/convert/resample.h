@@ -1,0 +1,100 @@
+#pragma once
+
+#include "platform/bitmap.h"
+#include "platform/picture_io.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace glyphora {
+
+// Two-pass resampling with contributor lists: pass 1 resamples every source row to the new
+// width into a work picture of 8-bit pixels, pass 2 resamples its columns to the new height.
+// Sums are single precision, in contributor order; each is clamped to 0..255 and rounded
+// half to even. Indices before the first pixel are mirrored (j -> -j), past the last one
+// too (j -> 2 x size - j - 1).
+
+using ResampleFilter = float (*)(float);
+inline constexpr float kLanczos3Support = 3.0f;
+// sinc(x) x sinc(x / 3) for |x| < 3, else 0.
+float lanczos3(float x);
+
+// For each destination index, its source indices and weights, zero weights left out.
+struct Contributors {
+    std::vector<int> first; // per destination index, into pixel and weight; one more at the end
+    std::vector<int> pixel;
+    std::vector<float> weight;
+
+    int count(int dest) const { return first[dest + 1] - first[dest]; }
+};
+Contributors buildContributors(int sourceSize, int destSize, ResampleFilter filter, float support);
+
+// Resamples a picture as its rows arrive from a decoder. Pass 1 runs on a second thread
+// (when asked for and the picture is large) on batches of rows while the decoder fills the
+// next ones, so decoding and the first pass overlap; no full-size copy of the picture is
+// kept. finish() waits for the last batch and runs pass 2.
+class PictureResampler : public PictureRowSink {
+public:
+    PictureResampler(int destWidth, int destHeight, ResampleFilter filter, float support,
+                     bool useSecondThread);
+    ~PictureResampler() override;
+    PictureResampler(const PictureResampler&) = delete;
+    PictureResampler& operator=(const PictureResampler&) = delete;
+
+    bool begin(int width, int height) override;
+    std::uint8_t* rowBuffer(int y) override;
+    void rowDone(int y) override;
+
+    // The destination picture; empty when no picture was begun or rows are missing.
+    Bitmap finish();
+
+    // Rows per batch: one lane of the vector sums per row.
+    static constexpr int kBatchRows = 8;
+
+private:
+    struct Batch {
+        std::vector<std::uint8_t> rows; // kBatchRows source rows, RGB
+        int firstRow = 0;
+        int rowCount = 0;
+    };
+    void submit(int batchIndex);
+    void horizontalPass(const Batch& batch, std::vector<float>& lanes);
+    void workerLoop();
+    void stopWorker();
+
+    int destWidth_;
+    int destHeight_;
+    ResampleFilter filter_;
+    float support_;
+    bool useSecondThread_;
+    int sourceWidth_ = 0;
+    int sourceHeight_ = 0;
+    int rowsDone_ = 0;
+    Contributors horizontal_;
+    std::vector<std::uint8_t> work_; // destWidth x sourceHeight, RGB
+    std::vector<Batch> batches_;
+    std::vector<float> lanes_; // the transposed batch of the caller's thread
+    int filling_ = -1;         // the batch the decoder writes into
+
+    std::thread worker_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<int> queued_; // batches waiting for pass 1
+    std::vector<int> free_;  // batches the decoder may fill
+    bool closing_ = false;
+};
+
+// Resamples the source into the destination, whose size is already set (both at least
+// 1 x 1).
+void ResampleBitmap(const Bitmap& source, Bitmap& destination, ResampleFilter filter,
+                    float support);
+
+// Nearest neighbour ("Res&ize"): destination (x, y) = source (Round(fx x), Round(fy y)) with
+// fx = source width / width, fy likewise; positions past the last pixel take the last one.
+Bitmap resizeNearest(const Bitmap& source, int width, int height);
+
+} // namespace glyphora
