@@ -3,6 +3,7 @@
 #include "app/editor.h"
 #include "color/color_modes.h"
 #include "config/startup_commands.h"
+#include "convert/picture_commands.h"
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
 #include "formats/open_save_commands.h"
@@ -102,8 +103,24 @@ std::optional<std::string> BatchUi::inputBox(std::string_view title, std::string
 }
 
 std::optional<int> BatchUi::chooseOne(const ChoiceRequest& request) {
-    note("choice: " + request.title + " -> " + std::to_string(request.preset + 1));
-    return request.preset;
+    int choice = request.preset;
+    if (request.title == kImportPictureTitle)
+        choice = picture_.absolute ? kAbsoluteChoice : kRelativeChoice;
+    note("choice: " + request.title + " -> " + std::to_string(choice + 1));
+    return choice;
+}
+
+std::optional<CanvasSizeReply> BatchUi::canvasSize(const CanvasSizeRequest& request) {
+    CanvasSizeReply reply{request.width, request.height};
+    if (picture_.size)
+        reply = {std::to_string(picture_.size->first), std::to_string(picture_.size->second)};
+    note("size: " + request.title + " -> " + reply.width + " " + reply.height);
+    return reply;
+}
+
+std::optional<StretchOption> BatchUi::chooseStretch() {
+    note(std::string("stretch: Stretch option: -> ") + (picture_.resize ? "resize" : "resample"));
+    return picture_.resize ? StretchOption::Resize : StretchOption::Resample;
 }
 
 HtmlOptionsForm BatchUi::htmlOptions(const HtmlOptionsForm& preset) {
@@ -151,7 +168,7 @@ int convertDocument(const ConvertJob& job, std::ostream& err) {
     if (fs::is_directory(out, ec))
         return fail(out.string() + " is a folder");
 
-    BatchUi ui(err);
+    BatchUi ui(err, job.picture);
     Editor editor(ui, fs::absolute(job.home, ec));
     startEditor(editor, SettingsFileUse::ReadOnly);
     // Nothing could ever step back through snapshots of a batch run.
@@ -159,11 +176,10 @@ int convertDocument(const ConvertJob& job, std::ostream& err) {
 
     DocumentState& doc = editor.document();
     doc.OpenFileName = in.string();
-    openDocument(editor);
+    const bool read = openDocument(editor);
     if (askedUser(ui, err))
         return kConvertAsked;
-    // Every failed open leaves the document without a file.
-    if (doc.CurrentFileName == kNoFile)
+    if (!read)
         return fail("cannot read " + in.string());
 
     if (target) {

@@ -4,6 +4,7 @@
 #include "convert/picture_to_art.h"
 #include "convert/resample.h"
 #include "formats/file_names.h"
+#include "platform/mapped_file.h"
 #include "platform/picture_io.h"
 #include "platform/rounding.h"
 #include "platform/text_file.h"
@@ -17,12 +18,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kImportTitle = "Import Picture";
 constexpr const char* kImportOk = "&OK";
-constexpr const char* kAbsoluteChoice = "Absolut color definition";
-constexpr const char* kRelativeChoice = "Relative color definition";
+constexpr const char* kAbsoluteCaption = "Absolut color definition";
+constexpr const char* kRelativeCaption = "Relative color definition";
 constexpr const char* kConversionGroup = "Conversion: BMP2ASCII ";
-enum ImportChoice { kAbsolute, kRelative };
 
 constexpr const char* kCannotOpen = "Couldn`t open image.";
 constexpr const char* kSizeTitle = "Resample Picture: RP=";
@@ -142,24 +141,25 @@ std::optional<CharacterRamp> characterTable(Editor& editor) {
 
 OpenBranchResult readPictureDocument(Editor& editor, const fs::path& file) {
     ChoiceRequest request;
-    request.title = kImportTitle;
+    request.title = kImportPictureTitle;
     request.okCaption = kImportOk;
-    request.choices = {kAbsoluteChoice, kRelativeChoice};
-    request.groups = {{kConversionGroup, kAbsolute}};
-    request.preset = kRelative;
+    request.choices = {kAbsoluteCaption, kRelativeCaption};
+    request.groups = {{kConversionGroup, kAbsoluteChoice}};
+    request.preset = kRelativeChoice;
     const std::optional<int> choice = editor.ui().chooseOne(request);
     if (!choice)
         return {OpenOutcome::Stopped};
     return PictureToArt(editor, file,
-                        *choice == kAbsolute ? ArtMapping::Absolute : ArtMapping::Relative);
+                        *choice == kAbsoluteChoice ? ArtMapping::Absolute : ArtMapping::Relative);
 }
 
 OpenBranchResult PictureToArt(Editor& editor, const fs::path& file, ArtMapping mapping) {
-    std::string bytes;
+    MappedFile mapped;
     PictureHeader header;
     PictureError error = PictureError::None;
-    if (!readFileBytes(file, bytes) || !readPictureHeader(bytes, header, error))
+    if (!mapped.open(file) || !readPictureHeader(mapped.bytes(), header, error))
         return refuseUnreadable(editor);
+    const std::string_view bytes = mapped.bytes();
 
     const std::optional<CanvasSizeReply> reply = editor.ui().canvasSize(
         {sizeTitle(editor, header), std::to_string(header.width), std::to_string(header.height)});
@@ -185,7 +185,7 @@ OpenBranchResult PictureToArt(Editor& editor, const fs::path& file, ArtMapping m
     case Decoded::Done:
         break;
     }
-    bytes = {};
+    mapped.close();
 
     CharCanvas& canvas = editor.canvas();
     canvas.setSize(picture.width(), picture.height());

@@ -8,6 +8,11 @@ namespace glyphora {
 
 class Editor;
 
+// The picture import dialog: its title and the indices of its conversion choices.
+inline constexpr const char* kImportPictureTitle = "Import Picture";
+inline constexpr int kAbsoluteChoice = 0;
+inline constexpr int kRelativeChoice = 1;
+
 // The picture branch of openDocument: the picture import dialog "Import Picture", then the
 // operation chosen on the picture.
 OpenBranchResult readPictureDocument(Editor& editor, const std::filesystem::path& file);

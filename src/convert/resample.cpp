@@ -6,21 +6,29 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace glyphora {
 
 namespace {
 
-constexpr int kLanes = PictureResampler::kBatchRows;
+constexpr int kLanes = PictureResampler::kLaneRows;
+constexpr int kBatchRows = PictureResampler::kBatchRows;
 constexpr int kChannels = Bitmap::kBytesPerPixel;
-constexpr int kBatches = 4;
+constexpr int kBatches = 3;
+// Source pixels transposed at a time: 1024 x 3 channels x 16 rows of floats, 192 KiB.
+constexpr int kWindowPixels = 1024;
 // Below this many source pixels a second thread costs more than it saves.
 constexpr long long kThreadFromPixels = 256 * 1024;
 // Adding and taking away 2^23 rounds a float of 0..2^23 to a whole number, halves to even.
 constexpr float kRoundingBias = 8388608.0f;
 
-// Eight rows side by side: one vector lane per row, each summed in contributor order.
-typedef float Lanes __attribute__((vector_size(kLanes * sizeof(float))));
+// Rows side by side: one vector lane per row, each summed in contributor order. Sixteen
+// rows make six independent chains of additions per contributor, so the adds do not wait
+// on one another.
+typedef float HalfLanes __attribute__((vector_size(kLanes / 2 * sizeof(float))));
 
 float sinc(float x) {
     if (x == 0.0f)
@@ -46,44 +54,105 @@ inline std::uint8_t clampedByte(float sum) {
     return static_cast<std::uint8_t>((sum + kRoundingBias) - kRoundingBias);
 }
 
+// Eight rows of bytes into floats: byte k of row r goes to out[k x stride + r], so the same
+// byte of each row lies side by side.
+constexpr int kTransposeRows = 8;
+void transposeRows(const std::uint8_t* const* rows, std::size_t length, float* out,
+                   std::size_t stride) {
+    std::size_t k = 0;
+#ifdef __SSE2__
+    // Sixteen bytes of each row at a time, interleaved in three rounds of unpacking.
+    const __m128i zero = _mm_setzero_si128();
+    for (; k + 16 <= length; k += 16, out += 16 * stride) {
+        __m128i r[kTransposeRows];
+        for (int lane = 0; lane < kTransposeRows; ++lane)
+            r[lane] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[lane] + k));
+        // Round 1: bytes of rows 0/1, 2/3, 4/5, 6/7 paired.
+        const __m128i a0 = _mm_unpacklo_epi8(r[0], r[1]), a1 = _mm_unpackhi_epi8(r[0], r[1]);
+        const __m128i a2 = _mm_unpacklo_epi8(r[2], r[3]), a3 = _mm_unpackhi_epi8(r[2], r[3]);
+        const __m128i a4 = _mm_unpacklo_epi8(r[4], r[5]), a5 = _mm_unpackhi_epi8(r[4], r[5]);
+        const __m128i a6 = _mm_unpacklo_epi8(r[6], r[7]), a7 = _mm_unpackhi_epi8(r[6], r[7]);
+        // Round 2: four rows per byte.
+        const __m128i b0 = _mm_unpacklo_epi16(a0, a2), b1 = _mm_unpackhi_epi16(a0, a2);
+        const __m128i b2 = _mm_unpacklo_epi16(a1, a3), b3 = _mm_unpackhi_epi16(a1, a3);
+        const __m128i b4 = _mm_unpacklo_epi16(a4, a6), b5 = _mm_unpackhi_epi16(a4, a6);
+        const __m128i b6 = _mm_unpacklo_epi16(a5, a7), b7 = _mm_unpackhi_epi16(a5, a7);
+        // Round 3: eight rows per byte, two bytes per register.
+        const __m128i c[8] = {_mm_unpacklo_epi32(b0, b4), _mm_unpackhi_epi32(b0, b4),
+                              _mm_unpacklo_epi32(b1, b5), _mm_unpackhi_epi32(b1, b5),
+                              _mm_unpacklo_epi32(b2, b6), _mm_unpackhi_epi32(b2, b6),
+                              _mm_unpacklo_epi32(b3, b7), _mm_unpackhi_epi32(b3, b7)};
+        for (int i = 0; i < 8; ++i) {
+            const __m128i lo = _mm_unpacklo_epi8(c[i], zero);
+            const __m128i hi = _mm_unpackhi_epi8(c[i], zero);
+            float* to = out + 2 * static_cast<std::size_t>(i) * stride;
+            _mm_storeu_ps(to, _mm_cvtepi32_ps(_mm_unpacklo_epi16(lo, zero)));
+            _mm_storeu_ps(to + 4, _mm_cvtepi32_ps(_mm_unpackhi_epi16(lo, zero)));
+            _mm_storeu_ps(to + stride, _mm_cvtepi32_ps(_mm_unpacklo_epi16(hi, zero)));
+            _mm_storeu_ps(to + stride + 4, _mm_cvtepi32_ps(_mm_unpackhi_epi16(hi, zero)));
+        }
+    }
+#endif
+    for (; k < length; ++k, out += stride) {
+        for (int lane = 0; lane < kTransposeRows; ++lane)
+            out[lane] = static_cast<float>(rows[lane][k]);
+    }
+}
+
 // Pass 1 for one batch: lanes holds the batch transposed, [x][channel][row]; each
 // destination pixel of each row gets its sum. Compiled for AVX2 where the processor has it;
 // the sums are the same either way (no fused multiply-add: ISO C++ mode keeps them apart).
 __attribute__((target_clones("avx2", "default"))) void
-horizontalSums(const float* lanes, const Contributors& h, int destWidth, int rowCount,
-               std::uint8_t* const* outRows) {
+horizontalSums(const float* lanes, int firstPixel, const Contributors& h, int firstDest,
+               int endDest, int rowCount, std::uint8_t* const* outRows) {
     const int* first = h.first.data();
     const int* pixel = h.pixel.data();
     const float* weight = h.weight.data();
-    for (int i = 0; i < destWidth; ++i) {
-        Lanes r = {}, g = {}, b = {};
+    constexpr int kHalf = kLanes / 2;
+    for (int i = firstDest; i < endDest; ++i) {
+        HalfLanes r0 = {}, g0 = {}, b0 = {}, r1 = {}, g1 = {}, b1 = {};
         for (int k = first[i]; k < first[i + 1]; ++k) {
-            const float* p = lanes + static_cast<std::ptrdiff_t>(pixel[k]) * kChannels * kLanes;
-            Lanes vr, vg, vb;
-            std::memcpy(&vr, p, sizeof vr);
-            std::memcpy(&vg, p + kLanes, sizeof vg);
-            std::memcpy(&vb, p + 2 * kLanes, sizeof vb);
+            const float* p =
+                lanes + static_cast<std::ptrdiff_t>(pixel[k] - firstPixel) * kChannels * kLanes;
+            HalfLanes v0, v1, v2, v3, v4, v5;
+            std::memcpy(&v0, p, sizeof v0);
+            std::memcpy(&v1, p + kHalf, sizeof v1);
+            std::memcpy(&v2, p + kLanes, sizeof v2);
+            std::memcpy(&v3, p + kLanes + kHalf, sizeof v3);
+            std::memcpy(&v4, p + 2 * kLanes, sizeof v4);
+            std::memcpy(&v5, p + 2 * kLanes + kHalf, sizeof v5);
             const float w = weight[k];
-            r += w * vr;
-            g += w * vg;
-            b += w * vb;
+            r0 += w * v0;
+            r1 += w * v1;
+            g0 += w * v2;
+            g1 += w * v3;
+            b0 += w * v4;
+            b1 += w * v5;
         }
+        // Out of the registers only once the sums are complete.
+        float sums[kChannels][kLanes];
+        std::memcpy(sums[0], &r0, sizeof r0);
+        std::memcpy(sums[0] + kHalf, &r1, sizeof r1);
+        std::memcpy(sums[1], &g0, sizeof g0);
+        std::memcpy(sums[1] + kHalf, &g1, sizeof g1);
+        std::memcpy(sums[2], &b0, sizeof b0);
+        std::memcpy(sums[2] + kHalf, &b1, sizeof b1);
         for (int lane = 0; lane < rowCount; ++lane) {
             std::uint8_t* out = outRows[lane] + static_cast<std::ptrdiff_t>(i) * kChannels;
-            out[0] = clampedByte(r[lane]);
-            out[1] = clampedByte(g[lane]);
-            out[2] = clampedByte(b[lane]);
+            out[0] = clampedByte(sums[0][lane]);
+            out[1] = clampedByte(sums[1][lane]);
+            out[2] = clampedByte(sums[2][lane]);
         }
     }
 }
 
 // Pass 2 for one destination row: the work rows summed across, one lane per byte of the row.
 __attribute__((target_clones("avx2", "default"))) void
-verticalSums(const std::uint8_t* work, std::size_t rowBytes, const int* pixel, const float* weight,
-             int count, float* sums, std::uint8_t* out) {
+verticalSums(const std::uint8_t* ring, int ringRows, std::size_t rowBytes, const int* pixel,
+             const float* weight, int count, float* sums, std::uint8_t* out) {
     std::fill(sums, sums + rowBytes, 0.0f);
     for (int k = 0; k < count; ++k) {
-        const std::uint8_t* row = work + static_cast<std::size_t>(pixel[k]) * rowBytes;
+        const std::uint8_t* row = ring + static_cast<std::size_t>(pixel[k] % ringRows) * rowBytes;
         const float w = weight[k];
         for (std::size_t x = 0; x < rowBytes; ++x)
             sums[x] += w * static_cast<float>(row[x]);
@@ -133,6 +202,16 @@ PictureResampler::PictureResampler(int destWidth, int destHeight, ResampleFilter
     : destWidth_(std::max(destWidth, 1)), destHeight_(std::max(destHeight, 1)), filter_(filter),
       support_(support), useSecondThread_(useSecondThread) {}
 
+std::size_t PictureResampler::windowFloats() const {
+    // A window holds kWindowPixels, or one destination pixel's whole span when wider.
+    int widest = 0;
+    for (int i = 0; i < destWidth_; ++i)
+        widest = std::max(widest, highestPixel_[static_cast<std::size_t>(i)] -
+                                      lowestPixel_[static_cast<std::size_t>(i)] + 1);
+    return static_cast<std::size_t>(std::min(sourceWidth_, std::max(widest, kWindowPixels))) *
+           kChannels * kLanes;
+}
+
 PictureResampler::~PictureResampler() {
     stopWorker();
 }
@@ -144,16 +223,50 @@ bool PictureResampler::begin(int width, int height) {
     sourceWidth_ = width;
     sourceHeight_ = height;
     horizontal_ = buildContributors(width, destWidth_, filter_, support_);
-    work_.assign(
-        static_cast<std::size_t>(destWidth_) * static_cast<std::size_t>(height) * kChannels, 0);
+    lowestPixel_.assign(static_cast<std::size_t>(destWidth_), 0);
+    highestPixel_.assign(static_cast<std::size_t>(destWidth_), 0);
+    for (int i = 0; i < destWidth_; ++i) {
+        const auto begin =
+            horizontal_.pixel.begin() + horizontal_.first[static_cast<std::size_t>(i)];
+        const auto end =
+            horizontal_.pixel.begin() + horizontal_.first[static_cast<std::size_t>(i) + 1];
+        if (begin == end)
+            continue;
+        const auto [low, high] = std::minmax_element(begin, end);
+        lowestPixel_[static_cast<std::size_t>(i)] = *low;
+        highestPixel_[static_cast<std::size_t>(i)] = *high;
+    }
+    vertical_ = buildContributors(height, destHeight_, filter_, support_);
+    highestRow_.assign(static_cast<std::size_t>(destHeight_), 0);
+    int span = 1;
+    for (int y = 0; y < destHeight_; ++y) {
+        const auto begin = vertical_.pixel.begin() + vertical_.first[static_cast<std::size_t>(y)];
+        const auto end = vertical_.pixel.begin() + vertical_.first[static_cast<std::size_t>(y) + 1];
+        if (begin == end)
+            continue;
+        const auto [low, high] = std::minmax_element(begin, end);
+        highestRow_[static_cast<std::size_t>(y)] = *high;
+        span = std::max(span, *high - *low + 1);
+    }
+    // A batch of new rows must not overwrite rows a waiting destination row still reads.
+    ringRows_ = std::min(height, span + kBatchRows);
+    const std::size_t workRowBytes = static_cast<std::size_t>(destWidth_) * kChannels;
+    ring_ = std::make_unique_for_overwrite<std::uint8_t[]>(workRowBytes *
+                                                           static_cast<std::size_t>(ringRows_));
+    columnSums_.resize(workRowBytes);
+    destination_ = Bitmap(destWidth_, destHeight_);
+    nextDestRow_ = 0;
     const std::size_t rowBytes = static_cast<std::size_t>(width) * kChannels;
     const bool threaded =
         useSecondThread_ && static_cast<long long>(width) * height >= kThreadFromPixels;
-    batches_.assign(threaded ? kBatches : 1, Batch{});
+    batches_.resize(threaded ? kBatches : 1);
+    batchRows_ =
+        std::make_unique_for_overwrite<std::uint8_t[]>(rowBytes * kBatchRows * batches_.size());
     for (std::size_t i = 0; i < batches_.size(); ++i) {
-        batches_[i].rows.resize(rowBytes * kLanes);
+        batches_[i].rows = batchRows_.get() + rowBytes * kBatchRows * i;
         free_.push_back(static_cast<int>(i));
     }
+    lanes_ = std::make_unique_for_overwrite<float[]>(windowFloats());
     if (threaded)
         worker_ = std::thread([this] { workerLoop(); });
     return true;
@@ -169,8 +282,8 @@ std::uint8_t* PictureResampler::rowBuffer(int y) {
         batches_[static_cast<std::size_t>(filling_)].rowCount = 0;
     }
     Batch& batch = batches_[static_cast<std::size_t>(filling_)];
-    const int slot = std::clamp(y - batch.firstRow, 0, kLanes - 1);
-    return batch.rows.data() +
+    const int slot = std::clamp(y - batch.firstRow, 0, kBatchRows - 1);
+    return batch.rows +
            static_cast<std::size_t>(slot) * static_cast<std::size_t>(sourceWidth_) * kChannels;
 }
 
@@ -180,7 +293,7 @@ void PictureResampler::rowDone(int y) {
     Batch& batch = batches_[static_cast<std::size_t>(filling_)];
     batch.rowCount = y - batch.firstRow + 1;
     ++rowsDone_;
-    if (batch.rowCount == kLanes || y == sourceHeight_ - 1) {
+    if (batch.rowCount == kBatchRows || y == sourceHeight_ - 1) {
         submit(filling_);
         filling_ = -1;
     }
@@ -188,50 +301,78 @@ void PictureResampler::rowDone(int y) {
 
 void PictureResampler::submit(int batchIndex) {
     if (!worker_.joinable()) {
-        horizontalPass(batches_[static_cast<std::size_t>(batchIndex)], lanes_);
+        const Batch& batch = batches_[static_cast<std::size_t>(batchIndex)];
+        horizontalPass(batch, lanes_.get());
+        verticalPass(batch.firstRow + batch.rowCount);
         free_.push_back(batchIndex);
         return;
     }
+    bool wake = false;
     {
         std::lock_guard lock(mutex_);
         queued_.push_back(batchIndex);
+        wake = workerWaiting_;
     }
-    changed_.notify_all();
+    if (wake)
+        changed_.notify_all();
 }
 
-void PictureResampler::horizontalPass(const Batch& batch, std::vector<float>& lanes) {
+void PictureResampler::horizontalPass(const Batch& batch, float* lanes) {
     const std::size_t rowBytes = static_cast<std::size_t>(sourceWidth_) * kChannels;
-    lanes.resize(rowBytes * kLanes);
-    for (int lane = 0; lane < kLanes; ++lane) {
-        float* to = lanes.data() + lane;
-        if (lane >= batch.rowCount) {
-            for (std::size_t k = 0; k < rowBytes; ++k)
-                to[k * kLanes] = 0.0f;
-            continue;
-        }
-        const std::uint8_t* from = batch.rows.data() + rowBytes * static_cast<std::size_t>(lane);
-        for (std::size_t k = 0; k < rowBytes; ++k)
-            to[k * kLanes] = static_cast<float>(from[k]);
-    }
-    std::uint8_t* outRows[kLanes];
     const std::size_t workRowBytes = static_cast<std::size_t>(destWidth_) * kChannels;
-    for (int lane = 0; lane < batch.rowCount; ++lane)
-        outRows[lane] =
-            work_.data() + workRowBytes * static_cast<std::size_t>(batch.firstRow + lane);
-    horizontalSums(lanes.data(), horizontal_, destWidth_, batch.rowCount, outRows);
+    for (int group = 0; group < batch.rowCount; group += kLanes) {
+        const int rows = std::min(kLanes, batch.rowCount - group);
+        const std::uint8_t* from[kLanes];
+        for (int lane = 0; lane < kLanes; ++lane)
+            from[lane] =
+                batch.rows + rowBytes * static_cast<std::size_t>(group + std::min(lane, rows - 1));
+        std::uint8_t* outRows[kLanes];
+        for (int lane = 0; lane < rows; ++lane)
+            outRows[lane] =
+                ring_.get() + workRowBytes * static_cast<std::size_t>(
+                                                 (batch.firstRow + group + lane) % ringRows_);
+        // A window of source pixels at a time, transposed so that the same pixel of the
+        // group's rows lies side by side, small enough to stay in the cache while the
+        // destination pixels whose contributors it holds are summed.
+        int dest = 0;
+        while (dest < destWidth_) {
+            const int low = lowestPixel_[static_cast<std::size_t>(dest)];
+            const int high =
+                std::min(sourceWidth_, std::max(low + kWindowPixels,
+                                                highestPixel_[static_cast<std::size_t>(dest)] + 1));
+            int end = dest + 1;
+            while (end < destWidth_ && lowestPixel_[static_cast<std::size_t>(end)] >= low &&
+                   highestPixel_[static_cast<std::size_t>(end)] < high)
+                ++end;
+            const std::size_t offset = static_cast<std::size_t>(low) * kChannels;
+            const std::size_t length = static_cast<std::size_t>(high - low) * kChannels;
+            for (int half = 0; half < kLanes; half += kTransposeRows) {
+                const std::uint8_t* part[kTransposeRows];
+                for (int lane = 0; lane < kTransposeRows; ++lane)
+                    part[lane] = from[half + lane] + offset;
+                transposeRows(part, length, lanes + half, kLanes);
+            }
+            horizontalSums(lanes, low, horizontal_, dest, end, rows, outRows);
+            dest = end;
+        }
+    }
 }
 
 void PictureResampler::workerLoop() {
-    std::vector<float> lanes;
+    const auto lanes = std::make_unique_for_overwrite<float[]>(windowFloats());
     std::unique_lock lock(mutex_);
     for (;;) {
+        workerWaiting_ = true;
         changed_.wait(lock, [this] { return !queued_.empty() || closing_; });
+        workerWaiting_ = false;
         if (queued_.empty())
             return;
         const int index = queued_.front();
         queued_.pop_front();
         lock.unlock();
-        horizontalPass(batches_[static_cast<std::size_t>(index)], lanes);
+        const Batch& batch = batches_[static_cast<std::size_t>(index)];
+        horizontalPass(batch, lanes.get());
+        verticalPass(batch.firstRow + batch.rowCount);
         lock.lock();
         free_.push_back(index);
         changed_.notify_all();
@@ -255,19 +396,21 @@ Bitmap PictureResampler::finish() {
         filling_ = -1;
     }
     stopWorker();
-    if (sourceHeight_ == 0 || rowsDone_ != sourceHeight_)
+    if (sourceHeight_ == 0 || rowsDone_ != sourceHeight_ || nextDestRow_ != destHeight_)
         return {};
-    const Contributors vertical = buildContributors(sourceHeight_, destHeight_, filter_, support_);
-    Bitmap destination(destWidth_, destHeight_);
+    return std::move(destination_);
+}
+
+void PictureResampler::verticalPass(int rowsThrough) {
     const std::size_t rowBytes = static_cast<std::size_t>(destWidth_) * kChannels;
-    std::vector<float> sums(rowBytes);
-    for (int y = 0; y < destHeight_; ++y) {
-        const int first = vertical.first[static_cast<std::size_t>(y)];
-        verticalSums(work_.data(), rowBytes, vertical.pixel.data() + first,
-                     vertical.weight.data() + first, vertical.count(y), sums.data(),
-                     destination.scanLine(y));
+    while (nextDestRow_ < destHeight_ &&
+           highestRow_[static_cast<std::size_t>(nextDestRow_)] < rowsThrough) {
+        const int first = vertical_.first[static_cast<std::size_t>(nextDestRow_)];
+        verticalSums(ring_.get(), ringRows_, rowBytes, vertical_.pixel.data() + first,
+                     vertical_.weight.data() + first, vertical_.count(nextDestRow_),
+                     columnSums_.data(), destination_.scanLine(nextDestRow_));
+        ++nextDestRow_;
     }
-    return destination;
 }
 
 void ResampleBitmap(const Bitmap& source, Bitmap& destination, ResampleFilter filter,

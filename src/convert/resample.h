@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -52,18 +53,25 @@ public:
     // The destination picture; empty when no picture was begun or rows are missing.
     Bitmap finish();
 
-    // Rows per batch: one lane of the vector sums per row.
-    static constexpr int kBatchRows = 8;
+    // Rows summed side by side, one vector lane per row, and rows handed to the second
+    // thread at a time (few hand-overs, each a wake-up).
+    static constexpr int kLaneRows = 16;
+    static constexpr int kBatchRows = 32;
 
 private:
     struct Batch {
-        std::vector<std::uint8_t> rows; // kBatchRows source rows, RGB
+        // Up to kBatchRows source rows, RGB, in batchRows_. Buffers here are left
+        // uninitialised: every byte is written before it is read.
+        std::uint8_t* rows = nullptr;
         int firstRow = 0;
         int rowCount = 0;
     };
     void submit(int batchIndex);
-    void horizontalPass(const Batch& batch, std::vector<float>& lanes);
+    void horizontalPass(const Batch& batch, float* lanes);
+    // Pass 2 for every destination row whose source rows are all through pass 1.
+    void verticalPass(int rowsThrough);
     void workerLoop();
+    std::size_t windowFloats() const;
     void stopWorker();
 
     int destWidth_;
@@ -75,10 +83,23 @@ private:
     int sourceHeight_ = 0;
     int rowsDone_ = 0;
     Contributors horizontal_;
-    std::vector<std::uint8_t> work_; // destWidth x sourceHeight, RGB
+    // Per destination column, the lowest and highest source pixel among its contributors.
+    std::vector<int> lowestPixel_;
+    std::vector<int> highestPixel_;
+    // The rows of pass 1 that pass 2 still needs, row y in slot y % ringRows_ (destWidth x
+    // ringRows_, RGB): pass 2 runs as soon as a destination row's source rows are through,
+    // so the work picture is never held whole.
+    std::unique_ptr<std::uint8_t[]> ring_;
+    int ringRows_ = 0;
+    std::unique_ptr<std::uint8_t[]> batchRows_; // the batches' rows
+    Contributors vertical_;
+    std::vector<int> highestRow_; // per destination row, its last source row
+    int nextDestRow_ = 0;
+    std::vector<float> columnSums_;
+    Bitmap destination_;
     std::vector<Batch> batches_;
-    std::vector<float> lanes_; // the transposed batch of the caller's thread
-    int filling_ = -1;         // the batch the decoder writes into
+    std::unique_ptr<float[]> lanes_; // the transposed rows of the caller's thread
+    int filling_ = -1;               // the batch the decoder writes into
 
     std::thread worker_;
     std::mutex mutex_;
@@ -86,6 +107,7 @@ private:
     std::deque<int> queued_; // batches waiting for pass 1
     std::vector<int> free_;  // batches the decoder may fill
     bool closing_ = false;
+    bool workerWaiting_ = false;
 };
 
 // Resamples the source into the destination, whose size is already set (both at least

@@ -1,4 +1,5 @@
 // Scripts run through the glyphora-cli executable, checked by transcript and JSON dump.
+#include "platform/picture_io.h"
 #include "platform/text_codec.h"
 #include "test_support.h"
 
@@ -274,6 +275,48 @@ TEST_F(CliConvert, FailuresExitOneAndLeaveAnExistingOutAsItWas) {
     // A success replaces the old file.
     ASSERT_EQ(convert(path("art.ans") + " " + path("out.txt")).exitCode, 0);
     EXPECT_EQ(readBytes(dir / "out.txt"), "hello\r\n");
+    EXPECT_FALSE(leftoverStaging());
+}
+
+TEST_F(CliConvert, PicturesBecomeArtAtTheirOwnSizeOrTheSizeAskedFor) {
+    // Black, dark grey, light grey and white over a white row.
+    glyphora::Bitmap picture(4, 2);
+    picture.setPixel(0, 0, glyphora::kBlack);
+    picture.setPixel(1, 0, glyphora::rgb(60, 60, 60));
+    picture.setPixel(2, 0, glyphora::rgb(200, 200, 200));
+    glyphora::test::writeBytes(dir / "pic.png", glyphora::encodePng(picture));
+    // Relative by default: the built-in ramp from "#" to " " between the darkest and
+    // brightest grey, one cell per pixel.
+    Result r = convert(path("pic.png") + " " + path("rel.txt"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(readBytes(dir / "rel.txt"), "#6j\r\n\r\n");
+    // Low contrast: absolute grades by fixed steps, relative stretches the two greys apart.
+    glyphora::Bitmap dim(2, 1, glyphora::rgb(120, 120, 120));
+    dim.setPixel(0, 0, glyphora::rgb(100, 100, 100));
+    glyphora::test::writeBytes(dir / "dim.bmp", glyphora::encodeBmp(dim));
+    ASSERT_EQ(convert(path("dim.bmp") + " " + path("abs.txt") + " --absolute").exitCode, 0);
+    EXPECT_EQ(readBytes(dir / "abs.txt"), "EL\r\n");
+    ASSERT_EQ(convert(path("dim.bmp") + " " + path("rel2.txt") + " --relative").exitCode, 0);
+    EXPECT_EQ(readBytes(dir / "rel2.txt"), "#\r\n");
+    // Another size: nearest pixels with --resize, else resampled.
+    ASSERT_EQ(convert(path("pic.png") + " " + path("small.txt") + " --size 2x1 --resize").exitCode,
+              0);
+    EXPECT_EQ(readBytes(dir / "small.txt"), "#\r\n");
+    r = convert(path("pic.png") + " " + path("wide.glg") + " --size 8x3");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(readBytes(dir / "wide.glg").substr(0, 1), "#");
+
+    // Bad sizes and pictures that cannot be read: exit 1, nothing written.
+    EXPECT_EQ(convert(path("pic.png") + " " + path("x.txt") + " --size 0x5").exitCode, 1);
+    EXPECT_EQ(convert(path("pic.png") + " " + path("x.txt") + " --size 12").exitCode, 1);
+    std::string forged = glyphora::encodeBmp(picture);
+    forged.replace(18, 8, std::string("\xFF\xFF\0\0\xFF\xFF\0\0", 8));
+    glyphora::test::writeBytes(dir / "forged.bmp", forged);
+    r = convert(path("forged.bmp") + " " + path("x.txt"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.says("message: Couldn`t open image.")) << r.output;
+    EXPECT_TRUE(r.says("cannot read " + path("forged.bmp"))) << r.output;
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.txt"));
     EXPECT_FALSE(leftoverStaging());
 }
 

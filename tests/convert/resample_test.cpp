@@ -74,11 +74,13 @@ TEST(Resample, SumsAreClampedAndRoundedAsTheWeightsGive) {
     Bitmap three(3, 1);
     ResampleBitmap(row({255}), three, lanczos3, kLanczos3Support);
     EXPECT_EQ(three, row({255, 254, 254}));
-    // The same size changes nothing; channels are kept apart.
-    Bitmap colours(5, 3);
-    colours.setPixel(1, 1, rgb(10, 200, 30));
-    colours.setPixel(4, 2, rgb(255, 0, 128));
-    Bitmap same(5, 3);
+    // The same size changes nothing; channels and rows are kept apart (rows wide enough for
+    // the vector transposition, with a tail; more than one group of eight rows).
+    Bitmap colours(37, 11);
+    for (int y = 0; y < colours.height(); ++y)
+        for (int x = 0; x < colours.width(); ++x)
+            colours.setPixel(x, y, rgb((x * 7) & 0xFF, (y * 23) & 0xFF, (x * y * 5) & 0xFF));
+    Bitmap same(37, 11);
     ResampleBitmap(colours, same, lanczos3, kLanczos3Support);
     EXPECT_EQ(same, colours);
 }
