@@ -181,6 +181,17 @@ int convertDocument(const ConvertJob& job, std::ostream& err) {
         return kConvertAsked;
     if (!read)
         return fail("cannot read " + in.string());
+    if (job.picture.color) {
+        if (!isPictureName(in.string()))
+            return fail("--color colours the art of a picture only");
+        if (!Colorgrid(editor, in, *job.picture.color))
+            return fail("cannot read " + in.string());
+        // ANSI art holds palette colours only: the nearest ones, in the ANSI mode.
+        if (code == format_code::Ansi) {
+            mapColorsToAnsiPalette(editor.canvas());
+            editor.checkColorMode(ColorMode::Ansi);
+        }
+    }
 
     if (target) {
         // The document's line ends stay; only the characters change their code.

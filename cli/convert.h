@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/colorgrid.h"
 #include "platform/headless_ui.h"
 
 #include <filesystem>
@@ -25,6 +26,8 @@ struct PictureAnswers {
     bool absolute = false;                   // else relative, the import dialog's preset
     std::optional<std::pair<int, int>> size; // nothing: the picture's own
     bool resize = false;                     // nearest pixels instead of resampling
+    // Colours the art from the same picture afterwards ("&BMP2Colorgrid").
+    std::optional<ColorTarget> color;
 };
 
 // A Ui for a conversion nobody watches. Input boxes, choices and the HTML options take their

@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kUsage = R"(Usage:
   glyphora-cli [--home DIR] script FILE   run the directives of FILE (- reads stdin)
   glyphora-cli [--home DIR] convert IN OUT [--format CODE] [--encoding NAME]
-               [--size WxH] [--relative|--absolute] [--resize]
+               [--size WxH] [--relative|--absolute] [--resize] [--color fg|bg]
                                           open IN and save it as OUT, with no dialog
   glyphora-cli [--home DIR] figlet [--font FILE] TEXT...
                                           print TEXT in a FIGlet font
@@ -74,7 +74,9 @@ A picture IN (BMP, PNG, JPEG, GIF, TGA, PSD, PNM ...) becomes character art as "
 makes it: --relative (the default) stretches the character ramp between the picture's
 darkest and brightest grey, --absolute grades by fixed brightness steps. --size WxH sets
 the art's columns and rows (default: one cell per pixel); the picture is resampled with
-Lanczos3 to that size, or with --resize takes the nearest pixels.
+Lanczos3 to that size, or with --resize takes the nearest pixels. --color fg|bg then
+colours the characters or their cells from the same picture (HTML keeps the exact
+colours; ANSI art takes the nearest of its 16, in the ANSI colour mode).
 Exit codes: 0 OUT written, 1 IN not read or OUT not written (an existing OUT stays as it
 was), 2 a question that only a user can answer.
 
@@ -127,6 +129,16 @@ int convert(const std::filesystem::path& home, const std::vector<std::string>& a
         }
         if (args[i] == "--relative" || args[i] == "--absolute") {
             picture.absolute = args[i] == "--absolute";
+            continue;
+        }
+        if (args[i] == "--color" && i + 1 < args.size()) {
+            const std::string& target = args[++i];
+            if (target != "fg" && target != "bg") {
+                std::cerr << "glyphora-cli: --color needs fg or bg, not " << target << '\n';
+                return glyphora::kConvertFailed;
+            }
+            picture.color = target == "fg" ? glyphora::ColorTarget::Foreground
+                                           : glyphora::ColorTarget::Background;
             continue;
         }
         if (args[i] == "--resize") {

@@ -9,6 +9,7 @@
 #include "color/color_window_commands.h"
 #include "config/configure_commands.h"
 #include "convert/char_effect_commands.h"
+#include "convert/picture_commands.h"
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
 #include "edit/search_commands.h"
@@ -179,6 +180,10 @@ std::vector<CommandRow> buildRows() {
          SetModeAnsi, nullptr, isModeAnsiChecked},
         {"ToggleColorWindow", "&ColorTools > Color &Dialog Window", "", ToggleColorWindow,
          isFontColorToolsEnabled, isColorWindowChecked},
+        {"ColorgridForeground", "&ColorTools > &Special > &BMP2Colorgrid > &foreground", "",
+         ColorgridForeground},
+        {"ColorgridBackground", "&ColorTools > &Special > &BMP2Colorgrid > &background", "",
+         ColorgridBackground},
         {"NegativeFg", "&ColorTools > &Special > &Negative > &foreground", "", NegativeFg,
          isColorSpecialEnabled},
         {"NegativeBg", "&ColorTools > &Special > &Negative > &background", "", NegativeBg,
@@ -273,6 +278,9 @@ std::vector<CommandRow> buildRows() {
         {"ToggleFigletPanel", "&Special > &Import Figlet Font", "", ToggleFigletPanel},
         {"ImportLineForm", "&Special > Import &textfile as \"line form\"", "", ImportLineForm},
         {"ExportToBrowser", "&Special > Export to browser (plain text)", "", ExportToBrowser},
+        {"TempOverlay", "&Special > Te&mp. picture overlay", "", TempOverlay},
+        {"LockedOverlay", "&Special > &Locked picture overlay", "", LockedOverlay},
+        {"ClearOverlay", "&Special > Cle&ar picture overlay", "", ClearOverlay},
         // View
         {"ToggleGrid", "&View > &Show grid", "", ToggleGrid, nullptr, showGridChecked},
         {"ToggleCp437Glyphs", "&View > CP437 glyphs", "", ToggleCp437Glyphs, nullptr,

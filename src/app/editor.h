@@ -7,6 +7,7 @@
 #include "canvas/undo.h"
 #include "color/color_state.h"
 #include "config/settings.h"
+#include "convert/colorgrid.h"
 #include "edit/clipboard.h"
 #include "formats/html_options.h"
 #include "paint/pattern_panel.h"
@@ -205,6 +206,8 @@ public:
     // The FigLet panel at the bottom of the window.
     FigletPanel figletPanel;
     PastePreview preview;
+    // A picture laid over the canvas view ("&Special" > the picture overlays).
+    PictureOverlay overlay;
     // Set when the program is to end (after the close query said yes).
     bool quitRequested = false;
 

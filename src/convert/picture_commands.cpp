@@ -1,6 +1,7 @@
 #include "convert/picture_commands.h"
 
 #include "app/editor.h"
+#include "color/color_commands.h"
 #include "convert/picture_to_art.h"
 #include "convert/resample.h"
 #include "formats/file_names.h"
@@ -22,6 +23,16 @@ constexpr const char* kImportOk = "&OK";
 constexpr const char* kAbsoluteCaption = "Absolut color definition";
 constexpr const char* kRelativeCaption = "Relative color definition";
 constexpr const char* kConversionGroup = "Conversion: BMP2ASCII ";
+constexpr const char* kForegroundCaption = "Foreground";
+constexpr const char* kBackgroundCaption = "Background";
+constexpr const char* kColoringGroup = "Coloring: BMP2Colorgrid";
+constexpr const char* kTemporaryCaption = "Temporary";
+constexpr const char* kLockedCaption = "Locked";
+constexpr const char* kOverlayGroup = "Overlay";
+constexpr const char* kPictureTitle = "Open";
+constexpr const char* kColorgridFailed = "ERROR: Couldn`t complete request.";
+constexpr const char* kSettingColors = "Setting colors ...";
+constexpr const char* kOnlyStep = "Step 1 of 1";
 
 constexpr const char* kCannotOpen = "Couldn`t open image.";
 constexpr const char* kSizeTitle = "Resample Picture: RP=";
@@ -143,14 +154,35 @@ OpenBranchResult readPictureDocument(Editor& editor, const fs::path& file) {
     ChoiceRequest request;
     request.title = kImportPictureTitle;
     request.okCaption = kImportOk;
-    request.choices = {kAbsoluteCaption, kRelativeCaption};
-    request.groups = {{kConversionGroup, kAbsoluteChoice}};
+    request.choices = {kAbsoluteCaption,   kRelativeCaption,  kForegroundCaption,
+                       kBackgroundCaption, kTemporaryCaption, kLockedCaption};
+    request.groups = {{kConversionGroup, kAbsoluteChoice},
+                      {kColoringGroup, kForegroundChoice},
+                      {kOverlayGroup, kTemporaryOverlayChoice}};
     request.preset = kRelativeChoice;
     const std::optional<int> choice = editor.ui().chooseOne(request);
     if (!choice)
         return {OpenOutcome::Stopped};
-    return PictureToArt(editor, file,
-                        *choice == kAbsoluteChoice ? ArtMapping::Absolute : ArtMapping::Relative);
+    bool done = true;
+    switch (*choice) {
+    case kAbsoluteChoice:
+        return PictureToArt(editor, file, ArtMapping::Absolute);
+    case kRelativeChoice:
+        return PictureToArt(editor, file, ArtMapping::Relative);
+    case kForegroundChoice:
+    case kBackgroundChoice:
+        done = Colorgrid(editor, file,
+                         *choice == kForegroundChoice ? ColorTarget::Foreground
+                                                      : ColorTarget::Background);
+        break;
+    default:
+        done =
+            showPictureOverlay(editor, file,
+                               *choice == kLockedOverlayChoice ? PictureOverlay::Mode::Locked
+                                                               : PictureOverlay::Mode::Temporary);
+        break;
+    }
+    return done ? OpenBranchResult{} : OpenBranchResult{OpenOutcome::Stopped};
 }
 
 OpenBranchResult PictureToArt(Editor& editor, const fs::path& file, ArtMapping mapping) {
@@ -214,6 +246,88 @@ OpenBranchResult PictureToArt(Editor& editor, const fs::path& file, ArtMapping m
     }
     finishConversion(editor, file);
     return {};
+}
+
+namespace {
+
+// The open dialog for a picture; nothing when cancelled.
+std::optional<fs::path> choosePicture(Editor& editor) {
+    FileDialogRequest request;
+    request.title = kPictureTitle;
+    request.filter = std::string("Bitmap|") + kPicturePatterns + "|All|*.*";
+    request.initialDir = (workingDirectory(editor) / "").string();
+    editor.document().OpenFileName.clear();
+    const std::optional<std::string> chosen = editor.ui().openFile(request);
+    if (!chosen)
+        return std::nullopt;
+    editor.document().OpenFileName = *chosen;
+    return inWorkingDirectory(editor, *chosen);
+}
+
+bool loadPicture(const fs::path& file, Bitmap& picture) {
+    return readPictureFile(file, picture) == PictureError::None;
+}
+
+} // namespace
+
+bool Colorgrid(Editor& editor, const fs::path& file, ColorTarget target) {
+    BusyCursor busy(editor.ui());
+    ProgressPanel& progress = editor.progress();
+    Bitmap picture;
+    const bool loaded = loadPicture(file, picture);
+    if (loaded) {
+        progress.showBar(kSettingColors, false, kOnlyStep);
+        const ColorMode mode = editor.colorMode();
+        if (target == ColorTarget::Foreground && mode != ColorMode::FullColored &&
+            mode != ColorMode::FontColored)
+            enterColorMode(editor, ColorMode::FontColored, false);
+        if (target == ColorTarget::Background && mode != ColorMode::FullColored)
+            enterColorMode(editor, ColorMode::FullColored, false);
+        colorGrid(picture, editor.canvas(), target, progress);
+    }
+    progress.hideBar();
+    if (!loaded)
+        editor.StatusMessage(kColorgridFailed);
+    editor.ui().repaintCanvas();
+    return loaded;
+}
+
+void ColorgridForeground(Editor& editor) {
+    if (const std::optional<fs::path> file = choosePicture(editor))
+        Colorgrid(editor, *file, ColorTarget::Foreground);
+}
+
+void ColorgridBackground(Editor& editor) {
+    if (const std::optional<fs::path> file = choosePicture(editor))
+        Colorgrid(editor, *file, ColorTarget::Background);
+}
+
+bool showPictureOverlay(Editor& editor, const fs::path& file, PictureOverlay::Mode mode) {
+    BusyCursor busy(editor.ui());
+    editor.overlay.clear();
+    editor.ui().repaintCanvas();
+    Bitmap picture;
+    if (!loadPicture(file, picture))
+        return false;
+    editor.overlay.picture = std::move(picture);
+    editor.overlay.mode = mode;
+    editor.ui().repaintCanvas();
+    return true;
+}
+
+void TempOverlay(Editor& editor) {
+    if (const std::optional<fs::path> file = choosePicture(editor))
+        showPictureOverlay(editor, *file, PictureOverlay::Mode::Temporary);
+}
+
+void LockedOverlay(Editor& editor) {
+    if (const std::optional<fs::path> file = choosePicture(editor))
+        showPictureOverlay(editor, *file, PictureOverlay::Mode::Locked);
+}
+
+void ClearOverlay(Editor& editor) {
+    editor.overlay.clear();
+    editor.ui().repaintCanvas();
 }
 
 } // namespace glyphora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/colorgrid.h"
 #include "formats/open_save_commands.h"
 
 #include <filesystem>
@@ -12,6 +13,10 @@ class Editor;
 inline constexpr const char* kImportPictureTitle = "Import Picture";
 inline constexpr int kAbsoluteChoice = 0;
 inline constexpr int kRelativeChoice = 1;
+inline constexpr int kForegroundChoice = 2;
+inline constexpr int kBackgroundChoice = 3;
+inline constexpr int kTemporaryOverlayChoice = 4;
+inline constexpr int kLockedOverlayChoice = 5;
 
 // The picture branch of openDocument: the picture import dialog "Import Picture", then the
 // operation chosen on the picture.
@@ -24,5 +29,22 @@ OpenBranchResult readPictureDocument(Editor& editor, const std::filesystem::path
 enum class ArtMapping { Absolute, Relative };
 OpenBranchResult PictureToArt(Editor& editor, const std::filesystem::path& file,
                               ArtMapping mapping);
+
+// "&BMP2Colorgrid": the picture sampled onto the canvas as the cells' font or background
+// colours; characters stay. The mode becomes FontColored (foreground, from Plain or Ansi)
+// or FullColored (background). False when the picture could not be read ("ERROR: Couldn`t
+// complete request.").
+bool Colorgrid(Editor& editor, const std::filesystem::path& file, ColorTarget target);
+// The menu items: the open dialog for a picture, then Colorgrid.
+void ColorgridForeground(Editor& editor);
+void ColorgridBackground(Editor& editor);
+
+// The picture overlay over the canvas view: "Te&mp. picture overlay" until the view next
+// changes, "&Locked picture overlay" until "Cle&ar picture overlay" (or a copy) ends it.
+bool showPictureOverlay(Editor& editor, const std::filesystem::path& file,
+                        PictureOverlay::Mode mode);
+void TempOverlay(Editor& editor);
+void LockedOverlay(Editor& editor);
+void ClearOverlay(Editor& editor);
 
 } // namespace glyphora

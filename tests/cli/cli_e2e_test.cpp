@@ -306,6 +306,21 @@ TEST_F(CliConvert, PicturesBecomeArtAtTheirOwnSizeOrTheSizeAskedFor) {
     ASSERT_EQ(r.exitCode, 0) << r.output;
     EXPECT_EQ(readBytes(dir / "wide.glg").substr(0, 1), "#");
 
+    // Coloured from the same picture: HTML keeps the exact colours, ANSI art takes the
+    // nearest of its palette instead of writing the art grey.
+    glyphora::Bitmap red(2, 1, glyphora::rgb(250, 80, 80));
+    red.setPixel(1, 0, glyphora::kWhite);
+    glyphora::test::writeBytes(dir / "red.png", glyphora::encodePng(red));
+    r = convert(path("red.png") + " " + path("red.htm") + " --color fg");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(readBytes(dir / "red.htm").find("<font color=\"#FA5050\">#"), std::string::npos)
+        << readBytes(dir / "red.htm");
+    r = convert(path("red.png") + " " + path("red.ans") + " --color fg");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(readBytes(dir / "red.ans").find("\x1b[1;31;40m#"), std::string::npos)
+        << readBytes(dir / "red.ans");
+    EXPECT_EQ(convert(path("red.png") + " " + path("x.htm") + " --color red").exitCode, 1);
+
     // Bad sizes and pictures that cannot be read: exit 1, nothing written.
     EXPECT_EQ(convert(path("pic.png") + " " + path("x.txt") + " --size 0x5").exitCode, 1);
     EXPECT_EQ(convert(path("pic.png") + " " + path("x.txt") + " --size 12").exitCode, 1);
