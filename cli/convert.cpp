@@ -123,6 +123,20 @@ std::optional<StretchOption> BatchUi::chooseStretch() {
     return picture_.resize ? StretchOption::Resize : StretchOption::Resample;
 }
 
+CharMetrics BatchUi::measureChar(const TextFont& font, char ch) {
+    if (renderer_) {
+        if (const std::optional<CharMetrics> metrics = renderer_->measure(font, ch))
+            return *metrics;
+    }
+    return HeadlessUi::measureChar(font, ch);
+}
+
+std::optional<ViewerSettings> BatchUi::viewPicture(const Bitmap& picture) {
+    note("viewer: " + std::to_string(picture.width()) + " x " + std::to_string(picture.height()) +
+         " -> save");
+    return ViewerSettings{};
+}
+
 HtmlOptionsForm BatchUi::htmlOptions(const HtmlOptionsForm& preset) {
     note("html options: " + preset.fontFamily + " " + preset.fontSize + " " + preset.tableBorder);
     return preset;
@@ -169,7 +183,18 @@ int convertDocument(const ConvertJob& job, std::ostream& err) {
         return fail(out.string() + " is a folder");
 
     BatchUi ui(err, job.picture);
+    // The canvas captures draw as the window does, with its renderer and its fonts.
+    LoadedCanvasRenderer renderer(job.rendererLibrary);
+    const bool drawsCanvas =
+        code == format_code::CaptureCanvasVisible || code == format_code::CaptureCanvasWhole;
+    if (drawsCanvas) {
+        if (!renderer.load())
+            return fail("cannot draw the canvas: " + renderer.error());
+        ui.measureWith(&renderer);
+    }
     Editor editor(ui, fs::absolute(job.home, ec));
+    if (drawsCanvas)
+        editor.canvasPictures = &renderer;
     startEditor(editor, SettingsFileUse::ReadOnly);
     // Nothing could ever step back through snapshots of a batch run.
     editor.settings().EnableUndo = false;

@@ -2,6 +2,7 @@
 
 #include "convert/colorgrid.h"
 #include "platform/headless_ui.h"
+#include "render_loader.h"
 
 #include <filesystem>
 #include <iosfwd>
@@ -40,6 +41,11 @@ public:
     explicit BatchUi(std::ostream& err, PictureAnswers picture = {})
         : err_(err), picture_(picture) {}
 
+    // Characters are measured in the real font by the renderer a picture is drawn with, so
+    // the cells are the window's size; otherwise as HeadlessUi measures them.
+    void measureWith(LoadedCanvasRenderer* renderer) { renderer_ = renderer; }
+    CharMetrics measureChar(const TextFont& font, char ch) override;
+
     void message(std::string_view text) override;
     Answer confirm(std::string_view text, Buttons buttons) override;
     std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
@@ -50,11 +56,14 @@ public:
     // The picture's size asked for, else the proposal.
     std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) override;
     std::optional<StretchOption> chooseStretch() override;
+    // The picture viewer saves at its first zoom and ratio.
+    std::optional<ViewerSettings> viewPicture(const Bitmap& picture) override;
     HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) override;
 
 private:
     std::ostream& err_;
     PictureAnswers picture_;
+    LoadedCanvasRenderer* renderer_ = nullptr;
 };
 
 struct ConvertJob {
@@ -66,6 +75,8 @@ struct ConvertJob {
     // encoding the document came with.
     std::optional<std::string> encoding;
     PictureAnswers picture;
+    // The canvas renderer library, loaded for the types that draw the canvas (19, 20).
+    std::filesystem::path rendererLibrary;
 };
 
 // Opens IN with openDocument and writes it as OUT with saveDocument, on an editor started as

@@ -168,8 +168,10 @@ int convert(const std::filesystem::path& home, const std::vector<std::string>& a
         return glyphora::kConvertFailed;
     }
     try {
-        return glyphora::convertDocument({home, files[0], files[1], code, encoding, picture},
-                                         std::cerr);
+        return glyphora::convertDocument(
+            {home, files[0], files[1], code, encoding, picture,
+             executableDir() / glyphora::LoadedCanvasRenderer::kLibraryName},
+            std::cerr);
     } catch (const std::exception& error) {
         std::cerr << "glyphora-cli: convert: " << error.what() << '\n';
         return glyphora::kConvertFailed;

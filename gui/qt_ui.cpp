@@ -1,7 +1,9 @@
 #include "qt_ui.h"
 
 #include "ansi_color_dialog.h"
+#include "canvas_picture_renderer.h"
 #include "canvas_renderer.h"
+#include "picture_viewer_dialog.h"
 #include "canvas_size_dialog.h"
 #include "char_brightness_dialog.h"
 #include "decrease_colors_dialog.h"
@@ -269,6 +271,13 @@ std::optional<int> QtUi::chooseOne(const ChoiceRequest& request) {
     return group->checkedId();
 }
 
+std::optional<ViewerSettings> QtUi::viewPicture(const Bitmap& picture) {
+    PictureViewerDialog viewer(picture, parent());
+    if (viewer.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return viewer.settings();
+}
+
 std::optional<StretchOption> QtUi::chooseStretch() {
     QMessageBox box(parent());
     box.setWindowTitle(QStringLiteral("Stretch option:"));
@@ -375,9 +384,7 @@ std::vector<std::string> QtUi::fontFamilies(FontPitch pitch) {
 }
 
 CharMetrics QtUi::measureChar(const TextFont& font, char ch) {
-    const QFontMetrics metrics(toQFont(font));
-    const char32_t code = cp1252ToUnicode(static_cast<unsigned char>(ch));
-    return {metrics.horizontalAdvance(QString::fromUcs4(&code, 1)), metrics.height()};
+    return QtCanvasPictureRenderer::measure(font, ch);
 }
 
 void QtUi::statusChanged(int field, std::string_view) {

@@ -9,6 +9,7 @@
 #include "color/color_window_commands.h"
 #include "config/configure_commands.h"
 #include "convert/char_effect_commands.h"
+#include "convert/art_to_picture_commands.h"
 #include "convert/picture_commands.h"
 #include "edit/clipboard_commands.h"
 #include "edit/input_commands.h"
@@ -147,6 +148,7 @@ std::vector<CommandRow> buildRows() {
          FillBackgroundWithPattern},
         {"InsertSignature", "&Effects > &Insert signature.txt", "Ctrl+M", InsertSignature},
         {"InvertSelection", "&Effects > In&vert  selection", "", InvertSelection},
+        {"PictureToFormArt", "&Effects > BMP 2 &ASCII (form art)", "", PictureToFormArt},
         // Paint
         {"HeadingSolid", "&Paint > SOLID:", ""},
         {"PaintHorzLine", "&Paint > &Line horiz. > Line &horz.", "", PaintHorzLine},

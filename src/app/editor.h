@@ -2,6 +2,7 @@
 
 #include "app/progress_panel.h"
 #include "app/status.h"
+#include "convert/canvas_picture.h"
 #include "canvas/char_canvas.h"
 #include "canvas/text_conversion.h"
 #include "canvas/undo.h"
@@ -208,6 +209,8 @@ public:
     PastePreview preview;
     // A picture laid over the canvas view ("&Special" > the picture overlays).
     PictureOverlay overlay;
+    // Draws the canvas as the view does, for the canvas captures; set by the shell.
+    CanvasPictureRenderer* canvasPictures = nullptr;
     // Set when the program is to end (after the close query said yes).
     bool quitRequested = false;
 

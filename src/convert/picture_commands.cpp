@@ -80,16 +80,6 @@ OpenBranchResult failConversion(Editor& editor, const fs::path& file) {
     return {OpenOutcome::Stopped};
 }
 
-// The size dialog's title names the rows that keep the picture's proportions for the
-// cell's shape.
-std::string sizeTitle(Editor& editor, const PictureHeader& header) {
-    const CharMetrics cell = editor.ui().measureChar(editor.canvas().font(), 'A');
-    const long double ratio =
-        cell.height > 0 ? static_cast<long double>(cell.width) / cell.height : 1.0L;
-    return kSizeTitle + std::to_string(header.width) + "x" +
-           std::to_string(roundHalfEven(ratio * header.height));
-}
-
 std::optional<PictureSize> parseSize(const CanvasSizeReply& reply) {
     const std::optional<long long> w = parseInteger<long long>(reply.width);
     const std::optional<long long> h = parseInteger<long long>(reply.height);
@@ -150,6 +140,13 @@ std::optional<CharacterRamp> characterTable(Editor& editor) {
 
 } // namespace
 
+std::string resampleTitle(Editor& editor, int width, int height) {
+    const CharMetrics cell = editor.ui().measureChar(editor.canvas().font(), 'A');
+    const long double ratio =
+        cell.height > 0 ? static_cast<long double>(cell.width) / cell.height : 1.0L;
+    return kSizeTitle + std::to_string(width) + "x" + std::to_string(roundHalfEven(ratio * height));
+}
+
 OpenBranchResult readPictureDocument(Editor& editor, const fs::path& file) {
     ChoiceRequest request;
     request.title = kImportPictureTitle;
@@ -194,7 +191,8 @@ OpenBranchResult PictureToArt(Editor& editor, const fs::path& file, ArtMapping m
     const std::string_view bytes = mapped.bytes();
 
     const std::optional<CanvasSizeReply> reply = editor.ui().canvasSize(
-        {sizeTitle(editor, header), std::to_string(header.width), std::to_string(header.height)});
+        {resampleTitle(editor, header.width, header.height), std::to_string(header.width),
+         std::to_string(header.height)});
     if (!reply)
         return {OpenOutcome::Stopped};
     const std::optional<PictureSize> size = parseSize(*reply);

@@ -4,6 +4,7 @@
 #include "formats/open_save_commands.h"
 
 #include <filesystem>
+#include <string>
 
 namespace glyphora {
 
@@ -29,6 +30,10 @@ OpenBranchResult readPictureDocument(Editor& editor, const std::filesystem::path
 enum class ArtMapping { Absolute, Relative };
 OpenBranchResult PictureToArt(Editor& editor, const std::filesystem::path& file,
                               ArtMapping mapping);
+
+// The canvas size dialog's title for a picture: "Resample Picture: RP=" + width + "x" + the
+// rows that keep its proportions for the cell's shape.
+std::string resampleTitle(Editor& editor, int width, int height);
 
 // "&BMP2Colorgrid": the picture sampled onto the canvas as the cells' font or background
 // colours; characters stay. The mode becomes FontColored (foreground, from Plain or Ansi)

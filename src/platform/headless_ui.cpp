@@ -4,6 +4,7 @@
 #include "platform/text_codec.h"
 #include "platform/text_numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -333,6 +334,34 @@ std::optional<StretchOption> HeadlessUi::chooseStretch() {
          (!chosen                              ? std::string(kCancel)
           : *chosen == StretchOption::Resample ? "resample"
                                                : "resize"));
+    return chosen;
+}
+
+std::optional<ViewerSettings> HeadlessUi::viewPicture(const Bitmap& picture) {
+    const std::string dialog =
+        "viewer: " + std::to_string(picture.width()) + " x " + std::to_string(picture.height());
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    std::istringstream in(answer->empty() ? std::string("save") : *answer);
+    std::string word;
+    ViewerSettings chosen;
+    in >> word;
+    if (word != "save") {
+        note(dialog + " -> close");
+        return std::nullopt;
+    }
+    int zoom = 0;
+    double ratio = 0;
+    if (in >> zoom >> ratio) {
+        chosen.zoom = std::clamp(zoom, 1, 10);
+        chosen.ratio = std::clamp(ratio, 1.0, 4.0);
+    }
+    std::ostringstream line;
+    line.setf(std::ios::fixed);
+    line.precision(1);
+    line << dialog << " -> save " << chosen.zoom << ' ' << chosen.ratio;
+    note(line.str());
     return chosen;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/bitmap.h"
 #include "platform/cell_rect.h"
 #include "platform/color.h"
 #include "platform/progress.h"
@@ -80,6 +81,14 @@ struct ChoiceRequest {
 // The stretch option dialog "Stretch option:": "Res&ample" resamples a picture to a new
 // size, "Res&ize" takes the nearest pixels.
 enum class StretchOption { Resample, Resize };
+
+// The picture viewer "AscII2Pic   Unit1": the picture magnified by a zoom of 1..10 and a
+// row ratio of 1.0..4.0 (1:2 at first). "Save" gives the chosen values back, "Close"
+// nothing. Its colour filter tints the display only.
+struct ViewerSettings {
+    int zoom = 1;
+    double ratio = 2.0;
+};
 
 // The HTML options form: the page's font and the border of its tables. It has no cancel: the
 // values on the form when it closes are taken. Size and border come back as typed; the
@@ -164,6 +173,7 @@ public:
     virtual std::optional<ConfigureForm> configure(const ConfigureForm& form) = 0;
     // Nothing when closed without a choice.
     virtual std::optional<StretchOption> chooseStretch() = 0;
+    virtual std::optional<ViewerSettings> viewPicture(const Bitmap& picture) = 0;
     // "HTML Options", preset with the form's values.
     virtual HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) = 0;
     // "Decrease colors"; nothing when cancelled.

@@ -1,4 +1,5 @@
 // Scripts run through the glyphora-cli executable, checked by transcript and JSON dump.
+#include "color/ansi_palette.h"
 #include "platform/picture_io.h"
 #include "platform/text_codec.h"
 #include "test_support.h"
@@ -332,6 +333,38 @@ TEST_F(CliConvert, PicturesBecomeArtAtTheirOwnSizeOrTheSizeAskedFor) {
     EXPECT_TRUE(r.says("message: Couldn`t open image.")) << r.output;
     EXPECT_TRUE(r.says("cannot read " + path("forged.bmp"))) << r.output;
     EXPECT_FALSE(std::filesystem::exists(dir / "x.txt"));
+    EXPECT_FALSE(leftoverStaging());
+}
+
+TEST_F(CliConvert, ArtBecomesAPictureAsTheWindowDrawsIt) {
+    // Red letters on blue: the picture has the canvas's 80 columns of cells, the cells'
+    // background in the palette's blue and letters in red.
+    glyphora::test::writeBytes(dir / "art.ans", "\x1b[0;31;44mAB\r\n");
+    Result r = convert(path("art.ans") + " " + path("art.png"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    glyphora::Bitmap picture;
+    ASSERT_EQ(glyphora::readPictureFile(dir / "art.png", picture), glyphora::PictureError::None);
+    ASSERT_GT(picture.width(), 80);
+    EXPECT_EQ(picture.width() % 80, 0);
+    bool blue = false, red = false;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width() / 80 * 2; ++x) {
+            blue |= picture.pixel(x, y) == glyphora::kAnsiPalette[4].color;
+            // Letters are smoothed at their edges: red mixed into the blue.
+            const glyphora::Color c = picture.pixel(x, y);
+            red |= glyphora::redOf(c) > 80 && glyphora::redOf(c) > glyphora::blueOf(c);
+        }
+    EXPECT_TRUE(blue);
+    EXPECT_TRUE(red);
+    // The same as BMP; the grey picture of the characters through the viewer's defaults.
+    ASSERT_EQ(convert(path("art.ans") + " " + path("art.bmp")).exitCode, 0);
+    EXPECT_EQ(readBytes(dir / "art.bmp").substr(0, 2), "BM");
+    r = convert(path("art.ans") + " " + path("grey.png") + " --format 16");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    ASSERT_EQ(glyphora::readPictureFile(dir / "grey.png", picture), glyphora::PictureError::None);
+    EXPECT_EQ(picture.width(), 80);
+    EXPECT_EQ(picture.pixel(0, 0), glyphora::rgb(65, 65, 65)); // "A", rows doubled
+    EXPECT_EQ(picture.pixel(0, 1), glyphora::rgb(65, 65, 65));
     EXPECT_FALSE(leftoverStaging());
 }
 
