@@ -248,8 +248,13 @@ bool PictureResampler::begin(int width, int height) {
         highestRow_[static_cast<std::size_t>(y)] = *high;
         span = std::max(span, *high - *low + 1);
     }
-    // A batch of new rows must not overwrite rows a waiting destination row still reads.
-    ringRows_ = std::min(height, span + kBatchRows);
+    const bool threaded =
+        useSecondThread_ && static_cast<long long>(width) * height >= kThreadFromPixels;
+    batches_.resize(threaded ? kBatches : 1);
+    // New rows must not overwrite rows a waiting destination row still reads: the batches
+    // being summed hold the next rows after those through pass 1 (batches are given back in
+    // row order), and a waiting destination row reads at most span rows before them.
+    ringRows_ = std::min(height, span + kBatchRows * static_cast<int>(batches_.size()));
     const std::size_t workRowBytes = static_cast<std::size_t>(destWidth_) * kChannels;
     ring_ = std::make_unique_for_overwrite<std::uint8_t[]>(workRowBytes *
                                                            static_cast<std::size_t>(ringRows_));
@@ -257,11 +262,8 @@ bool PictureResampler::begin(int width, int height) {
     destination_ = Bitmap(destWidth_, destHeight_);
     nextDestRow_ = 0;
     const std::size_t rowBytes = static_cast<std::size_t>(width) * kChannels;
-    const bool threaded =
-        useSecondThread_ && static_cast<long long>(width) * height >= kThreadFromPixels;
-    batches_.resize(threaded ? kBatches : 1);
-    batchRows_ =
-        std::make_unique_for_overwrite<std::uint8_t[]>(rowBytes * kBatchRows * batches_.size());
+    const std::size_t batchBytes = rowBytes * kBatchRows * batches_.size();
+    batchRows_ = {static_cast<std::uint8_t*>(allocateLargeBlock(batchBytes)), {batchBytes}};
     for (std::size_t i = 0; i < batches_.size(); ++i) {
         batches_[i].rows = batchRows_.get() + rowBytes * kBatchRows * i;
         free_.push_back(static_cast<int>(i));
@@ -275,7 +277,19 @@ bool PictureResampler::begin(int width, int height) {
 std::uint8_t* PictureResampler::rowBuffer(int y) {
     if (filling_ < 0) {
         std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return !free_.empty(); });
+        // With every batch taken, the decoder sums a waiting one itself rather than wait
+        // for the second thread, which a busy machine may not run for a while.
+        while (free_.empty()) {
+            if (queued_.empty()) {
+                changed_.wait(lock);
+                continue;
+            }
+            const int index = queued_.front();
+            queued_.pop_front();
+            lock.unlock();
+            runBatch(index, lanes_.get());
+            lock.lock();
+        }
         filling_ = free_.back();
         free_.pop_back();
         batches_[static_cast<std::size_t>(filling_)].firstRow = y;
@@ -301,20 +315,39 @@ void PictureResampler::rowDone(int y) {
 
 void PictureResampler::submit(int batchIndex) {
     if (!worker_.joinable()) {
-        const Batch& batch = batches_[static_cast<std::size_t>(batchIndex)];
-        horizontalPass(batch, lanes_.get());
-        verticalPass(batch.firstRow + batch.rowCount);
-        free_.push_back(batchIndex);
+        inOrder_.push_back(batchIndex);
+        runBatch(batchIndex, lanes_.get());
         return;
     }
     bool wake = false;
     {
         std::lock_guard lock(mutex_);
         queued_.push_back(batchIndex);
+        inOrder_.push_back(batchIndex);
         wake = workerWaiting_;
     }
     if (wake)
         changed_.notify_all();
+}
+
+void PictureResampler::runBatch(int batchIndex, float* lanes) {
+    horizontalPass(batches_[static_cast<std::size_t>(batchIndex)], lanes);
+    std::lock_guard lock(mutex_);
+    batches_[static_cast<std::size_t>(batchIndex)].summed = true;
+    // Batches are given back in row order, each once the rows before it are through, and
+    // pass 2 follows them in the same step.
+    int rowsThrough = -1;
+    while (!inOrder_.empty() && batches_[static_cast<std::size_t>(inOrder_.front())].summed) {
+        Batch& batch = batches_[static_cast<std::size_t>(inOrder_.front())];
+        rowsThrough = batch.firstRow + batch.rowCount;
+        batch.summed = false;
+        free_.push_back(inOrder_.front());
+        inOrder_.pop_front();
+    }
+    if (rowsThrough < 0)
+        return;
+    verticalPass(rowsThrough);
+    changed_.notify_all();
 }
 
 void PictureResampler::horizontalPass(const Batch& batch, float* lanes) {
@@ -370,12 +403,8 @@ void PictureResampler::workerLoop() {
         const int index = queued_.front();
         queued_.pop_front();
         lock.unlock();
-        const Batch& batch = batches_[static_cast<std::size_t>(index)];
-        horizontalPass(batch, lanes.get());
-        verticalPass(batch.firstRow + batch.rowCount);
+        runBatch(index, lanes.get());
         lock.lock();
-        free_.push_back(index);
-        changed_.notify_all();
     }
 }
 

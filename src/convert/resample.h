@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/bitmap.h"
+#include "platform/large_block.h"
 #include "platform/picture_io.h"
 
 #include <condition_variable>
@@ -34,6 +35,12 @@ struct Contributors {
 };
 Contributors buildContributors(int sourceSize, int destSize, ResampleFilter filter, float support);
 
+// Gives back a block of allocateLargeBlock of the size it holds.
+struct LargeBlockFree {
+    std::size_t bytes = 0;
+    void operator()(std::uint8_t* block) const noexcept { freeLargeBlock(block, bytes); }
+};
+
 // Resamples a picture as its rows arrive from a decoder. Pass 1 runs on a second thread
 // (when asked for and the picture is large) on batches of rows while the decoder fills the
 // next ones, so decoding and the first pass overlap; no full-size copy of the picture is
@@ -65,8 +72,11 @@ private:
         std::uint8_t* rows = nullptr;
         int firstRow = 0;
         int rowCount = 0;
+        bool summed = false; // through pass 1, not yet given back
     };
     void submit(int batchIndex);
+    // Pass 1 for the batch, then pass 2 for what the batches through pass 1 allow.
+    void runBatch(int batchIndex, float* lanes);
     void horizontalPass(const Batch& batch, float* lanes);
     // Pass 2 for every destination row whose source rows are all through pass 1.
     void verticalPass(int rowsThrough);
@@ -91,7 +101,8 @@ private:
     // so the work picture is never held whole.
     std::unique_ptr<std::uint8_t[]> ring_;
     int ringRows_ = 0;
-    std::unique_ptr<std::uint8_t[]> batchRows_; // the batches' rows
+    // The batches' rows, a large block: written by the decoder as soon as it is taken.
+    std::unique_ptr<std::uint8_t[], LargeBlockFree> batchRows_;
     Contributors vertical_;
     std::vector<int> highestRow_; // per destination row, its last source row
     int nextDestRow_ = 0;
@@ -104,8 +115,9 @@ private:
     std::thread worker_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<int> queued_; // batches waiting for pass 1
-    std::vector<int> free_;  // batches the decoder may fill
+    std::deque<int> queued_;  // batches waiting for pass 1
+    std::deque<int> inOrder_; // batches handed in and not given back, in row order
+    std::vector<int> free_;   // batches the decoder may fill
     bool closing_ = false;
     bool workerWaiting_ = false;
 };

@@ -8,8 +8,9 @@ namespace glyphora {
 // Storage for blocks of many megabytes, such as a large canvas's cells. Such a block is
 // placed on huge-page boundaries and the system is asked to back it with huge pages where it
 // can, so the first touch of a fresh block costs one page fault per 2 MiB rather than one per
-// 4 KiB: on some machines those faults cost more than all the work done in the block. Smaller
-// blocks come from the ordinary heap. Throws std::bad_alloc when there is no memory.
+// 4 KiB: on some machines those faults cost more than all the work done in the block. Blocks
+// of a quarter megabyte and more below that have all their pages mapped when they are taken,
+// smaller ones come from the ordinary heap. Throws std::bad_alloc when there is no memory.
 void* allocateLargeBlock(std::size_t bytes);
 // Gives back a block of allocateLargeBlock; bytes must be what was asked for.
 void freeLargeBlock(void* block, std::size_t bytes) noexcept;

@@ -1,5 +1,6 @@
 #include "convert/resample.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace glyphora {
@@ -86,18 +87,23 @@ TEST(Resample, SumsAreClampedAndRoundedAsTheWeightsGive) {
 }
 
 TEST(Resample, StreamingOnASecondThreadGivesTheSameResultAsInOne) {
-    // Large enough for the second thread, with a partial last batch of rows.
-    Bitmap source(700, 403);
-    for (int y = 0; y < source.height(); ++y)
-        for (int x = 0; x < source.width(); ++x)
-            source.setPixel(x, y, rgb((x * 7 + y) & 0xFF, (x * y) & 0xFF, (y * 3) & 0xFF));
-    PictureResampler threaded(123, 45, lanczos3, kLanczos3Support, true);
-    PictureResampler single(123, 45, lanczos3, kLanczos3Support, false);
-    ASSERT_TRUE(feedBitmap(source, threaded));
-    ASSERT_TRUE(feedBitmap(source, single));
-    const Bitmap a = threaded.finish();
-    EXPECT_EQ(a.width(), 123);
-    EXPECT_EQ(a, single.finish());
+    // Large enough for the second thread, with a partial last batch of rows; the tall one
+    // is fed far faster than the first pass goes, so the feeding thread sums batches too
+    // and batches finish out of order.
+    for (const auto& [width, height, toWidth, toHeight] :
+         {std::array{700, 403, 123, 45}, std::array{260, 4001, 97, 1300}}) {
+        Bitmap source(width, height);
+        for (int y = 0; y < source.height(); ++y)
+            for (int x = 0; x < source.width(); ++x)
+                source.setPixel(x, y, rgb((x * 7 + y) & 0xFF, (x * y) & 0xFF, (y * 3) & 0xFF));
+        PictureResampler threaded(toWidth, toHeight, lanczos3, kLanczos3Support, true);
+        PictureResampler single(toWidth, toHeight, lanczos3, kLanczos3Support, false);
+        ASSERT_TRUE(feedBitmap(source, threaded));
+        ASSERT_TRUE(feedBitmap(source, single));
+        const Bitmap a = threaded.finish();
+        EXPECT_EQ(a.width(), toWidth);
+        EXPECT_EQ(a, single.finish()) << width << " x " << height;
+    }
 
     // Rows missing at the end give no picture.
     PictureResampler cut(10, 10, lanczos3, kLanczos3Support, false);
