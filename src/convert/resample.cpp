@@ -177,8 +177,11 @@ Contributors buildContributors(int sourceSize, int destSize, ResampleFilter filt
     const bool shrinking = scale < 1.0f;
     const float width = shrinking ? support / scale : support;
     c.first.reserve(static_cast<std::size_t>(destSize) + 1);
-    c.pixel.reserve(static_cast<std::size_t>(destSize) *
-                    static_cast<std::size_t>(2.0f * width + 1.0f));
+    // floor(centre - width) .. ceil(centre + width) for each: never more than this.
+    const std::size_t most =
+        static_cast<std::size_t>(destSize) * static_cast<std::size_t>(2.0f * width + 3.0f);
+    c.pixel.reserve(most);
+    c.weight.reserve(most);
     for (int i = 0; i < destSize; ++i) {
         c.first.push_back(static_cast<int>(c.pixel.size()));
         const float centre = static_cast<float>(i) / scale;
@@ -256,19 +259,18 @@ bool PictureResampler::begin(int width, int height) {
     // row order), and a waiting destination row reads at most span rows before them.
     ringRows_ = std::min(height, span + kBatchRows * static_cast<int>(batches_.size()));
     const std::size_t workRowBytes = static_cast<std::size_t>(destWidth_) * kChannels;
-    ring_ = std::make_unique_for_overwrite<std::uint8_t[]>(workRowBytes *
-                                                           static_cast<std::size_t>(ringRows_));
+    ring_ = makeLargeArray<std::uint8_t>(workRowBytes * static_cast<std::size_t>(ringRows_));
     columnSums_.resize(workRowBytes);
     destination_ = Bitmap(destWidth_, destHeight_);
     nextDestRow_ = 0;
     const std::size_t rowBytes = static_cast<std::size_t>(width) * kChannels;
     const std::size_t batchBytes = rowBytes * kBatchRows * batches_.size();
-    batchRows_ = {static_cast<std::uint8_t*>(allocateLargeBlock(batchBytes)), {batchBytes}};
+    batchRows_ = makeLargeArray<std::uint8_t>(batchBytes);
     for (std::size_t i = 0; i < batches_.size(); ++i) {
         batches_[i].rows = batchRows_.get() + rowBytes * kBatchRows * i;
         free_.push_back(static_cast<int>(i));
     }
-    lanes_ = std::make_unique_for_overwrite<float[]>(windowFloats());
+    lanes_ = makeLargeArray<float>(windowFloats());
     if (threaded)
         worker_ = std::thread([this] { workerLoop(); });
     return true;
@@ -392,7 +394,7 @@ void PictureResampler::horizontalPass(const Batch& batch, float* lanes) {
 }
 
 void PictureResampler::workerLoop() {
-    const auto lanes = std::make_unique_for_overwrite<float[]>(windowFloats());
+    const LargeArray<float> lanes = makeLargeArray<float>(windowFloats());
     std::unique_lock lock(mutex_);
     for (;;) {
         workerWaiting_ = true;

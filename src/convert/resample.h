@@ -28,18 +28,12 @@ float lanczos3(float x);
 // For each destination index, its source indices and weights, zero weights left out.
 struct Contributors {
     std::vector<int> first; // per destination index, into pixel and weight; one more at the end
-    std::vector<int> pixel;
-    std::vector<float> weight;
+    std::vector<int, LargeBlockAllocator<int>> pixel;
+    std::vector<float, LargeBlockAllocator<float>> weight;
 
     int count(int dest) const { return first[dest + 1] - first[dest]; }
 };
 Contributors buildContributors(int sourceSize, int destSize, ResampleFilter filter, float support);
-
-// Gives back a block of allocateLargeBlock of the size it holds.
-struct LargeBlockFree {
-    std::size_t bytes = 0;
-    void operator()(std::uint8_t* block) const noexcept { freeLargeBlock(block, bytes); }
-};
 
 // Resamples a picture as its rows arrive from a decoder. Pass 1 runs on a second thread
 // (when asked for and the picture is large) on batches of rows while the decoder fills the
@@ -99,18 +93,17 @@ private:
     // The rows of pass 1 that pass 2 still needs, row y in slot y % ringRows_ (destWidth x
     // ringRows_, RGB): pass 2 runs as soon as a destination row's source rows are through,
     // so the work picture is never held whole.
-    std::unique_ptr<std::uint8_t[]> ring_;
+    LargeArray<std::uint8_t> ring_;
     int ringRows_ = 0;
-    // The batches' rows, a large block: written by the decoder as soon as it is taken.
-    std::unique_ptr<std::uint8_t[], LargeBlockFree> batchRows_;
+    LargeArray<std::uint8_t> batchRows_; // the batches' rows
     Contributors vertical_;
     std::vector<int> highestRow_; // per destination row, its last source row
     int nextDestRow_ = 0;
     std::vector<float> columnSums_;
     Bitmap destination_;
     std::vector<Batch> batches_;
-    std::unique_ptr<float[]> lanes_; // the transposed rows of the caller's thread
-    int filling_ = -1;               // the batch the decoder writes into
+    LargeArray<float> lanes_; // the transposed rows of the caller's thread
+    int filling_ = -1;        // the batch the decoder writes into
 
     std::thread worker_;
     std::mutex mutex_;

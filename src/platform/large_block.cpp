@@ -16,7 +16,7 @@ constexpr std::size_t kHugePageBytes = std::size_t{2} << 20;
 
 // From here up to a huge page a block is mapped with all its pages at once: one call costs
 // far less than the page faults of its first touch, and such a block is written whole soon.
-constexpr std::size_t kMappedFromBytes = std::size_t{256} << 10;
+constexpr std::size_t kMappedFromBytes = std::size_t{128} << 10;
 
 bool isLarge(std::size_t bytes) {
     return bytes >= kHugePageBytes;
