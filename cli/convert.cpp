@@ -6,6 +6,7 @@
 #include "convert/picture_commands.h"
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
+#include "formats/file_output.h"
 #include "formats/open_save_commands.h"
 #include "platform/text_codec.h"
 
@@ -181,6 +182,9 @@ int convertDocument(const ConvertJob& job, std::ostream& err) {
         return fail("cannot resolve " + job.out.string());
     if (fs::is_directory(out, ec))
         return fail(out.string() + " is a folder");
+    // A new OUT replaces nothing and IN stays, so a crash could only cost the new file: it is
+    // not forced to disk, which on a busy disk can take as long as the conversion.
+    setSyncBeforeRename(fs::exists(out, ec));
 
     BatchUi ui(err, job.picture);
     // The canvas captures draw as the window does, with its renderer and its fonts.
