@@ -11,8 +11,9 @@ namespace glyphora {
 namespace {
 
 // libjpeg reports fatal errors through error_exit, which must not return: it jumps back to
-// the decoding function. Warnings are counted; a file that ends early is an error to us
-// (libjpeg would pad it with grey).
+// the decoding function. Warnings are counted; a file whose data ends early, at the end of
+// the file or at a marker, is an error to us (libjpeg would pad it with grey, row after row
+// of whatever size the header claims).
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
@@ -25,7 +26,7 @@ void errorExit(j_common_ptr info) {
 
 void emitMessage(j_common_ptr info, int level) {
     auto* err = reinterpret_cast<ErrorManager*>(info->err);
-    if (level < 0 && err->base.msg_code == JWRN_JPEG_EOF)
+    if (level < 0 && (err->base.msg_code == JWRN_JPEG_EOF || err->base.msg_code == JWRN_HIT_MARKER))
         err->endedEarly = true;
 }
 

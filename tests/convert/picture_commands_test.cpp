@@ -124,6 +124,21 @@ TEST_F(PictureCommands, UnreadablePicturesAndOneGreyReportCouldNotOpen) {
     EXPECT_FALSE(editor.canvas().hasOwnBrush(1, 0));
     EXPECT_EQ(editor.document().caption, "grey.bmp");
     EXPECT_EQ(editor.undoRing().count(), 1);
+
+    // A sound header over data cut short fails while decoding: the same failure path, taken
+    // after the snapshot and before the canvas is resized.
+    editor.canvas().setSize(3, 1);
+    put(0, 0, "abc");
+    editor.canvas().SetColorCell(1, 0, rgb(5, 5, 5));
+    const std::string png = encodePng(Bitmap(64, 64, rgb(10, 200, 30)));
+    test::writeBytes(dir / "cut.png", png.substr(0, png.size() - 40));
+    open(dir / "cut.png", {"", ""});
+    EXPECT_EQ(std::count(ui.transcript().begin(), ui.transcript().end(), kCannotOpen), 4);
+    EXPECT_EQ(editor.canvas().colCount(), 3);
+    EXPECT_EQ(row(0), "abc");
+    EXPECT_FALSE(editor.canvas().hasOwnBrush(1, 0));
+    EXPECT_EQ(editor.document().caption, "cut.png");
+    EXPECT_EQ(editor.undoRing().count(), 2);
 }
 
 } // namespace

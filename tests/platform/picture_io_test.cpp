@@ -1,3 +1,4 @@
+#include "convert/resample.h"
 #include "platform/picture_io.h"
 #include "test_support.h"
 
@@ -303,6 +304,19 @@ TEST(JpegDecoder, ReadsRgbCloseToWhatWasWrittenAndRefusesDamage) {
     decoded(file.substr(0, file.size() * 2 / 3), PictureError::Corrupt);
     decoded(file.substr(0, 40), PictureError::Corrupt);
     decoded("\xFF\xD8\xFF" + std::string(500, '\x42'), PictureError::Corrupt);
+
+    // The frame header claiming another size over the same small body: beyond the limit it
+    // is refused at once; within it the decoder stops where the data ends, having taken
+    // only the streaming resampler's rows.
+    const std::size_t frame = file.find("\xFF\xC0");
+    ASSERT_NE(frame, std::string::npos);
+    std::string forged = file;
+    forged.replace(frame + 5, 4, bytes({0xEA, 0x60, 0xEA, 0x60})); // 60000 x 60000
+    decoded(forged, PictureError::TooLarge);
+    forged.replace(frame + 5, 4, bytes({0x1F, 0x40, 0x1F, 0x40})); // 8000 x 8000
+    PictureResampler small(20, 10, lanczos3, kLanczos3Support, true);
+    EXPECT_EQ(decodePicture(forged, small), PictureError::Corrupt);
+    EXPECT_TRUE(small.finish().empty());
 }
 
 TEST(OtherPictures, GifAndTgaLoadThroughTheGeneralDecoder) {
@@ -317,6 +331,15 @@ TEST(OtherPictures, GifAndTgaLoadThroughTheGeneralDecoder) {
     EXPECT_EQ(pixels(decoded(tga)), (std::vector<Color>{kRed, kBlue}));
     decoded("plain text, no picture at all", PictureError::NotPicture);
     decoded("", PictureError::NotPicture);
+    // Forged sizes are refused before stb_image takes memory; a GIF cut after its header
+    // is damaged.
+    std::string hugeGif = gif;
+    hugeGif.replace(6, 4, bytes({0xFF, 0xFF, 0xFF, 0xFF}));
+    decoded(hugeGif, PictureError::TooLarge);
+    std::string hugeTga = tga;
+    hugeTga.replace(12, 4, bytes({0xFF, 0xFF, 0xFF, 0xFF}));
+    decoded(hugeTga, PictureError::TooLarge);
+    decoded(gif.substr(0, 10), PictureError::Corrupt);
 }
 
 TEST(PictureFiles, WriteChoosesPngByNameAndReadsBack) {
