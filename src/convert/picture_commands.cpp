@@ -4,6 +4,7 @@
 #include "color/color_commands.h"
 #include "convert/picture_to_art.h"
 #include "convert/resample.h"
+#include "edit/transform_commands.h"
 #include "formats/file_names.h"
 #include "platform/mapped_file.h"
 #include "platform/picture_io.h"
@@ -42,11 +43,6 @@ constexpr const char* kFirstStep = "Step 1 of 3";
 constexpr const char* kSecondStep = "Step 2 of 3";
 constexpr double kStepOnlyMaximum = 10000;
 
-struct PictureSize {
-    int width = 0;
-    int height = 0;
-};
-
 // A picture that could not be read, before anything changed: the document stays as it was
 // and keeps no file.
 OpenBranchResult refuseUnreadable(Editor& editor) {
@@ -80,16 +76,12 @@ OpenBranchResult failConversion(Editor& editor, const fs::path& file) {
     return {OpenOutcome::Stopped};
 }
 
-std::optional<PictureSize> parseSize(const CanvasSizeReply& reply) {
-    const std::optional<long long> w = parseInteger<long long>(reply.width);
-    const std::optional<long long> h = parseInteger<long long>(reply.height);
-    if (!w || !h)
+// The size dialog's answer, as the canvas size dialogs take it, for a picture too.
+std::optional<CanvasSize> parseSize(const CanvasSizeReply& reply) {
+    CanvasSize size;
+    if (parseCanvasSize(reply, size) != SizeError::None || !Bitmap::sizeFits(size.cols, size.rows))
         return std::nullopt;
-    const long long width = std::max(*w, 1LL);
-    const long long height = std::max(*h, 1LL);
-    if (!CharCanvas::sizeFits(width, height) || !Bitmap::sizeFits(width, height))
-        return std::nullopt;
-    return PictureSize{static_cast<int>(width), static_cast<int>(height)};
+    return size;
 }
 
 enum class Decoded { Done, Cancelled, Failed };
@@ -97,8 +89,8 @@ enum class Decoded { Done, Cancelled, Failed };
 // The picture at the size asked: as it is when the size is its own, else resampled
 // (decoded straight into the resampler) or resized, as the stretch option says.
 Decoded decodeAtSize(Editor& editor, std::string_view bytes, const PictureHeader& header,
-                     PictureSize size, Bitmap& picture) {
-    if (size.width == header.width && size.height == header.height) {
+                     CanvasSize size, Bitmap& picture) {
+    if (size.cols == header.width && size.rows == header.height) {
         BitmapSink sink;
         if (decodePicture(bytes, sink) != PictureError::None)
             return Decoded::Failed;
@@ -110,7 +102,7 @@ Decoded decodeAtSize(Editor& editor, std::string_view bytes, const PictureHeader
         return Decoded::Cancelled;
     editor.ui().setCursor(AppCursor::Busy);
     if (*option == StretchOption::Resample) {
-        PictureResampler resampler(size.width, size.height, lanczos3, kLanczos3Support, true);
+        PictureResampler resampler(size.cols, size.rows, lanczos3, kLanczos3Support, true);
         if (decodePicture(bytes, resampler) != PictureError::None)
             return Decoded::Failed;
         picture = resampler.finish();
@@ -118,7 +110,7 @@ Decoded decodeAtSize(Editor& editor, std::string_view bytes, const PictureHeader
         BitmapSink sink;
         if (decodePicture(bytes, sink) != PictureError::None)
             return Decoded::Failed;
-        picture = resizeNearest(sink.bitmap, size.width, size.height);
+        picture = resizeNearest(sink.bitmap, size.cols, size.rows);
     }
     return picture.empty() ? Decoded::Failed : Decoded::Done;
 }
@@ -190,12 +182,12 @@ OpenBranchResult PictureToArt(Editor& editor, const fs::path& file, ArtMapping m
         return refuseUnreadable(editor);
     const std::string_view bytes = mapped.bytes();
 
-    const std::optional<CanvasSizeReply> reply = editor.ui().canvasSize(
-        {resampleTitle(editor, header.width, header.height), std::to_string(header.width),
-         std::to_string(header.height)});
+    const std::optional<CanvasSizeReply> reply =
+        editor.ui().canvasSize({resampleTitle(editor, header.width, header.height),
+                                std::to_string(header.width), std::to_string(header.height)});
     if (!reply)
         return {OpenOutcome::Stopped};
-    const std::optional<PictureSize> size = parseSize(*reply);
+    const std::optional<CanvasSize> size = parseSize(*reply);
     if (!size)
         return refuseUnreadable(editor);
 

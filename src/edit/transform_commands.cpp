@@ -54,27 +54,6 @@ void mirror(Editor& editor, FlipDirection direction) {
     flipChars(editor, direction);
 }
 
-struct CanvasSize {
-    int cols = 0;
-    int rows = 0;
-};
-
-enum class SizeError { None, NotInteger, TooLarge };
-
-// Two whole numbers; values below 1 give 1, as the canvas does.
-SizeError parseCanvasSize(const CanvasSizeReply& reply, CanvasSize& size) {
-    const std::optional<long long> cols = parseInteger<long long>(reply.width);
-    const std::optional<long long> rows = parseInteger<long long>(reply.height);
-    if (!cols || !rows)
-        return SizeError::NotInteger;
-    const long long c = std::max(*cols, 1LL);
-    const long long r = std::max(*rows, 1LL);
-    if (!CharCanvas::sizeFits(c, r))
-        return SizeError::TooLarge;
-    size = {static_cast<int>(c), static_cast<int>(r)};
-    return SizeError::None;
-}
-
 // How a size dialog's answer is taken. Where the size fields take the typed values, a bad
 // answer beeps and puts the fields back.
 struct SizeQuestion {
@@ -114,6 +93,19 @@ void askSizeAndChange(Editor& editor, const SizeQuestion& question, const std::s
 }
 
 } // namespace
+
+SizeError parseCanvasSize(const CanvasSizeReply& reply, CanvasSize& size) {
+    const std::optional<long long> cols = parseInteger<long long>(reply.width);
+    const std::optional<long long> rows = parseInteger<long long>(reply.height);
+    if (!cols || !rows)
+        return SizeError::NotInteger;
+    const long long c = std::max(*cols, 1LL);
+    const long long r = std::max(*rows, 1LL);
+    if (!CharCanvas::sizeFits(c, r))
+        return SizeError::TooLarge;
+    size = {static_cast<int>(c), static_cast<int>(r)};
+    return SizeError::None;
+}
 
 void FlipVertical(Editor& editor) {
     mirror(editor, FlipDirection::Vertical);
