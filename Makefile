@@ -29,6 +29,7 @@ bench:
 	cmake --build build/release -j $(JOBS)
 	for program in build/release/bench/*_bench; do $$program || exit 1; done
 	scripts/bench-convert.sh
+	scripts/bench-pictures.sh
 
 # The HTML pages rendered by headless Chromium and checked by pixel (installs the browser).
 browser-test:

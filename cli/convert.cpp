@@ -3,8 +3,10 @@
 #include "app/editor.h"
 #include "color/color_modes.h"
 #include "config/startup_commands.h"
+#include "convert/picture_commands.h"
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
+#include "formats/file_output.h"
 #include "formats/open_save_commands.h"
 #include "platform/text_codec.h"
 
@@ -102,8 +104,38 @@ std::optional<std::string> BatchUi::inputBox(std::string_view title, std::string
 }
 
 std::optional<int> BatchUi::chooseOne(const ChoiceRequest& request) {
-    note("choice: " + request.title + " -> " + std::to_string(request.preset + 1));
-    return request.preset;
+    int choice = request.preset;
+    if (request.title == kImportPictureTitle)
+        choice = picture_.absolute ? kAbsoluteChoice : kRelativeChoice;
+    note("choice: " + request.title + " -> " + std::to_string(choice + 1));
+    return choice;
+}
+
+std::optional<CanvasSizeReply> BatchUi::canvasSize(const CanvasSizeRequest& request) {
+    CanvasSizeReply reply{request.width, request.height};
+    if (picture_.size)
+        reply = {std::to_string(picture_.size->first), std::to_string(picture_.size->second)};
+    note("size: " + request.title + " -> " + reply.width + " " + reply.height);
+    return reply;
+}
+
+std::optional<StretchOption> BatchUi::chooseStretch() {
+    note(std::string("stretch: Stretch option: -> ") + (picture_.resize ? "resize" : "resample"));
+    return picture_.resize ? StretchOption::Resize : StretchOption::Resample;
+}
+
+CharMetrics BatchUi::measureChar(const TextFont& font, char ch) {
+    if (renderer_) {
+        if (const std::optional<CharMetrics> metrics = renderer_->measure(font, ch))
+            return *metrics;
+    }
+    return HeadlessUi::measureChar(font, ch);
+}
+
+std::optional<ViewerSettings> BatchUi::viewPicture(const Bitmap& picture) {
+    note("viewer: " + std::to_string(picture.width()) + " x " + std::to_string(picture.height()) +
+         " -> save");
+    return ViewerSettings{};
 }
 
 HtmlOptionsForm BatchUi::htmlOptions(const HtmlOptionsForm& preset) {
@@ -150,21 +182,45 @@ int convertDocument(const ConvertJob& job, std::ostream& err) {
         return fail("cannot resolve " + job.out.string());
     if (fs::is_directory(out, ec))
         return fail(out.string() + " is a folder");
+    // A new OUT replaces nothing and IN stays, so a crash could only cost the new file: it is
+    // not forced to disk, which on a busy disk can take as long as the conversion.
+    setSyncBeforeRename(fs::exists(out, ec));
 
-    BatchUi ui(err);
+    BatchUi ui(err, job.picture);
+    // The canvas captures draw as the window does, with its renderer and its fonts.
+    LoadedCanvasRenderer renderer(job.rendererLibrary);
+    const bool drawsCanvas =
+        code == format_code::CaptureCanvasVisible || code == format_code::CaptureCanvasWhole;
+    if (drawsCanvas) {
+        if (!renderer.load())
+            return fail("cannot draw the canvas: " + renderer.error());
+        ui.measureWith(&renderer);
+    }
     Editor editor(ui, fs::absolute(job.home, ec));
+    if (drawsCanvas)
+        editor.canvasPictures = &renderer;
     startEditor(editor, SettingsFileUse::ReadOnly);
     // Nothing could ever step back through snapshots of a batch run.
     editor.settings().EnableUndo = false;
 
     DocumentState& doc = editor.document();
     doc.OpenFileName = in.string();
-    openDocument(editor);
+    const bool read = openDocument(editor);
     if (askedUser(ui, err))
         return kConvertAsked;
-    // Every failed open leaves the document without a file.
-    if (doc.CurrentFileName == kNoFile)
+    if (!read)
         return fail("cannot read " + in.string());
+    if (job.picture.color) {
+        if (!isPictureName(in.string()))
+            return fail("--color colours the art of a picture only");
+        if (!Colorgrid(editor, in, *job.picture.color))
+            return fail("cannot read " + in.string());
+        // ANSI art holds palette colours only: the nearest ones, in the ANSI mode.
+        if (code == format_code::Ansi) {
+            mapColorsToAnsiPalette(editor.canvas());
+            editor.checkColorMode(ColorMode::Ansi);
+        }
+    }
 
     if (target) {
         // The document's line ends stay; only the characters change their code.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "convert/colorgrid.h"
 #include "platform/headless_ui.h"
+#include "render_loader.h"
 
 #include <filesystem>
 #include <iosfwd>
@@ -20,24 +22,48 @@ inline constexpr int kConvertAsked = 2;  // a question that only a user can answ
 // .glf 11, .dat 30, .bmp and .png 20; anything else 12.
 int convertTypeCode(std::string_view outPath);
 
+// What a picture's conversion is asked, in place of the dialogs a window shows.
+struct PictureAnswers {
+    bool absolute = false;                   // else relative, the import dialog's preset
+    std::optional<std::pair<int, int>> size; // nothing: the picture's own
+    bool resize = false;                     // nearest pixels instead of resampling
+    // Colours the art from the same picture afterwards ("&BMP2Colorgrid").
+    std::optional<ColorTarget> color;
+};
+
 // A Ui for a conversion nobody watches. Input boxes, choices and the HTML options take their
-// preset (the options: the canvas font); the colour-mode question, which protects the document on the canvas, is answered yes, as there is none
-// yet; messages that only inform go to the error stream and pass. Every other dialog finds
-// no answer and is recorded as HeadlessUi does, which ends the conversion.
+// preset (the options: the canvas font); the colour-mode question, which protects the document on
+// the canvas, is answered yes, as there is none yet; messages that only inform go to the error
+// stream and pass. The picture dialogs take the answers given. Every other dialog finds no
+// answer and is recorded as HeadlessUi does, which ends the conversion.
 class BatchUi : public HeadlessUi {
 public:
-    explicit BatchUi(std::ostream& err) : err_(err) {}
+    explicit BatchUi(std::ostream& err, PictureAnswers picture = {})
+        : err_(err), picture_(picture) {}
+
+    // Characters are measured in the real font by the renderer a picture is drawn with, so
+    // the cells are the window's size; otherwise as HeadlessUi measures them.
+    void measureWith(LoadedCanvasRenderer* renderer) { renderer_ = renderer; }
+    CharMetrics measureChar(const TextFont& font, char ch) override;
 
     void message(std::string_view text) override;
     Answer confirm(std::string_view text, Buttons buttons) override;
     std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
                                         std::string_view defaultText) override;
-    // Choices take their preset, as input boxes do.
+    // Choices take their preset, as input boxes do; the picture import dialog takes the
+    // mapping asked for.
     std::optional<int> chooseOne(const ChoiceRequest& request) override;
+    // The picture's size asked for, else the proposal.
+    std::optional<CanvasSizeReply> canvasSize(const CanvasSizeRequest& request) override;
+    std::optional<StretchOption> chooseStretch() override;
+    // The picture viewer saves at its first zoom and ratio.
+    std::optional<ViewerSettings> viewPicture(const Bitmap& picture) override;
     HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) override;
 
 private:
     std::ostream& err_;
+    PictureAnswers picture_;
+    LoadedCanvasRenderer* renderer_ = nullptr;
 };
 
 struct ConvertJob {
@@ -48,6 +74,9 @@ struct ConvertJob {
     // For the plain text types: "utf-8", "windows-1252" or "cp437"; nothing keeps the
     // encoding the document came with.
     std::optional<std::string> encoding;
+    PictureAnswers picture;
+    // The canvas renderer library, loaded for the types that draw the canvas (19, 20).
+    std::filesystem::path rendererLibrary;
 };
 
 // Opens IN with openDocument and writes it as OUT with saveDocument, on an editor started as

@@ -17,6 +17,7 @@ namespace {
 constexpr const char* kUsage = R"(Usage:
   glyphora-cli [--home DIR] script FILE   run the directives of FILE (- reads stdin)
   glyphora-cli [--home DIR] convert IN OUT [--format CODE] [--encoding NAME]
+               [--size WxH] [--relative|--absolute] [--resize] [--color fg|bg]
                                           open IN and save it as OUT, with no dialog
   glyphora-cli [--home DIR] figlet [--font FILE] TEXT...
                                           print TEXT in a FIGlet font
@@ -74,6 +75,13 @@ Text files in UTF-8 or UTF-16 are read as such, and the text types (1, 6, 8, 12)
 them back as they came. --encoding utf-8|windows-1252|cp437 writes those types in that
 encoding instead (UTF-8 without a mark); the cells are read in the document's byte set
 (CP437 for ANSI art), and characters the target lacks become "?", counted on stderr.
+A picture IN (BMP, PNG, JPEG, GIF, TGA, PSD, PNM ...) becomes character art as "&Open"
+makes it: --relative (the default) stretches the character ramp between the picture's
+darkest and brightest grey, --absolute grades by fixed brightness steps. --size WxH sets
+the art's columns and rows (default: one cell per pixel); the picture is resampled with
+Lanczos3 to that size, or with --resize takes the nearest pixels. --color fg|bg then
+colours the characters or their cells from the same picture (HTML keeps the exact
+colours; ANSI art takes the nearest of its 16, in the ANSI colour mode).
 Exit codes: 0 OUT written, 1 IN not read or OUT not written (an existing OUT stays as it
 was), 2 a question that only a user can answer.
 
@@ -101,14 +109,53 @@ int listCommands() {
     return 0;
 }
 
+// "WxH" with two whole numbers of at least 1.
+std::optional<std::pair<int, int>> parseSize(const std::string& text) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos)
+        return std::nullopt;
+    const std::optional<int> w = glyphora::parseInteger<int>(text.substr(0, x));
+    const std::optional<int> h = glyphora::parseInteger<int>(text.substr(x + 1));
+    if (!w || !h || *w < 1 || *h < 1)
+        return std::nullopt;
+    return std::pair{*w, *h};
+}
+
 int convert(const std::filesystem::path& home, const std::vector<std::string>& args,
             std::size_t first) {
     std::vector<std::string> files;
     std::optional<int> code;
     std::optional<std::string> encoding;
+    glyphora::PictureAnswers picture;
     for (std::size_t i = first; i < args.size(); ++i) {
         if (args[i] == "--encoding" && i + 1 < args.size()) {
             encoding = args[++i];
+            continue;
+        }
+        if (args[i] == "--relative" || args[i] == "--absolute") {
+            picture.absolute = args[i] == "--absolute";
+            continue;
+        }
+        if (args[i] == "--color" && i + 1 < args.size()) {
+            const std::string& target = args[++i];
+            if (target != "fg" && target != "bg") {
+                std::cerr << "glyphora-cli: --color needs fg or bg, not " << target << '\n';
+                return glyphora::kConvertFailed;
+            }
+            picture.color = target == "fg" ? glyphora::ColorTarget::Foreground
+                                           : glyphora::ColorTarget::Background;
+            continue;
+        }
+        if (args[i] == "--resize") {
+            picture.resize = true;
+            continue;
+        }
+        if (args[i] == "--size" && i + 1 < args.size()) {
+            picture.size = parseSize(args[++i]);
+            if (!picture.size) {
+                std::cerr << "glyphora-cli: --size needs WxH, not " << args[i] << '\n';
+                return glyphora::kConvertFailed;
+            }
             continue;
         }
         if (args[i] == "--format" && i + 1 < args.size()) {
@@ -126,7 +173,10 @@ int convert(const std::filesystem::path& home, const std::vector<std::string>& a
         return glyphora::kConvertFailed;
     }
     try {
-        return glyphora::convertDocument({home, files[0], files[1], code, encoding}, std::cerr);
+        return glyphora::convertDocument(
+            {home, files[0], files[1], code, encoding, picture,
+             executableDir() / glyphora::LoadedCanvasRenderer::kLibraryName},
+            std::cerr);
     } catch (const std::exception& error) {
         std::cerr << "glyphora-cli: convert: " << error.what() << '\n';
         return glyphora::kConvertFailed;

@@ -156,6 +156,7 @@ void CanvasView::paintEvent(QPaintEvent*) {
     renderer_.render(frame_, editor_.canvas(), horizontalScrollBar()->value(),
                      verticalScrollBar()->value(), preview.PreviewActive ? nullptr : &selection,
                      editor_.glyphSet());
+    drawOverlay();
     QPainter painter(viewport());
     painter.drawImage(0, 0, frame_);
     if (preview.PreviewActive && !previewImage_.isNull()) {
@@ -166,17 +167,56 @@ void CanvasView::paintEvent(QPaintEvent*) {
     }
 }
 
+void CanvasView::drawOverlay() {
+    const PictureOverlay& overlay = editor_.overlay;
+    if (!overlay.shown())
+        return;
+    // The picture stretched over all cells of the canvas at the present scroll position.
+    const CellMetrics& m = editor_.canvas().metrics;
+    const int w = CanvasRenderer::columnPitch(m);
+    const int h = CanvasRenderer::rowPitch(m);
+    const int left = -w * horizontalScrollBar()->value();
+    const int top = -h * verticalScrollBar()->value();
+    const long long width = static_cast<long long>(w) * editor_.canvas().colCount();
+    const long long height = static_cast<long long>(h) * editor_.canvas().rowCount();
+    const Bitmap& picture = overlay.picture;
+    for (int y = 0; y < frame_.height(); ++y) {
+        const long long py = (y - top) * picture.height() / height;
+        if (py < 0 || py >= picture.height())
+            continue;
+        const std::uint8_t* source = picture.scanLine(static_cast<int>(py));
+        auto* line = reinterpret_cast<QRgb*>(frame_.scanLine(y));
+        for (int x = 0; x < frame_.width(); ++x) {
+            const long long px = (x - left) * picture.width() / width;
+            if (px < 0 || px >= picture.width())
+                continue;
+            const std::uint8_t* p = source + 3 * px;
+            const QRgb v = line[x];
+            line[x] = qRgb(overlaid(static_cast<std::uint8_t>(qRed(v)), p[0]),
+                           overlaid(static_cast<std::uint8_t>(qGreen(v)), p[1]),
+                           overlaid(static_cast<std::uint8_t>(qBlue(v)), p[2]));
+        }
+    }
+}
+
+void CanvasView::endTemporaryOverlay() {
+    if (editor_.overlay.mode == PictureOverlay::Mode::Temporary)
+        editor_.overlay.clear();
+}
+
 void CanvasView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
 }
 
 void CanvasView::scrollContentsBy(int, int) {
+    endTemporaryOverlay();
     reportViewGeometry();
     viewport()->update();
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {
+    endTemporaryOverlay();
     const QPoint cell = cellAt(event->position().toPoint());
     const bool previewWasActive = editor_.preview.PreviewActive;
     canvasMousePress(editor_, {cell.x(), cell.y()}, buttonOf(event->button()),
@@ -219,6 +259,7 @@ void CanvasView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CanvasView::keyPressEvent(QKeyEvent* event) {
+    endTemporaryOverlay();
     const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
     int dCol = 0;
     int dRow = 0;

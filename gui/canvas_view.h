@@ -45,6 +45,10 @@ signals:
     void zoomWanted(int steps, QPoint viewportPos);
 
 protected:
+    // The picture overlay multiplied over the rendered frame; a temporary one ends with the
+    // next scroll, key or click.
+    void drawOverlay();
+    void endTemporaryOverlay();
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;

@@ -170,6 +170,7 @@ MainWindow::MainWindow(Editor& editor, QtUi& ui, const CommandTable& commands,
     buildPaintBar();
     buildStatusBar();
     ui_.setHost(this);
+    editor_.canvasPictures = &pictureRenderer_;
     sync();
 }
 
@@ -259,6 +260,7 @@ void MainWindow::fillReopenMenu() {
 }
 
 MainWindow::~MainWindow() {
+    editor_.canvasPictures = nullptr;
     ui_.setHost(nullptr);
 }
 

@@ -3,6 +3,7 @@
 #include "app/command_table.h"
 #include "canvas/text_conversion.h"
 #include "platform/text_codec.h"
+#include "canvas_picture_renderer.h"
 #include "qt_ui.h"
 
 #include <QMainWindow>
@@ -121,6 +122,8 @@ private:
     Editor& editor_;
     QtUi& ui_;
     const CommandTable& commands_;
+    // The canvas captures draw with the view's renderer.
+    QtCanvasPictureRenderer pictureRenderer_;
     CanvasView* canvasView_ = nullptr;
     QPlainTextEdit* textEdit_ = nullptr;
     QStackedWidget* stack_ = nullptr;

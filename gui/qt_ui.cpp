@@ -1,7 +1,9 @@
 #include "qt_ui.h"
 
 #include "ansi_color_dialog.h"
+#include "canvas_picture_renderer.h"
 #include "canvas_renderer.h"
+#include "picture_viewer_dialog.h"
 #include "canvas_size_dialog.h"
 #include "char_brightness_dialog.h"
 #include "configure_dialog.h"
@@ -24,12 +26,14 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -246,14 +250,22 @@ std::optional<int> QtUi::chooseOne(const ChoiceRequest& request) {
     dialog.setWindowTitle(fromBytes(request.title));
     auto* layout = new QVBoxLayout(&dialog);
     auto* group = new QButtonGroup(&dialog);
+    QVBoxLayout* choices = layout;
     for (std::size_t i = 0; i < request.choices.size(); ++i) {
+        for (const ChoiceGroup& caption : request.groups) {
+            if (caption.firstChoice != static_cast<int>(i))
+                continue;
+            auto* box = new QGroupBox(fromBytes(caption.caption), &dialog);
+            choices = new QVBoxLayout(box);
+            layout->addWidget(box);
+        }
         auto* button = new QRadioButton(fromBytes(request.choices[i]), &dialog);
         button->setChecked(static_cast<int>(i) == request.preset);
         group->addButton(button, static_cast<int>(i));
-        layout->addWidget(button);
+        choices->addWidget(button);
     }
     auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(fromBytes(request.okCaption), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -261,6 +273,28 @@ std::optional<int> QtUi::chooseOne(const ChoiceRequest& request) {
     if (dialog.exec() != QDialog::Accepted || group->checkedId() < 0)
         return std::nullopt;
     return group->checkedId();
+}
+
+std::optional<ViewerSettings> QtUi::viewPicture(const Bitmap& picture) {
+    PictureViewerDialog viewer(picture, parent());
+    if (viewer.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return viewer.settings();
+}
+
+std::optional<StretchOption> QtUi::chooseStretch() {
+    QMessageBox box(parent());
+    box.setWindowTitle(QStringLiteral("Stretch option:"));
+    box.setText(QStringLiteral("Stretch option:"));
+    QPushButton* resample = box.addButton(QStringLiteral("Res&ample"), QMessageBox::YesRole);
+    QPushButton* resize = box.addButton(QStringLiteral("Res&ize"), QMessageBox::NoRole);
+    box.setDefaultButton(resample);
+    box.exec();
+    if (box.clickedButton() == resample)
+        return StretchOption::Resample;
+    if (box.clickedButton() == resize)
+        return StretchOption::Resize;
+    return std::nullopt;
 }
 
 HtmlOptionsForm QtUi::htmlOptions(const HtmlOptionsForm& preset) {
@@ -371,9 +405,7 @@ std::vector<std::string> QtUi::fontFamilies(FontPitch pitch) {
 }
 
 CharMetrics QtUi::measureChar(const TextFont& font, char ch) {
-    const QFontMetrics metrics(toQFont(font));
-    const char32_t code = cp1252ToUnicode(static_cast<unsigned char>(ch));
-    return {metrics.horizontalAdvance(QString::fromUcs4(&code, 1)), metrics.height()};
+    return QtCanvasPictureRenderer::measure(font, ch);
 }
 
 void QtUi::statusChanged(int field, std::string_view) {

@@ -54,6 +54,8 @@ public:
     std::optional<Color> chooseAnsiColor(Color initial, bool background) override;
     std::optional<int> chooseOne(const ChoiceRequest& request) override;
     std::optional<ConfigureForm> configure(const ConfigureForm& form) override;
+    std::optional<StretchOption> chooseStretch() override;
+    std::optional<ViewerSettings> viewPicture(const Bitmap& picture) override;
     HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) override;
     std::optional<DecreaseColorsReply>
     decreaseColors(const DecreaseColorsRequest& request) override;

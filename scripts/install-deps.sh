@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the editor need (figlet: its fonts are
 # copied into the program's Fonts folder by the build; desktop-file-utils checks the installed
-# desktop entry); with the argument "bench" also what
-# scripts/bench-convert.sh measures against, with "browser" the headless browser the page
-# check of `make browser-test` renders with.
+# desktop entry); with the argument "bench" also what the conversion timings of scripts/
+# measure against, with "browser" the headless browser the page check of
+# `make browser-test` renders with.
 # Idempotent: only packages that are missing are installed.
 set -euo pipefail
 
@@ -32,7 +32,8 @@ packages=(
   desktop-file-utils
 )
 if [ "${1:-}" = bench ]; then
-  packages+=(ansifilter)
+  # The peers of the conversion timings and the photos they convert.
+  packages+=(ansifilter jp2a chafa ansilove hyperfine lomiri-wallpapers-20.04 mate-backgrounds)
 fi
 if [ "${1:-}" = browser ]; then
   packages+=(chromium)

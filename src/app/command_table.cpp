@@ -14,6 +14,8 @@
 #include "color/color_window_commands.h"
 #include "config/configure_commands.h"
 #include "convert/char_effect_commands.h"
+#include "convert/art_to_picture_commands.h"
+#include "convert/picture_commands.h"
 #include "edit/clipboard_commands.h"
 #include "edit/copy_grid_commands.h"
 #include "edit/input_commands.h"
@@ -156,6 +158,7 @@ std::vector<CommandRow> buildRows() {
          FillBackgroundWithPattern},
         {"InsertSignature", "&Effects > &Insert signature.txt", "Ctrl+M", InsertSignature},
         {"InvertSelection", "&Effects > In&vert  selection", "", InvertSelection},
+        {"PictureToFormArt", "&Effects > BMP 2 &ASCII (form art)", "", PictureToFormArt},
         // Paint
         {"HeadingSolid", "&Paint > SOLID:", ""},
         {"PaintHorzLine", "&Paint > &Line horiz. > Line &horz.", "", PaintHorzLine},
@@ -189,6 +192,10 @@ std::vector<CommandRow> buildRows() {
          SetModeAnsi, nullptr, isModeAnsiChecked},
         {"ToggleColorWindow", "&ColorTools > Color &Dialog Window", "", ToggleColorWindow,
          isFontColorToolsEnabled, isColorWindowChecked},
+        {"ColorgridForeground", "&ColorTools > &Special > &BMP2Colorgrid > &foreground", "",
+         ColorgridForeground},
+        {"ColorgridBackground", "&ColorTools > &Special > &BMP2Colorgrid > &background", "",
+         ColorgridBackground},
         {"NegativeFg", "&ColorTools > &Special > &Negative > &foreground", "", NegativeFg,
          isColorSpecialEnabled},
         {"NegativeBg", "&ColorTools > &Special > &Negative > &background", "", NegativeBg,
@@ -292,6 +299,9 @@ std::vector<CommandRow> buildRows() {
         {"ExportFixedFontList", "&Special > P&rograms > Export fixed &font list to editor", "",
          ExportFixedFontList},
         {"ExportToBrowser", "&Special > Export to browser (plain text)", "", ExportToBrowser},
+        {"TempOverlay", "&Special > Te&mp. picture overlay", "", TempOverlay},
+        {"LockedOverlay", "&Special > &Locked picture overlay", "", LockedOverlay},
+        {"ClearOverlay", "&Special > Cle&ar picture overlay", "", ClearOverlay},
         {"ToggleKnowledgeBase", "&Special > &Knowledge Base", "", ToggleKnowledgeBase, nullptr,
          knowledgeBaseChecked},
         // View

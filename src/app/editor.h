@@ -3,11 +3,13 @@
 #include "app/knowledge_base.h"
 #include "app/progress_panel.h"
 #include "app/status.h"
+#include "convert/canvas_picture.h"
 #include "canvas/char_canvas.h"
 #include "canvas/text_conversion.h"
 #include "canvas/undo.h"
 #include "color/color_state.h"
 #include "config/settings.h"
+#include "convert/colorgrid.h"
 #include "edit/clipboard.h"
 #include "edit/copy_grid.h"
 #include "formats/html_options.h"
@@ -223,6 +225,10 @@ public:
     CopyGrid copyGrid;
     KnowledgeBase knowledgeBase;
     PastePreview preview;
+    // A picture laid over the canvas view ("&Special" > the picture overlays).
+    PictureOverlay overlay;
+    // Draws the canvas as the view does, for the canvas captures; set by the shell.
+    CanvasPictureRenderer* canvasPictures = nullptr;
     // Set when the program is to end (after the close query said yes).
     bool quitRequested = false;
 

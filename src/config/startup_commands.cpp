@@ -125,7 +125,7 @@ std::optional<std::string> StartupDocument(Editor& editor, const std::vector<std
     const fs::path path = fs::absolute(joined, ec);
     if (ec || !isExistingFile(path))
         return std::nullopt;
-    if (hasTypeOf(kStartupTypes, joined))
+    if (hasTypeOf(kStartupTypes, joined) || hasPictureExtension(joined))
         return path.string();
     editor.StatusMessage(kStartupTypeError);
     editor.document().CurrentFileName = std::string(kNoFile);

@@ -19,11 +19,15 @@ bool isBlank(std::string_view text) {
 
 std::string_view TextClip::at(int col, int row) const {
     const std::size_t i = index(col, row);
-    return filled_[i] ? std::string_view(&chars_[i], 1) : std::string_view();
+    return !filled_.empty() && filled_[i] ? std::string_view(&chars_[i], 1) : std::string_view();
 }
 
 void TextClip::set(int col, int row, std::string_view text) {
     const std::size_t i = index(col, row);
+    if (filled_.empty()) {
+        chars_.assign(static_cast<std::size_t>(kSize) * kSize, 0);
+        filled_.assign(static_cast<std::size_t>(kSize) * kSize, false);
+    }
     filled_[i] = !text.empty();
     chars_[i] = text.empty() ? 0 : text.front();
 }

@@ -26,8 +26,9 @@ private:
     static std::size_t index(int col, int row) {
         return static_cast<std::size_t>(col) * kSize + static_cast<std::size_t>(row);
     }
-    std::vector<char> chars_ = std::vector<char>(kSize * kSize, 0);
-    std::vector<bool> filled_ = std::vector<bool>(kSize * kSize, false);
+    // Taken at the first write: a batch conversion never copies and should not pay for it.
+    std::vector<char> chars_;
+    std::vector<bool> filled_;
 };
 
 // The colour clipboard: characters with their foreground and background colours.
@@ -42,8 +43,16 @@ public:
         Color bg = kWhite;
     };
 
-    const Entry& at(int col, int row) const { return entries_[index(col, row)]; }
-    Entry& at(int col, int row) { return entries_[index(col, row)]; }
+    const Entry& at(int col, int row) const {
+        static const Entry kEmpty;
+        return entries_.empty() ? kEmpty : entries_[index(col, row)];
+    }
+    // Takes the storage at the first use.
+    Entry& at(int col, int row) {
+        if (entries_.empty())
+            entries_.resize(static_cast<std::size_t>(kSize) * kSize);
+        return entries_[index(col, row)];
+    }
 
     int ColorClipLastCol = 0;
     int ColorClipLastRow = 0;
@@ -53,7 +62,7 @@ private:
     static std::size_t index(int col, int row) {
         return static_cast<std::size_t>(col) * kSize + static_cast<std::size_t>(row);
     }
-    std::vector<Entry> entries_ = std::vector<Entry>(kSize * kSize);
+    std::vector<Entry> entries_; // kSize x kSize once used
 };
 
 enum class PasteMode {

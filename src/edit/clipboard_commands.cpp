@@ -59,6 +59,11 @@ void CutBlock(Editor& editor) {
 }
 void CopyBlock(Editor& editor) {
     copyOrCut(editor, false);
+    // A copy ends a locked picture overlay.
+    if (editor.overlay.mode == PictureOverlay::Mode::Locked) {
+        editor.overlay.clear();
+        editor.ui().repaintCanvas();
+    }
 }
 void PasteBlock(Editor& editor) {
     pasteText(editor, PasteMode::Plain);

@@ -32,4 +32,17 @@ std::string upperExtension(std::string_view path) {
     return dot == std::string_view::npos ? std::string() : upperCase(name.substr(dot));
 }
 
+bool isPictureName(std::string_view path) {
+    return containsIgnoringCase(path, ".BMP") || hasPictureExtension(path);
+}
+
+bool hasPictureExtension(std::string_view path) {
+    const std::string extension = upperExtension(path);
+    for (const std::string_view picture : kPictureExtensions) {
+        if (extension == picture)
+            return true;
+    }
+    return false;
+}
+
 } // namespace glyphora

@@ -15,6 +15,8 @@ namespace {
 constexpr int kTemporaryNameAttempts = 16;
 constexpr const char* kBackupSuffix = ".bak";
 
+bool syncBeforeRename = true;
+
 // Opens a new file beside the target that no one else uses ("x" fails on an existing name).
 std::FILE* createTemporary(const fs::path& target, fs::path& temporary) {
     static std::mt19937 engine{std::random_device{}()};
@@ -41,7 +43,8 @@ bool writeFileSafely(const fs::path& target, const std::function<bool(std::FILE*
         return false;
     bool ok = write(file);
     ok = std::fflush(file) == 0 && ok;
-    ok = ::fsync(::fileno(file)) == 0 && ok;
+    if (syncBeforeRename)
+        ok = ::fsync(::fileno(file)) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
     std::error_code ec;
     if (ok) {
@@ -61,6 +64,10 @@ bool writeFileSafely(const fs::path& target, std::string_view bytes) {
     return writeFileSafely(target, [bytes](std::FILE* file) {
         return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     });
+}
+
+void setSyncBeforeRename(bool sync) {
+    syncBeforeRename = sync;
 }
 
 bool backupFile(const fs::path& target) {

@@ -15,6 +15,12 @@ bool writeFileSafely(const std::filesystem::path& target,
                      const std::function<bool(std::FILE*)>& write);
 bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes);
 
+// Whether writeFileSafely forces the new bytes to disk before the rename, so that a crash
+// cannot leave a file whose old bytes are gone and whose new ones never arrived. On by
+// default, as a document saved from the window may exist nowhere else; a batch conversion
+// that makes a new file from an input that stays turns it off.
+void setSyncBeforeRename(bool sync);
+
 // "Bac&kup": renames the file to its full name + ".bak". An older backup of that name is
 // kept, as the rename onto an existing name fails; the caller then overwrites the file.
 // True when the file was renamed.

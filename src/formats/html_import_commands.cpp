@@ -54,7 +54,7 @@ void finishProgress(Editor& editor) {
 
 OpenBranchResult readHtmlDocument(Editor& editor, const std::filesystem::path& file) {
     const std::optional<int> choice =
-        editor.ui().chooseOne({kOpenHtmlTitle, {kInterpretChoice, kSourceChoice}, 0});
+        editor.ui().chooseOne({kOpenHtmlTitle, {kInterpretChoice, kSourceChoice}, 0, {}, "&Ok"});
     if (!choice)
         return {OpenOutcome::Stopped};
     if (*choice == 1)

@@ -3,6 +3,7 @@
 #include "canvas/canvas_commands.h"
 #include "canvas/grid_file.h"
 #include "color/color_commands.h"
+#include "convert/picture_commands.h"
 #include "formats/ansi_commands.h"
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
@@ -77,21 +78,27 @@ OpenBranchResult readTextDocument(Editor& editor, const fs::path& file) {
 
 namespace {
 
-// In the order the tests are made. The readers of ".HTM" and ".BMP" join here as they land;
-// until then those files are read as text.
+// In the order the tests are made; a picture is any name isPictureName accepts (".BMP"
+// anywhere, or a picture type's extension).
 constexpr std::array<OpenBranch, 5> kOpenBranches = {{
     {".GLG", readGridDocument},
     {".GLF", readGlfDocument},
     {".ANS", readAnsiDocument},
     {".HTM", readHtmlDocument},
-    {".BMP", nullptr},
+    {".BMP", readPictureDocument},
 }};
+
+bool branchTakes(const OpenBranch& branch, const std::string& name, const std::string& upper) {
+    if (branch.reader == readPictureDocument)
+        return isPictureName(name);
+    return upper.find(branch.marker) != std::string::npos;
+}
 
 OpenBranchResult readDocument(Editor& editor, const fs::path& file, const std::string& upper) {
     BusyCursor busy(editor.ui());
     try {
         for (const OpenBranch& branch : kOpenBranches) {
-            if (upper.find(branch.marker) != std::string::npos)
+            if (branchTakes(branch, file.string(), upper))
                 return branch.reader ? branch.reader(editor, file) : readTextDocument(editor, file);
         }
         return readTextDocument(editor, file);
@@ -172,11 +179,11 @@ void openChosenFile(Editor& editor, std::string filter, OpenReader reader) {
     openDocumentWith(editor, reader);
 }
 
-void openDocument(Editor& editor) {
-    openDocumentWith(editor, nullptr);
+bool openDocument(Editor& editor) {
+    return openDocumentWith(editor, nullptr);
 }
 
-void openDocumentWith(Editor& editor, OpenReader reader) {
+bool openDocumentWith(Editor& editor, OpenReader reader) {
     DocumentState& doc = editor.document();
     const std::string name = inWorkingDirectory(editor, doc.OpenFileName).string();
     const std::string upper = upperCase(name);
@@ -187,18 +194,19 @@ void openDocumentWith(Editor& editor, OpenReader reader) {
     const OpenBranchResult result =
         reader ? reader(editor, name) : readDocument(editor, name, upper);
     if (result.outcome == OpenOutcome::Stopped)
-        return;
+        return false;
     if (result.outcome == OpenOutcome::Failed || result.outcome == OpenOutcome::TooLarge) {
         editor.ui().beep();
         editor.ui().message(result.outcome == OpenOutcome::TooLarge ? kTooLarge : kCannotRead);
         stopWithoutDocumentFile(editor);
-        return;
+        return false;
     }
     editor.canvas().updateSizeFields();
     editor.keepSelectionInCanvas();
 
     const std::string fileName(fileNameOf(name));
-    const bool picture = upper.find(".BMP") != std::string::npos;
+    // A picture never becomes the document's file, so "&Save" cannot write text over it.
+    const bool picture = isPictureName(name);
     if (upper.find(".HTM") != std::string::npos && result.htmlImported) {
         // The page read is never overwritten by a later "&Save".
         doc.CurrentFileName =
@@ -218,6 +226,7 @@ void openDocumentWith(Editor& editor, OpenReader reader) {
         doc.SaveFormat = code;
     addToReopenList(doc.ReopenList, name);
     doc.SaveEnabled = doc.CurrentFileName != kNoFile;
+    return true;
 }
 
 void reopenDocument(Editor& editor, const std::string& entry) {

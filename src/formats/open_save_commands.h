@@ -13,10 +13,16 @@ class Editor;
 // The file commands of "&File" and "&Options": opening through openDocument, saving through
 // saveDocument, the reopen list, autosave and backup.
 
+// The picture types openDocument reads, as a dialog filter's patterns.
+inline constexpr const char* kPicturePatterns =
+    "*.bmp;*.png;*.jpg;*.jpeg;*.jpe;*.gif;*.tga;*.psd;*.pnm;*.ppm;*.pgm;*.pbm;*.pic;*.hdr";
 inline constexpr const char* kOpenFilter =
-    "All known|*.txt;*.asc;*.glf;*.glg;*.htm;*.bmp;*.ans|Textfile|*.txt|Glyphora "
-    "Plaintext|*.glg|Glyphora Format (all attrib.)|*.glf|HTML|*.htm|Bitmap|*.bmp|ANSI|*.ans|"
-    "All|*.*";
+    "All "
+    "known|*.txt;*.asc;*.glf;*.glg;*.htm;*.bmp;*.png;*.jpg;*.jpeg;*.jpe;*.gif;*.tga;*.psd;*.pnm;*."
+    "ppm;*.pgm;*.pbm;*.pic;*.hdr;*.ans|"
+    "Textfile|*.txt|Glyphora Plaintext|*.glg|Glyphora Format (all attrib.)|*.glf|HTML|*.htm|"
+    "Bitmap|*.bmp;*.png;*.jpg;*.jpeg;*.jpe;*.gif;*.tga;*.psd;*.pnm;*.ppm;*.pgm;*.pbm;*.pic;*.hdr|"
+    "ANSI|*.ans|All|*.*";
 // Assigned as std::string(kNoFile): GCC 12 at -O3 warns falsely (-Wrestrict) when a
 // one-character literal is assigned to a string.
 inline constexpr const char* kNoFile = "-";
@@ -29,7 +35,8 @@ inline constexpr int kAutosaveUnitMs = 100000;
 void OpenCommand(Editor& editor);
 // Reads the file named by the open dialog's file name (document().OpenFileName) into the
 // canvas, chosen by the text the upper-cased path contains, and names the document after it.
-void openDocument(Editor& editor);
+// True when the file was read (a picture leaves the document without a file).
+bool openDocument(Editor& editor);
 // A "&Reopen" entry clicked: opens the entry's path.
 void reopenDocument(Editor& editor, const std::string& entry);
 
@@ -91,7 +98,7 @@ OpenBranchResult stopWithoutDocumentFile(Editor& editor);
 using OpenReader = OpenBranchResult (*)(Editor&, const std::filesystem::path&);
 // openDocument with the reader given instead of the one the name chooses, and the same
 // naming afterwards (the HTML import of the "Special" menu).
-void openDocumentWith(Editor& editor, OpenReader reader);
+bool openDocumentWith(Editor& editor, OpenReader reader);
 // The open dialog with the filter given, then openDocumentWith on the file chosen.
 void openChosenFile(Editor& editor, std::string filter, OpenReader reader);
 // Any file as text: its lines, one byte per cell, in the default colours (Unicode files

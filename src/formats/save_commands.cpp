@@ -2,6 +2,7 @@
 #include "app/editor.h"
 #include "canvas/canvas_commands.h"
 #include "config/settings_file.h"
+#include "convert/art_to_picture_commands.h"
 #include "formats/ansi_commands.h"
 #include "formats/applet_commands.h"
 #include "formats/file_format_table.h"
@@ -37,7 +38,7 @@ constexpr const char* kInternalErrorBeforeSave = "ERROR: Internal error (Cd#4b).
 constexpr const char* kNoFileText = "-.txt";
 
 // The writers there are; a type gets its row when its writer lands.
-constexpr std::array<SaveBranch, 16> kSaveBranches = {{
+constexpr std::array<SaveBranch, 21> kSaveBranches = {{
     {format_code::WindowsText, SaveWindowsText},
     {format_code::AsciiText, SaveAsciiText},
     {format_code::HtmlPlain, SaveHtmlPlain},
@@ -54,6 +55,11 @@ constexpr std::array<SaveBranch, 16> kSaveBranches = {{
     {format_code::GlyphoraFormat, SaveGlfDocument},
     {format_code::UserDefined, SaveUserDefined},
     {format_code::AppletData, SaveAppletData},
+    {format_code::AsciiToPicture, SaveCharsPicture},
+    {format_code::FontColorToPicture, SaveFontColorPicture},
+    {format_code::CellColorToPicture, SaveCellColorPicture},
+    {format_code::CaptureCanvasVisible, SaveVisibleCanvasPicture},
+    {format_code::CaptureCanvasWhole, SaveWholeCanvasPicture},
 }};
 
 SaveWriter findWriter(int code) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace glyphora {
 
@@ -98,10 +99,15 @@ void Bitmap::fillRect(int left, int top, int right, int bottom, Color color) {
     top = std::max(top, 0);
     right = std::min(right, width_);
     bottom = std::min(bottom, height_);
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x)
-            setPixel(x, y, color);
-    }
+    if (left >= right || top >= bottom)
+        return;
+    // The first row pixel by pixel, the others copied from it.
+    for (int x = left; x < right; ++x)
+        setPixel(x, top, color);
+    const std::size_t bytes = static_cast<std::size_t>(right - left) * kBytesPerPixel;
+    for (int y = top + 1; y < bottom; ++y)
+        std::memcpy(pixels_.data() + pixelOffset(left, y), pixels_.data() + pixelOffset(left, top),
+                    bytes);
 }
 
 void Bitmap::ellipseOutline(int left, int top, int right, int bottom, Color pen) {

@@ -4,6 +4,7 @@
 #include "platform/text_codec.h"
 #include "platform/text_numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -317,6 +318,51 @@ std::optional<ConfigureForm> HeadlessUi::configure(const ConfigureForm& form) {
     }
     note(dialog + " -> " + *answer);
     return edited;
+}
+
+std::optional<StretchOption> HeadlessUi::chooseStretch() {
+    const std::string dialog = "stretch: Stretch option:";
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    std::optional<StretchOption> chosen;
+    if (answer->empty() || *answer == "resample")
+        chosen = StretchOption::Resample;
+    else if (*answer == "resize")
+        chosen = StretchOption::Resize;
+    note(dialog + " -> " +
+         (!chosen                              ? std::string(kCancel)
+          : *chosen == StretchOption::Resample ? "resample"
+                                               : "resize"));
+    return chosen;
+}
+
+std::optional<ViewerSettings> HeadlessUi::viewPicture(const Bitmap& picture) {
+    const std::string dialog =
+        "viewer: " + std::to_string(picture.width()) + " x " + std::to_string(picture.height());
+    const std::optional<std::string> answer = take(dialog);
+    if (!answer)
+        return std::nullopt;
+    std::istringstream in(answer->empty() ? std::string("save") : *answer);
+    std::string word;
+    ViewerSettings chosen;
+    in >> word;
+    if (word != "save") {
+        note(dialog + " -> close");
+        return std::nullopt;
+    }
+    int zoom = 0;
+    double ratio = 0;
+    if (in >> zoom >> ratio) {
+        chosen.zoom = std::clamp(zoom, 1, 10);
+        chosen.ratio = std::clamp(ratio, 1.0, 4.0);
+    }
+    std::ostringstream line;
+    line.setf(std::ios::fixed);
+    line.precision(1);
+    line << dialog << " -> save " << chosen.zoom << ' ' << chosen.ratio;
+    note(line.str());
+    return chosen;
 }
 
 HtmlOptionsForm HeadlessUi::htmlOptions(const HtmlOptionsForm& preset) {

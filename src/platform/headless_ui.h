@@ -71,6 +71,12 @@ public:
     // Answer "NAME=VALUE" pairs separated by ";" (empty: accept as shown), "default" first to
     // press "Default", or "abort"; the line reads "configure: -> UndoSteps=5".
     std::optional<ConfigureForm> configure(const ConfigureForm& form) override;
+    // Answer "resample", "resize", empty for "resample", or "cancel"; the line reads
+    // "stretch: Stretch option: -> resize".
+    std::optional<StretchOption> chooseStretch() override;
+    // Answer "save [ZOOM RATIO]", empty for "save 1 2.0", or "close"; the line reads
+    // "viewer: 10 x 5 -> save 3 2.0".
+    std::optional<ViewerSettings> viewPicture(const Bitmap& picture) override;
     // Answer "FAMILY SIZE BORDER [bold] [italic] [underline]" (the family may hold blanks;
     // size and border are taken as typed), or empty for the preset; the line reads
     // "html options: Courier New 10 0 -> Arial 12 2 bold".

@@ -14,8 +14,20 @@ namespace {
 // The huge-page size of x86-64 and most 64-bit ARM systems; below it a block gains nothing.
 constexpr std::size_t kHugePageBytes = std::size_t{2} << 20;
 
+// From here up to a huge page a block is mapped with all its pages at once: one call costs
+// far less than the page faults of its first touch, and such a block is written whole soon.
+constexpr std::size_t kMappedFromBytes = std::size_t{128} << 10;
+
 bool isLarge(std::size_t bytes) {
     return bytes >= kHugePageBytes;
+}
+
+bool isMapped(std::size_t bytes) {
+#if defined(__linux__)
+    return bytes >= kMappedFromBytes && !isLarge(bytes);
+#else
+    return false;
+#endif
 }
 
 // aligned_alloc wants a multiple of the alignment.
@@ -26,6 +38,15 @@ std::size_t roundedUp(std::size_t bytes) {
 } // namespace
 
 void* allocateLargeBlock(std::size_t bytes) {
+#if defined(__linux__)
+    if (isMapped(bytes)) {
+        void* block = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
+                             MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        if (block == MAP_FAILED)
+            throw std::bad_alloc();
+        return block;
+    }
+#endif
     if (!isLarge(bytes))
         return ::operator new(bytes);
     if (bytes > static_cast<std::size_t>(-1) - kHugePageBytes)
@@ -42,6 +63,12 @@ void* allocateLargeBlock(std::size_t bytes) {
 }
 
 void freeLargeBlock(void* block, std::size_t bytes) noexcept {
+#if defined(__linux__)
+    if (isMapped(bytes)) {
+        ::munmap(block, bytes);
+        return;
+    }
+#endif
     if (isLarge(bytes))
         std::free(block);
     else

@@ -1,18 +1,33 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <new>
+#include <type_traits>
 
 namespace glyphora {
 
 // Storage for blocks of many megabytes, such as a large canvas's cells. Such a block is
 // placed on huge-page boundaries and the system is asked to back it with huge pages where it
 // can, so the first touch of a fresh block costs one page fault per 2 MiB rather than one per
-// 4 KiB: on some machines those faults cost more than all the work done in the block. Smaller
-// blocks come from the ordinary heap. Throws std::bad_alloc when there is no memory.
+// 4 KiB: on some machines those faults cost more than all the work done in the block. Blocks
+// of 128 KiB and more below that have all their pages mapped when they are taken (the
+// ordinary heap would map them afresh too, and fault on each page), smaller ones come from
+// the ordinary heap. Throws std::bad_alloc when there is no memory.
 void* allocateLargeBlock(std::size_t bytes);
 // Gives back a block of allocateLargeBlock; bytes must be what was asked for.
 void freeLargeBlock(void* block, std::size_t bytes) noexcept;
+
+// An array of count trivial values in such a block, left uninitialised.
+template <class T> struct LargeBlockDelete {
+    std::size_t count = 0;
+    void operator()(T* block) const noexcept { freeLargeBlock(block, count * sizeof(T)); }
+};
+template <class T> using LargeArray = std::unique_ptr<T[], LargeBlockDelete<T>>;
+template <class T> LargeArray<T> makeLargeArray(std::size_t count) {
+    static_assert(std::is_trivial_v<T>);
+    return {static_cast<T*>(allocateLargeBlock(count * sizeof(T))), {count}};
+}
 
 // A standard allocator over those blocks, for the vectors of large documents.
 template <class T> class LargeBlockAllocator {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/bitmap.h"
 #include "platform/cell_rect.h"
 #include "platform/color.h"
 #include "platform/progress.h"
@@ -63,12 +64,31 @@ struct SaveBrowserReply {
     std::string path;
 };
 
-// A dialog of exclusive choices with "&Ok" and "&Cancel" ("Open HTML"). The reply is the
-// index of the choice taken, nothing when cancelled.
+// A dialog of exclusive choices with an OK button and "&Cancel" ("Open HTML", "Import
+// Picture"), the choices optionally under group captions. The reply is the index of the
+// choice taken, nothing when cancelled.
+struct ChoiceGroup {
+    std::string caption;
+    int firstChoice = 0; // the group runs to the next group's first choice
+};
 struct ChoiceRequest {
     std::string title;
     std::vector<std::string> choices;
     int preset = 0;
+    std::vector<ChoiceGroup> groups;
+    std::string okCaption = "&Ok";
+};
+
+// The stretch option dialog "Stretch option:": "Res&ample" resamples a picture to a new
+// size, "Res&ize" takes the nearest pixels.
+enum class StretchOption { Resample, Resize };
+
+// The picture viewer "AscII2Pic   Unit1": the picture magnified by a zoom of 1..10 and a
+// row ratio of 1.0..4.0 (1:2 at first). "Save" gives the chosen values back, "Close"
+// nothing. Its colour filter tints the display only.
+struct ViewerSettings {
+    int zoom = 1;
+    double ratio = 2.0;
 };
 
 // The HTML options form: the page's font and the border of its tables. It has no cancel: the
@@ -178,6 +198,9 @@ public:
     virtual std::optional<Color> chooseAnsiColor(Color initial, bool background) = 0;
     virtual std::optional<int> chooseOne(const ChoiceRequest& request) = 0;
     virtual std::optional<ConfigureForm> configure(const ConfigureForm& form) = 0;
+    // Nothing when closed without a choice.
+    virtual std::optional<StretchOption> chooseStretch() = 0;
+    virtual std::optional<ViewerSettings> viewPicture(const Bitmap& picture) = 0;
     // "HTML Options", preset with the form's values.
     virtual HtmlOptionsForm htmlOptions(const HtmlOptionsForm& preset) = 0;
     // "Decrease colors"; nothing when cancelled.

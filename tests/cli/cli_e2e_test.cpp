@@ -1,4 +1,6 @@
 // Scripts run through the glyphora-cli executable, checked by transcript and JSON dump.
+#include "color/ansi_palette.h"
+#include "platform/picture_io.h"
 #include "platform/text_codec.h"
 #include "test_support.h"
 
@@ -245,10 +247,7 @@ TEST_F(CliConvert, FailuresExitOneAndLeaveAnExistingOutAsItWas) {
     r = convert(path("missing.txt") + " " + path("out.txt"));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.says("message: Couldn`t read file.")) << r.output;
-    // Types without a writer are refused before anything is read or written.
-    r = convert(path("art.ans") + " " + path("out.txt") + " --format 16");
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.says("saving as ASCII 2 pic. (type 16) is not available yet")) << r.output;
+    // Codes no type has are refused before anything is read or written.
     EXPECT_TRUE(convert(path("art.ans") + " " + path("out.txt") + " --format 25")
                     .says("no file type has the code 25"));
     EXPECT_EQ(readBytes(dir / "out.txt"), "old bytes");
@@ -261,6 +260,95 @@ TEST_F(CliConvert, FailuresExitOneAndLeaveAnExistingOutAsItWas) {
     // A success replaces the old file.
     ASSERT_EQ(convert(path("art.ans") + " " + path("out.txt")).exitCode, 0);
     EXPECT_EQ(readBytes(dir / "out.txt"), "hello\r\n");
+    EXPECT_FALSE(leftoverStaging());
+}
+
+TEST_F(CliConvert, PicturesBecomeArtAtTheirOwnSizeOrTheSizeAskedFor) {
+    // Black, dark grey, light grey and white over a white row.
+    glyphora::Bitmap picture(4, 2);
+    picture.setPixel(0, 0, glyphora::kBlack);
+    picture.setPixel(1, 0, glyphora::rgb(60, 60, 60));
+    picture.setPixel(2, 0, glyphora::rgb(200, 200, 200));
+    glyphora::test::writeBytes(dir / "pic.png", glyphora::encodePng(picture));
+    // Relative by default: the built-in ramp from "#" to " " between the darkest and
+    // brightest grey, one cell per pixel.
+    Result r = convert(path("pic.png") + " " + path("rel.txt"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(readBytes(dir / "rel.txt"), "#6j\r\n\r\n");
+    // Low contrast: absolute grades by fixed steps, relative stretches the two greys apart.
+    glyphora::Bitmap dim(2, 1, glyphora::rgb(120, 120, 120));
+    dim.setPixel(0, 0, glyphora::rgb(100, 100, 100));
+    glyphora::test::writeBytes(dir / "dim.bmp", glyphora::encodeBmp(dim));
+    ASSERT_EQ(convert(path("dim.bmp") + " " + path("abs.txt") + " --absolute").exitCode, 0);
+    EXPECT_EQ(readBytes(dir / "abs.txt"), "EL\r\n");
+    ASSERT_EQ(convert(path("dim.bmp") + " " + path("rel2.txt") + " --relative").exitCode, 0);
+    EXPECT_EQ(readBytes(dir / "rel2.txt"), "#\r\n");
+    // Another size: nearest pixels with --resize, else resampled.
+    ASSERT_EQ(convert(path("pic.png") + " " + path("small.txt") + " --size 2x1 --resize").exitCode,
+              0);
+    EXPECT_EQ(readBytes(dir / "small.txt"), "#\r\n");
+    r = convert(path("pic.png") + " " + path("wide.glg") + " --size 8x3");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(readBytes(dir / "wide.glg").substr(0, 1), "#");
+
+    // Coloured from the same picture: HTML keeps the exact colours, ANSI art takes the
+    // nearest of its palette instead of writing the art grey.
+    glyphora::Bitmap red(2, 1, glyphora::rgb(250, 80, 80));
+    red.setPixel(1, 0, glyphora::kWhite);
+    glyphora::test::writeBytes(dir / "red.png", glyphora::encodePng(red));
+    r = convert(path("red.png") + " " + path("red.htm") + " --color fg");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(readBytes(dir / "red.htm").find("<font color=\"#FA5050\">#"), std::string::npos)
+        << readBytes(dir / "red.htm");
+    r = convert(path("red.png") + " " + path("red.ans") + " --color fg");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(readBytes(dir / "red.ans").find("\x1b[1;31;40m#"), std::string::npos)
+        << readBytes(dir / "red.ans");
+    EXPECT_EQ(convert(path("red.png") + " " + path("x.htm") + " --color red").exitCode, 1);
+
+    // Bad sizes and pictures that cannot be read: exit 1, nothing written.
+    EXPECT_EQ(convert(path("pic.png") + " " + path("x.txt") + " --size 0x5").exitCode, 1);
+    EXPECT_EQ(convert(path("pic.png") + " " + path("x.txt") + " --size 12").exitCode, 1);
+    std::string forged = glyphora::encodeBmp(picture);
+    forged.replace(18, 8, std::string("\xFF\xFF\0\0\xFF\xFF\0\0", 8));
+    glyphora::test::writeBytes(dir / "forged.bmp", forged);
+    r = convert(path("forged.bmp") + " " + path("x.txt"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.says("message: Couldn`t open image.")) << r.output;
+    EXPECT_TRUE(r.says("cannot read " + path("forged.bmp"))) << r.output;
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.txt"));
+    EXPECT_FALSE(leftoverStaging());
+}
+
+TEST_F(CliConvert, ArtBecomesAPictureAsTheWindowDrawsIt) {
+    // Red letters on blue: the picture has the canvas's 80 columns of cells, the cells'
+    // background in the palette's blue and letters in red.
+    glyphora::test::writeBytes(dir / "art.ans", "\x1b[0;31;44mAB\r\n");
+    Result r = convert(path("art.ans") + " " + path("art.png"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    glyphora::Bitmap picture;
+    ASSERT_EQ(glyphora::readPictureFile(dir / "art.png", picture), glyphora::PictureError::None);
+    ASSERT_GT(picture.width(), 80);
+    EXPECT_EQ(picture.width() % 80, 0);
+    bool blue = false, red = false;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width() / 80 * 2; ++x) {
+            blue |= picture.pixel(x, y) == glyphora::kAnsiPalette[4].color;
+            // Letters are smoothed at their edges: red mixed into the blue.
+            const glyphora::Color c = picture.pixel(x, y);
+            red |= glyphora::redOf(c) > 80 && glyphora::redOf(c) > glyphora::blueOf(c);
+        }
+    EXPECT_TRUE(blue);
+    EXPECT_TRUE(red);
+    // The same as BMP; the grey picture of the characters through the viewer's defaults.
+    ASSERT_EQ(convert(path("art.ans") + " " + path("art.bmp")).exitCode, 0);
+    EXPECT_EQ(readBytes(dir / "art.bmp").substr(0, 2), "BM");
+    r = convert(path("art.ans") + " " + path("grey.png") + " --format 16");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    ASSERT_EQ(glyphora::readPictureFile(dir / "grey.png", picture), glyphora::PictureError::None);
+    EXPECT_EQ(picture.width(), 80);
+    EXPECT_EQ(picture.pixel(0, 0), glyphora::rgb(65, 65, 65)); // "A", rows doubled
+    EXPECT_EQ(picture.pixel(0, 1), glyphora::rgb(65, 65, 65));
     EXPECT_FALSE(leftoverStaging());
 }
 

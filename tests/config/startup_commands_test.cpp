@@ -103,6 +103,10 @@ TEST_F(Startup, CommandLineArgumentsAreRejoinedIntoOnePathAndDropsTakeTheFirstFi
     EXPECT_FALSE(StartupDocument(editor, {(dir / "missing.txt").string()})); // ignored
     test::writeBytes(dir / "pic.BMP", "BM");
     EXPECT_EQ(StartupDocument(editor, {(dir / "pic.BMP").string()}), (dir / "pic.BMP").string());
+    // Every picture type starts like a bitmap.
+    test::writeBytes(dir / "photo.jpeg", "x");
+    EXPECT_EQ(StartupDocument(editor, {(dir / "photo.jpeg").string()}),
+              (dir / "photo.jpeg").string());
 
     // Drops open no pictures; only the first file counts.
     openDroppedFiles(editor,

@@ -1,7 +1,10 @@
 #include "app/window_commands.h"
 #include "editor_fixture.h"
+#include "formats/file_format_table.h"
+#include "formats/file_names.h"
 #include "formats/open_save_commands.h"
 #include "paint/canvas_picture.h"
+#include "platform/picture_io.h"
 
 namespace glyphora {
 namespace {
@@ -180,13 +183,21 @@ TEST_F(OpenSave, ADeclinedOrFailedReplacementKeepsTheOldFileAndReportsNoSuccess)
     EXPECT_EQ(test::readBytes(dir / "x.txt"), "zb\r\n\r\n");
 }
 
+TEST(PictureNames, EveryPictureTypeIsTakenForAPictureAndBmpAnywhere) {
+    for (const char* name : {"a.png", "b.JPG", "c.jpeg", "d.gif", "e.tga", "f.psd", "g.ppm",
+                             "folder.bmp.d/notes.txt", "x.BMP"})
+        EXPECT_TRUE(isPictureName(name)) << name;
+    for (const char* name : {"a.txt", "png", "a.png.txt", "a.glf"})
+        EXPECT_FALSE(isPictureName(name)) << name;
+    EXPECT_FALSE(hasPictureExtension("folder.bmp.d/notes.txt"));
+    EXPECT_TRUE(hasPictureExtension("photo.Jpe"));
+}
+
 TEST_F(OpenSave, EachTypeOpensWithItsReaderNamesTheDocumentAndTypesWithoutAWriterAreRefused) {
+    // Every type of the table has its writer.
+    for (const FileFormatRow& row : FileFormatTable())
+        EXPECT_TRUE(canSaveFormat(parseFileFormat(row.text).code)) << row.text;
     editor.document().caption = "art.txt";
-    saveAs(16, "art.bmp");
-    EXPECT_EQ(editor.status().field(3), "ERROR: Saving as ASCII 2 pic. is not available yet.");
-    EXPECT_FALSE(fs::exists(dir / "art.bmp"));
-    EXPECT_EQ(editor.document().caption, "art.txt");
-    EXPECT_EQ(editor.document().SaveFormat, 1);
 
     saveAs(25, "odd"); // no type has that code
     EXPECT_EQ(editor.status().field(3), "ERROR: Internal error (Cd#4b).");
@@ -210,11 +221,16 @@ TEST_F(OpenSave, EachTypeOpensWithItsReaderNamesTheDocumentAndTypesWithoutAWrite
     EXPECT_EQ(row(0), "xy");
     EXPECT_EQ(editor.document().CurrentFormat, 1);
     editor.document().SaveFormat = 3;
-    test::writeBytes(dir / "pic.bmp", "BM");
+    Bitmap picture(2, 1);
+    picture.setPixel(0, 0, kBlack);
+    test::writeBytes(dir / "pic.bmp", encodeBmp(picture));
+    ui.queueAnswer("");    // the import dialog's preset
+    ui.queueAnswer("");    // the picture's own size
     open(dir / "pic.bmp"); // a picture is no document file of its own
     EXPECT_EQ(editor.document().CurrentFileName, "-");
     EXPECT_EQ(editor.document().SaveFormat, 3);
-    EXPECT_EQ(editor.document().caption, "t.txt");
+    EXPECT_EQ(editor.document().caption, "pic.bmp");
+    EXPECT_EQ(row(0), "# ");
     EXPECT_EQ(editor.document().ReopenList.front(), (dir / "pic.bmp").string());
 
     // Opening text names the document after the file.

@@ -1,0 +1,80 @@
+// GIF, TGA, PSD, PNM, PIC and HDR through stb_image (the first frame of an animation).
+#include "platform/picture_io.h"
+
+#include <memory>
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wall"
+#pragma GCC diagnostic ignored "-Wextra"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wunused-but-set-variable"
+#pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_NO_STDIO
+#define STBI_NO_JPEG
+#define STBI_NO_PNG
+#define STBI_NO_BMP
+#define STBI_NO_FAILURE_STRINGS
+#define STBI_MAX_DIMENSIONS 65535
+#include <stb_image.h>
+#pragma GCC diagnostic pop
+
+namespace glyphora {
+
+namespace {
+
+constexpr int kRgba = 4;
+
+struct StbFree {
+    void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
+};
+
+int lengthOf(std::string_view bytes) {
+    return bytes.size() > static_cast<std::size_t>(INT32_MAX) ? INT32_MAX
+                                                              : static_cast<int>(bytes.size());
+}
+
+} // namespace
+
+bool readOtherHeader(std::string_view bytes, PictureHeader& header) {
+    int w = 0, h = 0, channels = 0;
+    if (!stbi_info_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), lengthOf(bytes), &w,
+                               &h, &channels))
+        return false;
+    header.type = PictureType::Other;
+    header.width = w;
+    header.height = h;
+    return true;
+}
+
+PictureError decodeOther(std::string_view bytes, PictureRowSink& sink) {
+    PictureHeader header;
+    if (!readOtherHeader(bytes, header))
+        return PictureError::NotPicture;
+    // Checked before stb_image takes the memory for the whole picture.
+    if (!pictureSizeFits(header.width, header.height))
+        return PictureError::TooLarge;
+    int w = 0, h = 0, channels = 0;
+    const std::unique_ptr<stbi_uc, StbFree> pixels(stbi_load_from_memory(
+        reinterpret_cast<const stbi_uc*>(bytes.data()), lengthOf(bytes), &w, &h, &channels, kRgba));
+    if (!pixels || !pictureSizeFits(w, h))
+        return PictureError::Corrupt;
+    if (!sink.begin(w, h))
+        return PictureError::TooLarge;
+    const stbi_uc* rgba = pixels.get();
+    for (int y = 0; y < h; ++y) {
+        std::uint8_t* rgb = sink.rowBuffer(y);
+        for (int x = 0; x < w; ++x, rgba += kRgba, rgb += 3) {
+            rgb[0] = overWhite(rgba[0], rgba[3]);
+            rgb[1] = overWhite(rgba[1], rgba[3]);
+            rgb[2] = overWhite(rgba[2], rgba[3]);
+        }
+        sink.rowDone(y);
+    }
+    return PictureError::None;
+}
+
+} // namespace glyphora
