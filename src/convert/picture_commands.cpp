@@ -4,6 +4,7 @@
 #include "color/color_commands.h"
 #include "convert/picture_to_art.h"
 #include "convert/resample.h"
+#include "edit/canvas_size_rules.h"
 #include "edit/transform_commands.h"
 #include "formats/file_names.h"
 #include "platform/mapped_file.h"
@@ -79,7 +80,8 @@ OpenBranchResult failConversion(Editor& editor, const fs::path& file) {
 // The size dialog's answer, as the canvas size dialogs take it, for a picture too.
 std::optional<CanvasSize> parseSize(const CanvasSizeReply& reply) {
     CanvasSize size;
-    if (parseCanvasSize(reply, size) != SizeError::None || !Bitmap::sizeFits(size.cols, size.rows))
+    if (parseCanvasSize(reply.width, reply.height, size) != SizeError::None ||
+        !Bitmap::sizeFits(size.cols, size.rows))
         return std::nullopt;
     return size;
 }

@@ -95,19 +95,6 @@ void askSizeAndChange(Editor& editor, const SizeQuestion& question, const std::s
 
 } // namespace
 
-SizeError parseCanvasSize(const CanvasSizeReply& reply, CanvasSize& size) {
-    const std::optional<long long> cols = parseInteger<long long>(reply.width);
-    const std::optional<long long> rows = parseInteger<long long>(reply.height);
-    if (!cols || !rows)
-        return SizeError::NotInteger;
-    const long long c = std::max(*cols, 1LL);
-    const long long r = std::max(*rows, 1LL);
-    if (!CharCanvas::sizeFits(c, r))
-        return SizeError::TooLarge;
-    size = {static_cast<int>(c), static_cast<int>(r)};
-    return SizeError::None;
-}
-
 void FlipVertical(Editor& editor) {
     mirror(editor, FlipDirection::Vertical);
 }

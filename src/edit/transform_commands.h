@@ -25,15 +25,6 @@ void SetCanvas(Editor& editor);
 void ResizeCanvas(Editor& editor);
 void NewCanvas(Editor& editor);
 
-// The answer of a size dialog: two whole numbers, values below 1 giving 1 as the canvas
-// does, within the canvas's limits.
-struct CanvasSize {
-    int cols = 0;
-    int rows = 0;
-};
-enum class SizeError { None, NotInteger, TooLarge };
-SizeError parseCanvasSize(const CanvasSizeReply& reply, CanvasSize& size);
-
 // The block "C&opy 90° rotated" copies: the normalised selection (no undo snapshot) turned
 // clockwise, by rows. The command hands it to the internal clipboard and the system one.
 CellBlock rotatedSelection(Editor& editor);
