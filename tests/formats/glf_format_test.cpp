@@ -53,7 +53,7 @@ TEST_F(GlfFormat, TheTwoByOneAnsiExampleIsThirtyThreeBytes) {
                      0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF, 0x42, 0x00, 0x00}));
     EXPECT_EQ(progress.calls.front(), "show Saving ... / Step 1 of 1");
     EXPECT_TRUE(canvas.hasOwnFont(0, 0)); // read through the creating accessor
-    EXPECT_FALSE(fs::exists(dir / "a.glf.~glf"));
+    EXPECT_EQ(test::fileNamesIn(dir.path()), std::vector<std::string>{"a.glf"});
 }
 
 TEST_F(GlfFormat, SizesTakeTwoBytesPlainWritesWhiteAndBlackAndAFailedSaveKeepsTheOldFile) {
@@ -74,11 +74,13 @@ TEST_F(GlfFormat, SizesTakeTwoBytesPlainWritesWhiteAndBlackAndAFailedSaveKeepsTh
     EXPECT_EQ(test::readBytes(dir / "f.glf").substr(9, 6),
               bytes({0x33, 0x22, 0x11, 0x66, 0x55, 0x44}));
 
-    // A failed save leaves the old file: a directory where the temporary file would go
-    // cannot be written, nor a canvas too wide for two bytes.
+    // A failed save leaves the old file: a write that fails in the cells, or a canvas too
+    // wide for two bytes.
     test::writeBytes(dir / "keep.glf", "previous");
-    fs::create_directory(dir / "keep.glf.~glf");
-    EXPECT_FALSE(writeGlf(dir / "keep.glf", canvas, ColorMode::Plain, progress));
+    {
+        test::WriteFault fault(100);
+        EXPECT_FALSE(writeGlf(dir / "keep.glf", canvas, ColorMode::Plain, progress));
+    }
     EXPECT_EQ(test::readBytes(dir / "keep.glf"), "previous");
     EXPECT_EQ(progress.calls.back(), "hide");
     CharCanvas wide(70000, 1);
