@@ -1,5 +1,6 @@
-# The commands of the README: `make run`, `make test`, `make bench` and `make browser-test`.
-.PHONY: build run test bench browser-test
+# The commands of the README: `make run`, `make test`, `make bench`, `make browser-test` and
+# `make fuzz`.
+.PHONY: build run test bench browser-test fuzz
 
 JOBS ?= $(shell nproc)
 
@@ -30,3 +31,13 @@ browser-test:
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLYPHORA_SANITIZE=ON -DGLYPHORA_BENCH=OFF
 	cmake --build build/test -j $(JOBS) --target browser_check
 	build/test/tests/browser_check --keep build/test/browser-check
+
+# Every reader under libFuzzer for FUZZ_SECONDS each (60 by default), two at a time at the
+# lowest priority; scripts/run-fuzzers.sh says what it found.
+FUZZ_SECONDS ?= 60
+fuzz:
+	scripts/install-deps.sh fuzz
+	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DGLYPHORA_FUZZ=ON
+	cmake --build build/fuzz -j $(JOBS)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers.sh build/fuzz

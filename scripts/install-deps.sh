@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the editor need (figlet: its fonts are
 # copied into the program's Fonts folder by the build); with the argument "bench" also what
 # scripts/bench-convert.sh measures against, with "browser" the headless browser the page
-# check of `make browser-test` renders with.
+# check of `make browser-test` renders with, with "fuzz" the clang, its libFuzzer and sanitizer
+# runtimes and the symbolizer `make fuzz` builds and runs with.
 # Idempotent: only packages that are missing are installed.
 set -euo pipefail
 
@@ -33,6 +34,9 @@ if [ "${1:-}" = bench ]; then
 fi
 if [ "${1:-}" = browser ]; then
   packages+=(chromium)
+fi
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-dev llvm)
 fi
 
 missing=()
