@@ -1,6 +1,6 @@
-# The commands of the README: `make run`, `make test`, `make bench`, `make browser-test` and
-# `make fuzz`.
-.PHONY: build run test bench browser-test fuzz
+# The commands of the README: `make run`, `make test`, `make bench`, `make browser-test`,
+# `make fuzz` and `make load-test`.
+.PHONY: build run test bench browser-test fuzz load-test
 
 JOBS ?= $(shell nproc)
 
@@ -41,3 +41,12 @@ fuzz:
 		-DCMAKE_CXX_COMPILER=clang++ -DGLYPHORA_FUZZ=ON
 	cmake --build build/fuzz -j $(JOBS)
 	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers.sh build/fuzz
+
+# A random session of 10 000 commands through the sanitizer build's glyphora-cli, every save
+# reopened and compared; SEED chooses another session (the one run is printed).
+SEED ?= 15
+load-test:
+	scripts/install-deps.sh
+	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLYPHORA_SANITIZE=ON -DGLYPHORA_BENCH=OFF
+	cmake --build build/test -j $(JOBS) --target glyphora-cli
+	scripts/load-test.py --seed $(SEED) --cli build/test/glyphora-cli
