@@ -73,8 +73,9 @@ class CliEnded(Exception):
 class Cli:
     """glyphora-cli reading its script from a pipe, line by line, with dumps read back."""
 
-    def __init__(self, command, env, log):
-        self.process = subprocess.Popen(command, env=env, stdin=subprocess.PIPE,
+    def __init__(self, command, env, log, folder):
+        # Run in the session's folder: files saved under a relative name land there.
+        self.process = subprocess.Popen(command, env=env, cwd=folder, stdin=subprocess.PIPE,
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         self.log = log
         self.transcript = []  # the lines that were no dump
@@ -313,7 +314,7 @@ def main():
     env = dict(os.environ, ASAN_OPTIONS="detect_leaks=1:abort_on_error=1")
     failures = []
     with open(os.path.join(folder, "session.txt"), "w", encoding="utf-8") as log:
-        cli = Cli([args.cli, "--home", home, "script", "-"], env, log)
+        cli = Cli([os.path.abspath(args.cli), "--home", home, "script", "-"], env, log, folder)
         session = Session(rng, folder, cli)
         try:
             while session.commands < args.commands:
