@@ -3,7 +3,8 @@
 # copied into the program's Fonts folder by the build; desktop-file-utils checks the installed
 # desktop entry); with the argument "bench" also what the conversion timings of scripts/
 # measure against, with "browser" the headless browser the page check of
-# `make browser-test` renders with.
+# `make browser-test` renders with, with "fuzz" the clang, its libFuzzer and sanitizer
+# runtimes and the symbolizer `make fuzz` builds and runs with.
 # Idempotent: only packages that are missing are installed.
 set -euo pipefail
 
@@ -37,6 +38,9 @@ if [ "${1:-}" = bench ]; then
 fi
 if [ "${1:-}" = browser ]; then
   packages+=(chromium)
+fi
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-dev llvm)
 fi
 
 missing=()

@@ -1,5 +1,8 @@
 #include "test_support.h"
 
+#include "formats/file_output.h"
+
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -32,6 +35,22 @@ std::string readBytes(const std::filesystem::path& path) {
 void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
+}
+
+std::vector<std::string> fileNamesIn(const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+WriteFault::WriteFault(std::uint64_t failAfterBytes) {
+    setWriteFaultForTests(failAfterBytes);
+}
+
+WriteFault::~WriteFault() {
+    setWriteFaultForTests(std::nullopt);
 }
 
 } // namespace glyphora::test

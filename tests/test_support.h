@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace glyphora::test {
 
@@ -22,5 +24,16 @@ private:
 
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
+// The names of the folder's entries, sorted.
+std::vector<std::string> fileNamesIn(const std::filesystem::path& dir);
+
+// While it lives, every file written safely accepts only that many bytes and then fails.
+class WriteFault {
+public:
+    explicit WriteFault(std::uint64_t failAfterBytes);
+    ~WriteFault();
+    WriteFault(const WriteFault&) = delete;
+    WriteFault& operator=(const WriteFault&) = delete;
+};
 
 } // namespace glyphora::test

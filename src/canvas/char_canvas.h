@@ -12,6 +12,12 @@
 #include <string_view>
 #include <vector>
 
+// The canvas cell limit; the fuzzing build lowers it, where a legal but huge canvas is no
+// finding.
+#ifndef GLYPHORA_MAX_CELLS
+#define GLYPHORA_MAX_CELLS (64LL * 1024 * 1024)
+#endif
+
 namespace glyphora {
 
 // How much colour a document may carry; the digit is what the settings file stores.
@@ -73,7 +79,7 @@ public:
     void setSize(int cols, int rows);
     // Whether a canvas of that size can be held at all; readers and size dialogs refuse
     // larger ones rather than exhaust memory.
-    static constexpr long long kMaxCells = 64LL * 1024 * 1024;
+    static constexpr long long kMaxCells = GLYPHORA_MAX_CELLS;
     static bool sizeFits(long long cols, long long rows) {
         return cols <= INT32_MAX && rows <= INT32_MAX && cols * rows <= kMaxCells;
     }

@@ -3,6 +3,7 @@
 #include "canvas/char_canvas.h"
 #include "platform/text_file.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ struct GridArea {
     int right = -1;
     int bottom = -1;
 };
+
+// The largest grid file read: two bytes for each cell of the largest canvas leave room for
+// line ends and longer cells. A larger file is refused before it is read.
+inline constexpr std::uintmax_t kMaxGridFileBytes = 4 * CharCanvas::kMaxCells;
 
 // spacedBytes, when given, receives the number of bytes written as spaces.
 std::string gridToBytes(const CharCanvas& canvas, GridArea area = {},

@@ -19,6 +19,8 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 constexpr std::size_t kMaxDataFileName = 255;
+// The fixed lines and ten history paths take a few kilobytes; more is no settings file.
+constexpr std::uintmax_t kMaxSettingsFileBytes = 1024 * 1024;
 constexpr const char* kIgnoredSuffix = " (ignored)";
 constexpr const char* kDefaultFontName = "Courier New";
 constexpr int kDefaultFontSize = 6;
@@ -251,7 +253,7 @@ SettingsReadResult parseSettingsText(std::string_view text, const Settings& base
 
 SettingsReadResult readSettingsFile(const fs::path& file, const Settings& base) {
     std::string bytes;
-    if (!readFileBytes(file, bytes))
+    if (readFileBytes(file, bytes, kMaxSettingsFileBytes) != FileRead::Read)
         return {base, true, 0};
     return parseSettingsText(bytes, base);
 }

@@ -58,7 +58,7 @@ bool preparePictureTarget(Editor& editor, bool anywhere, std::string_view extens
 
 bool writePicture(Editor& editor, const Bitmap& picture) {
     const std::string name = editor.document().SaveTargetName;
-    const std::string bytes = writesPng(name) ? encodePng(picture) : encodeBmp(picture);
+    const std::string bytes = encodePictureFor(name, picture);
     return !bytes.empty() && writeFileSafely(inWorkingDirectory(editor, name), bytes);
 }
 

@@ -20,7 +20,10 @@ constexpr const char* kReadIncomplete = " Could not complete request.";
 
 OpenBranchResult readAnsiDocument(Editor& editor, const std::filesystem::path& file) {
     std::string bytes;
-    if (!readFileBytes(file, bytes)) {
+    const FileRead read = readFileBytes(file, bytes, kMaxAnsiFileBytes);
+    if (read == FileRead::TooLarge)
+        return {OpenOutcome::TooLarge};
+    if (read != FileRead::Read) {
         editor.ui().beep();
         editor.ui().message(kReadIncomplete);
         return stopWithoutDocumentFile(editor);

@@ -4,6 +4,7 @@
 #include "platform/progress.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -71,6 +72,9 @@ struct AnsiReadResult {
 // reset parameter.
 inline constexpr Color kAnsiStartGrey = rgb(0xA0, 0xA0, 0xA0);
 inline constexpr Color kAnsiResetGrey = rgb(0xAA, 0xAA, 0xAA);
+
+// The largest art file read: far beyond any art, and refused before it is read.
+inline constexpr std::uintmax_t kMaxAnsiFileBytes = std::uintmax_t{256} << 20;
 
 // Replaces the canvas with the art the file draws on an emulated text screen: 80 columns
 // (or the record's width), 25 rows that grow downwards as the cursor goes. Every cell gets

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace glyphora {
@@ -21,9 +23,13 @@ bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes
 // that makes a new file from an input that stays turns it off.
 void setSyncBeforeRename(bool sync);
 
-// "Bac&kup": renames the file to its full name + ".bak". An older backup of that name is
-// kept, as the rename onto an existing name fails; the caller then overwrites the file.
-// True when the file was renamed.
+// "Bac&kup": copies the file to its full name + ".bak" before it is replaced, so that the
+// file keeps its name and bytes should the save then fail. An older backup of that name is
+// kept. True when the copy was made.
 bool backupFile(const std::filesystem::path& target);
+
+// For tests of failing saves: while set, every file writeFileSafely opens accepts only
+// that many bytes and then fails as a full disk does. Off (nullopt) by default.
+void setWriteFaultForTests(std::optional<std::uint64_t> failAfterBytes);
 
 } // namespace glyphora

@@ -1,5 +1,7 @@
 #include "formats/glf_format.h"
 
+#include "formats/file_output.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -14,7 +16,6 @@ constexpr const char* kSavingCaption = "Saving ...";
 constexpr const char* kLoadingCaption = "Loading ...";
 constexpr const char* kSettingColorCaption = "Setting color ...";
 constexpr const char* kOneStep = "Step 1 of 1";
-constexpr const char* kTempSuffix = ".~glf";
 constexpr std::size_t kRecord = 3;
 constexpr std::size_t kFileBuffer = std::size_t{1} << 20;
 constexpr int kByteShift = 8;
@@ -48,11 +49,11 @@ Color getColor(const unsigned char* in) {
     return rgb(in[0], in[1], in[2]);
 }
 
-bool writeRecords(const File& file, const unsigned char* data, std::size_t size) {
-    return std::fwrite(data, 1, size, file.get()) == size;
+bool writeRecords(std::FILE* file, const unsigned char* data, std::size_t size) {
+    return std::fwrite(data, 1, size, file) == size;
 }
 
-bool writeBody(const File& file, CharCanvas& canvas, ColorMode mode, Progress& progress) {
+bool writeBody(std::FILE* file, CharCanvas& canvas, ColorMode mode, Progress& progress) {
     const int cols = canvas.colCount();
     const int rows = canvas.rowCount();
     unsigned char header[kGlfHeaderBytes];
@@ -143,24 +144,10 @@ bool writeGlf(const std::filesystem::path& path, CharCanvas& canvas, ColorMode m
     if (canvas.colCount() > kGlfMaxSide || canvas.rowCount() > kGlfMaxSide)
         return false;
     progress.showBar(kSavingCaption, false, kOneStep);
-    std::filesystem::path temp = path;
-    temp += kTempSuffix;
-    bool ok = false;
-    {
-        File file = openFile(temp, "wb");
-        if (file) {
-            std::setvbuf(file.get(), nullptr, _IOFBF, kFileBuffer);
-            ok = writeBody(file, canvas, mode, progress);
-            ok = std::fclose(file.release()) == 0 && ok;
-        }
-    }
-    std::error_code ec;
-    if (ok) {
-        std::filesystem::rename(temp, path, ec);
-        ok = !ec;
-    }
-    if (!ok)
-        std::filesystem::remove(temp, ec);
+    const bool ok = writeFileSafely(path, [&](std::FILE* file) {
+        std::setvbuf(file, nullptr, _IOFBF, kFileBuffer);
+        return writeBody(file, canvas, mode, progress);
+    });
     progress.hideBar();
     return ok;
 }

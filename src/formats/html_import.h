@@ -2,6 +2,7 @@
 
 #include "canvas/char_canvas.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@ namespace glyphora {
 // ends it.
 inline constexpr int kHtmlImportMaxColumn = 1000;
 inline constexpr int kHtmlImportMaxRow = 2000;
+// The largest page imported; a larger one is refused before it is read.
+inline constexpr std::uintmax_t kHtmlImportMaxBytes = std::uintmax_t{256} << 20;
 
 struct HtmlImportHooks {
     // Polled before each byte of a block; true stops the import where it is.

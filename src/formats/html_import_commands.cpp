@@ -64,8 +64,9 @@ OpenBranchResult readHtmlDocument(Editor& editor, const std::filesystem::path& f
 
 OpenBranchResult importHtmlDocument(Editor& editor, const std::filesystem::path& file) {
     std::string page;
-    if (!readFileBytes(file, page))
-        return {OpenOutcome::Failed};
+    const FileRead read = readFileBytes(file, page, kHtmlImportMaxBytes);
+    if (read != FileRead::Read)
+        return {read == FileRead::TooLarge ? OpenOutcome::TooLarge : OpenOutcome::Failed};
     ProgressPanel& progress = editor.progress();
     progress.showBar(kConvertingCaption, true, kUnknownStep);
     progress.startBarAnimation(kBarAnimation);

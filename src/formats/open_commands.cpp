@@ -39,8 +39,9 @@ bool leaveColorsForPlainText(Editor& editor) {
 // and nothing of the previous document stays around it.
 OpenBranchResult readGridDocument(Editor& editor, const fs::path& file) {
     std::string bytes;
-    if (!readFileBytes(file, bytes))
-        return {OpenOutcome::Failed};
+    const FileRead read = readFileBytes(file, bytes, kMaxGridFileBytes);
+    if (read != FileRead::Read)
+        return {read == FileRead::TooLarge ? OpenOutcome::TooLarge : OpenOutcome::Failed};
     const GridExtent extent = measureGridBytes(bytes);
     if (!CharCanvas::sizeFits(extent.cols, extent.rows))
         return {OpenOutcome::TooLarge};

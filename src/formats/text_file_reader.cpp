@@ -32,7 +32,10 @@ TextFileLines readTextFileLines(const std::filesystem::path& file) {
     if (size > kMaxTextFileBytes)
         return tooLarge;
     std::string bytes;
-    if (!readFileBytes(file, bytes))
+    const FileRead read = readFileBytes(file, bytes, kMaxTextFileBytes);
+    if (read == FileRead::TooLarge)
+        return tooLarge;
+    if (read != FileRead::Read)
         return {};
     DecodedText decoded = decodeTextFile(bytes);
     bytes = std::string();

@@ -108,9 +108,8 @@ bool writesPng(std::string_view path) {
     return path.size() >= 4 && upperCase(path.substr(path.size() - 4)) == ".PNG";
 }
 
-bool writePictureFile(const std::filesystem::path& path, const Bitmap& bitmap) {
-    const std::string name = path.string();
-    return writeFileBytes(path, writesPng(name) ? encodePng(bitmap) : encodeBmp(bitmap));
+std::string encodePictureFor(std::string_view path, const Bitmap& bitmap) {
+    return writesPng(path) ? encodePng(bitmap) : encodeBmp(bitmap);
 }
 
 } // namespace glyphora

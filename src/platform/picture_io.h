@@ -72,9 +72,9 @@ std::string encodeBmp(const Bitmap& bitmap);
 std::string encodePng(const Bitmap& bitmap);
 // Whether a picture written to the path is PNG: its name ends ".png" in any case.
 bool writesPng(std::string_view path);
-// Writes PNG for a name ending ".png", BMP otherwise; false when the file could not be
-// written.
-bool writePictureFile(const std::filesystem::path& path, const Bitmap& bitmap);
+// The file's bytes for a picture written to the path: PNG for a name ending ".png", BMP
+// otherwise; empty when it cannot be encoded.
+std::string encodePictureFor(std::string_view path, const Bitmap& bitmap);
 
 // ---- The decoders, for decodePicture and for tests of each format ----
 PictureError decodeBmp(std::string_view bytes, PictureRowSink& sink);

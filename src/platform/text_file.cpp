@@ -19,27 +19,37 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 } // namespace
 
-bool readFileBytes(const std::filesystem::path& path, std::string& bytes) {
+FileRead readFileBytes(const std::filesystem::path& path, std::string& bytes,
+                       std::uintmax_t maxBytes) {
     File file(std::fopen(path.c_str(), "rb"));
     if (!file)
-        return false;
+        return FileRead::Unreadable;
     // The size the file has now is read in one piece, without growing the string step by
     // step; a file that grows meanwhile or tells no size is read on to its end.
     std::string data;
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (!ec && size <= data.max_size()) {
+    if (!ec && size > maxBytes)
+        return FileRead::TooLarge;
+    if (!ec) {
         data.resize(static_cast<std::size_t>(size));
         data.resize(std::fread(data.data(), 1, data.size(), file.get()));
     }
     char buffer[1 << 16];
     std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        if (got > maxBytes - data.size())
+            return FileRead::TooLarge;
         data.append(buffer, got);
+    }
     if (std::ferror(file.get()))
-        return false;
+        return FileRead::Unreadable;
     bytes = std::move(data);
-    return true;
+    return FileRead::Read;
+}
+
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes) {
+    return readFileBytes(path, bytes, std::string().max_size()) == FileRead::Read;
 }
 
 bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes) {
@@ -71,7 +81,7 @@ std::optional<std::vector<std::string>> readLines(const std::filesystem::path& p
     if (ec || size > maxBytes)
         return std::nullopt;
     std::string bytes;
-    if (!readFileBytes(path, bytes) || bytes.size() > maxBytes)
+    if (readFileBytes(path, bytes, maxBytes) != FileRead::Read)
         return std::nullopt;
     if (decode)
         bytes = decodeTextFile(bytes).bytes;

@@ -12,6 +12,12 @@ namespace glyphora {
 
 // The whole file as bytes, or false when it cannot be opened or read.
 bool readFileBytes(const std::filesystem::path& path, std::string& bytes);
+// The same for files from outside, refusing one larger than maxBytes before it is read (and
+// any that grows past it while being read, or tells no size, like a pipe), so the memory
+// taken is bounded by the limit and not by what the file claims to be.
+enum class FileRead { Read, Unreadable, TooLarge };
+FileRead readFileBytes(const std::filesystem::path& path, std::string& bytes,
+                       std::uintmax_t maxBytes);
 // Creates or truncates the file and writes the bytes in one piece.
 bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes);
 

@@ -118,6 +118,23 @@ TEST(SettingsFile, WritesTheFixedLayoutWithCrLfAndReadsItBack) {
               (std::vector<std::string>{"/x/new.glg", "/X/OLD.TXT"}));
 }
 
+TEST(SettingsFile, AFailedWriteKeepsTheOldFile) {
+    test::TempDir dir;
+    const std::filesystem::path file = dir / "edit.ini";
+    test::writeBytes(file, "old");
+    Settings s;
+    s.WorkingDirectory = "/work/dir";
+    const std::string text = settingsFileText(s);
+    for (const std::uint64_t failAt : {std::uint64_t{0}, std::uint64_t{text.size() - 1}}) {
+        test::WriteFault fault(failAt);
+        EXPECT_FALSE(writeSettingsFile(file, s));
+        EXPECT_EQ(test::readBytes(file), "old");
+        EXPECT_EQ(test::fileNamesIn(dir.path()), std::vector<std::string>{"edit.ini"});
+    }
+    EXPECT_TRUE(writeSettingsFile(file, s));
+    EXPECT_EQ(test::readBytes(file), text);
+}
+
 TEST(SettingsFile, ValuesFollowTheFirstColonFlagsAreExactlyYAndNumbersAreClamped) {
     std::vector<std::string> lines = edited({{10, "0"},
                                              {11, "10000"},

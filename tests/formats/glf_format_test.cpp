@@ -51,7 +51,7 @@ TEST_F(GlfFormat, TheTwoByOneAnsiExampleIsThirtyThreeBytes) {
               bytes({0x00, 0x02, 0x04, 0x00, 0x01, 9,    9,    17,   1,    0x00, 0x00,
                      0x00, 0xA0, 0xA8, 0xA0, 0xA0, 0xA8, 0xA0, 0x00, 0x00, 0x00, 0x41,
                      0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF, 0x42, 0x00, 0x00}));
-    EXPECT_FALSE(fs::exists(dir / "a.glf.~glf"));
+    EXPECT_EQ(test::fileNamesIn(dir.path()), std::vector<std::string>{"a.glf"});
 }
 
 TEST_F(GlfFormat, SizesTakeTwoBytesPlainWritesWhiteAndBlackAndAFailedSaveKeepsTheOldFile) {
@@ -68,11 +68,13 @@ TEST_F(GlfFormat, SizesTakeTwoBytesPlainWritesWhiteAndBlackAndAFailedSaveKeepsTh
     EXPECT_EQ(file.substr(15, 9), bytes({0x66, 0x55, 0x44, 0x33, 0x22, 0x11, 0x20, 0, 0}));
     EXPECT_EQ(file[15 + 9 * (300 + 5) + 6], 'x');
 
-    // A failed save leaves the old file: a directory where the temporary file would go
-    // cannot be written, nor a canvas too wide for two bytes.
+    // A failed save leaves the old file: a write that fails in the cells, or a canvas too
+    // wide for two bytes.
     test::writeBytes(dir / "keep.glf", "previous");
-    fs::create_directory(dir / "keep.glf.~glf");
-    EXPECT_FALSE(writeGlf(dir / "keep.glf", canvas, ColorMode::Plain, progress));
+    {
+        test::WriteFault fault(100);
+        EXPECT_FALSE(writeGlf(dir / "keep.glf", canvas, ColorMode::Plain, progress));
+    }
     EXPECT_EQ(test::readBytes(dir / "keep.glf"), "previous");
     CharCanvas wide(70000, 1);
     EXPECT_FALSE(writeGlf(dir / "wide.glf", wide, ColorMode::Plain, progress));

@@ -1,7 +1,10 @@
 #include "platform/text_file.h"
 #include "test_support.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
 
 namespace glyphora {
 namespace {
@@ -38,6 +41,34 @@ TEST(TextFile, FilesAreReadWholeWhateverSizeTheyTell) {
         ASSERT_TRUE(readFileBytes(status, read));
         EXPECT_TRUE(read.starts_with("Name:")) << read.substr(0, 40);
     }
+}
+
+TEST(TextFile, ALimitedReadRefusesWhatIsLargerOrKeepsOnGrowing) {
+    test::TempDir dir;
+    std::string read = "kept";
+    test::writeBytes(dir / "f.bin", "12345");
+    EXPECT_EQ(readFileBytes(dir / "f.bin", read, 5), FileRead::Read);
+    EXPECT_EQ(read, "12345");
+    read = "kept";
+    EXPECT_EQ(readFileBytes(dir / "f.bin", read, 4), FileRead::TooLarge);
+    EXPECT_EQ(read, "kept");
+    EXPECT_EQ(readFileBytes(dir / "none.bin", read, 4), FileRead::Unreadable);
+    // A pipe tells no size: it is read up to the limit and no further.
+    const std::filesystem::path pipe = dir / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto previous = std::signal(SIGPIPE, SIG_IGN); // the reader leaves the pipe early
+    std::thread writer([&] {
+        std::FILE* out = std::fopen(pipe.c_str(), "wb");
+        const std::string chunk(1 << 16, 'p');
+        for (int i = 0; i < 64 && out && std::fwrite(chunk.data(), 1, chunk.size(), out); ++i) {
+        }
+        if (out)
+            std::fclose(out);
+    });
+    EXPECT_EQ(readFileBytes(pipe, read, 1 << 20), FileRead::TooLarge);
+    writer.join();
+    std::signal(SIGPIPE, previous);
+    EXPECT_EQ(read, "kept");
 }
 
 TEST(TextFile, DataFilesAreReadWithinTheirLimit) {
