@@ -204,7 +204,9 @@ void PictureToFormArt(Editor& editor) {
     if (!textFile)
         return;
     std::string text;
-    if (!readFileBytes(*textFile, text)) {
+    // The text fills at most the canvas's cells: a larger file is refused before it is read.
+    constexpr auto kMaxFormTextBytes = 3 * static_cast<std::uintmax_t>(CharCanvas::kMaxCells);
+    if (readFileBytes(*textFile, text, kMaxFormTextBytes) != FileRead::Read) {
         editor.ui().message(kCannotOpenText);
         return;
     }

@@ -162,6 +162,13 @@ TEST_F(ArtToPictureCommands, FormArtAsksResamplesAndLaysTheTextOut) {
     PictureToFormArt(editor);
     EXPECT_TRUE(saw("message: Couldn`t open picture."));
     EXPECT_EQ(row(0), "xyxy");
+    // A text far larger than any canvas is refused before it is read (8 GiB, sparse).
+    test::writeBytes(dir / "huge.txt", "");
+    std::filesystem::resize_file(dir / "huge.txt", std::uintmax_t{1} << 33);
+    for (const char* answer : {"yes", "shape.png", "", "huge.txt"})
+        ui.queueAnswer(answer);
+    PictureToFormArt(editor);
+    EXPECT_TRUE(saw("message: Couldn`t open text."));
 }
 
 } // namespace
