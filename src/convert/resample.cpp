@@ -15,7 +15,6 @@ namespace glyphora {
 namespace {
 
 constexpr int kLanes = PictureResampler::kLaneRows;
-constexpr int kBatchRows = PictureResampler::kBatchRows;
 constexpr int kChannels = Bitmap::kBytesPerPixel;
 constexpr int kBatches = 3;
 // Source pixels transposed at a time: 1024 x 3 channels x 16 rows of floats, 192 KiB.
