@@ -35,30 +35,22 @@ TEST(ImageInfo, BitFigureIsOneMoreThanTheBitsTheDifferentCharactersNeed) {
     EXPECT_EQ(bitLine(256), "( = 9Bit)");
 }
 
-TEST(ImageInfo, CountsEmptyCellsAsBlanksAndLeavesNoneEmpty) {
-    CharCanvas canvas(3, 2);
+TEST(ImageInfo, CountsEmptyCellsAsBlanksAndLongerTextsAsTheirFirstCharacter) {
+    CharCanvas canvas(4, 2);
     canvas.setText(0, 0, "");
-    canvas.setText(1, 0, "A");
+    canvas.setText(1, 0, "Ab"); // as "A"
     canvas.setText(2, 0, "");
-    canvas.setText(0, 1, "\x7F"); // 127: extended
-    canvas.setText(1, 1, "~");    // 126: not
-    canvas.setText(2, 1, "\x1F"); // 31: control
+    canvas.setText(3, 0, "A");
+    canvas.setText(0, 1, "\x7F");  // 127: extended
+    canvas.setText(1, 1, "~");     // 126: not
+    canvas.setText(2, 1, "\x1F");  // 31: control
+    canvas.setText(3, 1, "\xE9x"); // extended by its first character
     const ImageStatistics figures = countImageStatistics(canvas);
-    EXPECT_EQ(figures.distinct, 5);
-    EXPECT_EQ(figures.extended, 1);
+    EXPECT_EQ(figures.distinct, 6);
+    EXPECT_EQ(figures.extended, 2);
     EXPECT_EQ(figures.control, 1);
-    EXPECT_EQ(canvas.text(0, 0), " ");
+    EXPECT_EQ(canvas.text(0, 0), " "); // counting leaves no cell empty
     EXPECT_EQ(canvas.text(2, 0), " ");
-}
-
-TEST(ImageInfo, LongerCellTextsCountAsTheirFirstCharacter) {
-    CharCanvas canvas(3, 1);
-    canvas.setText(0, 0, "ab");
-    canvas.setText(1, 0, "a");
-    canvas.setText(2, 0, "\xE9x");
-    const ImageStatistics figures = countImageStatistics(canvas);
-    EXPECT_EQ(figures.distinct, 2);
-    EXPECT_EQ(figures.extended, 1);
 }
 
 TEST(ImageInfo, MessageTextLinesAndWholeKilobytes) {

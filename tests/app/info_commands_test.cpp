@@ -81,6 +81,13 @@ TEST_F(InfoCommands, SystemInfoShowsThisMachinesRealValues) {
     EXPECT_GT(megabytesAt(21), 0);
 }
 
+TEST_F(InfoCommands, AboutShowsTheProgramAndItsVersion) {
+    ShowAbout(editor);
+    ASSERT_TRUE(ui.lastInfoWindow());
+    EXPECT_EQ(ui.lastInfoWindow()->kind, InfoWindow::Kind::About);
+    EXPECT_TRUE(saw("window: About Glyphora") && saw("| Glyphora 4.5"));
+}
+
 TEST_F(InfoCommands, HelpOpensTheIndexOrSaysWhatFailed) {
     ShowHelp(editor);
     EXPECT_TRUE(saw("beep"));

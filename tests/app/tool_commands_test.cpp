@@ -42,6 +42,14 @@ TEST_F(ToolCommands, CodeTableListsEveryCellsCodeUnderTheCaptionAndFillsEmptyCel
     EXPECT_TRUE(saw("shell open: " + handOver().string()));
 }
 
+TEST_F(ToolCommands, ImageInfoCountsTheCanvasIntoAMessage) {
+    editor.canvas().setSize(3, 2);
+    ImageInfo(editor);
+    const std::string& shown = ui.transcript().back();
+    EXPECT_EQ(shown.rfind("message: Statistic:\r\rRows: 2\rCols: 3\rChar.: 6\r", 0), 0u) << shown;
+    EXPECT_NE(shown.find("\rAllocated Mem.Size: "), std::string::npos) << shown;
+}
+
 TEST_F(ToolCommands, FixedFontListNumbersTheFamiliesFromZero) {
     ExportFixedFontList(editor);
     EXPECT_EQ(handedOverText(), "Fixed font list :\r\n"

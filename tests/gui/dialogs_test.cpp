@@ -132,50 +132,45 @@ private slots:
         QCOMPARE(bg.result(), int(QDialog::Rejected));
     }
 
-    void showsTheDocumentsTypeAndFolderAndFiltersByTheChosenType() {
+    void saveBrowserFiltersByTheChosenTypeAndAnswersWithTheFieldsPath() {
         QTemporaryDir dir;
+        QTemporaryDir prog;
         for (const char* name : {"a.txt", "b.TXT", "c.glg", "noext"})
             touch(dir.filePath(name));
         QVERIFY(QDir(dir.path()).mkdir("sub"));
 
-        SaveBrowserDialog dialog({"pic", 1, dir.path().toStdString(), "/opt/prog", "UTF-8"},
-                                 nullptr);
+        SaveBrowserDialog dialog(
+            {"pic", 1, dir.path().toStdString(), prog.path().toStdString(), "UTF-8"}, nullptr);
         QCOMPARE(dialog.fileNameField()->text(), QStringLiteral("pic.txt"));
         QCOMPARE(dialog.encodingLabel()->text(), QStringLiteral("UTF-8"));
         QCOMPARE(texts(dialog.fileList()), (QStringList{"a.txt", "b.TXT"}));
         QCOMPARE(texts(dialog.folderList()), (QStringList{"..", "sub"}));
+        // Leaving the field forces the type's extension (the model's rule, wired here).
+        dialog.fileNameField()->setText(QStringLiteral("other.htm"));
+        emit dialog.fileNameField()->textEdited(QStringLiteral("other.htm"));
+        emit dialog.fileNameField()->editingFinished();
+        QVERIFY(dialog.fileNameField()->text().endsWith(QStringLiteral("/other.txt")));
 
         dialog.groupList()->setCurrentRow(2);
         dialog.rowList()->setCurrentRow(1);
         QCOMPARE(texts(dialog.fileList()), QStringList{"c.glg"});
         QCOMPARE(dialog.encodingLabel()->text(), QString()); // the grid file has its own
-
         dialog.groupList()->setCurrentRow(4);
         dialog.rowList()->setCurrentRow(2); // User defined lists every file
         QCOMPARE(texts(dialog.fileList()), (QStringList{"a.txt", "b.TXT", "c.glg", "noext"}));
+
+        // A clicked file's name goes with the fixed folders.
         emit dialog.fileList()->itemClicked(dialog.fileList()->item(0));
+        dialog.programDirButton()->click();
+        QCOMPARE(dialog.fileNameField()->text(), QDir(prog.path()).filePath("a.txt"));
+        dialog.tempButton()->click();
+        QCOMPARE(QDir(dialog.folderLabel()->text()), QDir(SaveBrowserDialog::tempFolder()));
         dialog.saveButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.reply().formatCode, 12);
-        QCOMPARE(QString::fromStdString(dialog.reply().path), QDir(dir.path()).filePath("a.txt"));
-    }
-
-    void fixedFoldersKeepTheFileNameAndTheTypeForcesItsExtension() {
-        QTemporaryDir dir;
-        QTemporaryDir prog;
-        SaveBrowserDialog dialog(
-            {"pic", 3, dir.path().toStdString(), prog.path().toStdString(), "Windows-1252"},
-            nullptr);
-        dialog.programDirButton()->click();
-        QCOMPARE(dialog.fileNameField()->text(), QDir(prog.path()).filePath("pic.htm"));
-        dialog.tempButton()->click();
-        QCOMPARE(QDir(dialog.folderLabel()->text()), QDir(SaveBrowserDialog::tempFolder()));
-
-        // Leaving the field forces the type's extension (the model's rule, wired here).
-        dialog.fileNameField()->setText(QStringLiteral("other.txt"));
-        emit dialog.fileNameField()->textEdited(QStringLiteral("other.txt"));
-        emit dialog.fileNameField()->editingFinished();
-        QVERIFY(dialog.fileNameField()->text().endsWith(QStringLiteral("other.htm")));
+        const QFileInfo saved(QString::fromStdString(dialog.reply().path));
+        QCOMPARE(saved.dir(), QDir(SaveBrowserDialog::tempFolder()));
+        QCOMPARE(saved.fileName(), QStringLiteral("a.txt"));
     }
 
     void htmlOptionsShowThePresetTakeTypedFamiliesAndCloseOnlyByOk() {

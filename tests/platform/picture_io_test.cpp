@@ -51,8 +51,10 @@ Bitmap decoded(const std::string& data, PictureError expected = PictureError::No
     return sink.bitmap;
 }
 
-std::vector<Color> pixels(const Bitmap& b) {
-    std::vector<Color> out;
+using Colors = std::vector<Color>;
+
+Colors pixels(const Bitmap& b) {
+    Colors out;
     for (int y = 0; y < b.height(); ++y)
         for (int x = 0; x < b.width(); ++x)
             out.push_back(b.pixel(x, y));
@@ -67,24 +69,21 @@ TEST(BmpCodec, ReadsTrueColourRowsBottomUpAndTopDown) {
     // 2 x 2, 24 bit: each row 6 bytes + 2 padding; the file's first row is the bottom one.
     const std::string rows = bytes({0, 0, 255, 0, 255, 0, 0, 0}) +    // red, green
                              bytes({255, 0, 0, 255, 255, 255, 0, 0}); // blue, white
-    EXPECT_EQ(pixels(decoded(bmp(2, 2, 24, 0, "", rows))),
-              (std::vector<Color>{kBlue, kWhite, kRed, kGreen}));
-    EXPECT_EQ(pixels(decoded(bmp(2, -2, 24, 0, "", rows))),
-              (std::vector<Color>{kRed, kGreen, kBlue, kWhite}));
+    EXPECT_EQ(pixels(decoded(bmp(2, 2, 24, 0, "", rows))), (Colors{kBlue, kWhite, kRed, kGreen}));
+    EXPECT_EQ(pixels(decoded(bmp(2, -2, 24, 0, "", rows))), (Colors{kRed, kGreen, kBlue, kWhite}));
 
     // 32 bit without masks is blue, green, red, unused.
     EXPECT_EQ(pixels(decoded(bmp(1, 1, 32, 0, "", bytes({10, 20, 30, 99})))),
-              (std::vector<Color>{rgb(30, 20, 10)}));
+              (Colors{rgb(30, 20, 10)}));
     // 32 bit with masks in another order: red in the low byte.
     const std::string masks = le32(0x000000FF) + le32(0x0000FF00) + le32(0x00FF0000);
     EXPECT_EQ(pixels(decoded(bmp(1, 1, 32, 3, masks, bytes({10, 20, 30, 0})))),
-              (std::vector<Color>{rgb(10, 20, 30)}));
+              (Colors{rgb(10, 20, 30)}));
     // 16 bit: 5-5-5 by default, 5-6-5 through masks; full channels become 255.
-    EXPECT_EQ(pixels(decoded(bmp(1, 1, 16, 0, "", le16(0x7C00) + le16(0)))),
-              (std::vector<Color>{kRed}));
+    EXPECT_EQ(pixels(decoded(bmp(1, 1, 16, 0, "", le16(0x7C00) + le16(0)))), (Colors{kRed}));
     const std::string masks565 = le32(0xF800) + le32(0x07E0) + le32(0x001F);
     EXPECT_EQ(pixels(decoded(bmp(2, 1, 16, 3, masks565, le16(0x07E0) + le16(0x001F)))),
-              (std::vector<Color>{kGreen, kBlue}));
+              (Colors{kGreen, kBlue}));
 }
 
 TEST(BmpCodec, ReadsPalettedRowsOfOneFourAndEightBits) {
@@ -92,14 +91,14 @@ TEST(BmpCodec, ReadsPalettedRowsOfOneFourAndEightBits) {
     // 1 bit, 10 pixels: 1010000011 -> padded row of 4 bytes.
     const Bitmap one = decoded(
         bmp(10, 1, 1, 0, entry(kWhite) + entry(kBlack), bytes({0b10100000, 0b11000000, 0, 0}), 2));
-    EXPECT_EQ(pixels(one), (std::vector<Color>{kBlack, kWhite, kBlack, kWhite, kWhite, kWhite,
-                                               kWhite, kWhite, kBlack, kBlack}));
+    EXPECT_EQ(pixels(one), (Colors{kBlack, kWhite, kBlack, kWhite, kWhite, kWhite, kWhite, kWhite,
+                                   kBlack, kBlack}));
     // 4 bit: the high nibble first; 3 pixels.
     EXPECT_EQ(pixels(decoded(bmp(3, 1, 4, 0, palette, bytes({0x12, 0x30, 0, 0}), 4))),
-              (std::vector<Color>{kRed, kGreen, kBlue}));
+              (Colors{kRed, kGreen, kBlue}));
     // 8 bit; an index past the palette reads black instead of memory beyond it.
     EXPECT_EQ(pixels(decoded(bmp(3, 1, 8, 0, palette, bytes({3, 1, 200, 0}), 4))),
-              (std::vector<Color>{kBlue, kRed, kBlack}));
+              (Colors{kBlue, kRed, kBlack}));
 }
 
 TEST(BmpCodec, ReadsRunLengthRowsWithDeltasAndAbsoluteRuns) {
@@ -109,14 +108,14 @@ TEST(BmpCodec, ReadsRunLengthRowsWithDeltasAndAbsoluteRuns) {
     const std::string rle8 = bytes({2, 1, 0, 3, 2, 3, 1, 0, 0, 0, // row 0
                                     0, 2, 1, 1, 1, 3, 0, 1});     // delta, blue, end
     EXPECT_EQ(pixels(decoded(bmp(4, 3, 8, 1, palette, rle8, 4))),
-              (std::vector<Color>{kBlack, kBlue, kBlack, kBlack,  // top row
-                                  kBlack, kBlack, kBlack, kBlack, // skipped row
-                                  kRed, kRed, kGreen, kBlue}));   // bottom row
+              (Colors{kBlack, kBlue, kBlack, kBlack,  // top row
+                      kBlack, kBlack, kBlack, kBlack, // skipped row
+                      kRed, kRed, kGreen, kBlue}));   // bottom row
     // RLE4: a run alternates the two nibbles; an absolute run of 3 nibbles pads to 2 bytes.
     const std::string rle4 = bytes({5, 0x12, 0, 0, 0, 3, 0x32, 0x10, 0, 1});
     EXPECT_EQ(pixels(decoded(bmp(5, 2, 4, 2, palette, rle4, 4))),
-              (std::vector<Color>{kBlue, kGreen, kRed, kBlack, kBlack, // top row
-                                  kRed, kGreen, kRed, kGreen, kRed}));
+              (Colors{kBlue, kGreen, kRed, kBlack, kBlack, // top row
+                      kRed, kGreen, kRed, kGreen, kRed}));
 }
 
 TEST(BmpCodec, WritesTwentyFourBitThatReadsBack) {
@@ -151,7 +150,7 @@ TEST(BmpCodec, RefusesForgedAndTruncatedFilesWithoutTakingTheirMemory) {
     decoded(bmp(4, 4, 8, 1, palette, bytes({4, 0, 0, 0}), 1), PictureError::Corrupt);
     const Bitmap overrun =
         decoded(bmp(2, 1, 8, 1, palette, bytes({255, 0, 0, 2, 200, 200, 0, 250, 0, 0, 0, 1}), 1));
-    EXPECT_EQ(pixels(overrun), (std::vector<Color>{kRed, kRed}));
+    EXPECT_EQ(pixels(overrun), (Colors{kRed, kRed}));
 }
 
 // A PNG of the given colour type written by libpng itself, from rows of raw samples.
@@ -198,21 +197,21 @@ std::string libpngFile(int width, int height, int colorType, int depth,
 TEST(PngCodec, ReadsEveryColourTypeAsRgbOverWhite) {
     // Grey 8 bit; grey + alpha (half-transparent black is mid grey over white).
     EXPECT_EQ(pixels(decoded(libpngFile(2, 1, PNG_COLOR_TYPE_GRAY, 8, {bytes({0, 200})}))),
-              (std::vector<Color>{kBlack, rgb(200, 200, 200)}));
+              (Colors{kBlack, rgb(200, 200, 200)}));
     EXPECT_EQ(pixels(decoded(libpngFile(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {bytes({0, 128})}))),
-              (std::vector<Color>{rgb(127, 127, 127)}));
+              (Colors{rgb(127, 127, 127)}));
     // 16-bit RGB keeps the high bytes; RGBA fully transparent is white.
     EXPECT_EQ(pixels(decoded(libpngFile(1, 1, PNG_COLOR_TYPE_RGB, 16,
                                         {bytes({0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC})}))),
-              (std::vector<Color>{rgb(0x12, 0x56, 0x9A)}));
+              (Colors{rgb(0x12, 0x56, 0x9A)}));
     EXPECT_EQ(
         pixels(decoded(libpngFile(1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {bytes({255, 0, 0, 0})}))),
-        (std::vector<Color>{kWhite}));
+        (Colors{kWhite}));
     // Palette of 2 bits with a transparent second entry.
     EXPECT_EQ(
         pixels(decoded(libpngFile(3, 1, PNG_COLOR_TYPE_PALETTE, 2, {bytes({0b00011000})}, false,
                                   bytes({255, 0, 0, 0, 0, 255, 0, 255, 0}), bytes({255, 0})))),
-        (std::vector<Color>{kRed, kWhite, kGreen}));
+        (Colors{kRed, kWhite, kGreen}));
 }
 
 TEST(PngCodec, InterlacedAndWrittenPicturesReadBackExactly) {
@@ -324,11 +323,11 @@ TEST(OtherPictures, GifAndTgaLoadThroughTheGeneralDecoder) {
     const std::string gif = "GIF89a" + bytes({1, 0, 1, 0, 0x80, 0, 0}) +
                             bytes({255, 0, 0, 0, 0, 0}) + bytes({0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0}) +
                             bytes({2, 2, 0x44, 0x01, 0}) + ";";
-    EXPECT_EQ(pixels(decoded(gif)), (std::vector<Color>{kRed}));
+    EXPECT_EQ(pixels(decoded(gif)), (Colors{kRed}));
     // An uncompressed 24-bit TGA of 2 x 1 (blue, green, red order), origin at the top.
     const std::string tga = bytes({0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0, 24, 0x20}) +
                             bytes({0, 0, 255, 255, 0, 0});
-    EXPECT_EQ(pixels(decoded(tga)), (std::vector<Color>{kRed, kBlue}));
+    EXPECT_EQ(pixels(decoded(tga)), (Colors{kRed, kBlue}));
     decoded("plain text, no picture at all", PictureError::NotPicture);
     decoded("", PictureError::NotPicture);
     // Forged sizes are refused before stb_image takes memory; a GIF cut after its header
