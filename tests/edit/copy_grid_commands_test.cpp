@@ -3,9 +3,7 @@
 #include "edit/copy_grid_commands.h"
 #include "editor_fixture.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace glyphora {
 namespace {
@@ -83,20 +81,16 @@ TEST_F(CopyGridCommands, SaveAsksBeforeReplacingAndKeepsABackupWhenAskedTo) {
 }
 
 TEST_F(CopyGridCommands, AFailedSaveIsReportedAndLeavesTheOldFileWhole) {
-    // The system refuses files beyond a few bytes, as a full disk would: the new text
-    // cannot be written, and the file it was to replace must survive that.
+    // The write fails after a few bytes, as on a full disk: the file it was to replace must
+    // survive that.
     const fs::path target = dir / "art.txt";
     test::writeBytes(target, "old art");
     grid.renew(10, 10);
     answers({target.string(), "yes"});
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit small{16, limit.rlim_max};
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    SaveCopyGridFile(editor);
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        test::WriteFault fault(16);
+        SaveCopyGridFile(editor);
+    }
     EXPECT_EQ(lastLine(), "message: Couldn`t write file.");
     EXPECT_EQ(test::readBytes(target), "old art");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);

@@ -45,15 +45,6 @@ TEST_F(AnsiCommands, SavingAsksForTheStartTextAndNotesTheColumnsLeftOut) {
     ui.queueAnswer("<<");
     saveAs("second.ans");
     EXPECT_EQ(test::readBytes(dir / "second.ans").substr(0, 12), "<<[0;37;40mH");
-
-    // A target that cannot be written stays as it was and names no file.
-    fs::create_directory(dir / "taken.ans");
-    ui.queueAnswer("yes"); // overwrite
-    ui.queueAnswer("x");
-    saveAs("taken.ans");
-    EXPECT_TRUE(saw("message: Couldn`t write file."));
-    EXPECT_EQ(editor.document().CurrentFileName, "-");
-    EXPECT_TRUE(fs::is_directory(dir / "taken.ans"));
 }
 
 TEST_F(AnsiCommands, OpeningChecksAnsiModeOrCompletesNoRequest) {

@@ -4,7 +4,6 @@
 #include "formats/file_names.h"
 #include "formats/open_save_commands.h"
 #include "paint/canvas_picture.h"
-#include "platform/picture_io.h"
 
 namespace glyphora {
 namespace {
@@ -50,10 +49,8 @@ TEST_F(OpenSave, EachWriterWritesItsBytesReportsControlBytesAndReadableTypesJoin
         const char* name;
         const char* file;
         std::string bytes;
-    } cases[] = {{1, "pic", "pic.txt", "abc\r\n\r\n"},
-                 {8, "table", "table.csv", "a;bc; ;\r\n ; ; ;\r\n"}, // a ";" ends each cell
-                 {6, "fill", "fill.pat", "abc \r\n   \r\n"},         // never optimised
-                 {12, "pic.xyz", "pic.xyz", "abc\r\n\r\n"}};
+    } cases[] = {{8, "table", "table.csv", "a;bc; ;\r\n ; ; ;\r\n"}, // a ";" ends each cell
+                 {6, "fill", "fill.pat", "abc \r\n   \r\n"}};        // never optimised
     for (const auto& c : cases) {
         smallCanvas();
         editor.canvas().setText(1, 0, "bc"); // cells are written whole
@@ -62,7 +59,7 @@ TEST_F(OpenSave, EachWriterWritesItsBytesReportsControlBytesAndReadableTypesJoin
         EXPECT_EQ(editor.document().CurrentFormat, c.code);
     }
     EXPECT_EQ(editor.document().ReopenList,
-              (std::vector<std::string>{(dir / "fill.pat").string(), (dir / "pic.txt").string()}));
+              (std::vector<std::string>{(dir / "fill.pat").string()}));
 
     // HTML plaintext escapes a cell only when its whole text is a special character, and
     // only while writing.
@@ -220,18 +217,6 @@ TEST_F(OpenSave, EachTypeOpensWithItsReaderNamesTheDocumentAndTypesWithoutAWrite
     open(dir / "a.glg.d" / "t.txt");
     EXPECT_EQ(row(0), "xy");
     EXPECT_EQ(editor.document().CurrentFormat, 1);
-    editor.document().SaveFormat = 3;
-    Bitmap picture(2, 1);
-    picture.setPixel(0, 0, kBlack);
-    test::writeBytes(dir / "pic.bmp", encodeBmp(picture));
-    ui.queueAnswer("");    // the import dialog's preset
-    ui.queueAnswer("");    // the picture's own size
-    open(dir / "pic.bmp"); // a picture is no document file of its own
-    EXPECT_EQ(editor.document().CurrentFileName, "-");
-    EXPECT_EQ(editor.document().SaveFormat, 3);
-    EXPECT_EQ(editor.document().caption, "pic.bmp");
-    EXPECT_EQ(row(0), "# ");
-    EXPECT_EQ(editor.document().ReopenList.front(), (dir / "pic.bmp").string());
 
     // Opening text names the document after the file.
     fs::create_directory(dir / "sub");
