@@ -1,7 +1,7 @@
 #include "app/editor.h"
 #include "convert/art_to_picture.h"
 #include "convert/art_to_picture_commands.h"
-#include "editor_fixture.h"
+#include "formats/document_fixture.h"
 #include "formats/recording_progress.h"
 #include "paint/canvas_picture.h"
 #include "platform/picture_io.h"
@@ -68,19 +68,11 @@ struct FlatRenderer : CanvasPictureRenderer {
     std::pair<int, int> asked;
 };
 
-struct ArtToPictureCommands : test::EditorTest {
+struct ArtToPictureCommands : test::DocumentTest {
     ArtToPictureCommands() {
-        editor.settings().WorkingDirectory = dir.path().string();
         editor.canvas().setSize(10, 5);
         editor.canvas().clearTexts();
         put(0, 0, "#A");
-    }
-    // "Save &as ..." with the browser's answer, then the answers of the dialogs after it.
-    void saveAs(int code, const std::string& name, std::initializer_list<const char*> then = {}) {
-        ui.queueAnswer(std::to_string(code) + " " + (dir / name).string());
-        for (const char* answer : then)
-            ui.queueAnswer(answer);
-        SaveAs(editor);
     }
     Bitmap read(const std::string& name) {
         Bitmap picture;

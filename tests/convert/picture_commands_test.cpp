@@ -1,5 +1,5 @@
 #include "convert/picture_commands.h"
-#include "editor_fixture.h"
+#include "formats/document_fixture.h"
 #include "platform/picture_io.h"
 
 namespace glyphora {
@@ -9,9 +9,8 @@ namespace fs = std::filesystem;
 
 constexpr const char* kCannotOpen = "message: Couldn`t open image.";
 
-struct PictureCommands : test::EditorTest {
+struct PictureCommands : test::DocumentTest {
     PictureCommands() {
-        editor.settings().WorkingDirectory = dir.path().string();
         editor.canvas().setSize(3, 2);
         editor.canvas().clearTexts();
         put(0, 0, "abc");
@@ -24,12 +23,6 @@ struct PictureCommands : test::EditorTest {
         picture.setPixel(2, 0, rgb(200, 200, 200));
         test::writeBytes(dir / name, writesPng(name) ? encodePng(picture) : encodeBmp(picture));
         return dir / name;
-    }
-    void open(const fs::path& path, std::initializer_list<const char*> answers) {
-        for (const char* a : answers)
-            ui.queueAnswer(a);
-        editor.document().OpenFileName = path.string();
-        openDocument(editor);
     }
 };
 

@@ -1,5 +1,5 @@
 #include "color/color_commands.h"
-#include "editor_fixture.h"
+#include "formats/document_fixture.h"
 #include "formats/glf_commands.h"
 
 namespace glyphora {
@@ -7,12 +7,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct GlfCommands : test::EditorTest {
+struct GlfCommands : test::DocumentTest {
     void SetUp() override {
         editor.canvas().setSize(3, 2);
         editor.canvas().clearTexts();
         editor.settings().ShowInfoMessages = false;
-        editor.settings().WorkingDirectory = dir.path().string(); // where F1 and F2 look
     }
 };
 

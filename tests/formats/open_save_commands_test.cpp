@@ -1,8 +1,7 @@
 #include "app/window_commands.h"
-#include "editor_fixture.h"
+#include "formats/document_fixture.h"
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
-#include "formats/open_save_commands.h"
 #include "paint/canvas_picture.h"
 
 namespace glyphora {
@@ -15,31 +14,18 @@ constexpr const char* kCannotSave = "ERROR: Couldn`t save file.";
 constexpr const char* kCannotWrite = "message: Could`t write file.";
 constexpr const char* kCannotRead = "message: Couldn`t read file.";
 
-struct OpenSave : test::EditorTest {
-    OpenSave() { editor.settings().WorkingDirectory = dir.path().string(); }
-
+struct OpenSave : test::DocumentTest {
     // The 3 x 2 canvas: a, b and an empty cell in row 0, nothing in row 1.
     void smallCanvas() {
         editor.canvas().setSize(3, 2);
         editor.canvas().clearTexts();
         put(0, 0, "ab");
     }
-    void saveAs(int code, const std::string& path) {
-        ui.queueAnswer(std::to_string(code) + " " + path);
-        SaveAs(editor);
-    }
     // Save as text over an existing file, answering the overwrite question.
     void replace(const fs::path& path, const char* answer = "yes") {
         ui.queueAnswer("1 " + path.string());
         ui.queueAnswer(answer);
         SaveAs(editor);
-    }
-    void open(const fs::path& path) {
-        editor.document().OpenFileName = path.string();
-        openDocument(editor);
-    }
-    long count(const std::string& line) const {
-        return std::count(ui.transcript().begin(), ui.transcript().end(), line);
     }
 };
 
