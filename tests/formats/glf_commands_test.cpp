@@ -15,20 +15,6 @@ struct GlfCommands : test::DocumentTest {
     }
 };
 
-TEST_F(GlfCommands, FailuresAreReportedInABox) {
-    put(1, 1, "k");
-    test::writeBytes(dir / "bad.glf", std::string(20, '\xFF'));
-    EXPECT_FALSE(loadGlfFile(editor, dir / "bad.glf"));
-    EXPECT_EQ(ui.transcript().back(), "message: Couldn`t read file.");
-    EXPECT_EQ(ui.transcript()[ui.transcript().size() - 2], "beep");
-    EXPECT_EQ(row(1), "k");
-
-    fs::create_directory(dir / "sub");
-    EXPECT_FALSE(saveGlfFile(editor, dir / "sub"));
-    EXPECT_EQ(ui.transcript().back(), "message: Couldn`t write file.");
-    EXPECT_TRUE(fs::is_directory(dir / "sub"));
-}
-
 TEST_F(GlfCommands, QuickDocumentRoundTripsThroughTheWorkingDirectoryInTheFilesMode) {
     LoadQuickDocument(editor);
     EXPECT_EQ(editor.status().field(3), "ERROR: File didn`t exists.");

