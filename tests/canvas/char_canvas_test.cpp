@@ -108,6 +108,11 @@ TEST(CharCanvas, RowsMovedAsBlocksKeepEveryCellWhereverTheSizesGo) {
         for (auto& row : model)
             insert ? (void)row.insert(row.begin() + at, "") : (void)row.erase(row.begin() + at);
     };
+    const auto row = [&](bool insert, int at) {
+        insert ? canvas.InsertRow(at) : canvas.DeleteRow(at);
+        insert ? (void)model.insert(model.begin() + at, std::vector<std::string>(model[0].size()))
+               : (void)model.erase(model.begin() + at);
+    };
     const std::pair<const char*, std::function<void()>> steps[] = {
         {"wider, lower", [&] { resize(7, 3); }},
         {"narrower, taller", [&] { resize(4, 6); }},
@@ -116,16 +121,8 @@ TEST(CharCanvas, RowsMovedAsBlocksKeepEveryCellWhereverTheSizesGo) {
         {"delete first column", [&] { column(false, 0); }},
         {"delete inner column", [&] { column(false, 1); }},
         {"delete outside", [&] { canvas.DeleteColumn(99); }},
-        {"row first",
-         [&] {
-             canvas.InsertRow(0);
-             model.insert(model.begin(), std::vector<std::string>(model[0].size()));
-         }},
-        {"delete inner row",
-         [&] {
-             canvas.DeleteRow(2);
-             model.erase(model.begin() + 2);
-         }},
+        {"row first", [&] { row(true, 0); }},
+        {"delete inner row", [&] { row(false, 2); }},
         {"down to a corner", [&] { resize(2, 2); }},
         {"grown back", [&] { resize(6, 5); }},
     };

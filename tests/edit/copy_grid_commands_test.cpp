@@ -1,7 +1,7 @@
 #include "edit/clipboard_commands.h"
 #include "edit/copy_grid.h"
 #include "edit/copy_grid_commands.h"
-#include "editor_fixture.h"
+#include "paint/picture_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,28 +10,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using Rows = std::vector<std::string>;
+using test::Rows;
 
-struct CopyGridCommands : test::EditorTest {
+struct CopyGridCommands : test::PictureTest {
     CopyGrid& grid = editor.copyGrid;
 
-    // The grid's rows, empty cells shown as "_".
-    Rows shown() const {
-        Rows rows;
-        for (int r = 0; r < grid.cells().rowCount(); ++r) {
-            std::string row;
-            for (int c = 0; c < grid.cells().colCount(); ++c) {
-                const std::string_view text = grid.cells().text(c, r);
-                row += text.empty() ? std::string("_") : std::string(text);
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
-    void answers(std::initializer_list<std::string> list) {
-        for (const std::string& answer : list)
-            ui.queueAnswer(answer);
-    }
+    // The grid's rows, empty cells shown as "@".
+    Rows shown() const { return test::picture(grid.cells()); }
     std::string lastLine() const { return ui.transcript().back(); }
 };
 
@@ -55,7 +40,7 @@ TEST_F(CopyGridCommands, OpenFillsTheGridAsTextFillsTheCanvasOrLeavesIt) {
     answers({(dir / "mixed.asc").string()});
     LoadCopyGridFile(editor);
     EXPECT_EQ(lastLine(), "open: Text|*.txt;*.asc|*.*|*.* -> " + (dir / "mixed.asc").string());
-    EXPECT_EQ(shown(), (Rows{"abc________", "d__________", "___________", "longer line"}));
+    EXPECT_EQ(shown(), (Rows{"abc@@@@@@@@", "d@@@@@@@@@@", "@@@@@@@@@@@", "longer line"}));
 
     answers({"cancel", (dir / "missing.txt").string()});
     LoadCopyGridFile(editor);
@@ -104,7 +89,7 @@ TEST_F(CopyGridCommands, NewAsksForTheSizeAndRefusesWhatIsNoSize) {
     RenewCopyGrid(editor);
     EXPECT_EQ(editor.status().field(3), "ERROR: Canvas size too large.");
     RenewCopyGrid(editor);
-    EXPECT_EQ(shown(), (Rows{"abc", "___"}));
+    EXPECT_EQ(shown(), (Rows{"abc", "@@@"}));
     EXPECT_EQ(lastLine(), "size: New Canvas: 3 2 -> cancel");
 
     answers({"4 2"});
