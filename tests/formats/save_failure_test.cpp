@@ -1,4 +1,5 @@
 // Every writer behind the save command, made to fail part way through its file.
+#include "convert/canvas_picture.h"
 #include "editor_fixture.h"
 #include "formats/file_format_table.h"
 #include "formats/open_save_commands.h"
@@ -13,13 +14,24 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 constexpr const char* kCannotSave = "ERROR: Couldn`t save file.";
-// The text types and the others word their message differently.
+// The text types, the others, the picture viewer and the canvas captures word their
+// message differently.
 constexpr const char* kWriteFailedMessages[] = {"message: Could`t write file.",
-                                                "message: Couldn`t write file."};
+                                                "message: Couldn`t write file.", "message: Error",
+                                                "message: Couldn`t write file"};
+
+// The window's renderer for the canvas captures: every pixel grey.
+struct GreyRenderer : CanvasPictureRenderer {
+    std::optional<Bitmap> render(const CharCanvas&, CharSet, int, int, int width,
+                                 int height) override {
+        return Bitmap(width, height, rgb(128, 128, 128));
+    }
+};
 
 struct SaveFailure : test::EditorTest {
     // Apart from the program directory, which holds the editor's own files.
     const fs::path folder = dir / "saves";
+    GreyRenderer renderer;
 
     SaveFailure() {
         editor.settings().WorkingDirectory = folder.string();
@@ -31,9 +43,12 @@ struct SaveFailure : test::EditorTest {
         put(1, 2, "xyz");
         canvas.SetFontCell(1, 0, 0x0000AA);
         canvas.SetColorCell(2, 2, 0xAA0000);
+        editor.canvasPictures = &renderer;
     }
     void saveAs(int code, const fs::path& path) {
         ui.queueAnswer(std::to_string(code) + " " + path.string());
+        if (code >= format_code::AsciiToPicture && code <= format_code::CellColorToPicture)
+            ui.queueAnswer("save"); // the picture viewer's Save
         if (fs::exists(path))
             ui.queueAnswer("yes");
         SaveAs(editor);
