@@ -122,7 +122,6 @@ struct ReadCase {
 
 TEST(AnsiRead, TheScreenEmulationDrawsCellsAndColours) {
     const std::vector<ReadCase> cases = {
-        {"two lines", "AB\r\nC\r\n", 2, 0, 1, "C"},
         {"bold then colour", esc("[1;31mX"), 1, 0, 0, "X", kLightRed},
         {"lone reset", esc("[0mX"), 1, 0, 0, "X", kAnsiResetGrey},
         {"reset after a colour darkens it", esc("[1m") + esc("[32;0;45mX"), 1, 0, 0, "X",
