@@ -2,6 +2,7 @@
 #include "color/color_modes.h"
 #include "formats/ansi_format.h"
 #include "formats/recording_progress.h"
+#include "paint/canvas_picture.h"
 #include "platform/text_file.h"
 #include "test_support.h"
 
@@ -45,11 +46,8 @@ std::string sauce(int width, int comments, std::string_view font) {
 
 // "A" in the defaults, "B" light red on black, "C" light red on blue.
 CharCanvas threeCells() {
-    CharCanvas canvas(3, 1);
+    CharCanvas canvas = test::drawn({"ABC"});
     applyColorModeEntry(canvas, ColorMode::Ansi);
-    canvas.setText(0, 0, "A");
-    canvas.setText(1, 0, "B");
-    canvas.setText(2, 0, "C");
     canvas.SetFontCell(1, 0, kLightRed);
     canvas.SetFontCell(2, 0, kLightRed);
     canvas.SetColorCell(2, 0, kBlue);
