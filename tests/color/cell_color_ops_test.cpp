@@ -72,21 +72,6 @@ TEST(CellColorOps, FillByColorCrossesCharactersButNotOtherColours) {
     EXPECT_TRUE(FillByColor(canvas, 0, 0, kFg, kRed).noChange);
 }
 
-TEST(CellColorOps, FillOfALongSnakeNeedsNoRecursion) {
-    // A one-cell-wide corridor through a large canvas: a recursive fill would nest once per
-    // cell of the path.
-    const int w = 1001, h = 1001;
-    CharCanvas canvas(w, h);
-    for (int r = 0; r < h; ++r) {
-        for (int c = 0; c < w; ++c) {
-            const bool corridor = r % 2 == 0 || (r % 4 == 1 ? c == w - 1 : c == 0);
-            canvas.setText(c, r, corridor ? "." : "#");
-        }
-    }
-    const FillResult result = FillByChar(canvas, 0, 0, kFg, kRed);
-    EXPECT_EQ(result.cells, 501LL * w + 500);
-}
-
 TEST(CellColorOps, ReplaceMatchesWholeTextsAndColours) {
     CharCanvas canvas = canvasOf({"aba", "bab"});
     canvas.setText(2, 1, "ab");

@@ -209,22 +209,21 @@ TEST_F(ColorCommands, BrightnessAnswersAreReportedOrApplied) {
 }
 
 TEST(ColorModes, EnteringAModeClearsWhatItCannotHoldAndEnablesItsTools) {
-    // Per mode: own font kept, own brush kept, the defaults afterwards, the enabled tools.
+    // Per mode: own font kept, own brush kept, the defaults afterwards, whether the font and
+    // the background tools are enabled.
     struct Row {
         ColorMode mode;
         bool font;
         bool brush;
         Color defaultFont;
         Color defaultBack;
-        std::vector<bool> tools; // font tools, then background tools
+        bool fontTools;
+        bool backTools;
     };
-    const std::vector<bool> none{false, false, false, false, false};
-    const std::vector<bool> fonts{true, true, true, false, false};
-    const std::vector<bool> all{true, true, true, true, true};
-    for (const Row& row : {Row{ColorMode::Plain, false, false, kBlack, kWhite, none},
-                           Row{ColorMode::FontColored, true, false, kBlack, kWhite, fonts},
-                           Row{ColorMode::FullColored, true, true, 0x123456, 0x654321, all},
-                           Row{ColorMode::Ansi, false, false, 0xA0A8A0, kBlack, all}}) {
+    for (const Row& row : {Row{ColorMode::Plain, false, false, kBlack, kWhite, false, false},
+                           Row{ColorMode::FontColored, true, false, kBlack, kWhite, true, false},
+                           Row{ColorMode::FullColored, true, true, 0x123456, 0x654321, true, true},
+                           Row{ColorMode::Ansi, false, false, 0xA0A8A0, kBlack, true, true}}) {
         CharCanvas canvas(2, 1);
         canvas.SetFontCell(0, 0, 0x0000FF);
         canvas.SetColorCell(0, 0, 0x00FF00);
@@ -236,12 +235,11 @@ TEST(ColorModes, EnteringAModeClearsWhatItCannotHoldAndEnablesItsTools) {
         EXPECT_EQ(canvas.hasOwnBrush(0, 0), row.brush) << m;
         EXPECT_EQ(canvas.foreground(1, 0), row.defaultFont) << m;
         EXPECT_EQ(canvas.background(1, 0), row.defaultBack) << m;
-        EXPECT_EQ(
-            (std::vector<bool>{colorSpecialEnabled(row.mode), fontColorToolsEnabled(row.mode),
-                               mainColorsEnabled(row.mode), backgroundSpecialEnabled(row.mode),
-                               backColorToolsEnabled(row.mode)}),
-            row.tools)
-            << m;
+        for (const bool on : {colorSpecialEnabled(row.mode), fontColorToolsEnabled(row.mode),
+                              mainColorsEnabled(row.mode)})
+            EXPECT_EQ(on, row.fontTools) << m;
+        for (const bool on : {backgroundSpecialEnabled(row.mode), backColorToolsEnabled(row.mode)})
+            EXPECT_EQ(on, row.backTools) << m;
     }
     EXPECT_EQ(modeSwitchQuestion(ColorMode::Ansi),
               "This will delete all RGB colors (WARNING: ANSI can only save 80cols.) . Continue?");

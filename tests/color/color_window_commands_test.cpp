@@ -42,11 +42,8 @@ TEST_F(ColorWindowLink, OpeningTellsTheWindowTheActiveColoursAndClosingStopsTheL
     EXPECT_TRUE(state.toMainWindow.empty());
 }
 
-TEST_F(ColorWindowLink, PicksAndCommandsAreHandledInOrderAndRefusalsAndUnknownNumbersReported) {
+TEST_F(ColorWindowLink, PicksAndCommandsAreHandledInOrderAndUnknownNumbersReported) {
     ToggleColorWindow(editor);
-    ColorWindowToolButton(editor, 4); // Plain: refused by the window, shown by the main one
-    DeliverColorNotifications(editor);
-    EXPECT_EQ(editor.status().field(3), "No bgcolors allowed - Wrong color mode.");
     editor.canvas().setDefaultColor(0x123456);
     ColorWindowToolButton(editor, 2); // taking a cell's colour works in every mode
     DeliverColorNotifications(editor);

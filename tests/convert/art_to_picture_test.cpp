@@ -1,8 +1,9 @@
 #include "app/editor.h"
 #include "convert/art_to_picture.h"
 #include "convert/art_to_picture_commands.h"
-#include "editor_fixture.h"
+#include "formats/document_fixture.h"
 #include "formats/recording_progress.h"
+#include "paint/canvas_picture.h"
 #include "platform/picture_io.h"
 
 namespace glyphora {
@@ -11,11 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(ArtToPicture, CharactersBecomeGreysAndColoursBecomePixels) {
-    CharCanvas canvas(4, 1);
-    canvas.setText(0, 0, "#");
-    canvas.setText(1, 0, "A");
-    canvas.setText(2, 0, " ");
-    canvas.setText(3, 0, "\\");
+    CharCanvas canvas = test::drawn({"#A \\"});
     test::RecordingProgress progress;
     const Bitmap chars = charsToPicture(canvas, progress);
     EXPECT_EQ(chars.pixel(0, 0), kBlack);
@@ -38,9 +35,8 @@ TEST(ArtToPicture, CharactersBecomeGreysAndColoursBecomePixels) {
 TEST(ArtToPicture, TheViewerMagnifiesByZoomAndRowRatio) {
     Bitmap picture(10, 5);
     picture.setPixel(9, 4, kBlack);
+    // Zoom 3 and ratio 2: the last pixel covers 3 columns by 6 rows.
     const Bitmap display = magnifiedPicture(picture, 3, 2.0);
-    EXPECT_EQ(display.width(), 30);
-    EXPECT_EQ(display.height(), 30);
     EXPECT_EQ(display.pixel(27, 24), kBlack);
     EXPECT_EQ(display.pixel(29, 29), kBlack);
     EXPECT_EQ(display.pixel(26, 29), kWhite);
@@ -57,12 +53,9 @@ TEST(ArtToPicture, FormArtLaysTheTextOnBlackPixelsAndRepeatsIt) {
     CharCanvas canvas(3, 2);
     canvas.setText(2, 0, "z");
     // Five black pixels, a text of three bytes with a line break that uses up a pixel.
+    // The line break's cell keeps its "z"; after the "b" the text starts again.
     layTextOnPicture(picture, "a\nb", '.', canvas);
-    EXPECT_EQ(canvas.text(0, 0), "a");
-    EXPECT_EQ(canvas.text(1, 0), ".");
-    EXPECT_EQ(canvas.text(2, 0), "z"); // the line break: the cell keeps its character
-    EXPECT_EQ(canvas.text(0, 1), "b");
-    EXPECT_EQ(canvas.text(1, 1), "a"); // from the start again
+    EXPECT_EQ(test::picture(canvas), (test::Rows{"a.z", "ba@"}));
 }
 
 // A renderer that paints every pixel in one colour, standing in for the window's.
@@ -75,19 +68,11 @@ struct FlatRenderer : CanvasPictureRenderer {
     std::pair<int, int> asked;
 };
 
-struct ArtToPictureCommands : test::EditorTest {
+struct ArtToPictureCommands : test::DocumentTest {
     ArtToPictureCommands() {
-        editor.settings().WorkingDirectory = dir.path().string();
         editor.canvas().setSize(10, 5);
         editor.canvas().clearTexts();
         put(0, 0, "#A");
-    }
-    // "Save &as ..." with the browser's answer, then the answers of the dialogs after it.
-    void saveAs(int code, const std::string& name, std::initializer_list<const char*> then = {}) {
-        ui.queueAnswer(std::to_string(code) + " " + (dir / name).string());
-        for (const char* answer : then)
-            ui.queueAnswer(answer);
-        SaveAs(editor);
     }
     Bitmap read(const std::string& name) {
         Bitmap picture;

@@ -1,6 +1,7 @@
 #include "canvas/text_conversion.h"
 #include "convert/char_palette.h"
 #include "formats/recording_progress.h"
+#include "paint/canvas_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -27,12 +28,7 @@ UsedCharacters usedOf(std::string_view characters) {
 }
 
 TEST(UsedCharacters, CountsRampCharactersOnceLeavingTheSpaceOut) {
-    CharCanvas canvas(4, 2);
-    canvas.setText(0, 0, "#");
-    canvas.setText(1, 0, ".");
-    canvas.setText(2, 0, "#");
-    canvas.setText(3, 0, " ");
-    canvas.setText(0, 1, "\xE9");
+    CharCanvas canvas = test::drawn({"#.# ", "\xE9"});
     canvas.setText(1, 1, ".x"); // by its first character
     const UsedCharacters used = countUsedCharacters(canvas);
     EXPECT_EQ(used.count, 2);
@@ -99,10 +95,9 @@ TEST(CharBrightness, MovesAlongTheRampAndHoldsAtItsEnds) {
 }
 
 TEST(CharMapping, MappedCellsBecomeOneCharacterAndOthersStay) {
-    CharCanvas canvas(4, 2);
+    CharCanvas canvas = test::drawn({"@@#@", "@@@@"});
     canvas.setText(0, 0, "##");
     canvas.setText(1, 0, "\xE9x");
-    canvas.setText(2, 0, "#");
     RecordingProgress progress;
     applyCharMap(canvas, brightnessMap(50), progress);
     EXPECT_EQ(canvas.text(0, 0), "s");

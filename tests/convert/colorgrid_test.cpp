@@ -2,7 +2,7 @@
 #include "convert/colorgrid.h"
 #include "convert/picture_commands.h"
 #include "edit/clipboard_commands.h"
-#include "editor_fixture.h"
+#include "formats/document_fixture.h"
 #include "formats/recording_progress.h"
 #include "platform/picture_io.h"
 
@@ -58,9 +58,8 @@ TEST(Colorgrid, AnsiArtTakesTheNearestPaletteColours) {
     EXPECT_EQ(canvas.defaultColor(), kAnsiDefaultBack);
 }
 
-struct ColorgridCommands : test::EditorTest {
+struct ColorgridCommands : test::DocumentTest {
     ColorgridCommands() {
-        editor.settings().WorkingDirectory = dir.path().string();
         editor.canvas().setSize(2, 2);
         put(0, 0, "ab");
         test::writeBytes(dir / "pic.png", encodePng(ramp(2, 2)));
@@ -76,9 +75,7 @@ TEST_F(ColorgridCommands, ForegroundAndBackgroundSwitchTheModeAndKeepTheCharacte
     EXPECT_TRUE(saw("progress: Setting colors ... / Step 1 of 1"));
     EXPECT_EQ(editor.undoRing().count(), 0);
     // From the open dialog's picture branch: the background, FullColored.
-    ui.queueAnswer("4");
-    editor.document().OpenFileName = (dir / "pic.png").string();
-    openDocument(editor);
+    open(dir / "pic.png", {"4"});
     EXPECT_EQ(editor.colorMode(), ColorMode::FullColored);
     EXPECT_EQ(editor.canvas().background(1, 0), rgb(10, 0, 0));
     EXPECT_EQ(editor.document().CurrentFileName, "-");
@@ -111,9 +108,7 @@ TEST_F(ColorgridCommands, OverlaysAreKeptUntilClearedOrACopy) {
     ClearOverlay(editor); // with none: only a repaint
     EXPECT_FALSE(editor.overlay.shown());
     // From the picture import dialog; a cancelled file dialog changes nothing.
-    ui.queueAnswer("6");
-    editor.document().OpenFileName = (dir / "pic.png").string();
-    openDocument(editor);
+    open(dir / "pic.png", {"6"});
     EXPECT_EQ(editor.overlay.mode, PictureOverlay::Mode::Locked);
     ui.queueAnswer("cancel");
     TempOverlay(editor);

@@ -1,39 +1,22 @@
 #include "edit/clipboard_commands.h"
 #include "edit/copy_grid.h"
 #include "edit/copy_grid_commands.h"
-#include "editor_fixture.h"
+#include "paint/picture_fixture.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace glyphora {
 namespace {
 
 namespace fs = std::filesystem;
 
-using Rows = std::vector<std::string>;
+using test::Rows;
 
-struct CopyGridCommands : test::EditorTest {
+struct CopyGridCommands : test::PictureTest {
     CopyGrid& grid = editor.copyGrid;
 
-    // The grid's rows, empty cells shown as "_".
-    Rows shown() const {
-        Rows rows;
-        for (int r = 0; r < grid.cells().rowCount(); ++r) {
-            std::string row;
-            for (int c = 0; c < grid.cells().colCount(); ++c) {
-                const std::string_view text = grid.cells().text(c, r);
-                row += text.empty() ? std::string("_") : std::string(text);
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
-    void answers(std::initializer_list<std::string> list) {
-        for (const std::string& answer : list)
-            ui.queueAnswer(answer);
-    }
+    // The grid's rows, empty cells shown as "@".
+    Rows shown() const { return test::picture(grid.cells()); }
     std::string lastLine() const { return ui.transcript().back(); }
 };
 
@@ -57,7 +40,7 @@ TEST_F(CopyGridCommands, OpenFillsTheGridAsTextFillsTheCanvasOrLeavesIt) {
     answers({(dir / "mixed.asc").string()});
     LoadCopyGridFile(editor);
     EXPECT_EQ(lastLine(), "open: Text|*.txt;*.asc|*.*|*.* -> " + (dir / "mixed.asc").string());
-    EXPECT_EQ(shown(), (Rows{"abc________", "d__________", "___________", "longer line"}));
+    EXPECT_EQ(shown(), (Rows{"abc@@@@@@@@", "d@@@@@@@@@@", "@@@@@@@@@@@", "longer line"}));
 
     answers({"cancel", (dir / "missing.txt").string()});
     LoadCopyGridFile(editor);
@@ -83,20 +66,16 @@ TEST_F(CopyGridCommands, SaveAsksBeforeReplacingAndKeepsABackupWhenAskedTo) {
 }
 
 TEST_F(CopyGridCommands, AFailedSaveIsReportedAndLeavesTheOldFileWhole) {
-    // The system refuses files beyond a few bytes, as a full disk would: the new text
-    // cannot be written, and the file it was to replace must survive that.
+    // The write fails after a few bytes, as on a full disk: the file it was to replace must
+    // survive that.
     const fs::path target = dir / "art.txt";
     test::writeBytes(target, "old art");
     grid.renew(10, 10);
     answers({target.string(), "yes"});
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit small{16, limit.rlim_max};
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    SaveCopyGridFile(editor);
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        test::WriteFault fault(16);
+        SaveCopyGridFile(editor);
+    }
     EXPECT_EQ(lastLine(), "message: Couldn`t write file.");
     EXPECT_EQ(test::readBytes(target), "old art");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
@@ -110,7 +89,7 @@ TEST_F(CopyGridCommands, NewAsksForTheSizeAndRefusesWhatIsNoSize) {
     RenewCopyGrid(editor);
     EXPECT_EQ(editor.status().field(3), "ERROR: Canvas size too large.");
     RenewCopyGrid(editor);
-    EXPECT_EQ(shown(), (Rows{"abc", "___"}));
+    EXPECT_EQ(shown(), (Rows{"abc", "@@@"}));
     EXPECT_EQ(lastLine(), "size: New Canvas: 3 2 -> cancel");
 
     answers({"4 2"});

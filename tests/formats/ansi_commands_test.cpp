@@ -1,29 +1,23 @@
 #include "color/ansi_palette.h"
 #include "color/color_commands.h"
-#include "editor_fixture.h"
 #include "formats/ansi_format.h"
+#include "formats/document_fixture.h"
 #include "formats/file_format_table.h"
-#include "formats/open_save_commands.h"
 
 namespace glyphora {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct AnsiCommands : test::EditorTest {
+struct AnsiCommands : test::DocumentTest {
     void SetUp() override {
         editor.settings().ShowInfoMessages = false;
-        editor.settings().WorkingDirectory = dir.path().string();
         editor.settings().BackupFiles = false;
     }
     void saveAs(const std::string& name) {
         editor.document().SaveFormat = format_code::Ansi;
         editor.document().SaveTargetName = (dir / name).string();
         saveDocument(editor);
-    }
-    void open(const fs::path& file) {
-        editor.document().OpenFileName = file.string();
-        openDocument(editor);
     }
 };
 
@@ -45,15 +39,6 @@ TEST_F(AnsiCommands, SavingAsksForTheStartTextAndNotesTheColumnsLeftOut) {
     ui.queueAnswer("<<");
     saveAs("second.ans");
     EXPECT_EQ(test::readBytes(dir / "second.ans").substr(0, 12), "<<[0;37;40mH");
-
-    // A target that cannot be written stays as it was and names no file.
-    fs::create_directory(dir / "taken.ans");
-    ui.queueAnswer("yes"); // overwrite
-    ui.queueAnswer("x");
-    saveAs("taken.ans");
-    EXPECT_TRUE(saw("message: Couldn`t write file."));
-    EXPECT_EQ(editor.document().CurrentFileName, "-");
-    EXPECT_TRUE(fs::is_directory(dir / "taken.ans"));
 }
 
 TEST_F(AnsiCommands, OpeningChecksAnsiModeOrCompletesNoRequest) {

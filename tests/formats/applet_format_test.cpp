@@ -2,17 +2,14 @@
 #include "formats/applet_format.h"
 #include "formats/open_save_commands.h"
 #include "formats/recording_progress.h"
+#include "paint/canvas_picture.h"
 
 namespace glyphora {
 namespace {
 
 TEST(AppletData, ColourCodesOnlyWhereTheyChangeAndRunsInTheCompactForm) {
     test::RecordingProgress progress;
-    CharCanvas canvas(3, 2);
-    canvas.clearTexts();
-    for (int c = 0; c < 3; ++c)
-        canvas.setText(c, 0, "a");
-    canvas.setText(0, 1, "b");
+    CharCanvas canvas = test::drawn({"aaa", "b"});
     canvas.SetColorCell(1, 1, rgb(128, 128, 128)); // the background alone changes
     canvas.SetFontCell(2, 1, rgb(255, 0, 255));    // both change
     canvas.SetColorCell(2, 1, kBlack);

@@ -30,8 +30,11 @@ TEST(FileOutput, ReplacesTheTargetOnlyWhenEveryByteWasWritten) {
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
-    // No folder to write into.
+    // No folder to write into, or a folder in the target's place.
     EXPECT_FALSE(writeFileSafely(dir / "missing" / "b.txt", std::string_view("x")));
+    fs::create_directory(dir / "taken");
+    EXPECT_FALSE(writeFileSafely(dir / "taken", std::string_view("x")));
+    EXPECT_EQ(test::fileNamesIn(dir.path()), (Names{"a.txt", "taken"})); // no temporary left
     EXPECT_TRUE(writeFileSafely(dir / "empty.txt", std::string_view()));
     EXPECT_EQ(test::readBytes(dir / "empty.txt"), "");
 }

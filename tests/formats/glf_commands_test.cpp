@@ -1,5 +1,5 @@
 #include "color/color_commands.h"
-#include "editor_fixture.h"
+#include "formats/document_fixture.h"
 #include "formats/glf_commands.h"
 
 namespace glyphora {
@@ -7,28 +7,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct GlfCommands : test::EditorTest {
+struct GlfCommands : test::DocumentTest {
     void SetUp() override {
         editor.canvas().setSize(3, 2);
         editor.canvas().clearTexts();
         editor.settings().ShowInfoMessages = false;
-        editor.settings().WorkingDirectory = dir.path().string(); // where F1 and F2 look
     }
 };
-
-TEST_F(GlfCommands, FailuresAreReportedInABox) {
-    put(1, 1, "k");
-    test::writeBytes(dir / "bad.glf", std::string(20, '\xFF'));
-    EXPECT_FALSE(loadGlfFile(editor, dir / "bad.glf"));
-    EXPECT_EQ(ui.transcript().back(), "message: Couldn`t read file.");
-    EXPECT_EQ(ui.transcript()[ui.transcript().size() - 2], "beep");
-    EXPECT_EQ(row(1), "k");
-
-    fs::create_directory(dir / "sub");
-    EXPECT_FALSE(saveGlfFile(editor, dir / "sub"));
-    EXPECT_EQ(ui.transcript().back(), "message: Couldn`t write file.");
-    EXPECT_TRUE(fs::is_directory(dir / "sub"));
-}
 
 TEST_F(GlfCommands, QuickDocumentRoundTripsThroughTheWorkingDirectoryInTheFilesMode) {
     LoadQuickDocument(editor);

@@ -1,4 +1,4 @@
-#include "editor_fixture.h"
+#include "formats/document_fixture.h"
 #include "formats/html_export.h"
 #include "formats/html_import.h"
 #include "formats/html_import_commands.h"
@@ -87,13 +87,7 @@ TEST(HtmlImport, TheAreaLimitEndsTheImportWithoutAllocatingBeyondIt) {
     EXPECT_EQ(rowText(canvas, 0), "abc");
 }
 
-struct HtmlOpen : test::EditorTest {
-    HtmlOpen() { editor.settings().WorkingDirectory = dir.path().string(); }
-    void open(const fs::path& path) {
-        editor.document().OpenFileName = path.string();
-        openDocument(editor);
-    }
-};
+using HtmlOpen = test::DocumentTest;
 
 TEST_F(HtmlOpen, TheChoiceInterpretsThePageOrShowsItsSource) {
     test::writeBytes(dir / "Page.HTML", "<body text=\"#0000FF\"><pre>hi\n<font color=\"#ff0000\">"

@@ -3,10 +3,9 @@
 #include "config/settings_file.h"
 #include "convert/char_effects.h"
 #include "edit/flip_tables.h"
-#include "editor_fixture.h"
 #include "formats/ansi_format.h"
+#include "formats/document_fixture.h"
 #include "formats/glf_format.h"
-#include "formats/open_save_commands.h"
 #include "formats/recording_progress.h"
 #include "paint/fills.h"
 #include "platform/text_file.h"
@@ -31,13 +30,7 @@ void makeSparse(const fs::path& path, std::uintmax_t size) {
     fs::resize_file(path, size);
 }
 
-struct InputBounds : test::EditorTest {
-    InputBounds() { editor.settings().WorkingDirectory = dir.path().string(); }
-    void open(const fs::path& path) {
-        editor.document().OpenFileName = path.string();
-        openDocument(editor);
-    }
-};
+using InputBounds = test::DocumentTest;
 
 TEST_F(InputBounds, DocumentsLargerThanAnyCanvasAreRefusedBeforeTheyAreRead) {
     put(0, 0, "keep");

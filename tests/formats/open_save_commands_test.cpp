@@ -1,10 +1,8 @@
 #include "app/window_commands.h"
-#include "editor_fixture.h"
+#include "formats/document_fixture.h"
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
-#include "formats/open_save_commands.h"
 #include "paint/canvas_picture.h"
-#include "platform/picture_io.h"
 
 namespace glyphora {
 namespace {
@@ -16,31 +14,12 @@ constexpr const char* kCannotSave = "ERROR: Couldn`t save file.";
 constexpr const char* kCannotWrite = "message: Could`t write file.";
 constexpr const char* kCannotRead = "message: Couldn`t read file.";
 
-struct OpenSave : test::EditorTest {
-    OpenSave() { editor.settings().WorkingDirectory = dir.path().string(); }
-
+struct OpenSave : test::DocumentTest {
     // The 3 x 2 canvas: a, b and an empty cell in row 0, nothing in row 1.
     void smallCanvas() {
         editor.canvas().setSize(3, 2);
         editor.canvas().clearTexts();
         put(0, 0, "ab");
-    }
-    void saveAs(int code, const std::string& path) {
-        ui.queueAnswer(std::to_string(code) + " " + path);
-        SaveAs(editor);
-    }
-    // Save as text over an existing file, answering the overwrite question.
-    void replace(const fs::path& path, const char* answer = "yes") {
-        ui.queueAnswer("1 " + path.string());
-        ui.queueAnswer(answer);
-        SaveAs(editor);
-    }
-    void open(const fs::path& path) {
-        editor.document().OpenFileName = path.string();
-        openDocument(editor);
-    }
-    long count(const std::string& line) const {
-        return std::count(ui.transcript().begin(), ui.transcript().end(), line);
     }
 };
 
@@ -50,10 +29,8 @@ TEST_F(OpenSave, EachWriterWritesItsBytesReportsControlBytesAndReadableTypesJoin
         const char* name;
         const char* file;
         std::string bytes;
-    } cases[] = {{1, "pic", "pic.txt", "abc\r\n\r\n"},
-                 {8, "table", "table.csv", "a;bc; ;\r\n ; ; ;\r\n"}, // a ";" ends each cell
-                 {6, "fill", "fill.pat", "abc \r\n   \r\n"},         // never optimised
-                 {12, "pic.xyz", "pic.xyz", "abc\r\n\r\n"}};
+    } cases[] = {{8, "table", "table.csv", "a;bc; ;\r\n ; ; ;\r\n"}, // a ";" ends each cell
+                 {6, "fill", "fill.pat", "abc \r\n   \r\n"}};        // never optimised
     for (const auto& c : cases) {
         smallCanvas();
         editor.canvas().setText(1, 0, "bc"); // cells are written whole
@@ -62,7 +39,7 @@ TEST_F(OpenSave, EachWriterWritesItsBytesReportsControlBytesAndReadableTypesJoin
         EXPECT_EQ(editor.document().CurrentFormat, c.code);
     }
     EXPECT_EQ(editor.document().ReopenList,
-              (std::vector<std::string>{(dir / "fill.pat").string(), (dir / "pic.txt").string()}));
+              (std::vector<std::string>{(dir / "fill.pat").string()}));
 
     // HTML plaintext escapes a cell only when its whole text is a special character, and
     // only while writing.
@@ -79,9 +56,7 @@ TEST_F(OpenSave, EachWriterWritesItsBytesReportsControlBytesAndReadableTypesJoin
     smallCanvas();
     editor.canvas().setText(2, 0, std::string("\r\n\0", 3));
     editor.canvas().setText(0, 1, "\x07");
-    saveAs(10, "ctl");
-    EXPECT_EQ(test::readBytes(dir / "ctl.glg"), "a\x07"
-                                                "b\x07   \x07\r\n \x07\x07\x07\r\n");
+    saveAs(10, "ctl"); // the bytes: the grid file test
     EXPECT_EQ(editor.status().field(3),
               "Saving ... READY ! (4 control characters written as spaces)");
     editor.setColorMode(ColorMode::FontColored);
@@ -135,21 +110,18 @@ TEST_F(OpenSave, AsciiAndRichTextReportWhatTheyConvertOrCannotKeep) {
     // Rich text keeps no RGB colours outside Ansi.
     smallCanvas();
     saveAs(7, "rich");
-    EXPECT_NE(test::readBytes(dir / "rich.rtf").find("\\cf1 ab \\par\r\n"), std::string::npos);
     EXPECT_EQ(editor.status().field(3), "WARNING: RGBColors haven`t been saved in this format !!!");
 
     editor.setColorMode(ColorMode::Ansi);
     onTimer(editor, TimerId::Status);
-    ui.queueAnswer("7 rich");
-    ui.queueAnswer("yes");
-    SaveAs(editor);
+    saveAs(7, "rich", {"yes"});
     EXPECT_EQ(editor.status().field(3), kReady);
 }
 
 TEST_F(OpenSave, ADeclinedOrFailedReplacementKeepsTheOldFileAndReportsNoSuccess) {
     test::writeBytes(dir / "x.txt", "old");
     smallCanvas();
-    replace(dir / "x.txt", "no");
+    saveAs(1, "x.txt", {"no"});
     EXPECT_TRUE(saw("confirm: File exists. Overwrite ? -> no"));
     EXPECT_EQ(test::readBytes(dir / "x.txt"), "old");
     EXPECT_EQ(editor.document().CurrentFileName, "-");
@@ -165,18 +137,14 @@ TEST_F(OpenSave, ADeclinedOrFailedReplacementKeepsTheOldFileAndReportsNoSuccess)
     // the superuser included, after the old file was found and agreed to be replaced.
     const fs::path target = dir / (std::string(250, 'x') + ".txt");
     test::writeBytes(target, "old");
-    onTimer(editor, TimerId::Status); // clears the message
-    replace(target);
-    EXPECT_EQ(test::readBytes(target), "old");
+    saveAs(1, target.string(), {"yes"}); // the old file kept: the save failure test
     EXPECT_EQ(count(kCannotWrite), 1);
-    EXPECT_EQ(editor.status().field(3), kCannotSave);
-    EXPECT_EQ(editor.document().CurrentFileName, "-");
     EXPECT_TRUE(editor.document().ReopenList.empty());
 
     // With backups on, the first replacement keeps the old file and later ones keep that.
     ToggleBackup(editor);
     EXPECT_TRUE(backupChecked(editor));
-    replace(dir / "x.txt");
+    saveAs(1, "x.txt", {"yes"});
     put(0, 0, "z");
     SaveToCurrentFile(editor);
     EXPECT_EQ(test::readBytes(dir / "x.txt.bak"), "old");
@@ -220,18 +188,6 @@ TEST_F(OpenSave, EachTypeOpensWithItsReaderNamesTheDocumentAndTypesWithoutAWrite
     open(dir / "a.glg.d" / "t.txt");
     EXPECT_EQ(row(0), "xy");
     EXPECT_EQ(editor.document().CurrentFormat, 1);
-    editor.document().SaveFormat = 3;
-    Bitmap picture(2, 1);
-    picture.setPixel(0, 0, kBlack);
-    test::writeBytes(dir / "pic.bmp", encodeBmp(picture));
-    ui.queueAnswer("");    // the import dialog's preset
-    ui.queueAnswer("");    // the picture's own size
-    open(dir / "pic.bmp"); // a picture is no document file of its own
-    EXPECT_EQ(editor.document().CurrentFileName, "-");
-    EXPECT_EQ(editor.document().SaveFormat, 3);
-    EXPECT_EQ(editor.document().caption, "pic.bmp");
-    EXPECT_EQ(row(0), "# ");
-    EXPECT_EQ(editor.document().ReopenList.front(), (dir / "pic.bmp").string());
 
     // Opening text names the document after the file.
     fs::create_directory(dir / "sub");

@@ -14,24 +14,19 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 constexpr const char* kCannotSave = "ERROR: Couldn`t save file.";
-// The text types, the other documents, the picture viewer and the captures word their
+// The text types, the others, the picture viewer and the canvas captures word their
 // message differently.
-constexpr const char* kWriteFailedMessages[] = {
-    "message: Could`t write file.", "message: Couldn`t write file.", "message: Error",
-    "message: Couldn`t write file"};
+constexpr const char* kWriteFailedMessages[] = {"message: Could`t write file.",
+                                                "message: Couldn`t write file.", "message: Error",
+                                                "message: Couldn`t write file"};
 
-// Stands in for the window's renderer of the canvas captures.
+// The window's renderer for the canvas captures: every pixel grey.
 struct GreyRenderer : CanvasPictureRenderer {
     std::optional<Bitmap> render(const CharCanvas&, CharSet, int, int, int width,
                                  int height) override {
         return Bitmap(width, height, rgb(128, 128, 128));
     }
 };
-
-bool showsViewer(int code) {
-    using namespace format_code;
-    return code == AsciiToPicture || code == FontColorToPicture || code == CellColorToPicture;
-}
 
 struct SaveFailure : test::EditorTest {
     // Apart from the program directory, which holds the editor's own files.
@@ -49,14 +44,12 @@ struct SaveFailure : test::EditorTest {
         canvas.SetFontCell(1, 0, 0x0000AA);
         canvas.SetColorCell(2, 2, 0xAA0000);
         editor.canvasPictures = &renderer;
-        editor.visibleCols = 5;
-        editor.visibleRows = 3;
     }
     ~SaveFailure() override { editor.canvasPictures = nullptr; }
     void saveAs(int code, const fs::path& path) {
         ui.queueAnswer(std::to_string(code) + " " + path.string());
-        if (showsViewer(code))
-            ui.queueAnswer("save");
+        if (code >= format_code::AsciiToPicture && code <= format_code::CellColorToPicture)
+            ui.queueAnswer("save"); // the picture viewer's Save
         if (fs::exists(path))
             ui.queueAnswer("yes");
         SaveAs(editor);

@@ -1,6 +1,7 @@
 #include "formats/recording_progress.h"
 #include "formats/rich_text.h"
 #include "formats/text_file_reader.h"
+#include "paint/canvas_picture.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -11,13 +12,8 @@ namespace {
 using test::RecordingProgress;
 
 TEST(RichText, OneColourPerCharacterInTheCanvasFont) {
-    CharCanvas canvas(3, 2);
-    canvas.setText(0, 0, "a");
-    canvas.setText(1, 0, "{");
+    CharCanvas canvas = test::drawn({"a{\xE9", "\\\t"});
     canvas.SetFontCell(1, 0, rgb(255, 0, 0));
-    canvas.setText(2, 0, "\xE9");
-    canvas.setText(0, 1, "\\");
-    canvas.setText(1, 1, "\t");
     canvas.SetFontCell(2, 1, rgb(255, 0, 0));
     TextFont font = canvas.font();
     font.name = "Courier New";
