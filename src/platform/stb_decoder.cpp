@@ -26,7 +26,7 @@ namespace glyphora {
 
 namespace {
 
-constexpr int kRgba = 4;
+constexpr int kRgba = 4; // the most channels a picture has
 
 struct StbFree {
     void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
@@ -57,20 +57,25 @@ PictureError decodeOther(std::string_view bytes, PictureRowSink& sink) {
     // Checked before stb_image takes the memory for the whole picture.
     if (!pictureSizeFits(header.width, header.height))
         return PictureError::TooLarge;
+    // The file's own channels are asked for and widened here: stb_image's conversion of a
+    // 16-bit PNM to other channels runs over the end of its buffer.
     int w = 0, h = 0, channels = 0;
     const std::unique_ptr<stbi_uc, StbFree> pixels(stbi_load_from_memory(
-        reinterpret_cast<const stbi_uc*>(bytes.data()), lengthOf(bytes), &w, &h, &channels, kRgba));
-    if (!pixels || !pictureSizeFits(w, h))
+        reinterpret_cast<const stbi_uc*>(bytes.data()), lengthOf(bytes), &w, &h, &channels, 0));
+    if (!pixels || !pictureSizeFits(w, h) || channels < 1 || channels > kRgba)
         return PictureError::Corrupt;
     if (!sink.begin(w, h))
         return PictureError::TooLarge;
-    const stbi_uc* rgba = pixels.get();
+    const bool grey = channels <= 2;
+    const bool alpha = channels == 2 || channels == 4;
+    const stbi_uc* in = pixels.get();
     for (int y = 0; y < h; ++y) {
         std::uint8_t* rgb = sink.rowBuffer(y);
-        for (int x = 0; x < w; ++x, rgba += kRgba, rgb += 3) {
-            rgb[0] = overWhite(rgba[0], rgba[3]);
-            rgb[1] = overWhite(rgba[1], rgba[3]);
-            rgb[2] = overWhite(rgba[2], rgba[3]);
+        for (int x = 0; x < w; ++x, in += channels, rgb += 3) {
+            const stbi_uc opacity = alpha ? in[channels - 1] : 255;
+            rgb[0] = overWhite(in[0], opacity);
+            rgb[1] = overWhite(in[grey ? 0 : 1], opacity);
+            rgb[2] = overWhite(in[grey ? 0 : 2], opacity);
         }
         sink.rowDone(y);
     }

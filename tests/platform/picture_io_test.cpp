@@ -328,6 +328,12 @@ TEST(OtherPictures, GifAndTgaLoadThroughTheGeneralDecoder) {
     const std::string tga = bytes({0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0, 24, 0x20}) +
                             bytes({0, 0, 255, 255, 0, 0});
     EXPECT_EQ(pixels(decoded(tga)), (Colors{kRed, kBlue}));
+    // Grey and 16-bit PNM widen to RGB; a grey TGA with alpha lies over white.
+    EXPECT_EQ(pixels(decoded("P5 2 1 65535\n" + bytes({0xFF, 0xFF, 0, 0}))),
+              (Colors{kWhite, kBlack}));
+    EXPECT_EQ(pixels(decoded("P6 1 1 255\n" + bytes({255, 0, 0}))), (Colors{kRed}));
+    const std::string greyAlpha = bytes({0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 16, 0x28});
+    EXPECT_EQ(pixels(decoded(greyAlpha + bytes({0, 0}))), (Colors{kWhite}));
     decoded("plain text, no picture at all", PictureError::NotPicture);
     decoded("", PictureError::NotPicture);
     // Forged sizes are refused before stb_image takes memory; a GIF cut after its header
