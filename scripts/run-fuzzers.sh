@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Runs the fuzzers of a fuzzing build (`make fuzz` builds them into build/fuzz) for
 # FUZZ_SECONDS each (60 by default), FUZZ_JOBS at a time (2 by default) at the lowest
-# priority, each with -rss_limit_mb=2048 -timeout=10, and says what each found.
+# priority (FUZZ_NICE, 19 by default), each with -rss_limit_mb=2048 -timeout=10, and says
+# what each found. The timeout is wall time: on a machine busy with other work, a niced
+# fuzzer gets so little of the processor that inputs of a tenth of a second time out, so
+# fuzz a busy machine with FUZZ_NICE=0.
 #   scripts/run-fuzzers.sh [BUILD_DIR] [TARGET ...]
 # Seeds: the project's data files and fuzz/seeds/, and the shared corpus read where it lies
 # (GLYPHORA_CORPUS, ../shared/corpus by default; never copied into the project). What a run
@@ -88,7 +91,7 @@ run_one() {
   local seeds start=$SECONDS
   mapfile -t seeds < <(seeds_of "$target")
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    nice -n 19 "$build/${target}_fuzzer" -rss_limit_mb=2048 -timeout=10 \
+    nice -n "${FUZZ_NICE:-19}" "$build/${target}_fuzzer" -rss_limit_mb=2048 -timeout=10 \
     -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$dir/" \
     "$dir/corpus" "${seeds[@]}" > "$dir/log" 2>&1 || true
   echo $((SECONDS - start)) > "$dir/elapsed"
