@@ -27,6 +27,7 @@ namespace glyphora {
 namespace {
 
 constexpr int kRgba = 4; // the most channels a picture has
+constexpr long long kMaxPixelsPerByte = 4096;
 
 struct StbFree {
     void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
@@ -57,6 +58,12 @@ PictureError decodeOther(std::string_view bytes, PictureRowSink& sink) {
     // Checked before stb_image takes the memory for the whole picture.
     if (!pictureSizeFits(header.width, header.height))
         return PictureError::TooLarge;
+    // stb_image fills the whole picture before it decodes a byte, so a tiny file claiming a
+    // large size would cost its full memory. None of its formats packs more pixels into a
+    // byte than GIF's longest string per 12-bit code: a header beyond that is forged.
+    if (static_cast<long long>(header.width) * header.height >
+        static_cast<long long>(bytes.size()) * kMaxPixelsPerByte)
+        return PictureError::Corrupt;
     // The file's own channels are asked for and widened here: stb_image's conversion of a
     // 16-bit PNM to other channels runs over the end of its buffer.
     int w = 0, h = 0, channels = 0;

@@ -345,6 +345,11 @@ TEST(OtherPictures, GifAndTgaLoadThroughTheGeneralDecoder) {
     hugeTga.replace(12, 4, bytes({0xFF, 0xFF, 0xFF, 0xFF}));
     decoded(hugeTga, PictureError::TooLarge);
     decoded(gif.substr(0, 10), PictureError::Corrupt);
+    // A size within the limits that the file is far too small to hold is damaged too: the
+    // general decoder would otherwise take and fill its memory before reading any pixel.
+    std::string sparseGif = gif;
+    sparseGif.replace(6, 4, bytes({0xD0, 0x07, 0xD0, 0x07})); // 2000 x 2000 over 30 bytes
+    decoded(sparseGif, PictureError::Corrupt);
 }
 
 TEST(PictureFiles, WriteChoosesPngByNameAndReadsBack) {
