@@ -38,9 +38,40 @@ int lengthOf(std::string_view bytes) {
                                                               : static_cast<int>(bytes.size());
 }
 
+bool isPnmBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// stb_image reads the three numbers of a binary PNM header into an int without a bound, so
+// a number of more than nine digits overflows it. Counted as it reads them: blanks and
+// "#" comments, then digits.
+bool pnmNumbersFit(std::string_view bytes) {
+    if (bytes.size() < 2 || bytes[0] != 'P' || (bytes[1] != '5' && bytes[1] != '6'))
+        return true;
+    std::size_t i = 2;
+    for (int number = 0; number < 3; ++number) {
+        for (;;) {
+            while (i < bytes.size() && isPnmBlank(bytes[i]))
+                ++i;
+            if (i >= bytes.size() || bytes[i] != '#')
+                break;
+            while (i < bytes.size() && bytes[i] != '\n' && bytes[i] != '\r')
+                ++i;
+        }
+        int digits = 0;
+        for (; i < bytes.size() && bytes[i] >= '0' && bytes[i] <= '9'; ++i)
+            ++digits;
+        if (digits > 9)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool readOtherHeader(std::string_view bytes, PictureHeader& header) {
+    if (!pnmNumbersFit(bytes))
+        return false;
     int w = 0, h = 0, channels = 0;
     if (!stbi_info_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), lengthOf(bytes), &w,
                                &h, &channels))

@@ -332,6 +332,8 @@ TEST(OtherPictures, GifAndTgaLoadThroughTheGeneralDecoder) {
     EXPECT_EQ(pixels(decoded("P5 2 1 65535\n" + bytes({0xFF, 0xFF, 0, 0}))),
               (Colors{kWhite, kBlack}));
     EXPECT_EQ(pixels(decoded("P6 1 1 255\n" + bytes({255, 0, 0}))), (Colors{kRed}));
+    // A header number too long for an int is no picture (stb_image would overflow on it).
+    decoded("P6 1 # comment\n 1 2550000000000\n" + bytes({255, 0, 0}), PictureError::NotPicture);
     const std::string greyAlpha = bytes({0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 16, 0x28});
     EXPECT_EQ(pixels(decoded(greyAlpha + bytes({0, 0}))), (Colors{kWhite}));
     decoded("plain text, no picture at all", PictureError::NotPicture);
