@@ -290,7 +290,10 @@ int run(const std::string& command) {
 }
 
 std::string shellQuoted(const fs::path& path) {
-    return "'" + path.string() + "'";
+    std::string quoted = "'";
+    quoted += path.string();
+    quoted += '\'';
+    return quoted;
 }
 
 } // namespace
@@ -348,7 +351,8 @@ int main(int argc, char** argv) {
 
     int failed = 0;
     for (const Flavour& f : kFlavours) {
-        const std::string stem = "page" + std::to_string(f.code);
+        std::string stem = "page";
+        stem += std::to_string(f.code);
         const fs::path page = dir / (stem + ".htm");
         const fs::path shot = dir / (stem + ".png");
         const std::string command =

@@ -54,7 +54,8 @@ TEST_F(HtmlExportCommands, PagesLeaveTheDocumentAsItWas) {
 
     for (const int code : {4, 5, 13, 14, 15}) {
         SCOPED_TRACE(code);
-        const std::string name = "p" + std::to_string(code) + ".htm";
+        std::string name = "p";
+        name += std::to_string(code) + ".htm";
         save(code, name);
         EXPECT_TRUE(fs::exists(dir / name));
         EXPECT_EQ(editor.document().CurrentFileName, (dir / name).string());
