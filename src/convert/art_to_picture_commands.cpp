@@ -7,12 +7,11 @@
 #include "convert/picture_commands.h"
 #include "convert/resample.h"
 #include "formats/file_names.h"
-#include "formats/file_output.h"
+#include "formats/open_save_commands.h"
 #include "platform/picture_io.h"
 #include "platform/text_file.h"
 #include "platform/text_numbers.h"
 
-#include <system_error>
 
 namespace glyphora {
 
@@ -20,7 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kOverwrite = "File exists. Overwrite ?";
 constexpr const char* kViewerWriteFailed = "Error";
 constexpr const char* kCaptureFailed = "Couldn`t write file";
 constexpr const char* kCreatingImage = "Creating Image ...";
@@ -36,8 +34,7 @@ constexpr const char* kNewDocumentCaption = "NoName";
 // other gets the bitmap extension unless it has it (anywhere, for the viewer; at the end,
 // for the captures). False when the user keeps an existing file.
 bool preparePictureTarget(Editor& editor, bool anywhere, std::string_view extension) {
-    DocumentState& doc = editor.document();
-    std::string& name = doc.SaveTargetName;
+    std::string& name = editor.document().SaveTargetName;
     if (!writesPng(name)) {
         const std::string upper = upperCase(name);
         const bool has = anywhere ? upper.find(".BMP") != std::string::npos
@@ -45,21 +42,12 @@ bool preparePictureTarget(Editor& editor, bool anywhere, std::string_view extens
         if (!has)
             name += extension;
     }
-    const fs::path target = inWorkingDirectory(editor, name);
-    std::error_code ec;
-    if (!fs::exists(target, ec))
-        return true;
-    if (!doc.SilentSave && editor.ui().confirm(kOverwrite, Buttons::YesNo) != Answer::Yes)
-        return false;
-    if (editor.settings().BackupFiles)
-        backupFile(target);
-    return true;
+    return confirmSaveTarget(editor);
 }
 
 bool writePicture(Editor& editor, const Bitmap& picture) {
-    const std::string name = editor.document().SaveTargetName;
-    const std::string bytes = encodePictureFor(name, picture);
-    return !bytes.empty() && writeFileSafely(inWorkingDirectory(editor, name), bytes);
+    const std::string bytes = encodePictureFor(editor.document().SaveTargetName, picture);
+    return !bytes.empty() && writeSaveTarget(editor, bytes);
 }
 
 // The viewer over a picture of one pixel per cell; "Save" writes its magnified image.

@@ -132,6 +132,9 @@ bool canSaveFormat(int formatCode);
 // contains it, asks "File exists. Overwrite ?" (unless SilentSave) and makes the backup when
 // "Bac&kup" is checked. False when the user declined.
 bool prepareSaveTarget(Editor& editor, int formatCode);
+// The second half of prepareSaveTarget, for writers that name their file otherwise: the
+// overwrite question and the backup for SaveTargetName as it stands.
+bool confirmSaveTarget(Editor& editor);
 // Writes the bytes to SaveTargetName so that a failure leaves the old file as it was.
 bool writeSaveTarget(Editor& editor, std::string_view bytes);
 

@@ -134,6 +134,11 @@ bool prepareSaveTarget(Editor& editor, int formatCode) {
     const std::string_view extension = saveExtension(formatCode);
     if (!extension.empty() && !containsIgnoringCase(doc.SaveTargetName, extension))
         doc.SaveTargetName += extension;
+    return confirmSaveTarget(editor);
+}
+
+bool confirmSaveTarget(Editor& editor) {
+    const DocumentState& doc = editor.document();
     const fs::path target = inWorkingDirectory(editor, doc.SaveTargetName);
     std::error_code ec;
     if (!fs::exists(target, ec))

@@ -42,7 +42,7 @@ UserFolders userFoldersFromEnvironment() {
 
 fs::path userDataFolder(const UserFolders& user) {
     const fs::path xdg(user.xdgDataHome);
-    // The base directory specification ignores relative paths.
+    // A relative XDG_DATA_HOME is ignored, as the desktops' own programs ignore it.
     if (!user.xdgDataHome.empty() && xdg.is_absolute())
         return xdg / kFolderName;
     return fs::path(user.home) / ".local" / "share" / kFolderName;
