@@ -270,12 +270,42 @@ bool PictureResampler::begin(int width, int height) {
         free_.push_back(static_cast<int>(i));
     }
     lanes_ = makeLargeArray<float>(windowFloats());
-    if (threaded)
-        worker_ = std::thread([this] { workerLoop(); });
+    workerWanted_ = threaded;
     return true;
 }
 
+bool PictureResampler::takeTwoBands(int cut) {
+    // Only a picture large enough for a second thread, before its first row.
+    if (!workerWanted_ || cut <= 0 || cut >= sourceHeight_ || rowsDone_ > 0)
+        return false;
+    workerWanted_ = false;
+    cut_ = cut;
+    // The lower band's rows may come before the upper band's last ones: rows are kept whole.
+    ringRows_ = sourceHeight_;
+    ring_ = makeLargeArray<std::uint8_t>(static_cast<std::size_t>(destWidth_) * kChannels *
+                                         static_cast<std::size_t>(sourceHeight_));
+    lowerLanes_ = makeLargeArray<float>(windowFloats());
+    batches_[0].rowCount = batches_[1].rowCount = 0;
+    return true;
+}
+
+void PictureResampler::startWorker() {
+    workerWanted_ = false;
+    worker_ = std::thread([this] { workerLoop(); });
+}
+
 std::uint8_t* PictureResampler::rowBuffer(int y) {
+    const std::size_t rowBytes = static_cast<std::size_t>(sourceWidth_) * kChannels;
+    if (cut_ > 0) {
+        Batch& batch = bandBatch(y);
+        if (batch.rowCount == 0)
+            batch.firstRow = y;
+        return batch.rows +
+               static_cast<std::size_t>(std::clamp(y - batch.firstRow, 0, kBatchRows - 1)) *
+                   rowBytes;
+    }
+    if (workerWanted_)
+        startWorker();
     if (filling_ < 0) {
         std::unique_lock lock(mutex_);
         // With every batch taken, the decoder sums a waiting one itself rather than wait
@@ -298,11 +328,29 @@ std::uint8_t* PictureResampler::rowBuffer(int y) {
     }
     Batch& batch = batches_[static_cast<std::size_t>(filling_)];
     const int slot = std::clamp(y - batch.firstRow, 0, kBatchRows - 1);
-    return batch.rows +
-           static_cast<std::size_t>(slot) * static_cast<std::size_t>(sourceWidth_) * kChannels;
+    return batch.rows + static_cast<std::size_t>(slot) * rowBytes;
+}
+
+void PictureResampler::bandRowDone(int y) {
+    const bool upper = y < cut_;
+    Batch& batch = bandBatch(y);
+    batch.rowCount = y - batch.firstRow + 1;
+    ++rowsDone_;
+    if (batch.rowCount < kBatchRows && y != cut_ - 1 && y != sourceHeight_ - 1)
+        return;
+    horizontalPass(batch, upper ? lanes_.get() : lowerLanes_.get());
+    batch.rowCount = 0;
+    // The destination rows of the upper band alone, while the lower band may still be
+    // decoded; finish() does the rest.
+    if (y == cut_ - 1)
+        verticalPass(cut_);
 }
 
 void PictureResampler::rowDone(int y) {
+    if (cut_ > 0) {
+        bandRowDone(y);
+        return;
+    }
     if (filling_ < 0)
         return;
     Batch& batch = batches_[static_cast<std::size_t>(filling_)];
@@ -426,6 +474,8 @@ Bitmap PictureResampler::finish() {
         filling_ = -1;
     }
     stopWorker();
+    if (cut_ > 0 && rowsDone_ == sourceHeight_)
+        verticalPass(sourceHeight_);
     if (sourceHeight_ == 0 || rowsDone_ != sourceHeight_ || nextDestRow_ != destHeight_)
         return {};
     return std::move(destination_);

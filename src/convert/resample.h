@@ -4,6 +4,7 @@
 #include "platform/large_block.h"
 #include "platform/picture_io.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -38,7 +39,8 @@ Contributors buildContributors(int sourceSize, int destSize, ResampleFilter filt
 // Resamples a picture as its rows arrive from a decoder. Pass 1 runs on a second thread
 // (when asked for and the picture is large) on batches of rows while the decoder fills the
 // next ones, so decoding and the first pass overlap; no full-size copy of the picture is
-// kept. finish() waits for the last batch and runs pass 2.
+// kept. A decoder that decodes two bands at once instead runs pass 1 on each band's own
+// thread, with no hand-over. finish() waits for the last batch and runs pass 2.
 class PictureResampler : public PictureRowSink {
 public:
     PictureResampler(int destWidth, int destHeight, ResampleFilter filter, float support,
@@ -50,6 +52,7 @@ public:
     bool begin(int width, int height) override;
     std::uint8_t* rowBuffer(int y) override;
     void rowDone(int y) override;
+    bool takeTwoBands(int cut) override;
 
     // The destination picture; empty when no picture was begun or rows are missing.
     Bitmap finish();
@@ -68,7 +71,11 @@ private:
         int rowCount = 0;
         bool summed = false; // through pass 1, not yet given back
     };
+    void startWorker();
     void submit(int batchIndex);
+    // In two bands, batch 0 holds rows above the cut and batch 1 the others.
+    Batch& bandBatch(int y) { return batches_[y < cut_ ? 0 : 1]; }
+    void bandRowDone(int y);
     // Pass 1 for the batch, then pass 2 for what the batches through pass 1 allow.
     void runBatch(int batchIndex, float* lanes);
     void horizontalPass(const Batch& batch, float* lanes);
@@ -83,16 +90,18 @@ private:
     ResampleFilter filter_;
     float support_;
     bool useSecondThread_;
+    bool workerWanted_ = false; // started with the first row, unless the rows come in bands
     int sourceWidth_ = 0;
     int sourceHeight_ = 0;
-    int rowsDone_ = 0;
+    int cut_ = 0; // the first row of the lower band; 0 in one band
+    std::atomic<int> rowsDone_ = 0;
     Contributors horizontal_;
     // Per destination column, the lowest and highest source pixel among its contributors.
     std::vector<int> lowestPixel_;
     std::vector<int> highestPixel_;
     // The rows of pass 1 that pass 2 still needs, row y in slot y % ringRows_ (destWidth x
     // ringRows_, RGB): pass 2 runs as soon as a destination row's source rows are through,
-    // so the work picture is never held whole.
+    // so the work picture is never held whole. Two bands keep every row.
     LargeArray<std::uint8_t> ring_;
     int ringRows_ = 0;
     LargeArray<std::uint8_t> batchRows_; // the batches' rows
@@ -102,8 +111,9 @@ private:
     std::vector<float> columnSums_;
     Bitmap destination_;
     std::vector<Batch> batches_;
-    LargeArray<float> lanes_; // the transposed rows of the caller's thread
-    int filling_ = -1;        // the batch the decoder writes into
+    LargeArray<float> lanes_;      // the transposed rows of the caller's thread
+    LargeArray<float> lowerLanes_; // and of the lower band's, in two bands
+    int filling_ = -1;             // the batch the decoder writes into
 
     std::thread worker_;
     std::mutex mutex_;

@@ -49,6 +49,13 @@ public:
     virtual std::uint8_t* rowBuffer(int y) = 0;
     // Row y is complete in the buffer rowBuffer(y) gave.
     virtual void rowDone(int y) = 0;
+    // Asked after begin() by a decoder that can decode two bands of rows at once: whether
+    // the rows from the cut on may come on another thread while the rows above it come on
+    // this one, each band top to bottom. Without it, every row comes in order on this thread.
+    virtual bool takeTwoBands(int cut) {
+        (void)cut;
+        return false;
+    }
 };
 
 // A sink that keeps the whole picture.
@@ -57,6 +64,7 @@ public:
     bool begin(int width, int height) override;
     std::uint8_t* rowBuffer(int y) override { return bitmap.scanLine(y); }
     void rowDone(int) override {}
+    bool takeTwoBands(int) override { return true; }
 
     Bitmap bitmap;
 };
@@ -84,6 +92,10 @@ std::string encodePictureFor(std::string_view path, const Bitmap& bitmap);
 PictureError decodeBmp(std::string_view bytes, PictureRowSink& sink);
 PictureError decodePng(std::string_view bytes, PictureRowSink& sink);
 PictureError decodeJpeg(std::string_view bytes, PictureRowSink& sink);
+// A single-scan JPEG decoded in two bands at once, the lower one from the cut on, when the
+// sink takes them (else in one); a cut of 0 lets the decoder choose, as decodeJpeg does,
+// splitting only a large picture. Either way the rows are the same.
+PictureError decodeJpegInBands(std::string_view bytes, PictureRowSink& sink, int cut);
 PictureError decodeOther(std::string_view bytes, PictureRowSink& sink);
 bool readBmpHeader(std::string_view bytes, PictureHeader& header);
 bool readPngHeader(std::string_view bytes, PictureHeader& header);

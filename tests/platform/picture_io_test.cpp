@@ -253,8 +253,10 @@ TEST(PngCodec, RefusesGarbageTruncationAndForgedSizes) {
     decoded(forged, PictureError::TooLarge);
 }
 
-// A JPEG of the picture written by libjpeg at the best quality.
-std::string jpegFile(const Bitmap& picture) {
+// A JPEG of the picture written by libjpeg at the best quality, its colour components
+// sampled at h x v of the brightness's resolution (2 x 2 is libjpeg's default), with a
+// restart marker every `restart` rows of blocks when asked.
+std::string jpegFile(const Bitmap& picture, int h = 2, int v = 2, int restart = 0) {
     jpeg_compress_struct info{};
     jpeg_error_mgr err{};
     info.err = jpeg_std_error(&err);
@@ -268,6 +270,9 @@ std::string jpegFile(const Bitmap& picture) {
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 100, TRUE);
+    info.comp_info[0].h_samp_factor = h;
+    info.comp_info[0].v_samp_factor = v;
+    info.restart_in_rows = restart;
     jpeg_start_compress(&info, TRUE);
     for (int y = 0; y < picture.height(); ++y) {
         JSAMPROW row = const_cast<JSAMPROW>(picture.scanLine(y));
@@ -316,6 +321,58 @@ TEST(JpegDecoder, ReadsRgbCloseToWhatWasWrittenAndRefusesDamage) {
     PictureResampler small(20, 10, lanczos3, kLanczos3Support, true);
     EXPECT_EQ(decodePicture(forged, small), PictureError::Corrupt);
     EXPECT_TRUE(small.finish().empty());
+}
+
+// A sink that takes the rows in one band, in order.
+struct InOrderSink : BitmapSink {
+    bool takeTwoBands(int) override { return false; }
+};
+
+// Detail everywhere, so that every band and every chroma row matters.
+Bitmap texturedPicture(int width, int height) {
+    Bitmap picture(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, rgb((x * 7 + y * 3) % 256, (x * y) % 251, (x ^ y) % 256));
+    return picture;
+}
+
+TEST(JpegDecoder, TwoBandsDecodeTheSameRowsAsOne) {
+    // Large enough for the resampler's second thread; each sampling with a cut on a
+    // boundary of decoded rows, one off it, and one row above the last.
+    const Bitmap picture = texturedPicture(640, 413);
+    struct Case {
+        int h, v, restart;
+    };
+    for (const Case c : {Case{2, 2, 0}, Case{2, 1, 0}, Case{1, 1, 0}, Case{2, 2, 3}}) {
+        const std::string file = jpegFile(picture, c.h, c.v, c.restart);
+        InOrderSink whole;
+        ASSERT_EQ(decodeJpegInBands(file, whole, 208), PictureError::None);
+        PictureResampler inOrder(90, 40, lanczos3, kLanczos3Support, false);
+        ASSERT_EQ(decodeJpeg(file, inOrder), PictureError::None);
+        const Bitmap resampled = inOrder.finish();
+        for (const int cut : {208, 250, 412}) {
+            const std::string label = std::to_string(c.h) + "x" + std::to_string(c.v) + " " +
+                                      std::to_string(c.restart) + " cut " + std::to_string(cut);
+            BitmapSink bands;
+            ASSERT_EQ(decodeJpegInBands(file, bands, cut), PictureError::None) << label;
+            EXPECT_TRUE(bands.bitmap == whole.bitmap) << label;
+            PictureResampler inBands(90, 40, lanczos3, kLanczos3Support, true);
+            ASSERT_EQ(decodeJpegInBands(file, inBands, cut), PictureError::None) << label;
+            EXPECT_TRUE(inBands.finish() == resampled) << label;
+        }
+    }
+}
+
+TEST(JpegDecoder, DamageInEitherBandFailsTheWholePicture) {
+    const std::string file = jpegFile(texturedPicture(640, 413));
+    for (const std::size_t kept : {file.size() / 4, file.size() * 3 / 4}) {
+        BitmapSink bands;
+        EXPECT_EQ(decodeJpegInBands(file.substr(0, kept), bands, 208), PictureError::Corrupt);
+        PictureResampler resampler(90, 40, lanczos3, kLanczos3Support, true);
+        EXPECT_EQ(decodeJpegInBands(file.substr(0, kept), resampler, 208), PictureError::Corrupt);
+        EXPECT_TRUE(resampler.finish().empty());
+    }
 }
 
 TEST(OtherPictures, GifAndTgaLoadThroughTheGeneralDecoder) {
