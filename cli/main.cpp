@@ -2,6 +2,7 @@
 #include "app/command_table.h"
 #include "convert.h"
 #include "figlet.h"
+#include "platform/large_block.h"
 #include "platform/program_places.h"
 #include "platform/text_codec.h"
 #include "platform/text_numbers.h"
@@ -209,8 +210,11 @@ int main(int argc, char** argv) {
             homeGiven = true;
             continue;
         }
-        if (arg == "convert")
+        if (arg == "convert") {
+            // One conversion and the process ends: its working memory in huge pages.
+            glyphora::useHugePageHeap(std::size_t{16} << 20);
             return convert(home(), args, i + 1);
+        }
         if (arg == "figlet")
             return glyphora::runFiglet(
                 home(),

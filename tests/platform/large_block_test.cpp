@@ -1,6 +1,7 @@
 #include "platform/large_block.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -36,6 +37,29 @@ TEST(LargeBlock, LargeBlocksStartOnAHugePage) {
     void* small = allocateLargeBlock(64);
     ASSERT_NE(small, nullptr);
     freeLargeBlock(small, 64);
+}
+
+// Takes and gives back blocks of every kind once the heap takes huge pages; exits 0 when
+// each came back whole.
+[[noreturn]] void takeBlocksFromAHugePageHeap() {
+    useHugePageHeap(std::size_t{8} << 20);
+    for (const std::size_t size :
+         {std::size_t{64}, std::size_t{200} << 10, std::size_t{1} << 20, 3 * kHugePage + 1}) {
+        auto* block = static_cast<unsigned char*>(allocateLargeBlock(size));
+        for (std::size_t i = 0; i < size; i += 4096)
+            block[i] = 1;
+        block[size - 1] = 1;
+        freeLargeBlock(block, size);
+    }
+    std::vector<std::uint32_t, LargeBlockAllocator<std::uint32_t>> values(kHugePage, 7);
+    values.resize(10);
+    values.shrink_to_fit();
+    std::exit(values.back() == 7 ? 0 : 1);
+}
+
+TEST(LargeBlock, AfterTheHeapTakesHugePagesEveryBlockComesAndGoesThroughIt) {
+    // In a child process: the heap's settings are the whole process's.
+    EXPECT_EXIT(takeBlocksFromAHugePageHeap(), ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace
