@@ -3,12 +3,12 @@
 #include "app/knowledge_base.h"
 #include "app/progress_panel.h"
 #include "app/status.h"
-#include "convert/canvas_picture.h"
 #include "canvas/char_canvas.h"
 #include "canvas/text_conversion.h"
 #include "canvas/undo.h"
 #include "color/color_state.h"
 #include "config/settings.h"
+#include "convert/canvas_picture.h"
 #include "convert/colorgrid.h"
 #include "edit/clipboard.h"
 #include "edit/copy_grid.h"
@@ -64,6 +64,9 @@ struct DocumentState {
     // before overwriting.
     std::string SaveTargetName;
     bool SilentSave = false;
+    // The name the file goes by once written, when it is written under another one first
+    // and renamed (a batch conversion does); empty: SaveTargetName. A page's title says it.
+    std::string SaveFinalName;
     // The open dialog's file name, the file openDocument reads.
     std::string OpenFileName;
     // "&Save": off at start and after a failed open, on once a document has a file.

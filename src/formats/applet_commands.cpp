@@ -11,7 +11,6 @@ namespace {
 
 constexpr const char* kRunLengthCaption = "Saving (RLE) ...";
 constexpr const char* kRunLengthStep = "Step 2 of 2";
-constexpr const char* kRunLengthSuffix = "_RLE";
 
 } // namespace
 
@@ -34,7 +33,7 @@ SaveOutcome SaveAppletData(Editor& editor) {
     {
         BusyCursor busy(editor.ui());
         std::filesystem::path companion = target;
-        companion += kRunLengthSuffix;
+        companion += kRunLengthCompanionSuffix;
         if (!writeFileSafely(companion, runLengthAppletData(plain)))
             editor.ui().beep();
     }

@@ -19,6 +19,9 @@ std::string encodeAppletData(CharCanvas& canvas, Progress& progress);
 // "\xA7" + count + "X" + the byte, colour codes copied, and no control bytes (no line ends).
 std::string runLengthAppletData(std::string_view plain);
 
+// The run-length form is written beside the plain data, under its name and this ending.
+inline constexpr const char* kRunLengthCompanionSuffix = "_RLE";
+
 // One digit 0..9 for a colour channel 0..255.
 int appletColorDigit(int channel);
 

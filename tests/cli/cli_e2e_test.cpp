@@ -227,10 +227,15 @@ TEST_F(CliConvert, AnsiArtBecomesTextGridAndFullAttributeFilesThatConvertBack) {
     ASSERT_EQ(r.exitCode, 0) << r.output;
     EXPECT_EQ(read("again.ans"), read("direct.ans"));
     EXPECT_NE(read("direct.ans").find("\x1b[0;31;44mAB\x1b[1;33;44mC"), std::string::npos);
-    // A web page of the art, its DOS glyphs (a shade) as character references.
+    // A web page of the art, its DOS glyphs (a shade) as character references, titled
+    // with its own name.
     write("shade.ans", "C\xB0\r\n");
     ASSERT_EQ(to("shade.ans", "shade.htm").exitCode, 0);
     EXPECT_NE(read("shade.htm").find("C&#9617;\r\n"), std::string::npos);
+    EXPECT_NE(read("shade.htm").find("<title>SHADE.HTM</title>"), std::string::npos);
+    // Applet data comes with its run-length form beside it, under the same name.
+    ASSERT_EQ(to("art.ans", "applet.dat", "--format 30").exitCode, 0);
+    EXPECT_EQ(read("applet.dat_RLE").substr(0, 1), "\xA7");
     // The type code wins over the extension, and the file keeps exactly the name given; a
     // file named as the window would have named it is not touched.
     write("grid.txt.glg", "keep");
