@@ -275,8 +275,10 @@ bool PictureResampler::begin(int width, int height) {
 }
 
 bool PictureResampler::takeTwoBands(int cut) {
-    // Only a picture large enough for a second thread, before its first row.
-    if (!workerWanted_ || cut <= 0 || cut >= sourceHeight_ || rowsDone_ > 0)
+    // Only a picture large enough for a second thread, before its first row, and narrowed:
+    // the work rows are kept whole, and they are no larger than the picture then.
+    if (!workerWanted_ || cut <= 0 || cut >= sourceHeight_ || rowsDone_ > 0 ||
+        destWidth_ > sourceWidth_)
         return false;
     workerWanted_ = false;
     cut_ = cut;

@@ -362,6 +362,12 @@ TEST(JpegDecoder, TwoBandsDecodeTheSameRowsAsOne) {
             EXPECT_TRUE(inBands.finish() == resampled) << label;
         }
     }
+    // Widened, the kept work rows would outgrow the picture: one band then.
+    PictureResampler narrowed(90, 40, lanczos3, kLanczos3Support, true);
+    PictureResampler widened(700, 40, lanczos3, kLanczos3Support, true);
+    ASSERT_TRUE(narrowed.begin(640, 413) && widened.begin(640, 413));
+    EXPECT_TRUE(narrowed.takeTwoBands(208));
+    EXPECT_FALSE(widened.takeTwoBands(208));
 }
 
 TEST(JpegDecoder, DamageInEitherBandFailsTheWholePicture) {
