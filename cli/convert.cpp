@@ -4,7 +4,6 @@
 #include "color/color_modes.h"
 #include "config/startup_commands.h"
 #include "convert/picture_commands.h"
-#include "formats/applet_format.h"
 #include "formats/file_format_table.h"
 #include "formats/file_names.h"
 #include "formats/file_output.h"
@@ -237,13 +236,10 @@ int convertDocument(const ConvertJob& job, std::ostream& err) {
     saveDocument(editor);
     doc.SilentSave = false;
     const fs::path written = doc.SaveTargetName;
-    // The applet data's run-length form, written beside it, goes by OUT's name too.
-    const fs::path companion = written.string() + kRunLengthCompanionSuffix;
     const bool saved = doc.CurrentFileName == doc.SaveTargetName;
     const bool asked = askedUser(ui, err);
     if (asked || !saved) {
         fs::remove(written, ec);
-        fs::remove(companion, ec);
         return asked ? kConvertAsked : fail("cannot write " + out.string());
     }
 
@@ -254,15 +250,7 @@ int convertDocument(const ConvertJob& job, std::ostream& err) {
     if (ec) {
         const std::string reason = ec.message();
         fs::remove(written, ec);
-        fs::remove(companion, ec);
         return fail("cannot replace " + out.string() + ": " + reason);
-    }
-    if (fs::exists(companion, ec)) {
-        fs::rename(companion, out.string() + kRunLengthCompanionSuffix, ec);
-        if (ec) {
-            fs::remove(companion, ec);
-            err << kPrefix << "cannot write " << out.string() << kRunLengthCompanionSuffix << '\n';
-        }
     }
     // What the type could not keep (colours, columns) is said where the window says it.
     const std::string& result = editor.status().field(StatusBar::kMessageField);

@@ -65,8 +65,12 @@ struct DocumentState {
     std::string SaveTargetName;
     bool SilentSave = false;
     // The name the file goes by once written, when it is written under another one first
-    // and renamed (a batch conversion does); empty: SaveTargetName. A page's title says it.
+    // and renamed (a batch conversion does); empty: SaveTargetName. A page's title says it,
+    // and files written beside it are named after it.
     std::string SaveFinalName;
+    const std::string& finalSaveName() const {
+        return SaveFinalName.empty() ? SaveTargetName : SaveFinalName;
+    }
     // The open dialog's file name, the file openDocument reads.
     std::string OpenFileName;
     // "&Save": off at start and after a failed open, on once a document has a file.

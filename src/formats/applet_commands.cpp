@@ -32,7 +32,8 @@ SaveOutcome SaveAppletData(Editor& editor) {
     progress.startBarAnimation(kBarAnimation);
     {
         BusyCursor busy(editor.ui());
-        std::filesystem::path companion = target;
+        std::filesystem::path companion =
+            inWorkingDirectory(editor, editor.document().finalSaveName());
         companion += kRunLengthCompanionSuffix;
         if (!writeFileSafely(companion, runLengthAppletData(plain)))
             editor.ui().beep();

@@ -49,7 +49,7 @@ SaveOutcome saveHtmlPage(Editor& editor, HtmlFlavour flavour, int code) {
         editor.ui().message(kOptionsUnread);
     const DocumentState& doc = editor.document();
     const CharCanvas& canvas = editor.canvas();
-    page.title = htmlTitle(doc.SaveFinalName.empty() ? doc.SaveTargetName : doc.SaveFinalName);
+    page.title = htmlTitle(doc.finalSaveName());
     page.mainFont = canvas.defaultFontColor();
     page.mainBack = canvas.defaultColor();
     page.cp437Glyphs = editor.glyphSet() == CharSet::Cp437;
