@@ -25,12 +25,10 @@ bool textFitsCanvas(const TextLines& lines) {
 TextFileLines readTextFileLines(const std::filesystem::path& file) {
     TextFileLines tooLarge;
     tooLarge.tooLarge = true;
+    // Only a file that tells its size: a pipe is no text document.
     std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(file, ec);
-    if (ec)
+    if (!std::filesystem::is_regular_file(file, ec))
         return {};
-    if (size > kMaxTextFileBytes)
-        return tooLarge;
     std::string bytes;
     const FileRead read = readFileBytes(file, bytes, kMaxTextFileBytes);
     if (read == FileRead::TooLarge)

@@ -77,9 +77,6 @@ std::optional<std::vector<std::string>> readLines(const std::filesystem::path& p
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
         return std::nullopt;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec || size > maxBytes)
-        return std::nullopt;
     std::string bytes;
     if (readFileBytes(path, bytes, maxBytes) != FileRead::Read)
         return std::nullopt;
